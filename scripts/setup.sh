@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the trainer needs (when missing), then configures and builds it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make qt6-base-dev libgl1-mesa-dev libgtest-dev fonts-liberation)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j2

@@ -1,0 +1,15 @@
+// The trainer starts with its main window only; experiment windows open on demand.
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "framework/canvas.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lumeq"));
+  fonts::install();
+  Main main;
+  main.helpFile = QStringLiteral("c:\\Program Files\\Lumeq\\Help\\Help.hlp");
+  main.show();
+  return app.exec();
+}

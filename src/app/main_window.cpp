@@ -1,0 +1,337 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QThread>
+
+#include "calculator.h"
+#include "framework/canvas.h"
+#include "framework/widgets.h"
+#include "help/help_viewer.h"
+#include "menu_table.h"
+#include "pictures/pictures.h"
+#include "window_registry.h"
+
+namespace {
+
+constexpr int MainHelpContext = 111;
+// Client area of the frame; the outer size with the title bar and borders is 640 x 480,
+// plus the menu bar that hosts a maximized window's own buttons.
+constexpr QSize ClientSize{634, 451};
+
+// The wrapped caption of the animation check box: clicking the text toggles the box.
+class CheckCaption : public QLabel {
+ public:
+  CheckCaption(const QString& text, QCheckBox* box) : QLabel(text, box->parentWidget()), box_(box) {
+    setWordWrap(true);
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && box_->isEnabled()) box_->toggle();
+  }
+
+ private:
+  QCheckBox* box_;
+};
+
+QIcon arrowIcon(const QString& name) {
+  QIcon icon;
+  icon.addPixmap(QPixmap::fromImage(pictures::get(name)), QIcon::Normal);
+  icon.addPixmap(QPixmap::fromImage(pictures::get(name + QStringLiteral("_disabled"))), QIcon::Disabled);
+  return icon;
+}
+
+}  // namespace
+
+Main::Main(MainServices services) : services_(std::move(services)) {
+  setObjectName(QStringLiteral("Main"));
+  setWindowTitle(Caption);
+  setProperty("helpContext", MainHelpContext);
+  if (services_.messages) {
+    messages_ = services_.messages;
+  } else {
+    ownMessages_ = std::make_unique<BoxMessageService>(this);
+    messages_ = ownMessages_.get();
+  }
+  windows_ = services_.windows ? services_.windows : &programWindows();
+
+  setFont(fonts::fontPt(fonts::SansSerif, 8));
+  auto* frame = new QWidget(this);
+  frame->setObjectName(QStringLiteral("MainClient"));
+  frame->setFixedSize(ClientSize);
+  ui::setBackground(frame, colors::SkyBlue);
+  setCentralWidget(frame);
+
+  // The menu bar carries the help, and a maximized experiment window's system buttons.
+  auto* help = menuBar()->addMenu(QStringLiteral("Справка"));
+  help->addAction(QStringLiteral("Вызов справки\tF1"), this, [this] { showHelp(); });
+
+  mdi_ = new QMdiArea(frame);
+  mdi_->setObjectName(QStringLiteral("MDIClient"));
+  mdi_->setGeometry(QRect(QPoint(0, 0), ClientSize));
+  mdi_->setBackground(colors::SkyBlue);
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { childActivated(w); });
+
+  ui::label(frame, QPoint(24, 0), QStringLiteral("Линейные непрерывные системы. Виртуальная лаборатория"),
+            fonts::font(fonts::Arial, 21, false, false, true), QColor(0x00, 0x66, 0xCC), QStringLiteral("Label1"));
+
+  buildStartScreen(frame);
+  buildCommandBar(frame);
+
+  help_ = new HelpViewer(this);
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  f1->setContext(Qt::ApplicationShortcut);
+  connect(f1, &QShortcut::activated, this, [this] { showHelp(); });
+
+  // FormCreate: credits counter, hidden panels, the command bar in its place.
+  creditTicks_ = 0;
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer1Timer", [this] { Timer1Timer(); }); });
+  Timer1->start();
+  adjustSize();
+  setFixedSize(sizeHint());
+  setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+}
+
+Main::~Main() {
+  closing_ = true;
+  // Children go first, while the frame they report to still exists.
+  for (auto* w : children()) delete w;
+}
+
+void Main::buildStartScreen(QWidget* frame) {
+  Panel1 = ui::panel(frame, QRect(8, 32, 617, 401), ui::Bevel::Single, QStringLiteral("Panel1"));
+  int top = 16;
+  for (const auto& s : sectionButtons()) {
+    auto* b = new QPushButton(s.caption, Panel1);
+    b->setObjectName(s.name);
+    b->setGeometry(20, top, 261, 33);
+    top += 32;
+    connect(b, &QPushButton::clicked, this, [this, name = s.name] { guarded("SectionClick", [&] { sectionClick(name); }); });
+  }
+  for (const QString& name : workPanels()) {
+    auto* panel = ui::panel(Panel1, QRect(312, 8, 273, 313), ui::Bevel::Lowered, name);
+    panel->hide();
+    panels_.insert(name, panel);
+  }
+  for (const auto& w : workButtons()) {
+    auto* b = new QToolButton(panels_.value(w.panel));
+    b->setObjectName(w.name);
+    b->setGeometry(8, w.top, 260, 73);
+    b->setAutoRaise(true);
+    b->setIcon(QIcon(QPixmap::fromImage(pictures::get(w.name))));
+    b->setIconSize(QSize(256, 69));
+    b->setEnabled(windows_->has(w.form));
+    b->setToolTip(b->isEnabled() ? QString() : QStringLiteral("Эта работа пока недоступна"));
+    connect(b, &QToolButton::clicked, this, [this, form = w.form] { guarded("WorkClick", [&] { workClick(form); }); });
+  }
+  for (const auto& s : sectionButtons())
+    if (!s.form.isEmpty()) Panel1->findChild<QPushButton*>(s.name)->setEnabled(windows_->has(s.form));
+
+  p = new QCheckBox(Panel1);
+  p->setObjectName(QStringLiteral("p"));
+  p->setGeometry(48, 312, 18, 33);
+  p->setChecked(true);
+  p->setProperty("helpContext", MainHelpContext);
+  auto* caption = new CheckCaption(QStringLiteral("Включить построение переходных характеристик во времени "), p);
+  caption->setGeometry(66, 312, 191, 33);
+
+  const QFont credits = fonts::fontPt(fonts::SansSerif, 8, true);
+  Label8 = ui::label(Panel1, QPoint(440, 360), QStringLiteral("Идея и методика: кафедра САУ"), credits, colors::Navy,
+                     QStringLiteral("Label8"));
+  Label9 = ui::label(Panel1, QPoint(440, 376), QStringLiteral("Программа: команда Lumeq"), credits, colors::Navy,
+                     QStringLiteral("Label9"));
+  Button10 = new QPushButton(ExitText, Panel1);
+  Button10->setObjectName(QStringLiteral("Button10"));
+  Button10->setGeometry(432, 360, 169, 25);
+  Button10->setFont(credits);
+  Button10->hide();
+  connect(Button10, &QPushButton::clicked, this, [this] { close(); });
+}
+
+void Main::buildCommandBar(QWidget* frame) {
+  Panel2 = ui::panel(frame, QRect(8, 384, 617, 57), ui::Bevel::Single, QStringLiteral("Panel2"));
+  ui::setBackground(Panel2, colors::SkyBlue);
+  GroupBox1 = new QGroupBox(QStringLiteral("Координаты указателя"), Panel2);
+  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+  GroupBox1->setGeometry(8, 4, 233, 45);
+  GroupBox1->setFont(fonts::fontPt(fonts::Arial, 8));
+  const QFont koord = fonts::font(fonts::SansSerif, 16);
+  KoordX = ui::label(GroupBox1, QRect(8, 16, 41, 20), QStringLiteral("h ="), koord, colors::Maroon,
+                     Qt::AlignRight | Qt::AlignVCenter, false, QStringLiteral("KoordX"));
+  KoordX1 = ui::label(GroupBox1, QRect(48, 16, 65, 20), QStringLiteral("???"), koord, colors::Maroon,
+                      Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("KoordX1"));
+  KoordY = ui::label(GroupBox1, QRect(113, 16, 39, 20), QStringLiteral("t ="), koord, colors::Maroon,
+                     Qt::AlignRight | Qt::AlignVCenter, false, QStringLiteral("KoordY"));
+  KoordY1 = ui::label(GroupBox1, QRect(152, 16, 81, 20), QStringLiteral("???"), koord, colors::Maroon,
+                      Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("KoordY1"));
+  GroupBox1->hide();
+
+  auto button = [this](const QString& name, const QString& text, const QRect& r, auto handler) {
+    auto* b = new QPushButton(text, Panel2);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    connect(b, &QPushButton::clicked, this, [this, handler, name] { guarded(qPrintable(name), [&] { (this->*handler)(); }); });
+    return b;
+  };
+  BMenu = button(QStringLiteral("BMenu"), QStringLiteral("Меню"), QRect(256, 16, 75, 25), &Main::BMenuClick);
+  BBack = button(QStringLiteral("BBack"), QStringLiteral("Назад"), QRect(336, 16, 81, 25), &Main::BBackClick);
+  BNext = button(QStringLiteral("BNext"), QStringLiteral("Далее"), QRect(424, 16, 81, 25), &Main::BNextClick);
+  BClose = button(QStringLiteral("BClose"), QStringLiteral("Калькулятор"), QRect(512, 16, 89, 25), &Main::BCloseClick);
+  BBack->setIcon(arrowIcon(QStringLiteral("arrow_left")));
+  BNext->setIcon(arrowIcon(QStringLiteral("arrow_right")));
+  BNext->setLayoutDirection(Qt::RightToLeft);  // the arrow stands right of the text
+  Panel2->hide();
+  Panel2->raise();
+}
+
+void Main::Timer1Timer() {
+  ++creditTicks_;
+  if (creditTicks_ >= 5) {
+    Timer1->stop();
+    Label8->hide();
+    Label9->hide();
+    Button10->show();
+  }
+}
+
+void Main::sectionClick(const QString& button) {
+  for (const auto& s : sectionButtons()) {
+    if (s.name != button) continue;
+    if (!s.panel.isEmpty()) {
+      for (auto* panel : panels_) panel->setVisible(panel->objectName() == s.panel);
+    } else {
+      for (auto* panel : panels_) panel->hide();
+      workClick(s.form);
+    }
+  }
+}
+
+void Main::workClick(const QString& form) {
+  if (!windows_->has(form) || findWindow(form)) return;
+  Panel1->hide();
+  open(form);
+}
+
+void Main::BCloseClick() {
+  const bool started = services_.startCalculator ? services_.startCalculator() : startCalculator();
+  if (!started) messages().info(QStringLiteral("Приложения \"калькулятор\" нет!"));
+}
+
+void Main::pace() {
+  if (!p->isChecked()) return;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  QThread::msleep(10);
+}
+
+void Main::showCommandBar() {
+  Panel2->show();
+  Panel2->raise();
+}
+
+void Main::showReadout(bool visible) { GroupBox1->setVisible(visible); }
+
+void Main::resetReadout(const QString& xName, const QString& yName, bool yGreek) {
+  KoordX->setFont(fonts::font(fonts::Arial, 16));
+  KoordX->setText(xName);
+  KoordX1->setText(QStringLiteral("???"));
+  KoordY->setFont(fonts::font(fonts::Arial, 16));
+  KoordY->setText(yGreek ? fonts::greek(yName) : yName);
+  KoordY1->setText(QStringLiteral("???"));
+}
+
+void Main::setReadout(const ReadoutText& t) {
+  KoordX->setText(t.xName);
+  KoordX1->setText(t.xValue);
+  KoordY->setText(t.yGreek ? fonts::greek(t.yName) : t.yName);
+  KoordY1->setText(t.yValue);
+}
+
+void Main::setReadoutLocked(bool locked) {
+  GroupBox1->setTitle(locked ? QStringLiteral("Координаты указателя (locked)") : QStringLiteral("Координаты указателя"));
+}
+
+void Main::focusNext() { BNext->setFocus(); }
+void Main::focusMenu() { BMenu->setFocus(); }
+void Main::enableBack(bool on) { BBack->setEnabled(on); }
+
+ExperimentWindow* Main::findWindow(const QString& form) const { return refs_.value(form).data(); }
+
+void Main::windowClosing(ExperimentWindow* w) {
+  auto it = refs_.find(w->objectName());
+  if (it != refs_.end() && it->data() == w) refs_.erase(it);
+  if (lastActivated_ == w) lastActivated_ = nullptr;
+}
+
+QList<ExperimentWindow*> Main::children() const {
+  QList<ExperimentWindow*> out;
+  for (auto* s : mdi_->subWindowList(QMdiArea::CreationOrder))
+    if (auto* w = qobject_cast<ExperimentWindow*>(s); w && !w->isClosed()) out.append(w);
+  return out;
+}
+
+ExperimentWindow* Main::activeChild() const {
+  auto* w = qobject_cast<ExperimentWindow*>(mdi_->currentSubWindow());
+  if (!w) w = qobject_cast<ExperimentWindow*>(lastActivated_.data());
+  return w && !w->isClosed() ? w : nullptr;
+}
+
+ExperimentWindow* Main::open(const QString& form) {
+  if (auto* existing = findWindow(form)) {
+    showChild(existing);
+    return existing;
+  }
+  ExperimentWindow* w = windows_->make(form, *this);
+  if (!w) return nullptr;
+  refs_.insert(form, w);
+  mdi_->addSubWindow(w);
+  showChild(w);
+  return w;
+}
+
+void Main::showChild(ExperimentWindow* w) {
+  w->showMaximized();
+  mdi_->setActiveSubWindow(w);
+  // The area does not report activations while the frame itself is inactive.
+  if (lastActivated_ != w) childActivated(w);
+}
+
+void Main::childActivated(QMdiSubWindow* s) {
+  auto* w = qobject_cast<ExperimentWindow*>(s);
+  if (!w || w == lastActivated_) return;
+  lastActivated_ = w;
+  guarded("FormActivate", [w] { w->FormActivate(); });
+}
+
+void Main::showHelp() {
+  int context = MainHelpContext;
+  for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+    const QVariant v = w->property("helpContext");
+    if (v.isValid()) {
+      context = v.toInt();
+      break;
+    }
+  }
+  if (context == MainHelpContext && !Panel1->isVisible())
+    if (auto* w = activeChild()) context = w->helpContext();
+  help_->showTopic(context);
+}
+
+void Main::closeEvent(QCloseEvent* e) {
+  closing_ = true;
+  if (!Busy) {
+    const auto list = children();
+    for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->close();
+  }
+  help_->close();
+  e->accept();
+}

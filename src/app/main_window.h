@@ -1,0 +1,112 @@
+#pragma once
+// The frame of the program: the start screen with the section menu and the work buttons,
+// the command bar (Menu, Back, Next, Calculator, pointer readout) and the multiple-document
+// area in which the experiment windows open, one instance per window at most.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "framework/experiment_window.h"
+#include "framework/host.h"
+#include "framework/messages.h"
+
+class WindowRegistry;
+class HelpViewer;
+
+struct MainServices {
+  MessageService* messages = nullptr;          // null: real message boxes
+  std::function<bool()> startCalculator;      // null: the desktop's calculator
+  const WindowRegistry* windows = nullptr;    // null: every window of the program
+};
+
+class Main : public QMainWindow, public Host {
+  Q_OBJECT
+ public:
+  explicit Main(MainServices services = {});
+  ~Main() override;
+
+  static inline const QString Caption = QStringLiteral("Лабораторный тренажер. Lumeq");
+  static inline const QString ExitText = QStringLiteral("Выход");
+  QString helpFile;  // kept as the program's help-file setting; topics come from resources
+
+  // Host
+  MessageService& messages() override { return *messages_; }
+  void pace() override;
+  bool closing() const override { return closing_; }
+  void showCommandBar() override;
+  void showReadout(bool visible) override;
+  void resetReadout(const QString& xName, const QString& yName, bool yGreek) override;
+  void setReadout(const ReadoutText& text) override;
+  void setReadoutLocked(bool locked) override;
+  void focusNext() override;
+  void focusMenu() override;
+  void enableBack(bool on) override;
+  void pressNext() override { BNextClick(); }
+  void pressMenu() override { BMenuClick(); }
+  ExperimentWindow* findWindow(const QString& form) const override;
+  void windowClosing(ExperimentWindow* w) override;
+
+  template <class W>
+  W* window(const QString& form) const { return qobject_cast<W*>(findWindow(form)); }
+
+  // Handlers.
+  void Timer1Timer();
+  void sectionClick(const QString& button);
+  void workClick(const QString& form);
+  void BCloseClick();
+  void BNextClick();
+  void BBackClick();
+  void BMenuClick();
+  void showHelp();
+
+  // The active experiment window (the one Next and Back act on), if any.
+  ExperimentWindow* activeChild() const;
+  QList<ExperimentWindow*> children() const;
+  QMdiArea* mdi() const { return mdi_; }
+  HelpViewer* helpViewer() const { return help_; }
+  // Opens (or shows again) the window of that name.
+  ExperimentWindow* open(const QString& form);
+
+  template <class T = QWidget>
+  T* control(const QString& name) const { return findChild<T*>(name); }
+
+  QCheckBox* p = nullptr;
+  QTimer* Timer1 = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void buildStartScreen(QWidget* frame);
+  void buildCommandBar(QWidget* frame);
+  void showChild(ExperimentWindow* w);
+  void childActivated(QMdiSubWindow* w);
+  void restoreStartScreen();
+
+  MainServices services_;
+  MessageService* messages_;
+  std::unique_ptr<MessageService> ownMessages_;
+  const WindowRegistry* windows_;
+  QMdiArea* mdi_ = nullptr;
+  QWidget* Panel1 = nullptr;
+  QWidget* Panel2 = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  QLabel *KoordX = nullptr, *KoordX1 = nullptr, *KoordY = nullptr, *KoordY1 = nullptr;
+  QLabel *Label8 = nullptr, *Label9 = nullptr;
+  QPushButton* Button10 = nullptr;
+  QPushButton *BMenu = nullptr, *BBack = nullptr, *BNext = nullptr, *BClose = nullptr;
+  QHash<QString, QWidget*> panels_;
+  QHash<QString, QPointer<ExperimentWindow>> refs_;
+  QPointer<QMdiSubWindow> lastActivated_;
+  HelpViewer* help_ = nullptr;
+  int creditTicks_ = 0;
+  bool closing_ = false;
+};

@@ -1,0 +1,67 @@
+// Next, Back and Menu: moving along the chain of experiment windows of a work.
+#include <QApplication>
+
+#include "main_window.h"
+#include "sequence.h"
+
+void Main::BNextClick() {
+  if (Busy) return;
+  ExperimentWindow* active = activeChild();
+  if (!active) return;
+  const NextRow* row = nextRowFrom(active->objectName());
+  if (!row || !completed(row->from)) return;
+
+  if (!row->repeat) {
+    if (row->resetCounter && !findWindow(row->to)) RepeatCount = 1;
+    setUpdatesEnabled(false);  // no half-built window on screen
+    open(row->to);
+    setUpdatesEnabled(true);
+    return;
+  }
+  // The frequency experiments run again with fresh data until their sixth, closing run.
+  RepeatCount = static_cast<std::int8_t>(RepeatCount + 1);
+  if (RepeatCount > 6) return;
+  for (int i = 0; i < active->answerCount(); ++i) {
+    active->edit(i)->clear();
+    active->edit(i)->setReadOnly(false);
+    if (auto* mark = active->answer(i).mark) mark->hide();
+  }
+  active->FormCreate();
+  if (row->activateOnRepeat) active->FormActivate();
+  active->Timer1Timer();
+}
+
+void Main::BBackClick() {
+  if (Busy) return;
+  ExperimentWindow* active = activeChild();
+  if (!active) return;
+  const NextRow* row = openRowTo(active->objectName());
+  if (!row) return;
+  // A predecessor closed by its own close box is simply not there to show.
+  if (auto* previous = findWindow(row->from)) showChild(previous);
+}
+
+void Main::BMenuClick() {
+  if (WorkDone) {
+    messages().info(QStringLiteral("Лабораторная работа выполнена!"));
+    WorkDone = false;
+  } else if (!Busy) {
+    if (!messages().confirm(QStringLiteral("Результаты работ будут сброшены\n\rПерейти в главное меню?"))) return;
+  }
+  if (Busy) return;
+  BNext->setEnabled(true);
+  BBack->setEnabled(true);
+  const auto list = children();
+  for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->close();
+  refs_.clear();
+  lastActivated_ = nullptr;
+  restoreStartScreen();
+}
+
+void Main::restoreStartScreen() {
+  Panel1->show();
+  Panel2->hide();
+  setWindowTitle(Caption);
+  QApplication::restoreOverrideCursor();
+  unsetCursor();
+}

@@ -1,0 +1,207 @@
+#include "canvas.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <cmath>
+
+#include "pictures/pictures.h"
+
+namespace fonts {
+
+int pointsToPixels(int points) { return (points * 96 + 36) / 72; }
+
+QFont font(const QString& face, int pixels, bool bold, bool italic, bool underline) {
+  QFont f(face == Symbol ? Arial : face);
+  f.setPixelSize(std::max(1, pixels));
+  f.setBold(bold);
+  f.setItalic(italic);
+  f.setUnderline(underline);
+  return f;
+}
+
+void install() {
+  const QStringList twins{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
+  QFont::insertSubstitutions(Arial, twins);
+  QFont::insertSubstitutions(SansSerif, twins);
+}
+
+QString greek(const QString& s) {
+  QString out;
+  out.reserve(s.size());
+  for (QChar c : s) {
+    switch (c.unicode()) {
+      case 'a': out += QChar(0x03B1); break;
+      case 'b': out += QChar(0x03B2); break;
+      case 'g': out += QChar(0x03B3); break;
+      case 'd': out += QChar(0x03B4); break;
+      case 'e': out += QChar(0x03B5); break;
+      case 'j': out += QChar(0x03C6); break;
+      case 'l': out += QChar(0x03BB); break;
+      case 'm': out += QChar(0x03BC); break;
+      case 'p': out += QChar(0x03C0); break;
+      case 's': out += QChar(0x03C3); break;
+      case 't': out += QChar(0x03C4); break;
+      case 'w': out += QChar(0x03C9); break;
+      case 'x': out += QChar(0x03BE); break;
+      case 'D': out += QChar(0x0394); break;
+      case 'F': out += QChar(0x03A6); break;
+      case 'W': out += QChar(0x03A9); break;
+      case 0xAE: out += QChar(0x2192); break;
+      case 0xA5: out += QChar(0x221E); break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace fonts
+
+int ceil_(double v) { return static_cast<int>(std::ceil(v)); }
+
+Canvas::Canvas(QSize size) : image_(size, QImage::Format_RGB32) {
+  image_.fill(colors::White);
+  font_ = fonts::fontPt(fonts::SansSerif, 8);
+}
+
+Canvas::~Canvas() { end(); }
+
+void Canvas::end() const {
+  if (painter_) {
+    painter_->end();
+    painter_.reset();
+  }
+}
+
+QPainter& Canvas::painter() {
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>(&image_);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+  }
+  return *painter_;
+}
+
+void Canvas::changed() {
+  if (onChange_) onChange_();
+}
+
+const QImage& Canvas::image() const {
+  end();
+  return image_;
+}
+
+QColor Canvas::pixel(int x, int y) const {
+  end();
+  if (!image_.rect().contains(x, y)) return {};
+  return QColor(image_.pixel(x, y));
+}
+
+void Canvas::load(const QImage& picture) {
+  end();
+  image_ = picture.isNull() ? QImage(image_.size(), QImage::Format_RGB32) : picture.convertToFormat(QImage::Format_RGB32);
+  if (picture.isNull()) image_.fill(colors::White);
+  changed();
+}
+
+void Canvas::loadWall() { load(pictures::get(QStringLiteral("wall"))); }
+
+void Canvas::setPen(const QColor& color, int width) {
+  penColor_ = color;
+  penWidth_ = std::max(1, width);
+}
+void Canvas::setPenColor(const QColor& color) { penColor_ = color; }
+void Canvas::setPenWidth(int width) { penWidth_ = std::max(1, width); }
+void Canvas::setBrush(const QColor& color) { brush_ = color; }
+
+void Canvas::setFont(const QString& face, int points, bool bold, bool italic) {
+  font_ = fonts::fontPt(face, points, bold, italic);
+}
+void Canvas::setFontSize(int points) { font_.setPixelSize(fonts::pointsToPixels(points)); }
+void Canvas::setFontColor(const QColor& color) { fontColor_ = color; }
+void Canvas::setFontStyle(bool bold, bool italic) {
+  font_.setBold(bold);
+  font_.setItalic(italic);
+}
+
+QPen Canvas::pen() const {
+  // Thin lines leave their last pixel out; wide ones have round ends, so a zero-length
+  // wide line is a dot.
+  QPen p(penColor_, penWidth_);
+  if (penWidth_ <= 1) {
+    p.setWidth(1);
+    p.setCapStyle(Qt::FlatCap);
+  } else {
+    p.setCapStyle(Qt::RoundCap);
+    p.setJoinStyle(Qt::RoundJoin);
+  }
+  return p;
+}
+
+void Canvas::moveTo(int x, int y) { pos_ = {x, y}; }
+
+void Canvas::lineTo(int x, int y) {
+  QPainter& p = painter();
+  const QPoint to(x, y);
+  if (penWidth_ <= 1) {
+    if (to != pos_) {
+      p.setPen(pen());
+      p.drawLine(pos_, to);
+    }
+  } else if (to == pos_) {
+    // A round dot centred on the pixel, the width of the pen.
+    p.setPen(Qt::NoPen);
+    p.setBrush(penColor_);
+    const int r = penWidth_ / 2;
+    const QRect box(x - r, y - r, penWidth_, penWidth_);
+    if (penWidth_ >= 4) p.drawEllipse(box); else p.drawRect(box);
+    p.setBrush(Qt::NoBrush);
+  } else {
+    p.setPen(pen());
+    p.drawLine(pos_, to);
+  }
+  pos_ = to;
+  changed();
+}
+
+void Canvas::rectangle(int x1, int y1, int x2, int y2) {
+  QPainter& p = painter();
+  p.setPen(Qt::NoPen);
+  p.setBrush(brush_);
+  p.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+  p.setBrush(Qt::NoBrush);
+  QPen pn(penColor_, 1);
+  p.setPen(pn);
+  p.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 2, y2 - 2)));
+  changed();
+}
+
+void Canvas::ellipse(int x1, int y1, int x2, int y2) {
+  QPainter& p = painter();
+  p.setPen(QPen(penColor_, penWidth_));
+  p.setBrush(brush_);
+  p.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 2, y2 - 2)));
+  p.setBrush(Qt::NoBrush);
+  changed();
+}
+
+void Canvas::fillRect(int x1, int y1, int x2, int y2) {
+  painter().fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), brush_);
+  changed();
+}
+
+void Canvas::textOut(int x, int y, const QString& text) {
+  QPainter& p = painter();
+  p.setFont(font_);
+  const QFontMetrics fm(font_);
+  const QRect cell(x, y, fm.horizontalAdvance(text), fm.height());
+  p.fillRect(cell, brush_);
+  p.setPen(fontColor_);
+  p.drawText(QPoint(x, y + fm.ascent()), text);
+  changed();
+}
+
+void Canvas::copyRect(const QRect& dest, const Canvas& source, const QRect& from) {
+  const QImage src = source.image().copy(from);
+  painter().drawImage(dest, src);
+  changed();
+}

@@ -1,0 +1,208 @@
+#include "experiment_window.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <cstdio>
+#include <exception>
+
+#include "canvas.h"
+#include "messages.h"
+#include "numtext.h"
+#include "plot_view.h"
+
+void guarded(const char* where, const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "lumeq: %s: %s\n", where, e.what());
+  } catch (...) {
+    std::fprintf(stderr, "lumeq: %s: unknown failure\n", where);
+  }
+}
+
+ExperimentWindow::ExperimentWindow(Host& host, const QString& objectName, const QString& caption, int helpContext,
+                                   QSize design)
+    : QMdiSubWindow(nullptr), trace_(host, this), host_(host), client_(new QWidget), helpContext_(helpContext) {
+  setObjectName(objectName);
+  setWindowTitle(caption);
+  setAttribute(Qt::WA_DeleteOnClose);
+  setProperty("helpContext", helpContext);
+  client_->setObjectName(objectName + QStringLiteral("Client"));
+  client_->resize(design);
+  client_->setMinimumSize(1, 1);
+  ui::setBackground(client_, colors::SkyBlue);
+  client_->setFont(fonts::fontPt(fonts::SansSerif, 8));
+  setWidget(client_);
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(1);
+  Timer1->setSingleShot(true);
+  connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer1Timer", [this] { Timer1Timer(); }); });
+}
+
+ExperimentWindow::~ExperimentWindow() {
+  trace_.cancel();
+  if (holdsBusy_) host_.Busy = false;
+}
+
+void ExperimentWindow::closeEvent(QCloseEvent* e) {
+  // The window is freed, not hidden. A trace that is still running stops with it and
+  // must not leave the command bar locked.
+  trace_.cancel();
+  Timer1->stop();
+  closed_ = true;
+  if (holdsBusy_) {
+    host_.Busy = false;
+    holdsBusy_ = false;
+  }
+  host_.windowClosing(this);
+  QMdiSubWindow::closeEvent(e);
+}
+
+int ExperimentWindow::addAnswer(AnswerEdit* edit, CheckMark* mark) {
+  const int i = static_cast<int>(answers_.size());
+  answers_.push_back({edit, mark, {}, {}});
+  connect(edit, &AnswerEdit::enterPressed, this, [this, i] { guarded("EditKeyPress", [this, i] { answerEntered(i); }); });
+  return i;
+}
+
+void ExperimentWindow::expect(int i, Acceptance rule, QString shown) {
+  answers_.at(i).rule = rule;
+  answers_.at(i).shown = std::move(shown);
+}
+
+void ExperimentWindow::FormCreate() {
+  trace_.cancel();
+  errors_ = 0;
+  for (auto& a : answers_) {
+    a.edit->setReadOnly(false);
+    a.edit->clear();
+    a.edit->setEnabled(false);
+    if (a.mark) a.mark->hide();
+  }
+  if (firstFieldOpenDuringTrace_ && !answers_.empty()) answers_.front().edit->setEnabled(true);
+  host_.setCompleted(objectName(), false);
+  if (hasTrace_) {
+    host_.Busy = true;
+    holdsBusy_ = true;
+  } else {
+    host_.Busy = false;
+    if (!answers_.empty()) answers_.front().edit->setEnabled(true);
+  }
+  host_.showCommandBar();
+  host_.showReadout(hasReadout_);
+}
+
+void ExperimentWindow::FormActivate() {
+  host_.showCommandBar();
+  if (hasReadout_) host_.resetReadout(readoutX_, readoutY_, readoutYGreek_);
+  host_.showReadout(hasReadout_);
+  if (!hasTrace_ || firstFieldOpenDuringTrace_) {
+    for (auto& a : answers_)
+      if (a.edit->isEnabled() && !a.edit->isReadOnly()) {
+        a.edit->setFocus();
+        break;
+      }
+  }
+}
+
+void ExperimentWindow::Timer1Timer() {
+  Timer1->stop();
+  runTrace();
+}
+
+void ExperimentWindow::runTrace() {
+  TraceRunner::Recipe r = traceRecipe();
+  if (!r.step) {
+    traceEnded();
+    return;
+  }
+  auto finish = std::move(r.finish);
+  r.finish = [this, finish] {
+    if (finish) finish();
+    if (holdsBusy_) traceEnded();
+  };
+  trace_.run(std::move(r));
+}
+
+void ExperimentWindow::traceEnded() {
+  host_.Busy = false;
+  holdsBusy_ = false;
+  if (!answers_.empty() && !completed()) {
+    auto* first = answers_.front().edit;
+    if (!first->isReadOnly()) openField(0);
+  }
+}
+
+void ExperimentWindow::openField(int i) {
+  auto* e = answers_.at(i).edit;
+  e->setEnabled(true);
+  e->setFocus();
+}
+
+void ExperimentWindow::regenerate() {
+  FormCreate();
+  FormActivate();
+  Timer1->start();
+  Timer1Timer();
+}
+
+void ExperimentWindow::answerEntered(int i) {
+  Answer& a = answers_.at(i);
+  if (a.edit->text().isEmpty() || a.edit->isReadOnly() || !a.edit->isEnabled()) return;
+  const std::optional<double> v = StrToFloat(a.edit->text());
+  if (!v) {
+    host_.messages().info(msg::BadFormat);
+    a.edit->clear();
+    return;
+  }
+  if (!a.rule.accepts(*v)) {
+    ++errors_;
+    if (errors_ < errorLimit_) {
+      host_.messages().info(msg::WrongValue);
+      a.edit->clear();
+    } else {
+      host_.messages().info(msg::TooManyErrors);
+      regenerate();
+    }
+    return;
+  }
+  a.edit->setText(a.shown);
+  a.edit->setReadOnly(true);
+  if (a.mark) a.mark->show();
+  answerAccepted(i);
+}
+
+void ExperimentWindow::answerAccepted(int i) {
+  if (i + 1 < answerCount())
+    openField(i + 1);
+  else
+    allAnswered();
+}
+
+void ExperimentWindow::allAnswered() {
+  host_.setCompleted(objectName(), true);
+  host_.focusNext();
+}
+
+void ExperimentWindow::setReadoutNames(const QString& x, const QString& y, bool yGreek) {
+  hasReadout_ = true;
+  readoutX_ = x;
+  readoutY_ = y;
+  readoutYGreek_ = yGreek;
+}
+
+void ExperimentWindow::readoutMove(PlotView* plot, Qt::MouseButtons b, Qt::KeyboardModifiers m,
+                                   const std::function<ReadoutText()>& compute) {
+  guarded("ImageMouseMove", [&] {
+    if (b == Qt::LeftButton && m == Qt::NoModifier) {
+      host_.setReadoutLocked(false);
+      plot->setCursor(Qt::CrossCursor);
+      host_.setReadout(compute());
+    } else {
+      host_.setReadoutLocked(true);
+      plot->setCursor(Qt::ArrowCursor);
+    }
+  });
+}

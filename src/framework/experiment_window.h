@@ -1,0 +1,128 @@
+#pragma once
+// The protocol every experiment window follows: data generation (FormCreate), activation
+// (FormActivate), the trace started once by Timer1 (Timer1Timer), answer fields checked on
+// Enter against their acceptance rules, the error counter with its limit and regeneration,
+// the completion flag read by Next, and the main window's busy flag.
+//
+// A concrete window builds its controls in its constructor, overrides FormCreate (calling
+// the base first) to draw its parameters and static content, and traceRecipe() to say what
+// each pass of its trace draws. It is created through ExperimentWindow::create<T>(), which
+// runs the first FormCreate once the object is complete.
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "acceptance.h"
+#include "host.h"
+#include "trace_runner.h"
+#include "widgets.h"
+
+class PlotView;
+
+class ExperimentWindow : public QMdiSubWindow {
+  Q_OBJECT
+ public:
+  struct Answer {
+    AnswerEdit* edit = nullptr;
+    CheckMark* mark = nullptr;
+    Acceptance rule;
+    QString shown;  // the text the box shows once accepted
+  };
+
+  ~ExperimentWindow() override;
+
+  template <class W, class... Args>
+  static W* create(Host& host, Args&&... args) {
+    auto* w = new W(host, std::forward<Args>(args)...);
+    w->FormCreate();
+    w->Timer1->start();
+    return w;
+  }
+
+  // The protocol's handlers.
+  virtual void FormCreate();
+  virtual void FormActivate();
+  virtual void Timer1Timer();
+
+  // Regeneration at the error limit: new data and a new trace.
+  virtual void regenerate();
+
+  // Answer i (0-based) typed and Enter pressed (the EditNKeyPress handler).
+  void answerEntered(int i);
+
+  Host& host() const { return host_; }
+  bool completed() const { return host_.completed(objectName()); }
+  int errorCount() const { return errors_; }
+  int errorLimit() const { return errorLimit_; }
+  int answerCount() const { return static_cast<int>(answers_.size()); }
+  const Answer& answer(int i) const { return answers_.at(i); }
+  AnswerEdit* edit(int i) const { return answers_.at(i).edit; }
+  bool tracing() const { return trace_.running(); }
+  // Closed windows linger until the event loop frees them; nothing may use them then.
+  bool isClosed() const { return closed_; }
+  int helpContext() const { return helpContext_; }
+  QWidget* client() const { return client_; }
+  QTimer* Timer1 = nullptr;
+
+ protected:
+  ExperimentWindow(Host& host, const QString& objectName, const QString& caption, int helpContext,
+                   QSize design = {789, 518});
+
+  // What pass j of the trace draws; a window without a trace returns an empty recipe.
+  virtual TraceRunner::Recipe traceRecipe() { return {}; }
+  // Right answer in field i: by default the next field, or the end after the last one.
+  virtual void answerAccepted(int i);
+  // Last field answered: completion flag, focus to Next.
+  virtual void allAnswered();
+
+  // Registers an answer row (box and check mark); the order of calls is the order of fields.
+  int addAnswer(AnswerEdit* edit, CheckMark* mark);
+  // The rule and the accepted text of field i for the current data (set in FormCreate).
+  void expect(int i, Acceptance rule, QString shown);
+  // Enables field i and gives it the focus.
+  void openField(int i);
+  // End of a trace: Busy off, first field enabled and focused.
+  void traceEnded();
+  void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+  // Pointer readout: names shown on activation; moves over a plot update it.
+  void setReadoutNames(const QString& x, const QString& y, bool yGreek = false);
+  void noReadout() { hasReadout_ = false; }
+  void readoutMove(PlotView* plot, Qt::MouseButtons b, Qt::KeyboardModifiers m,
+                   const std::function<ReadoutText()>& compute);
+
+  void closeEvent(QCloseEvent* e) override;
+
+  int errorLimit_ = 3;
+  // Windows whose first field stays open during the trace (and so may regenerate mid-trace).
+  bool firstFieldOpenDuringTrace_ = false;
+  // Windows without a trace do not hold the busy flag.
+  bool hasTrace_ = true;
+  TraceRunner trace_;
+
+ private:
+  void runTrace();
+
+  Host& host_;
+  QWidget* client_;
+  int helpContext_;
+  std::uint8_t errors_ = 0;
+  std::vector<Answer> answers_;
+  bool hasReadout_ = true;
+  QString readoutX_ = QStringLiteral("h ="), readoutY_ = QStringLiteral("t =");
+  bool readoutYGreek_ = false;
+  bool holdsBusy_ = false;
+  bool closed_ = false;
+};
+
+// Offset of a pointer coordinate from a plot origin, clamped as the readouts do: `inside`
+// while lo <= v <= hi, the fixed values outside.
+inline int readoutOffset(int v, int lo, int hi, int inside, int below, int above) {
+  return v < lo ? below : (v > hi ? above : inside);
+}
+
+// Runs a handler so that no exception reaches Qt's event loop.
+void guarded(const char* where, const std::function<void()>& f);

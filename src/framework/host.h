@@ -1,0 +1,59 @@
+#pragma once
+// What an experiment window needs of the main window: the shared flags, the command bar
+// with the pointer readout, the pacing step, the message service and the other windows of
+// its work. The main window implements it; experiment windows see nothing else of it.
+#include <QHash>
+#include <QString>
+#include <cstdint>
+
+class ExperimentWindow;
+class MessageService;
+class QWidget;
+
+struct ReadoutText {
+  QString xName, xValue;  // e.g. "h = ", "1.05."
+  QString yName, yValue;  // e.g. "t = ", "0.5 c;"
+  bool yGreek = false;    // the second name is Symbol-font text (φ)
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Shared state of the running work.
+  bool Busy = false;
+  std::int8_t RepeatCount = 0;
+  bool WorkDone = false;
+
+  // Completion flags, one per window, kept here so that Next can read them.
+  bool completed(const QString& form) const { return completion_.value(form, false); }
+  void setCompleted(const QString& form, bool done) { completion_[form] = done; }
+
+  virtual MessageService& messages() = 0;
+  // The pacing step: with animation on, handle pending events, then sleep 10 ms.
+  virtual void pace() = 0;
+  // True once the program is closing: running traces stop.
+  virtual bool closing() const = 0;
+
+  virtual void showCommandBar() = 0;
+  virtual void showReadout(bool visible) = 0;
+  // Names and "???" values of a freshly activated readout.
+  virtual void resetReadout(const QString& xName, const QString& yName, bool yGreek = false) = 0;
+  virtual void setReadout(const ReadoutText& text) = 0;
+  virtual void setReadoutLocked(bool locked) = 0;
+
+  virtual void focusNext() = 0;
+  virtual void focusMenu() = 0;
+  virtual void enableBack(bool on) = 0;
+  virtual void pressNext() = 0;
+  virtual void pressMenu() = 0;
+
+  // The live window of the given object name, if it exists (windows of one work read each
+  // other's data through this).
+  virtual ExperimentWindow* findWindow(const QString& form) const = 0;
+  // A window that is going away (closed by its own close box) tells the host first.
+  virtual void windowClosing(ExperimentWindow* w) = 0;
+
+ private:
+  QHash<QString, bool> completion_;
+};

@@ -1,0 +1,74 @@
+#include "numtext.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace numtext {
+namespace {
+
+QChar& separatorSlot() {
+  static QChar sep = [] {
+    const QString point = QLocale::system().decimalPoint();
+    return point.isEmpty() ? QChar('.') : point.at(0);
+  }();
+  return sep;
+}
+
+// Strips the zeros a %.Ng conversion leaves behind the last significant digit.
+std::string trimMantissa(std::string m) {
+  if (m.find('.') == std::string::npos) return m;
+  while (!m.empty() && m.back() == '0') m.pop_back();
+  if (!m.empty() && m.back() == '.') m.pop_back();
+  return m;
+}
+
+}  // namespace
+
+QChar decimalSeparator() { return separatorSlot(); }
+void setDecimalSeparator(QChar sep) { separatorSlot() = sep; }
+
+QString FloatToStr(double v) {
+  if (std::isnan(v)) return QStringLiteral("NAN");
+  if (std::isinf(v)) return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+  if (v == 0.0) return QStringLiteral("0");
+
+  // Round to 15 significant digits first; the exponent of the rounded value decides the form.
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.14e", v);
+  std::string sci(buf);
+  const auto epos = sci.find('e');
+  const int exponent = std::stoi(sci.substr(epos + 1));
+  std::string text;
+  if (exponent >= 15 || exponent < -5) {
+    text = trimMantissa(sci.substr(0, epos)) + "E" + std::to_string(exponent);
+  } else {
+    const int decimals = std::max(0, 14 - exponent);
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    text = trimMantissa(buf);
+  }
+  QString out = QString::fromStdString(text);
+  if (decimalSeparator() != QChar('.')) out.replace(QChar('.'), decimalSeparator());
+  return out;
+}
+
+std::optional<double> StrToFloat(const QString& text) {
+  const QString t = text.trimmed();
+  const QString sep = QRegularExpression::escape(QString(decimalSeparator()));
+  const QRegularExpression form(QStringLiteral("^[+-]?(\\d+(%1\\d*)?|%1\\d+)([eE][+-]?\\d+)?$").arg(sep));
+  if (!form.match(t).hasMatch()) return std::nullopt;
+  QString plain = t;
+  plain.replace(decimalSeparator(), QChar('.'));
+  if (plain.startsWith('+')) plain.remove(0, 1);
+  const std::string s = plain.toStdString();
+  double v = 0;
+  const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
+QString cut(const QString& text, int n) { return text.left(std::max(0, n)); }
+
+}  // namespace numtext

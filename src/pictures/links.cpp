@@ -1,0 +1,80 @@
+#include "pictures/catalogue.h"
+
+namespace pictures::catalogue {
+
+using namespace draw;
+
+namespace {
+
+// The integrator as the first work's window shows it. The window lays 65 px icons
+// over both ends of the arrows, so the signal names keep to the middle.
+void paintIntegral(Diagram& d)
+{
+    const QRectF leftIcons(0, 0, 65, d.size().height());
+    const QRectF rightIcons(d.size().width() - 65, 0, 65, d.size().height());
+    d.keepOut(leftIcons, QStringLiteral("the left icons"));
+    d.keepOut(rightIcons, QStringLiteral("the right icons"));
+
+    Row r(d, 44);
+    r.input(QStringLiteral("G(p)"), kInputColour).block(frac(QStringLiteral("1"), QStringLiteral("Tp")))
+        .output(QStringLiteral("R(p)"), kOutputColour);
+    r.setLabelPosition(0, 0.6);
+    r.setLabelPosition(1, 0.4);
+    r.fit(0, d.size().width());
+    r.draw();
+}
+
+// G(p) → [block] → R(p) with the caption underneath: the face of a link's work button.
+Entry linkButton(const QString& name, const Block& block, const QString& caption)
+{
+    Style style = Style::button();
+    // A lone link has room to breathe; equal box heights keep the faces of the buttons alike.
+    style.padX = 5;
+    style.minBoxHeight = 30;
+    return {name, QSize(260, 73), Qt::white, style, [block, caption](Diagram& d) {
+                Row r(d, 29);
+                r.input(QStringLiteral("G(p)"), kInputColour).minLength(50)
+                    .block(block).minLength(50)
+                    .output(QStringLiteral("R(p)"), kOutputColour);
+                const qreal width = r.minimumWidth();
+                r.fit((d.size().width() - width) / 2, (d.size().width() + width) / 2);
+                r.draw();
+                d.caption(caption);
+            }};
+}
+
+}  // namespace
+
+std::vector<Entry> links()
+{
+    Style integral = Style::window();
+    integral.formulaSize = 22;
+    integral.letterSize = 20;
+    integral.headLength = 11;
+    integral.headHalfWidth = 4;
+    integral.padX = 14;
+    integral.barGap = 3;
+    integral.barOverhang = 4;
+
+    return {
+        {QStringLiteral("integral"), QSize(415, 88), Qt::white, integral, paintIntegral},
+        linkButton(QStringLiteral("BIntegrZveno"), frac(QStringLiteral("1"), QStringLiteral("Tp")),
+                   QStringLiteral("Интегрирующее звено")),
+        linkButton(QStringLiteral("BAperZveno"), frac(QStringLiteral("k"), QStringLiteral("Tp+1")),
+                   QStringLiteral("Апериодическое звено")),
+        linkButton(QStringLiteral("BKolebZveno"), frac(QStringLiteral("k"), QStringLiteral("T^2p^2+2ξTp+1")),
+                   QStringLiteral("Колебательное звено")),
+        linkButton(QStringLiteral("B4"), expr(QStringLiteral("k·e^{-τp}")),
+                   QStringLiteral("Звено чистого запаздывания")),
+        linkButton(QStringLiteral("B5"), frac(QStringLiteral("k"), QStringLiteral("Tp-1")),
+                   QStringLiteral("Неминимально-фазовое звено первого порядка")),
+        linkButton(QStringLiteral("B6"), frac(QStringLiteral("T_1p+1"), QStringLiteral("T_2p")),
+                   QStringLiteral("\"ПИ\" звено")),
+        linkButton(QStringLiteral("B7"), frac(QStringLiteral("T_1p"), QStringLiteral("T_2p+1")),
+                   QStringLiteral("Реально-дифф. звено")),
+        linkButton(QStringLiteral("B8"), frac(QStringLiteral("k(T_1p+1)"), QStringLiteral("T_2p+1")),
+                   QStringLiteral("Инерционно-форсирующее звено")),
+    };
+}
+
+}  // namespace pictures::catalogue

@@ -1,0 +1,69 @@
+#include "pictures/pictures.h"
+
+#include "pictures/catalogue.h"
+
+#include <QHash>
+#include <map>
+
+namespace pictures {
+
+namespace {
+
+const std::map<QString, catalogue::Entry>& entries()
+{
+    static const std::map<QString, catalogue::Entry> all = [] {
+        std::map<QString, catalogue::Entry> m;
+        for (auto group : {catalogue::icons, catalogue::links, catalogue::loops})
+            for (catalogue::Entry& e : group())
+                m.emplace(e.name, std::move(e));
+        return m;
+    }();
+    return all;
+}
+
+QImage render(const catalogue::Entry& e, QStringList* problems)
+{
+    draw::Diagram d(e.size, e.background, e.style);
+    e.paint(d);
+    if (problems)
+        *problems = d.problems();
+    return d.finish();
+}
+
+}  // namespace
+
+QImage get(const QString& name)
+{
+    // Pictures are only ever drawn from the GUI thread, so a plain static cache will do.
+    static QHash<QString, QImage> cache;
+    if (auto it = cache.constFind(name); it != cache.constEnd())
+        return *it;
+    const auto found = entries().find(name);
+    if (found == entries().end())
+        return QImage();
+    QImage img = render(found->second, nullptr);
+    cache.insert(name, img);
+    return img;
+}
+
+bool has(const QString& name) { return entries().count(name) > 0; }
+
+QStringList names()
+{
+    QStringList out;
+    for (const auto& [name, entry] : entries())
+        out << name;
+    return out;
+}
+
+QStringList layoutProblems(const QString& name)
+{
+    const auto found = entries().find(name);
+    if (found == entries().end())
+        return {};
+    QStringList problems;
+    render(found->second, &problems);
+    return problems;
+}
+
+}  // namespace pictures

@@ -1,0 +1,168 @@
+// Next, Back and Menu along a work's chain of windows.
+#include "framework/probe_window.h"
+#include "support/fixture.h"
+
+class Navigation : public TrainerTest {
+ protected:
+  Navigation() : TrainerTest(&probeRegistry()) { ProbeWindow::passes = 40; }
+  void finish(ExperimentWindow* w) {
+    auto* p = dynamic_cast<ProbeWindow*>(w);
+    type(w, 0, FloatToStr(-p->T));
+    type(w, 1, "2");
+    ASSERT_TRUE(main->completed(w->objectName()));
+  }
+  ExperimentWindow* next() {
+    main->BNextClick();
+    settle();
+    return active();
+  }
+};
+
+TEST_F(Navigation, NextBackNextShowsTheSameSecondWindow) {
+  script({50, 60});
+  auto* first = start("Form1_1");
+  finish(first);
+  auto* second = next();
+  ASSERT_EQ(second->objectName(), "Form1_2");
+  const double t = dynamic_cast<ProbeWindow*>(second)->T;
+  main->BBackClick();
+  EXPECT_EQ(active(), first);
+  EXPECT_TRUE(first->edit(0)->isReadOnly());  // state kept
+  EXPECT_EQ(next(), second);
+  EXPECT_EQ(dynamic_cast<ProbeWindow*>(second)->T, t);
+  EXPECT_EQ(dynamic_cast<ProbeWindow*>(second)->generations, 1);
+  EXPECT_EQ(main->children().size(), 2);
+}
+
+TEST_F(Navigation, NextNeedsTheCompletionFlagBackDoesNot) {
+  script({50, 60});
+  auto* first = start("Form1_1");
+  main->BNextClick();
+  EXPECT_EQ(active(), first);  // not answered: nothing, no message
+  EXPECT_TRUE(messages.shown.isEmpty());
+  main->BBackClick();
+  EXPECT_EQ(active(), first);  // first window of a work: Back does nothing
+  finish(first);
+  auto* second = next();
+  main->BNextClick();  // second not answered
+  EXPECT_EQ(active(), second);
+  main->BBackClick();
+  EXPECT_EQ(active(), first);
+}
+
+TEST_F(Navigation, MenuAsksAndNoChangesNothing) {
+  script({50});
+  auto* first = start("Form1_1");
+  messages.answers = {false};
+  main->BMenuClick();
+  EXPECT_EQ(messages.asked.size(), 1);
+  EXPECT_EQ(messages.asked.last(), "Результаты работ будут сброшены\n\rПерейти в главное меню?");
+  EXPECT_EQ(active(), first);
+  EXPECT_TRUE(main->findChild<QWidget*>("Panel2")->isVisibleTo(main.get()));
+}
+
+TEST_F(Navigation, MenuYesDestroysEverythingAndANewStartDrawsNewData) {
+  script({50, 60});
+  main->sectionClick("Button1");
+  finish(start("Form1_1"));
+  next();
+  messages.answers = {true};
+  main->BMenuClick();
+  flushDeletes();
+  EXPECT_TRUE(main->children().isEmpty());
+  EXPECT_EQ(main->findWindow("Form1_1"), nullptr);
+  EXPECT_EQ(main->findWindow("Form1_2"), nullptr);
+  EXPECT_TRUE(main->findChild<QWidget*>("Panel1")->isVisibleTo(main.get()));
+  EXPECT_TRUE(main->findChild<QWidget*>("Panel3")->isVisibleTo(main.get()));  // last panel again
+  EXPECT_FALSE(main->findChild<QWidget*>("Panel2")->isVisibleTo(main.get()));
+  script({70});
+  auto* again = dynamic_cast<ProbeWindow*>(start("Form1_1"));
+  EXPECT_DOUBLE_EQ(again->T, 0.7);
+  EXPECT_FALSE(main->completed("Form1_1"));
+}
+
+TEST_F(Navigation, WorkDoneMenuLeavesWithoutAskingOnce) {
+  script({50});
+  start("Form1_1");
+  main->WorkDone = true;
+  main->BMenuClick();
+  EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
+  EXPECT_TRUE(messages.asked.isEmpty());
+  EXPECT_FALSE(main->WorkDone);
+  flushDeletes();
+  EXPECT_TRUE(main->children().isEmpty());
+  script({50});
+  start("Form1_1");
+  main->BMenuClick();
+  EXPECT_EQ(messages.asked.size(), 1);
+}
+
+TEST_F(Navigation, CommandBarIsDeadDuringAPacedTrace) {
+  ProbeWindow::passes = 60;
+  script({50});
+  auto* first = start("Form1_1");
+  finish(first);
+  pacing(true);
+  auto* second = next();  // settle() waits for its trace; replay the clicks mid-trace instead
+  (void)second;
+  messages.answers = {true};
+  main->BMenuClick();
+  flushDeletes();
+  script({50});
+  main->workClick("Form1_1");
+  int clicks = 0;
+  QTimer::singleShot(100, main.get(), [this, &clicks] {
+    EXPECT_TRUE(main->Busy);
+    main->BNextClick();
+    main->BBackClick();
+    main->BMenuClick();
+    ++clicks;
+  });
+  settle(150);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(messages.asked.size() == 1);  // only the earlier Menu asked
+  EXPECT_EQ(active()->objectName(), "Form1_1");
+  EXPECT_FALSE(main->Busy);
+}
+
+TEST_F(Navigation, ClosedWindowsReadAsAbsentAndAreNeverDoubled) {
+  script({50, 60});
+  auto* first = start("Form1_1");
+  finish(first);
+  auto* second = next();
+  finish(second);
+  // The first window is closed with its own close box: Back from the second shows nothing.
+  first->close();
+  flushDeletes();
+  EXPECT_EQ(main->findWindow("Form1_1"), nullptr);
+  main->BBackClick();
+  EXPECT_EQ(active(), second);
+  // The second window closed too: Next and Back have nothing to act on.
+  second->close();
+  flushDeletes();
+  main->BNextClick();
+  main->BBackClick();
+  EXPECT_TRUE(main->children().isEmpty());
+  messages.answers = {true};
+  main->BMenuClick();
+  flushDeletes();
+  script({50});
+  start("Form1_1");
+  main->workClick("Form1_1");  // a second start of the same work never doubles it
+  EXPECT_EQ(main->children().size(), 1);
+}
+
+TEST_F(Navigation, NextRecreatesAClosedSuccessor) {
+  script({50, 60, 70});
+  auto* first = start("Form1_1");
+  finish(first);
+  auto* second = next();
+  main->BBackClick();
+  second->close();
+  flushDeletes();
+  auto* again = next();
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->objectName(), "Form1_2");
+  EXPECT_DOUBLE_EQ(dynamic_cast<ProbeWindow*>(again)->T, 0.7);
+  EXPECT_EQ(main->children().size(), 2);
+}

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "framework/canvas.h"
+
+TEST(Canvas, IconMappingIsTheCeilingOfASeventh) {
+  EXPECT_EQ(ceil_(30 / 7.0), 5);
+  EXPECT_EQ(ceil_(240 / 7.0), 35);
+  EXPECT_EQ(ceil_(35 / 7.0), 5);
+  EXPECT_EQ(ceil_(-0.5), 0);
+  EXPECT_EQ(trunc_(-1.9), -1);
+  EXPECT_EQ(trunc_(109.99999), 109);
+}
+
+TEST(Canvas, StartsWhiteAndDrawsWithoutAntialiasing) {
+  Canvas c;
+  EXPECT_EQ(c.size(), QSize(455, 283));
+  EXPECT_EQ(c.pixel(200, 100), colors::White);
+  c.setPen(colors::Blue, 1);
+  c.line(10, 50, 20, 50);
+  EXPECT_EQ(c.pixel(10, 50), colors::Blue);
+  EXPECT_EQ(c.pixel(19, 50), colors::Blue);
+  EXPECT_EQ(c.pixel(20, 50), colors::White);  // the end point is left to the next segment
+  EXPECT_EQ(c.pixel(15, 49), colors::White);
+  EXPECT_EQ(c.pixel(15, 51), colors::White);
+}
+
+TEST(Canvas, AWideZeroLengthLineIsADot) {
+  Canvas c;
+  c.setPen(colors::Red, 3);
+  c.dot(100, 100);
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy) EXPECT_EQ(c.pixel(100 + dx, 100 + dy), colors::Red) << dx << dy;
+  EXPECT_EQ(c.pixel(102, 100), colors::White);
+  c.setPen(colors::Blue, 1);
+  c.dot(50, 50);  // a thin zero-length line leaves nothing
+  EXPECT_EQ(c.pixel(50, 50), colors::White);
+}
+
+TEST(Canvas, TextCellHasItsTopLeftAtThePoint) {
+  Canvas c;
+  c.setFont(fonts::Arial, 12, true);
+  c.setFontColor(colors::Blue);
+  c.setBrush(colors::Yellow);
+  c.textOut(100, 40, "r(t)");
+  EXPECT_EQ(c.pixel(100, 40), colors::Yellow);  // the cell starts exactly there
+  EXPECT_EQ(c.pixel(99, 40), colors::White);
+  EXPECT_EQ(c.pixel(100, 39), colors::White);
+  bool ink = false;
+  for (int x = 100; x < 130; ++x)
+    for (int y = 40; y < 57; ++y) ink = ink || c.pixel(x, y).blue() > 200 && c.pixel(x, y).red() < 100;
+  EXPECT_TRUE(ink);
+}
+
+TEST(Canvas, FillAndRectangleExcludeTheirRightAndBottomEdges) {
+  Canvas c;
+  c.setBrush(colors::Yellow);
+  c.fillRect(10, 10, 20, 20);
+  EXPECT_EQ(c.pixel(19, 19), colors::Yellow);
+  EXPECT_EQ(c.pixel(20, 20), colors::White);
+  c.setPen(colors::Blue, 1);
+  c.ellipse(40, 40, 50, 50);
+  EXPECT_EQ(c.pixel(45, 45), colors::Yellow);  // filled with the brush
+}
+
+TEST(Fonts, SymbolLettersBecomeGreek) {
+  EXPECT_EQ(fonts::greek("Dj= j   - j"), QString::fromUtf8("Δφ= φ   - φ"));
+  EXPECT_EQ(fonts::greek("w = "), QString::fromUtf8("ω = "));
+  EXPECT_EQ(fonts::pointsToPixels(12), 16);
+  EXPECT_EQ(fonts::pointsToPixels(10), 13);
+  EXPECT_EQ(fonts::pointsToPixels(8), 11);
+}

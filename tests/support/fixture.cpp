@@ -1,0 +1,70 @@
+#include "fixture.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+
+TrainerTest::TrainerTest(const WindowRegistry* windows) {
+  auto scripted = std::make_unique<rnd::ScriptedSource>();
+  random = scripted.get();
+  previousRandom = rnd::install(std::move(scripted));
+  numtext::setDecimalSeparator('.');
+  MainServices s;
+  s.messages = &messages;
+  s.startCalculator = [this] {
+    ++calculatorCalls;
+    return calculatorStarts;
+  };
+  s.windows = windows;
+  main = std::make_unique<Main>(s);
+  main->p->setChecked(false);
+  main->Timer1->stop();
+  main->show();
+}
+
+TrainerTest::~TrainerTest() {
+  main.reset();
+  flushDeletes();
+  rnd::install(std::move(previousRandom));
+}
+
+void TrainerTest::flushDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+ExperimentWindow* TrainerTest::start(const QString& form) {
+  main->workClick(form);
+  settle();
+  return main->findWindow(form);
+}
+
+void TrainerTest::settle(int ms) {
+  QElapsedTimer t;
+  t.start();
+  do {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    auto* w = main->activeChild();
+    const bool pending = main->Busy || (w && w->Timer1->isActive());
+    if (!pending && t.elapsed() >= ms) break;
+  } while (t.elapsed() < 20000);
+}
+
+void TrainerTest::type(ExperimentWindow* w, int i, const QString& text) {
+  AnswerEdit* e = w->edit(i);
+  e->setText(text);
+  QTest::keyClick(e, Qt::Key_Return);
+}
+
+QString TrainerTest::label(const QString& name) const {
+  auto* l = main->findChild<QLabel*>(name);
+  return l ? l->text() : QString();
+}
+
+bool near(PlotView* v, int x, int y, const QColor& c, int r) {
+  for (int dx = -r; dx <= r; ++dx)
+    for (int dy = -r; dy <= r; ++dy)
+      if (v->canvas().pixel(x + dx, y + dy) == c) return true;
+  return false;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The main window with the test seams: scripted random draws, recorded messages with
+// scripted Yes/No answers, animation off unless a test turns it on.
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/window_registry.h"
+#include "framework/experiment_window.h"
+#include "framework/numtext.h"
+#include "framework/plot_view.h"
+#include "framework/random.h"
+
+class TrainerTest : public ::testing::Test {
+ protected:
+  explicit TrainerTest(const WindowRegistry* windows = nullptr);
+  ~TrainerTest() override;
+
+  // Raw RandomRange results handed out in order (e.g. 50 for T = 0.50 from RandomRange(10, 100)/100).
+  void script(std::initializer_list<int> draws) { random->push(draws); }
+  void pacing(bool on) { main->p->setChecked(on); }
+
+  // Opens a work as its button would and returns its first window.
+  ExperimentWindow* start(const QString& form);
+  // Runs pending timers and events until the active window's trace has ended.
+  void settle(int ms = 0);
+  // Types text into answer i of w and presses Enter.
+  void type(ExperimentWindow* w, int i, const QString& text);
+  ExperimentWindow* active() const { return main->activeChild(); }
+  template <class W = ExperimentWindow>
+  W* window(const QString& form) const { return dynamic_cast<W*>(main->findWindow(form)); }
+  // Frees windows whose deletion the event loop deferred.
+  static void flushDeletes();
+  QString label(const QString& name) const;
+
+  RecordingMessageService messages;
+  rnd::ScriptedSource* random = nullptr;
+  std::unique_ptr<rnd::Source> previousRandom;
+  bool calculatorStarts = false;
+  int calculatorCalls = 0;
+  std::unique_ptr<Main> main;
+};
+
+// Colour of a pixel of a canvas, for plot tests.
+inline QColor px(PlotView* v, int x, int y) { return v->canvas().pixel(x, y); }
+// True when any pixel of the colour lies within the square of radius r around (x, y).
+bool near(PlotView* v, int x, int y, const QColor& c, int r = 1);

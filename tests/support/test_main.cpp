@@ -1,0 +1,14 @@
+// One QApplication for the whole test program, on the offscreen platform.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "framework/canvas.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lumeq"));
+  fonts::install();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
