@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QShortcut>
 #include <QThread>
 
@@ -46,11 +47,27 @@ QIcon arrowIcon(const QString& name) {
   return icon;
 }
 
+// A small step response: the program's icon, also shown by the experiment windows.
+QIcon programIcon() {
+  QPixmap pm(16, 16);
+  pm.fill(colors::SkyBlue);
+  QPainter p(&pm);
+  p.setPen(colors::Black);
+  p.drawLine(2, 1, 2, 14);
+  p.drawLine(1, 13, 15, 13);
+  p.setPen(QPen(colors::Blue, 2));
+  p.drawLine(3, 12, 6, 6);
+  p.drawLine(6, 6, 9, 3);
+  p.drawLine(9, 3, 14, 3);
+  return QIcon(pm);
+}
+
 }  // namespace
 
 Main::Main(MainServices services) : services_(std::move(services)) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(Caption);
+  QApplication::setWindowIcon(programIcon());
   setProperty("helpContext", MainHelpContext);
   if (services_.messages) {
     messages_ = services_.messages;
@@ -79,7 +96,7 @@ Main::Main(MainServices services) : services_(std::move(services)) {
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { childActivated(w); });
 
-  ui::label(frame, QPoint(24, 0), QStringLiteral("Линейные непрерывные системы. Виртуальная лаборатория"),
+  Label1 = ui::label(frame, QPoint(24, 0), QStringLiteral("Линейные непрерывные системы. Виртуальная лаборатория"),
             fonts::font(fonts::Arial, 21, false, false, true), QColor(0x00, 0x66, 0xCC), QStringLiteral("Label1"));
 
   buildStartScreen(frame);
@@ -170,10 +187,12 @@ void Main::buildCommandBar(QWidget* frame) {
                      Qt::AlignRight | Qt::AlignVCenter, false, QStringLiteral("KoordX"));
   KoordX1 = ui::label(GroupBox1, QRect(48, 16, 65, 20), QStringLiteral("???"), koord, colors::Maroon,
                       Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("KoordX1"));
+  KoordX1->setIndent(3);
   KoordY = ui::label(GroupBox1, QRect(113, 16, 39, 20), QStringLiteral("t ="), koord, colors::Maroon,
                      Qt::AlignRight | Qt::AlignVCenter, false, QStringLiteral("KoordY"));
   KoordY1 = ui::label(GroupBox1, QRect(152, 16, 81, 20), QStringLiteral("???"), koord, colors::Maroon,
                       Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("KoordY1"));
+  KoordY1->setIndent(3);
   GroupBox1->hide();
 
   auto button = [this](const QString& name, const QString& text, const QRect& r, auto handler) {
@@ -219,6 +238,7 @@ void Main::sectionClick(const QString& button) {
 void Main::workClick(const QString& form) {
   if (!windows_->has(form) || findWindow(form)) return;
   Panel1->hide();
+  Label1->hide();
   open(form);
 }
 

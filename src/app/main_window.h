@@ -97,6 +97,7 @@ class Main : public QMainWindow, public Host {
   const WindowRegistry* windows_;
   QMdiArea* mdi_ = nullptr;
   QWidget* Panel1 = nullptr;
+  QLabel* Label1 = nullptr;
   QWidget* Panel2 = nullptr;
   QGroupBox* GroupBox1 = nullptr;
   QLabel *KoordX = nullptr, *KoordX1 = nullptr, *KoordY = nullptr, *KoordY1 = nullptr;

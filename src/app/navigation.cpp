@@ -60,6 +60,7 @@ void Main::BMenuClick() {
 
 void Main::restoreStartScreen() {
   Panel1->show();
+  Label1->show();
   Panel2->hide();
   setWindowTitle(Caption);
   QApplication::restoreOverrideCursor();

@@ -139,7 +139,8 @@ void Diagram::sum(QPointF c)
     const qreal r = style_.sumRadius;
     const qreal d = r * M_SQRT1_2;
     painter_->save();
-    painter_->setPen(QPen(kInkColour, style_.lineWidth));
+    // Flat caps: with square caps the raster engine smears 45-degree strokes over two pixels.
+    painter_->setPen(QPen(kInkColour, style_.lineWidth, Qt::SolidLine, Qt::FlatCap));
     painter_->setBrush(Qt::white);
     painter_->drawEllipse(c, r, r);
     painter_->drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
@@ -387,8 +388,10 @@ Row& Row::input(const QString& letter, const QColor& colour)
 Row& Row::output(const QString& letter, const QColor& colour)
 {
     add(Node::End, Block(), nullptr);
-    segments_.back().label = letter;
-    segments_.back().colour = colour;
+    if (count() > 1) {
+        segments_.back().label = letter;
+        segments_.back().colour = colour;
+    }
     return *this;
 }
 

@@ -20,8 +20,9 @@ QFont font(int pixelSize, bool italic = false);
 //   "T_1p+1"           subscript: '_' takes the next character ...
 //   "T^2p^2+2ξTp+1"    superscript: '^' likewise
 //   "e^{-τp}"          ... or a braced group, which may nest further scripts.
-// '-' is set as a typographic minus. Anything unbalanced is drawn as written
-// rather than rejected: a picture with a stray brace beats a missing picture.
+// '-' is set as a typographic minus. Malformed markup never fails: a dangling '_' or
+// '^' or a stray '}' is drawn as written and an unclosed group runs to the end, since
+// a picture with a stray brace beats a missing picture.
 class Formula {
 public:
     Formula() = default;

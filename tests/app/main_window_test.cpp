@@ -117,6 +117,9 @@ TEST_F(StartScreen, StartingAWorkShowsTheCommandBarAndTheWindowMaximized) {
   ASSERT_TRUE(win);
   EXPECT_EQ(win->objectName(), "Form1_1");
   EXPECT_TRUE(win->isMaximized());
+  // The maximized window's caption is shown in the frame's title.
+  EXPECT_EQ(main->windowTitle(), "Лабораторный тренажер. Lumeq - [Проба]");
+  EXPECT_FALSE(shown("Label1"));
   EXPECT_TRUE(main->findChild<QGroupBox*>("GroupBox1")->isVisibleTo(main.get()));
 }
 
