@@ -1,5 +1,6 @@
 // The trainer starts with its main window only; experiment windows open on demand.
 #include <QApplication>
+#include <QScreen>
 
 #include "app/main_window.h"
 #include "framework/canvas.h"
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
   fonts::install();
   Main main;
   main.helpFile = QStringLiteral("c:\\Program Files\\Lumeq\\Help\\Help.hlp");
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    main.move(screen->availableGeometry().center() - main.rect().center());
   main.show();
   return app.exec();
 }

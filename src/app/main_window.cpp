@@ -121,8 +121,9 @@ Main::Main(MainServices services) : services_(std::move(services)) {
 
 Main::~Main() {
   closing_ = true;
-  // Children go first, while the frame they report to still exists.
-  for (auto* w : children()) delete w;
+  // Experiment windows go first, closed ones included, while the frame they report to
+  // still exists.
+  for (auto* s : mdi_->subWindowList()) delete s;
 }
 
 void Main::buildStartScreen(QWidget* frame) {

@@ -51,6 +51,7 @@ class Main : public QMainWindow, public Host {
   void enableBack(bool on) override;
   void pressNext() override { BNextClick(); }
   void pressMenu() override { BMenuClick(); }
+  void restartWork(const QString& firstForm) override;
   ExperimentWindow* findWindow(const QString& form) const override;
   void windowClosing(ExperimentWindow* w) override;
 
@@ -90,6 +91,7 @@ class Main : public QMainWindow, public Host {
   void showChild(ExperimentWindow* w);
   void childActivated(QMdiSubWindow* w);
   void restoreStartScreen();
+  void closeAllWindows();
 
   MainServices services_;
   MessageService* messages_;

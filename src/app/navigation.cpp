@@ -51,11 +51,25 @@ void Main::BMenuClick() {
   if (Busy) return;
   BNext->setEnabled(true);
   BBack->setEnabled(true);
+  closeAllWindows();
+  restoreStartScreen();
+}
+
+void Main::closeAllWindows() {
+  // Last child first. Closing frees a window once control is back in the event loop, so a
+  // window may ask for this from inside its own handler.
   const auto list = children();
   for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->close();
   refs_.clear();
   lastActivated_ = nullptr;
-  restoreStartScreen();
+}
+
+void Main::restartWork(const QString& firstForm) {
+  // Menu without the question, then the work's button: never two instances of a window.
+  BNext->setEnabled(true);
+  BBack->setEnabled(true);
+  closeAllWindows();
+  open(firstForm);
 }
 
 void Main::restoreStartScreen() {

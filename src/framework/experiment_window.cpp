@@ -62,7 +62,7 @@ void ExperimentWindow::closeEvent(QCloseEvent* e) {
 
 int ExperimentWindow::addAnswer(AnswerEdit* edit, CheckMark* mark) {
   const int i = static_cast<int>(answers_.size());
-  answers_.push_back({edit, mark, {}, {}});
+  answers_.push_back({edit, mark, {}, {}, edit->maxLength()});
   connect(edit, &AnswerEdit::enterPressed, this, [this, i] { guarded("EditKeyPress", [this, i] { answerEntered(i); }); });
   return i;
 }
@@ -78,6 +78,7 @@ void ExperimentWindow::FormCreate() {
   for (auto& a : answers_) {
     a.edit->setReadOnly(false);
     a.edit->clear();
+    a.edit->setMaxLength(a.typedLength);
     a.edit->setEnabled(false);
     if (a.mark) a.mark->hide();
   }
@@ -168,6 +169,9 @@ void ExperimentWindow::answerEntered(int i) {
     }
     return;
   }
+  // The maximum length limits typing only; the accepted value is shown whole even when
+  // it is longer (a line edit would cut it to its maximum length).
+  if (a.shown.size() > a.edit->maxLength()) a.edit->setMaxLength(static_cast<int>(a.shown.size()));
   a.edit->setText(a.shown);
   a.edit->setReadOnly(true);
   if (a.mark) a.mark->show();

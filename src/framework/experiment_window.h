@@ -30,6 +30,7 @@ class ExperimentWindow : public QMdiSubWindow {
     CheckMark* mark = nullptr;
     Acceptance rule;
     QString shown;  // the text the box shows once accepted
+    int typedLength = 0;  // the box's maximum length for typing
   };
 
   ~ExperimentWindow() override;

@@ -47,6 +47,9 @@ class Host {
   virtual void enableBack(bool on) = 0;
   virtual void pressNext() = 0;
   virtual void pressMenu() = 0;
+  // Ends the running work without asking and starts it again at its first window (windows
+  // that restart their work at an error limit use this).
+  virtual void restartWork(const QString& firstForm) = 0;
 
   // The live window of the given object name, if it exists (windows of one work read each
   // other's data through this).

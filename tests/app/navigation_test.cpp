@@ -166,3 +166,21 @@ TEST_F(Navigation, NextRecreatesAClosedSuccessor) {
   EXPECT_DOUBLE_EQ(dynamic_cast<ProbeWindow*>(again)->T, 0.7);
   EXPECT_EQ(main->children().size(), 2);
 }
+
+TEST_F(Navigation, AWindowRestartingItsWorkLeavesOneInstanceAndAsksNothing) {
+  script({50, 60, 70});
+  auto* first = start("Form1_1");
+  finish(first);
+  auto* second = next();
+  // The second window restarts the work from inside its own key handler.
+  QObject::connect(second->edit(0), &AnswerEdit::enterPressed, second, [this] { main->restartWork("Form1_1"); });
+  type(second, 0, "9");
+  settle();
+  flushDeletes();
+  EXPECT_TRUE(messages.asked.isEmpty());
+  ASSERT_EQ(main->children().size(), 1);
+  EXPECT_EQ(active()->objectName(), "Form1_1");
+  EXPECT_DOUBLE_EQ(dynamic_cast<ProbeWindow*>(active())->T, 0.7);
+  EXPECT_EQ(main->findWindow("Form1_2"), nullptr);
+  EXPECT_FALSE(main->Busy);
+}

@@ -1,0 +1,107 @@
+#include "typical_form.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "canvas.h"
+#include "pictures/pictures.h"
+#include "plot_view.h"
+#include "widgets.h"
+
+namespace {
+constexpr QRect TitleRect{8, 8, 193, 90};
+constexpr QRect TaskRect{8, 104, 193, 273};
+constexpr QRect DiagramRect{208, 8, 417, 90};
+constexpr QRect PlotRect{208, 104, 417, 273};
+constexpr QSize IconSize{65, 57};
+constexpr QSize PictureSize{415, 88};
+}  // namespace
+
+int TypicalForm::mini(double v) { return ceil_(v / IconScale); }
+
+TypicalForm::TypicalForm(Host& host, const QString& objectName, const QString& caption, int helpContext,
+                         const TypicalLayout& layout)
+    : ExperimentWindow(host, objectName, caption, helpContext), picture_(layout.picture) {
+  titlePanel = ui::panel(client(), TitleRect, ui::Bevel::Single, QStringLiteral("Panel1"));
+  titleLabel = ui::label(titlePanel, QRect(4, 2, TitleRect.width() - 8, TitleRect.height() - 4), layout.title,
+                         fonts::font(fonts::Arial, 21, true), colors::Navy, Qt::AlignCenter, true,
+                         QStringLiteral("Label1"));
+
+  taskPanel = ui::panel(client(), TaskRect, ui::Bevel::Single, QStringLiteral("Panel2"));
+  taskNumber = ui::label(taskPanel, QPoint(8, 6), layout.taskNumber, fonts::font(fonts::Arial, 19, false, true),
+                         Qt::black, QStringLiteral("Label2"));
+  taskText = ui::label(taskPanel, QRect(8, 34, TaskRect.width() - 14, 150), layout.taskText,
+                       fonts::font(fonts::Arial, 16), Qt::black, Qt::AlignLeft | Qt::AlignTop, true,
+                       QStringLiteral("Label3"));
+  taskText->setVisible(!layout.taskText.isEmpty());
+
+  // The picture fills the panel; the icons lie over the ends of its arrows, where the
+  // picture keeps nothing but the arrow tails.
+  diagramPanel = ui::panel(client(), DiagramRect, ui::Bevel::Single, QStringLiteral("Panel3"));
+  Image2 = new PlotView(diagramPanel, QRect(QPoint(1, 1), PictureSize), PictureSize);
+  Image2->setObjectName(QStringLiteral("Image2"));
+  const int iconTop = 1 + (PictureSize.height() - IconSize.height()) / 2;
+  Image3 = new PlotView(diagramPanel, QRect(QPoint(1, iconTop), IconSize));
+  Image3->setObjectName(QStringLiteral("Image3"));
+  Image4 = new PlotView(diagramPanel, QRect(QPoint(1 + PictureSize.width() - IconSize.width(), iconTop), IconSize));
+  Image4->setObjectName(QStringLiteral("Image4"));
+
+  plotPanel = ui::panel(client(), PlotRect, ui::Bevel::Single, QStringLiteral("Panel4"));
+  Image1 = new PlotView(plotPanel, QRect(QPoint(1, 1), PlotSize));
+  Image1->setObjectName(QStringLiteral("Image1"));
+}
+
+void TypicalForm::FormCreate() {
+  ExperimentWindow::FormCreate();
+  Image1->canvas().loadWall();
+  Image3->canvas().loadWall();
+  Image4->canvas().loadWall();
+  Image2->canvas().load(pictures::get(picture_));
+  Canvas& c = Image1->canvas();
+  c.setBrush(colors::White);
+  c.fillRect(0, 0, PlotSize.width(), PlotSize.height());
+  for (PlotView* v : {Image1, Image3, Image4}) {
+    v->canvas().setPen(colors::Black, 1);
+    v->canvas().setFontColor(colors::Black);
+  }
+}
+
+int TypicalForm::addAnswerRow(int top, const QString& caption, int maxLength, int boxX, bool greek) {
+  const int n = answerCount() + 1;
+  // The 21-pixel caption stands on the same baseline as the box's text.
+  ui::label(taskPanel, QPoint(8, top - 1), greek ? fonts::greek(caption) : caption,
+            fonts::font(greek ? fonts::Symbol : fonts::SansSerif, 21), Qt::black,
+            QStringLiteral("LabelEdit%1").arg(n));
+  auto* edit = new AnswerEdit(taskPanel, QRect(boxX, top, 89, 25), maxLength, QStringLiteral("Edit%1").arg(n));
+  auto* mark = new CheckMark(taskPanel, QRect(boxX + 90, top, 35, 25), QStringLiteral("SpeedButton%1").arg(n));
+  return addAnswer(edit, mark);
+}
+
+QLabel* TypicalForm::taskLabel(QPoint at, const QString& text, int pixels, const QColor& color, bool greek) {
+  return ui::label(taskPanel, at, greek ? fonts::greek(text) : text,
+                   fonts::font(greek ? fonts::Symbol : fonts::Arial, pixels), color);
+}
+
+void TypicalForm::timeAxes(int y0) {
+  for (PlotView* v : {Image1, Image3, Image4}) {
+    Canvas& c = v->canvas();
+    const auto at = [v](double p) { return v == Image1 ? static_cast<int>(p) : mini(p); };
+    c.setPen(colors::Black, 1);
+    c.line(at(30), at(20), at(30), at(260));
+    c.line(at(10), at(y0), at(410), at(y0));
+  }
+}
+
+void TypicalForm::plotText(int x, int y, const QString& text, int points, const QColor& color) {
+  Canvas& c = Image1->canvas();
+  c.setFont(fonts::SansSerif, points, true);
+  c.setFontColor(color);
+  c.textOut(x, y, text);
+  c.setFontColor(colors::Black);
+}
+
+void TypicalForm::iconLine(PlotView* icon, const QColor& color, double x1, double y1, double x2, double y2) {
+  Canvas& c = icon->canvas();
+  c.setPen(color, 1);
+  c.line(mini(x1), mini(y1), mini(x2), mini(y2));
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The layout most link windows share: the title panel and the task panel on the left, the
+// block diagram with its input and output icons over both ends and the plot on the right.
+//
+//   title (8, 8, 193 x 90)        diagram (208, 8, 417 x 90): picture, icons Image3 / Image4
+//   task  (8, 104, 193 x 273)     plot    (208, 104, 417 x 273): Image1, 415 x 271
+//
+// A window passes its texts and picture, adds its answer rows, and draws its plot in its own
+// FormCreate and trace; FormCreate here reloads every bitmap first.
+#include <QColor>
+#include <QString>
+
+#include "experiment_window.h"
+
+class PlotView;
+class QFrame;
+class QLabel;
+
+struct TypicalLayout {
+  QString title;       // title panel, navy Arial 21 px bold, centred
+  QString taskNumber;  // "Задание №1 из 4"
+  QString taskText;    // word-wrapped below the number; empty when the window lays out its own
+  QString picture;     // the diagram picture
+};
+
+class TypicalForm : public ExperimentWindow {
+  Q_OBJECT
+ public:
+  static constexpr QSize PlotSize{415, 271};
+  static constexpr int IconScale = 7;
+  // Miniature of a plot coordinate in the icons.
+  static int mini(double v);
+
+  PlotView* plot() const { return Image1; }
+  PlotView* inputIcon() const { return Image3; }
+  PlotView* outputIcon() const { return Image4; }
+
+ protected:
+  TypicalForm(Host& host, const QString& objectName, const QString& caption, int helpContext,
+              const TypicalLayout& layout);
+
+  void FormCreate() override;
+
+  // One answer row of the task panel with its top at `top`: the caption (Symbol-font text
+  // when `greek`), the box at `boxX` and its check mark; registers the row as the next field.
+  int addAnswerRow(int top, const QString& caption, int maxLength, int boxX = 56, bool greek = false);
+  // A label in the task panel (Symbol-font text when `greek`).
+  QLabel* taskLabel(QPoint at, const QString& text, int pixels = 16, const QColor& color = Qt::black,
+                    bool greek = false);
+
+  // The axes of a time plot in black: the vertical one at x = 30 from y = 20 to 260, the
+  // time axis at y0 from x = 10 to 410; and the same in both icons at one seventh.
+  void timeAxes(int y0);
+  // Static text of the plot: bold, in the plot's default face unless named.
+  void plotText(int x, int y, const QString& text, int points, const QColor& color = Qt::black);
+  // A segment given in plot coordinates, drawn at one seventh with pen width 1.
+  static void iconLine(PlotView* icon, const QColor& c, double x1, double y1, double x2, double y2);
+
+  QFrame* titlePanel = nullptr;
+  QFrame* taskPanel = nullptr;
+  QFrame* diagramPanel = nullptr;
+  QFrame* plotPanel = nullptr;
+  QLabel* titleLabel = nullptr;
+  QLabel* taskNumber = nullptr;
+  QLabel* taskText = nullptr;
+  PlotView* Image1 = nullptr;  // the plot
+  PlotView* Image2 = nullptr;  // the diagram picture
+  PlotView* Image3 = nullptr;  // input icon
+  PlotView* Image4 = nullptr;  // output icon
+
+ private:
+  QString picture_;
+};
