@@ -1,11 +1,13 @@
 #include "window_registry.h"
 
 #include "labs/astatism/astatism_windows.h"
+#include "labs/typical_links/register.h"
 
 const WindowRegistry& programWindows() {
   static const WindowRegistry registry = [] {
     WindowRegistry r;
     registerAstatism(r);
+    registerIntegratingLink(r);
     return r;
   }();
   return registry;

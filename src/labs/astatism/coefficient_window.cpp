@@ -1,0 +1,103 @@
+#include "labs/astatism/coefficient_window.h"
+
+#include "framework/canvas.h"
+#include "framework/plot_view.h"
+#include "framework/random.h"
+#include "framework/widgets.h"
+#include "labs/astatism/astatism_layout.h"
+#include "pictures/pictures.h"
+
+namespace astatism {
+
+using namespace layout;
+
+namespace {
+
+// The index of a coefficient names the input: "0g" for the reference, "0f" for the disturbance.
+QString letter(const WindowInfo& info) {
+  return info.signal == Signal::Reference ? QStringLiteral("g") : QStringLiteral("f");
+}
+
+}  // namespace
+
+CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info)
+    : ExperimentWindow(host, QString::fromStdString(info.formName), QString::fromStdString(info.caption), kHelpContext,
+                       {858, 634}),
+      info_(info) {
+  errorLimit_ = info.errorLimit();
+  hasTrace_ = false;
+  noReadout();
+  Timer1->setInterval(100);
+
+  // Work 4 has a third parameter: the title panel gives up 16 pixels to the task panel.
+  const int extra = info.paramCount == 3 ? 24 : 0;
+  const int lift = info.paramCount == 3 ? 16 : 0;
+  const QString g = letter(info);
+  QWidget* c = client();
+
+  titlePanel(c, info, QRect(8, 8, 177, 121 - lift), 0, 0);
+  Image2 = diagramPanel(c, info, QRect(192, 8, 433, 121), {427, 115});
+
+  auto* question = ui::panel(c, QRect(192, 136, 433, 241), ui::Bevel::Single, QStringLiteral("Panel1"));
+  const QFont q = arial(19), qIndex = arial(13);
+  ui::label(question, QRect(8, 8, 417, 49), QStringLiteral("Для САУ с заданной структурой определите коэффициенты ошибок:"),
+            q, colors::Navy, Qt::AlignLeft | Qt::AlignTop, true);
+  caption(question, {160, 56},
+          {text(QStringLiteral("с")), sub("0" + g), text(QStringLiteral(", с")), sub("1" + g), text(QStringLiteral(", с")),
+           sub("2" + g), text(QStringLiteral(" - ? "))},
+          q, qIndex, colors::Purple);
+  ui::label(question, QPoint(8, 80), QStringLiteral("и порядок астатизма системы"), q, colors::Navy);
+  caption(question, {172, 104}, {text(QStringLiteral("N")), sub(QStringLiteral("аст,") + g), text(QStringLiteral(" - ?"))},
+          q, qIndex, colors::Purple);
+  if (info.signal == Signal::Reference)
+    ui::label(question, QPoint(12, 128), QStringLiteral("относительно сигнала задания"), q, colors::Navy,
+              QStringLiteral("Label35"));
+
+  auto* task = ui::panel(c, QRect(8, 136 - lift, 177, 241 + lift), ui::Bevel::Single, QStringLiteral("Panel2"));
+  ui::label(task, QPoint(8, 0), QString::fromStdString(info.taskText), arial(19, false, true));
+  ui::label(task, QPoint(9, 20), QStringLiteral("Исходные данные:"), arial(16));
+  LT = parameterRows(task, info, 36);
+  ui::label(task, QPoint(9, 81 + extra), QStringLiteral("Определите:"), arial(16));
+
+  const int maxLength = info.answerMaxLength();
+  for (int k = 0; k < 3; ++k) {
+    const AnswerRow row = answerRow(task, k + 1, 104 + extra + 32 * k,
+                                    {text(QStringLiteral("с")), sub(QString::number(k) + g), text(QStringLiteral("="))},
+                                    13, maxLength);
+    addAnswer(row.edit, row.mark);
+  }
+  // "N" with its long index needs more room than the coefficients: its box starts later and
+  // ends where the others end.
+  const AnswerRow n = answerRow(task, 4, 200 + extra,
+                                {text(QStringLiteral("N")), sub(QStringLiteral("аст,") + g), text(QStringLiteral("="))},
+                                12, maxLength, 60);
+  addAnswer(n.edit, n.mark);
+}
+
+void CoefficientWindow::FormCreate() {
+  ExperimentWindow::FormCreate();
+  Image2->canvas().load(pictures::get(QString::fromStdString(info_.picture)));
+  Randomize();
+  params_ = drawParams(info_, [](int a, int b) { return RandomRange(a, b); });
+  showParameters(LT, params_);
+  const std::vector<double> truth = trueAnswers(info_, params_);
+  for (int i = 0; i < static_cast<int>(truth.size()); ++i)
+    expect(i, Acceptance::band(truth[i]), acceptedText(truth[i]));
+}
+
+// There is nothing to trace; the timer the framework starts has nothing to do.
+void CoefficientWindow::Timer1Timer() { Timer1->stop(); }
+
+void CoefficientWindow::regenerate() {
+  FormCreate();
+  FormActivate();
+}
+
+void CoefficientWindow::allAnswered() {
+  if (!info_.endsWork()) return ExperimentWindow::allAnswered();
+  host().setCompleted(objectName(), true);
+  host().WorkDone = true;
+  host().focusMenu();
+}
+
+}  // namespace astatism

@@ -1,0 +1,64 @@
+#include "integrating_ramp.h"
+
+#include "framework/canvas.h"
+#include "framework/numtext.h"
+#include "framework/plot_view.h"
+#include "framework/random.h"
+#include "integrating_texts.h"
+
+using namespace integrating;
+
+IntegratingRamp::IntegratingRamp(Host& host)
+    : TypicalForm(host, QStringLiteral("Form1_2"), texts::caption(2), texts::HelpContext,
+                  {texts::Title, texts::taskNumber(2), texts::ReadT, texts::Picture}) {
+  addAnswerRow(texts::AnswerTop, QStringLiteral("T = "), 5);
+  noReadout();
+}
+
+void IntegratingRamp::FormCreate() {
+  TypicalForm::FormCreate();
+  Randomize();
+  data_ = Ramp::draw();
+  expect(0, data_.rule(), FloatToStr(data_.T));
+
+  plotText(40, 0, QStringLiteral("Реакция на линейно-нарастающий сигнал g(t)=t"), 10);
+  plotText(10, 240, QStringLiteral("0"), 12);
+  plotText(10, 10, QStringLiteral("h"), 12);
+  plotText(380, 240, QStringLiteral("t, c"), 12);
+  timeAxes(240);
+}
+
+TraceRunner::Recipe IntegratingRamp::traceRecipe() {
+  const Ramp d = data_;
+  auto n = std::make_shared<int>(0);
+  return {[this, d, n](int j) {
+            if (j >= kTimePasses) return false;
+            Canvas& c = Image1->canvas();
+            if (j <= kInputPass) {
+              c.setPen(colors::Blue, 2);
+              c.dot(j + 10, 240);
+              iconLine(Image3, colors::Red, j + 10, 240, j + 11, 240);
+              iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
+            } else {
+              const int k = ++*n;
+              c.setPen(colors::Blue, 2);
+              c.line(j + 9, 240 - d.output(k - 1), j + 10, 240 - d.output(k));
+              c.setPen(colors::Red, 2);
+              c.line(j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
+              iconLine(Image4, colors::Blue, j + 9, 240 - d.output(k - 1), j + 10, 240 - d.output(k));
+              iconLine(Image3, colors::Red, j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
+            }
+            return true;
+          },
+          [this, d] {
+            Canvas& c = Image1->canvas();
+            const int x = d.crossingX();
+            c.setFont(fonts::SansSerif, 10, true);
+            c.setFontColor(colors::Black);
+            c.textOut(x, 241, FloatToStr(d.crossingTime()) + QStringLiteral(" c"));
+            c.setPen(colors::Black, 1);
+            c.line(x, 240, x, d.crossingTop());
+            plotText(380, 240 - d.output(380), QStringLiteral("r(t)"), 12, colors::Blue);
+            plotText(380, 240 - d.input(380), QStringLiteral("g(t)"), 12, colors::Red);
+          }};
+}

@@ -1,0 +1,6 @@
+#pragma once
+// The typical-link windows the program offers, by object name.
+class WindowRegistry;
+
+// Form1_1 to Form1_4: the integrating-link work.
+void registerIntegratingLink(WindowRegistry& r);

@@ -1,0 +1,75 @@
+#pragma once
+// Opening the integrating-link windows with chosen parameters, dragging over their plots and
+// looking at pixels.
+#include <QGroupBox>
+#include <QMouseEvent>
+
+#include "app/window_registry.h"
+#include "labs/typical_links/frequency_form.h"
+#include "labs/typical_links/integrating_frequency.h"
+#include "labs/typical_links/integrating_ramp.h"
+#include "labs/typical_links/integrating_sine.h"
+#include "labs/typical_links/integrating_step.h"
+#include "support/fixture.h"
+
+class Integrating : public TrainerTest {
+ protected:
+  // Draws as RandomRange returns them: T·100 (and ω·100 for the sine window).
+  IntegratingStep* openStep(int t) {
+    script({t});
+    return dynamic_cast<IntegratingStep*>(start("Form1_1"));
+  }
+  IntegratingRamp* openRamp(int t) {
+    script({t});
+    return dynamic_cast<IntegratingRamp*>(start("Form1_2"));
+  }
+  IntegratingSine* openSine(int t, int w) {
+    script({t, w});
+    return dynamic_cast<IntegratingSine*>(start("Form1_3"));
+  }
+  // As Next from Form1_3 opens it: run 1.
+  FrequencyForm* openFrequency(int t) {
+    main->RepeatCount = 1;
+    script({t});
+    return dynamic_cast<FrequencyForm*>(start("Form1_4"));
+  }
+  static const integrating::Frequency& series(FrequencyForm* f) {
+    return dynamic_cast<const IntegratingFrequency&>(f->link()).data();
+  }
+  // Both answers of the current run of the frequency window.
+  void answerRun(FrequencyForm* f) {
+    type(f, 0, FloatToStr(f->link().amplitude(f->omega())));
+    type(f, 1, QStringLiteral("-1.57"));
+    settle();
+  }
+
+  static void drag(PlotView* v, int x, int y, Qt::MouseButtons b = Qt::LeftButton,
+                   Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(x, y), v->mapToGlobal(QPointF(x, y)), Qt::NoButton, b, m);
+    QCoreApplication::sendEvent(v, &e);
+  }
+  QString readoutTitle() const { return main->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->title(); }
+  bool readoutShown() const {
+    return main->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->isVisibleTo(main.get());
+  }
+
+  // Pixels of text in the colour inside r: antialiased glyphs have few pixels of the pure
+  // colour, so any clearly tinted pixel of its hue counts.
+  static int ink(PlotView* v, const QRect& r, const QColor& c) {
+    int n = 0;
+    for (int x = r.left(); x <= r.right(); ++x)
+      for (int y = r.top(); y <= r.bottom(); ++y) {
+        const QColor p = v->canvas().pixel(x, y);
+        n += c == QColor(Qt::black) ? p.value() < 128
+                                    : p.hsvSaturation() > 80 && std::abs(p.hsvHue() - c.hsvHue()) < 12;
+      }
+    return n;
+  }
+  // Pixels of the colour inside r (right and bottom edges included).
+  static int count(PlotView* v, const QRect& r, const QColor& c) {
+    int n = 0;
+    for (int x = r.left(); x <= r.right(); ++x)
+      for (int y = r.top(); y <= r.bottom(); ++y) n += v->canvas().pixel(x, y) == c;
+    return n;
+  }
+};
