@@ -19,6 +19,9 @@ void Main::BNextClick() {
     return;
   }
   // The frequency experiments run again with fresh data until their sixth, closing run.
+  // The count stops at 7: further clicks after the closing run must not wrap the signed
+  // byte round into a run number again.
+  if (RepeatCount >= 7) return;
   RepeatCount = static_cast<std::int8_t>(RepeatCount + 1);
   if (RepeatCount > 6) return;
   for (int i = 0; i < active->answerCount(); ++i) {

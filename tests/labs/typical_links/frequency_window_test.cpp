@@ -98,6 +98,10 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
   main->BNextClick();
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.6");
   EXPECT_EQ(main->RepeatCount, 7);
+  // However often Next is pressed after that, the run never comes round again.
+  for (int i = 0; i < 300; ++i) main->BNextClick();
+  EXPECT_EQ(main->RepeatCount, 7);
+  EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.6");
   EXPECT_TRUE(messages.shown.isEmpty());
   main->BMenuClick();
   EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
