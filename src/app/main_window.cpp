@@ -291,6 +291,8 @@ void Main::windowClosing(ExperimentWindow* w) {
   auto it = refs_.find(w->objectName());
   if (it != refs_.end() && it->data() == w) refs_.erase(it);
   if (lastActivated_ == w) lastActivated_ = nullptr;
+  // With no window left there is no plot to read.
+  if (children().isEmpty()) showReadout(false);
 }
 
 QList<ExperimentWindow*> Main::children() const {

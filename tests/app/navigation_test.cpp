@@ -143,6 +143,7 @@ TEST_F(Navigation, ClosedWindowsReadAsAbsentAndAreNeverDoubled) {
   main->BNextClick();
   main->BBackClick();
   EXPECT_TRUE(main->children().isEmpty());
+  EXPECT_FALSE(main->findChild<QWidget*>("GroupBox1")->isVisibleTo(main.get()));
   messages.answers = {true};
   main->BMenuClick();
   flushDeletes();
