@@ -37,9 +37,11 @@ QString HelpViewer::topicTitle(int context) {
 HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), text_(new QTextBrowser), list_(new QListWidget) {
   setObjectName(QStringLiteral("HelpViewer"));
   setWindowTitle(QStringLiteral("Справка"));
-  resize(640, 420);
+  resize(720, 440);
   auto* layout = new QHBoxLayout(this);
-  list_->setFixedWidth(200);
+  list_->setFixedWidth(270);
+  list_->setWordWrap(true);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(list_);
   layout->addWidget(text_, 1);
   for (int c : kContexts) {
