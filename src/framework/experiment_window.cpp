@@ -187,7 +187,12 @@ void ExperimentWindow::answerAccepted(int i) {
 
 void ExperimentWindow::allAnswered() {
   host_.setCompleted(objectName(), true);
-  host_.focusNext();
+  if (endsWork_) {
+    host_.WorkDone = true;
+    host_.focusMenu();
+  } else {
+    host_.focusNext();
+  }
 }
 
 void ExperimentWindow::setReadoutNames(const QString& x, const QString& y, bool yGreek) {

@@ -76,7 +76,8 @@ class ExperimentWindow : public QMdiSubWindow {
   virtual TraceRunner::Recipe traceRecipe() { return {}; }
   // Right answer in field i: by default the next field, or the end after the last one.
   virtual void answerAccepted(int i);
-  // Last field answered: completion flag, focus to Next.
+  // Last field answered: completion flag, focus to Next (or WorkDone and focus to Menu in
+  // the last window of a work).
   virtual void allAnswered();
 
   // Registers an answer row (box and check mark); the order of calls is the order of fields.
@@ -102,6 +103,8 @@ class ExperimentWindow : public QMdiSubWindow {
   bool firstFieldOpenDuringTrace_ = false;
   // Windows without a trace do not hold the busy flag.
   bool hasTrace_ = true;
+  // The last window of a work: its last answer also sets WorkDone and focuses Menu.
+  bool endsWork_ = false;
   TraceRunner trace_;
 
  private:

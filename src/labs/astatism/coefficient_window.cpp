@@ -20,14 +20,8 @@ QString letter(const WindowInfo& info) {
 
 }  // namespace
 
-CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info)
-    : ExperimentWindow(host, QString::fromStdString(info.formName), QString::fromStdString(info.caption), kHelpContext,
-                       {858, 634}),
-      info_(info) {
-  errorLimit_ = info.errorLimit();
+CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : AstatismWindow(host, info) {
   hasTrace_ = false;
-  noReadout();
-  Timer1->setInterval(100);
 
   // Work 4 has a third parameter: the title panel gives up 16 pixels to the task panel.
   const int extra = info.paramCount == 3 ? 24 : 0;
@@ -76,13 +70,7 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info)
 
 void CoefficientWindow::FormCreate() {
   ExperimentWindow::FormCreate();
-  Image2->canvas().load(pictures::get(QString::fromStdString(info_.picture)));
-  Randomize();
-  params_ = drawParams(info_, [](int a, int b) { return RandomRange(a, b); });
-  showParameters(LT, params_);
-  const std::vector<double> truth = trueAnswers(info_, params_);
-  for (int i = 0; i < static_cast<int>(truth.size()); ++i)
-    expect(i, Acceptance::band(truth[i]), acceptedText(truth[i]));
+  drawData();
 }
 
 // There is nothing to trace; the timer the framework starts has nothing to do.
@@ -91,13 +79,6 @@ void CoefficientWindow::Timer1Timer() { Timer1->stop(); }
 void CoefficientWindow::regenerate() {
   FormCreate();
   FormActivate();
-}
-
-void CoefficientWindow::allAnswered() {
-  if (!info_.endsWork()) return ExperimentWindow::allAnswered();
-  host().setCompleted(objectName(), true);
-  host().WorkDone = true;
-  host().focusMenu();
 }
 
 }  // namespace astatism

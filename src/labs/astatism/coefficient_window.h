@@ -3,15 +3,14 @@
 // astatism of the loop, for the reference (_1) or the disturbance (_2). No trace, no readout.
 #include <vector>
 
-#include "framework/experiment_window.h"
-#include "labs/astatism/astatism_model.h"
+#include "labs/astatism/astatism_window.h"
 
 class PlotView;
 class QLabel;
 
 namespace astatism {
 
-class CoefficientWindow : public ExperimentWindow {
+class CoefficientWindow : public AstatismWindow {
  public:
   CoefficientWindow(Host& host, const WindowInfo& info);
 
@@ -19,18 +18,6 @@ class CoefficientWindow : public ExperimentWindow {
   void Timer1Timer() override;
   void regenerate() override;
 
-  const WindowInfo& info() const { return info_; }
-  const Params& params() const { return params_; }
-
-  PlotView* Image2 = nullptr;
-  std::vector<QLabel*> LT;  // LT1, LT2 (LT3)
-
- protected:
-  void allAnswered() override;
-
- private:
-  const WindowInfo& info_;
-  Params params_;
 };
 
 }  // namespace astatism

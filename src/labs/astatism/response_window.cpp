@@ -15,14 +15,8 @@ namespace astatism {
 
 using namespace layout;
 
-ResponseWindow::ResponseWindow(Host& host, const WindowInfo& info)
-    : ExperimentWindow(host, QString::fromStdString(info.formName), QString::fromStdString(info.caption), kHelpContext,
-                       {858, 634}),
-      info_(info) {
-  errorLimit_ = info.errorLimit();
+ResponseWindow::ResponseWindow(Host& host, const WindowInfo& info) : AstatismWindow(host, info) {
   firstFieldOpenDuringTrace_ = true;
-  noReadout();
-  Timer1->setInterval(100);
 
   // Work 4's third parameter row takes 16 pixels from the title panel.
   const int lift = info.paramCount == 3 ? 16 : 0;
@@ -74,13 +68,7 @@ void ResponseWindow::FormCreate() {
   Image1->canvas().loadWall();
   Image3->canvas().loadWall();
   Image4->canvas().loadWall();
-  Image2->canvas().load(pictures::get(QString::fromStdString(info_.picture)));
-  Randomize();
-  params_ = drawParams(info_, [](int a, int b) { return RandomRange(a, b); });
-  showParameters(LT, params_);
-  const std::vector<double> truth = trueAnswers(info_, params_);
-  for (int i = 0; i < static_cast<int>(truth.size()); ++i)
-    expect(i, Acceptance::band(truth[i]), acceptedText(truth[i]));
+  drawData();
 }
 
 // The new trace starts at the next tick, after the key handler that asked for it has returned.
@@ -88,13 +76,6 @@ void ResponseWindow::regenerate() {
   FormCreate();
   FormActivate();
   Timer1->start();
-}
-
-void ResponseWindow::allAnswered() {
-  if (!info_.endsWork()) return ExperimentWindow::allAnswered();
-  host().setCompleted(objectName(), true);
-  host().WorkDone = true;
-  host().focusMenu();
 }
 
 const QColor& ResponseWindow::inputColor() const { return reference() ? colors::Red : colors::Fuchsia; }

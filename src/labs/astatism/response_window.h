@@ -5,8 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "framework/experiment_window.h"
-#include "labs/astatism/astatism_model.h"
+#include "labs/astatism/astatism_window.h"
 
 class PlotView;
 class QColor;
@@ -14,15 +13,13 @@ class QLabel;
 
 namespace astatism {
 
-class ResponseWindow : public ExperimentWindow {
+class ResponseWindow : public AstatismWindow {
  public:
   ResponseWindow(Host& host, const WindowInfo& info);
 
   void FormCreate() override;
   void regenerate() override;
 
-  const WindowInfo& info() const { return info_; }
-  const Params& params() const { return params_; }
   // Traces begun and traces drawn to their end since the window was created.
   int tracesStarted() const { return started_; }
   int tracesFinished() const { return finished_; }
@@ -30,14 +27,11 @@ class ResponseWindow : public ExperimentWindow {
   const Trace* lastTrace() const { return sim_ ? &*sim_ : nullptr; }
 
   PlotView* Image1 = nullptr;  // the plot
-  PlotView* Image2 = nullptr;  // the diagram
   PlotView* Image3 = nullptr;  // the input icon
   PlotView* Image4 = nullptr;  // the output icon
-  std::vector<QLabel*> LT;
 
  protected:
   TraceRunner::Recipe traceRecipe() override;
-  void allAnswered() override;
 
  private:
   bool reference() const { return info_.signal == Signal::Reference; }
@@ -47,8 +41,6 @@ class ResponseWindow : public ExperimentWindow {
   bool drawStep();
   void drawClosingLabels();
 
-  const WindowInfo& info_;
-  Params params_;
   std::optional<Trace> sim_;
   int started_ = 0;
   int finished_ = 0;

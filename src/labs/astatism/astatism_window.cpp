@@ -1,0 +1,30 @@
+#include "labs/astatism/astatism_window.h"
+
+#include "framework/plot_view.h"
+#include "framework/random.h"
+#include "labs/astatism/astatism_layout.h"
+#include "pictures/pictures.h"
+
+namespace astatism {
+
+AstatismWindow::AstatismWindow(Host& host, const WindowInfo& info)
+    : ExperimentWindow(host, QString::fromStdString(info.formName), QString::fromStdString(info.caption), kHelpContext,
+                       {858, 634}),
+      info_(info) {
+  errorLimit_ = info.errorLimit();
+  endsWork_ = info.endsWork();
+  noReadout();
+  Timer1->setInterval(100);
+}
+
+void AstatismWindow::drawData() {
+  Image2->canvas().load(pictures::get(QString::fromStdString(info_.picture)));
+  Randomize();
+  params_ = drawParams(info_, [](int a, int b) { return RandomRange(a, b); });
+  layout::showParameters(LT, params_);
+  const std::vector<double> truth = trueAnswers(info_, params_);
+  for (int i = 0; i < static_cast<int>(truth.size()); ++i)
+    expect(i, Acceptance::band(truth[i]), layout::acceptedText(truth[i]));
+}
+
+}  // namespace astatism
