@@ -200,6 +200,7 @@ void Main::buildCommandBar(QWidget* frame) {
     auto* b = new QPushButton(text, Panel2);
     b->setObjectName(name);
     b->setGeometry(r);
+    b->setAutoDefault(true);  // Enter on the focused button presses it (focus goes to Next after an answer)
     connect(b, &QPushButton::clicked, this, [this, handler, name] { guarded(qPrintable(name), [&] { (this->*handler)(); }); });
     return b;
   };

@@ -1,4 +1,6 @@
 // Next, Back and Menu along a work's chain of windows.
+#include <QPushButton>
+
 #include "framework/probe_window.h"
 #include "support/fixture.h"
 
@@ -184,4 +186,15 @@ TEST_F(Navigation, AWindowRestartingItsWorkLeavesOneInstanceAndAsksNothing) {
   EXPECT_DOUBLE_EQ(dynamic_cast<ProbeWindow*>(active())->T, 0.7);
   EXPECT_EQ(main->findWindow("Form1_2"), nullptr);
   EXPECT_FALSE(main->Busy);
+}
+
+TEST_F(Navigation, EnterOnTheFocusedNextButtonMovesOn) {
+  script({50, 60});
+  auto* first = start("Form1_1");
+  finish(first);
+  auto* next = main->findChild<QPushButton*>("BNext");
+  QTest::keyClick(next, Qt::Key_Return);
+  settle();
+  ASSERT_TRUE(active());
+  EXPECT_EQ(active()->objectName(), "Form1_2");
 }
