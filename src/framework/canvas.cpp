@@ -56,7 +56,6 @@ QString greek(const QString& s) {
 
 }  // namespace fonts
 
-int ceil_(double v) { return static_cast<int>(std::ceil(v)); }
 
 Canvas::Canvas(QSize size) : image_(size, QImage::Format_RGB32) {
   image_.fill(colors::White);

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+#include "pixels.h"
+
 namespace colors {
 inline const QColor Black{0x00, 0x00, 0x00};
 inline const QColor White{0xFF, 0xFF, 0xFF};
@@ -105,6 +107,3 @@ class Canvas {
   std::function<void()> onChange_;
 };
 
-// Pixel helpers of the recipes: keep truncation and ceiling visible where they are used.
-inline int trunc_(double v) { return static_cast<int>(v); }
-int ceil_(double v);
