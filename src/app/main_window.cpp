@@ -263,6 +263,10 @@ void Main::showCommandBar() {
 void Main::showReadout(bool visible) { GroupBox1->setVisible(visible); }
 
 void Main::resetReadout(const QString& xName, const QString& yName, bool yGreek) {
+  if (readoutShowsParameters_) {
+    readoutShowsParameters_ = false;
+    GroupBox1->setTitle(QStringLiteral("Координаты указателя"));
+  }
   KoordX->setFont(fonts::font(fonts::Arial, 16));
   KoordX->setText(xName);
   KoordX1->setText(QStringLiteral("???"));
@@ -280,6 +284,14 @@ void Main::setReadout(const ReadoutText& t) {
 
 void Main::setReadoutLocked(bool locked) {
   GroupBox1->setTitle(locked ? QStringLiteral("Координаты указателя (locked)") : QStringLiteral("Координаты указателя"));
+}
+
+void Main::showParameters(const QString& caption, const ReadoutText& text) {
+  resetReadout(text.xName, text.yName, text.yGreek);
+  setReadout(text);
+  GroupBox1->setTitle(caption);
+  GroupBox1->show();
+  readoutShowsParameters_ = true;
 }
 
 void Main::focusNext() { BNext->setFocus(); }

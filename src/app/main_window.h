@@ -46,6 +46,7 @@ class Main : public QMainWindow, public Host {
   void resetReadout(const QString& xName, const QString& yName, bool yGreek) override;
   void setReadout(const ReadoutText& text) override;
   void setReadoutLocked(bool locked) override;
+  void showParameters(const QString& caption, const ReadoutText& text) override;
   void focusNext() override;
   void focusMenu() override;
   void enableBack(bool on) override;
@@ -112,4 +113,5 @@ class Main : public QMainWindow, public Host {
   HelpViewer* help_ = nullptr;
   int creditTicks_ = 0;
   bool closing_ = false;
+  bool readoutShowsParameters_ = false;
 };

@@ -89,6 +89,7 @@ void ExperimentWindow::FormCreate() {
     holdsBusy_ = true;
   } else {
     host_.Busy = false;
+    holdsBusy_ = false;
     if (!answers_.empty()) answers_.front().edit->setEnabled(true);
   }
   host_.showCommandBar();
@@ -134,6 +135,18 @@ void ExperimentWindow::traceEnded() {
     auto* first = answers_.front().edit;
     if (!first->isReadOnly()) openField(0);
   }
+}
+
+void ExperimentWindow::drawAfterAnswer(TraceRunner::Recipe recipe) {
+  host_.Busy = true;
+  holdsBusy_ = true;
+  auto finish = std::move(recipe.finish);
+  recipe.finish = [this, finish] {
+    host_.Busy = false;
+    holdsBusy_ = false;
+    if (finish) finish();
+  };
+  trace_.run(std::move(recipe));
 }
 
 void ExperimentWindow::openField(int i) {
