@@ -182,7 +182,7 @@ void LagLinkWindow::answerAccepted(int i) {
 void LagLinkWindow::allAnswered() {
   ExperimentWindow::allAnswered();
   // The second window ends the work, yet hands the focus to Next like the first.
-  if (row_.followsFirst) host().WorkDone = true;
+  if (row_.followsFirst) markWorkDone();
 }
 
 void LagLinkWindow::regenerate() {
