@@ -271,14 +271,23 @@ void Main::resetReadout(const QString& xName, const QString& yName, bool yGreek)
   KoordX->setText(xName);
   KoordX1->setText(QStringLiteral("???"));
   KoordY->setFont(fonts::font(fonts::Arial, 16));
-  KoordY->setText(yGreek ? fonts::greek(yName) : yName);
+  setReadoutName(KoordY, yGreek ? fonts::greek(yName) : yName);
   KoordY1->setText(QStringLiteral("???"));
+}
+
+void Main::setReadoutName(QLabel* name, const QString& text) {
+  // The place of the second name was measured for a Latin letter; φ and the like are wider
+  // and grow to the left into the first value's spare room instead of being cut.
+  name->setText(text);
+  const int right = name->x() + name->width();
+  const int width = std::max(name->width(), name->sizeHint().width());
+  name->setGeometry(right - width, name->y(), width, name->height());
 }
 
 void Main::setReadout(const ReadoutText& t) {
   KoordX->setText(t.xName);
   KoordX1->setText(t.xValue);
-  KoordY->setText(t.yGreek ? fonts::greek(t.yName) : t.yName);
+  setReadoutName(KoordY, t.yGreek ? fonts::greek(t.yName) : t.yName);
   KoordY1->setText(t.yValue);
 }
 

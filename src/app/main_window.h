@@ -93,6 +93,7 @@ class Main : public QMainWindow, public Host {
   void childActivated(QMdiSubWindow* w);
   void restoreStartScreen();
   void closeAllWindows();
+  void setReadoutName(QLabel* name, const QString& text);
 
   MainServices services_;
   MessageService* messages_;

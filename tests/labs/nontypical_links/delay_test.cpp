@@ -1,4 +1,5 @@
 // Form4_1: the gain and delay read off the plot, the drawing, the readout, the whole work.
+#include <QLabel>
 #include <cmath>
 
 #include "framework/messages.h"
@@ -70,6 +71,8 @@ TEST_F(DelayWork, AmplitudeOfTheInputChangesTheReadoutNotTheDrawing) {
       EXPECT_EQ(label("KoordY1"), r.phi);
     }
     EXPECT_EQ(label("KoordY"), "φ = ");
+    auto* phiName = main->findChild<QLabel*>("KoordY");
+    EXPECT_GE(phiName->width(), phiName->sizeHint().width());  // not cut
     EXPECT_EQ(readoutTitle(), "Координаты указателя");
     drag(w->plot(), 100, 100, Qt::NoButton);
     EXPECT_EQ(readoutTitle(), "Координаты указателя (locked)");
