@@ -176,3 +176,11 @@ TEST_F(LagWork, ClosingTheWindowWhileACurveGrowsFreesTheCommandBar) {
   EXPECT_FALSE(main->Busy);
   EXPECT_TRUE(alive.isNull());
 }
+
+TEST_F(LagWork, SecondWindowWithoutALiveFirstDrawsItsOwnLink) {
+  script({300, 500});
+  auto* w = dynamic_cast<LagLinkWindow*>(start(QStringLiteral("Form5_2")));
+  ASSERT_TRUE(w);
+  EXPECT_DOUBLE_EQ(w->lag().T, 0.3);
+  EXPECT_DOUBLE_EQ(w->lag().k, 0.5);
+}
