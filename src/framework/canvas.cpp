@@ -70,7 +70,6 @@ QString greek(const QString& s) {
 
 }  // namespace fonts
 
-int ceil_(double v) { return static_cast<int>(std::ceil(v)); }
 
 namespace display {
 namespace {

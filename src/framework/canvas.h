@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "pixel_ratio.h"
+#include "pixels.h"
 
 namespace colors {
 inline const QColor Black{0x00, 0x00, 0x00};
@@ -110,6 +111,3 @@ class Canvas {
   std::function<void()> onChange_;
 };
 
-// Pixel helpers of the recipes: keep truncation and ceiling visible where they are used.
-inline int trunc_(double v) { return static_cast<int>(v); }
-int ceil_(double v);
