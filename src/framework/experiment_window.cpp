@@ -127,6 +127,12 @@ void ExperimentWindow::runTrace() {
   trace_.run(std::move(r));
 }
 
+void ExperimentWindow::retrace() {
+  host_.Busy = true;
+  holdsBusy_ = true;
+  runTrace();
+}
+
 void ExperimentWindow::traceEnded() {
   host_.Busy = false;
   holdsBusy_ = false;

@@ -88,6 +88,9 @@ class ExperimentWindow : public QMdiSubWindow {
   void openField(int i);
   // End of a trace: Busy off, first field enabled and focused.
   void traceEnded();
+  // Runs the window's trace again later in its life (a window whose picture changes between
+  // tasks): the busy flag is held and let go as for the first trace, also on close.
+  void retrace();
   void setCaption(const QString& caption) { setWindowTitle(caption); }
 
   // Pointer readout: names shown on activation; moves over a plot update it.
