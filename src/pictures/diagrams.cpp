@@ -65,9 +65,12 @@ void fitCentred(Row& r, qreal left, qreal right, qreal width)
     r.draw();
 }
 
+// The steps share the height of their signal line, so that a wipe changes only what changed.
+constexpr qreal kLineY = 70;
+
 void paintLab91(Diagram& d)
 {
-    Row r(d, 89);
+    Row r(d, kLineY);
     r.input(kG, kInputColour).minLength(110).block(fr("1", "T_1p")).minLength(110).output(kR, kOutputColour);
     fitCentred(r, 0, d.size().width(), 420);
 }
@@ -84,17 +87,17 @@ void integratorLoop(Diagram& d, qreal left, qreal right, qreal y, qreal feedback
     feedbackThrough(d, r, b, s, feedbackY, expr(QStringLiteral("k_1")));
 }
 
-void paintLab92(Diagram& d) { integratorLoop(d, 60, 551, 70, 140); }
+void paintLab92(Diagram& d) { integratorLoop(d, 60, 551, kLineY, 140); }
 
 // The aperiodic link that the loop of lab9_2 turned into, with that loop on a card beside it.
 void paintLab93(Diagram& d)
 {
-    Row r(d, 89);
+    Row r(d, kLineY);
     r.input(kG, kInputColour).minLength(70).block(fr("k_2", "T_2p+1")).minLength(70).output(kR, kOutputColour);
     r.fit(16, 300);
     r.draw();
 
-    const QRectF card(330, 34, 266, 110);
+    const QRectF card(330, 16, 266, 110);
     Diagram small(card.size().toSize(), Qt::white, Style::button());
     integratorLoop(small, 4, card.width() - 4, 40, 84);
     const QImage picture = small.finish();
@@ -112,7 +115,7 @@ void paintLab93(Diagram& d)
 
 void paintLab94(Diagram& d)
 {
-    Row r(d, 89);
+    Row r(d, kLineY);
     r.input(kG, kInputColour).minLength(80).block(fr("k_2", "T_2p+1")).minLength(60).block(fr("1", "T_3p"))
         .minLength(80).output(kR, kOutputColour);
     fitCentred(r, 0, d.size().width(), 520);
@@ -120,7 +123,7 @@ void paintLab94(Diagram& d)
 
 void paintLab95(Diagram& d)
 {
-    Row r(d, 70);
+    Row r(d, kLineY);
     int s = -1, b = -1;
     r.input(kG, kInputColour).minLength(60).sum(&s).block(fr("k_2", "T_2p+1")).block(fr("1", "T_3p")).stretch(0.6)
         .branch(&b).minLength(60).output(kR, kOutputColour);

@@ -145,3 +145,20 @@ TEST_F(StateWorkTest, WipeSweepsABlackEdgeFromLeftToRight) {
   EXPECT_TRUE(leftNew);
   EXPECT_TRUE(rightOld);
 }
+
+// Closed in the middle of a later wipe, the window lets go of the command bar.
+TEST_F(StateWorkTest, ClosingMidWipeReleasesTheCommandBar) {
+  script({10, 10, 10, 10});
+  StateWindow* w = open();
+  pacing(true);
+  bool busyMidWipe = false;
+  QTimer::singleShot(100, [&] {
+    busyMidWipe = main->Busy;
+    window<StateWindow>(QStringLiteral("Form9_1"))->close();
+  });
+  choose(w, 2);
+  flushDeletes();
+  EXPECT_TRUE(busyMidWipe);
+  EXPECT_FALSE(main->Busy);
+  EXPECT_EQ(main->findWindow(QStringLiteral("Form9_1")), nullptr);
+}
