@@ -215,6 +215,7 @@ void StateWindow::setWipeControls(bool on) {
   edit(2)->setEnabled(on);
 }
 
+// Every trace of this window is a wipe; the controls wait while it runs.
 TraceRunner::Recipe StateWindow::traceRecipe() {
   setWipeControls(false);
   TraceRunner::Recipe r;

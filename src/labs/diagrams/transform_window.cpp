@@ -214,6 +214,8 @@ void TransformWindow::focusOpenField() {
 }
 
 void TransformWindow::answerAccepted(int i) {
+  // The value is shown in full and may be longer than the box: show its leading digits.
+  edit(i)->setCursorPosition(0);
   if (i == Form2First - 1 || i == answerCount() - 1)
     allAnswered();
   else
