@@ -186,8 +186,7 @@ void StateWindow::showData() {
   LT3->setText(seconds(FloatToStr(p.T3)));
   task3Text_->setText(QStringLiteral("Определите ") + rich::colored(QStringLiteral("k") + rich::sub(QStringLiteral("3")), colors::Purple) +
                       QStringLiteral(", при котором система описывается как колебательное звено с коэффициентом затухания ") +
-                      QStringLiteral("<b>") + fonts::greek(QStringLiteral("g")) + QStringLiteral(" = ") + FloatToStr(p.gamma) +
-                      QStringLiteral("</b>"));
+                      fonts::greek(QStringLiteral("g")) + QStringLiteral(" = ") + FloatToStr(p.gamma));
   SK->setText(numtext::FloatCut(a.k, SummaryLength));
   ST->setText(seconds(numtext::FloatCut(a.T, SummaryLength)));
   SG->setText(FloatToStr(p.gamma));
