@@ -122,8 +122,13 @@ TEST_F(StateWorkTest, WipeSweepsABlackEdgeFromLeftToRight) {
   pacing(true);
   int seenColumn = -1;
   bool edgeBlack = true, leftNew = true, rightOld = true, busy = false;
-  QTimer::singleShot(300, [&] {
+  // Samples once the sweep is well under way, whatever the machine's pace.
+  QTimer sampler;
+  sampler.setInterval(20);
+  QObject::connect(&sampler, &QTimer::timeout, [&] {
     auto* w = window<StateWindow>(QStringLiteral("Form9_1"));
+    if (!w || w->column() < 20) return;
+    sampler.stop();
     const int x = seenColumn = w->column();
     busy = main->Busy;
     const QImage oldPic = pictures::get(QStringLiteral("lab9_1")).convertToFormat(QImage::Format_RGB32);
@@ -137,6 +142,7 @@ TEST_F(StateWorkTest, WipeSweepsABlackEdgeFromLeftToRight) {
     }
     pacing(false);
   });
+  sampler.start();
   open();
   ASSERT_GT(seenColumn, 1);
   ASSERT_LT(seenColumn, StateWindow::PictureWidth);
