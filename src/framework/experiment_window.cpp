@@ -101,7 +101,7 @@ void ExperimentWindow::FormActivate() {
   host_.showReadout(hasReadout_);
   if (!hasTrace_ || firstFieldOpenDuringTrace_) {
     for (auto& a : answers_)
-      if (a.edit->isEnabled() && !a.edit->isReadOnly()) {
+      if (a.edit->isEnabled() && !a.edit->isReadOnly() && a.edit->isVisibleTo(client_)) {
         a.edit->setFocus();
         break;
       }
@@ -145,7 +145,8 @@ void ExperimentWindow::traceEnded() {
 void ExperimentWindow::openField(int i) {
   auto* e = answers_.at(i).edit;
   e->setEnabled(true);
-  e->setFocus();
+  // A box on a panel that is not shown yet must not take the keys the student types.
+  if (e->isVisibleTo(client_)) e->setFocus();
 }
 
 void ExperimentWindow::regenerate() {
