@@ -242,7 +242,12 @@ bool StateWindow::wipeStep() {
 
 void StateWindow::wipeEnded() {
   setWipeControls(true);
-  if (task3_->isVisible()) edit(2)->setFocus();
+  if (task1_->isVisibleTo(client())) {
+    for (QRadioButton* rb : RB)
+      if (rb->isChecked()) rb->setFocus();
+  } else if (task3_->isVisibleTo(client())) {
+    edit(2)->setFocus();
+  }
 }
 
 void StateWindow::wipeTo(const QString& picture) {

@@ -43,8 +43,10 @@ TEST_F(StateWorkTest, PlayedToTheEnd) {
   EXPECT_TRUE(shows(w->picture(), "lab9_2"));
   EXPECT_EQ(label("Label5"), QStringLiteral("Задание №1 из 3"));
 
-  // "Интегрирующее" is preselected: answering at once is wrong, and costs nothing.
+  // "Интегрирующее" is preselected and has the keys, not the box of task 2 behind it; answering
+  // at once is wrong, and costs nothing.
   EXPECT_TRUE(w->findChild<QRadioButton*>(QStringLiteral("RB1"))->isChecked());
+  EXPECT_EQ(main->focusWidget(), w->findChild<QRadioButton*>(QStringLiteral("RB1")));
   choose(w, 1);
   EXPECT_EQ(messages.last(), QStringLiteral("Не верно!\n\rПодумайте!"));
   choose(w, 5);
