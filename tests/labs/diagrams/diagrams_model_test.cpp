@@ -58,7 +58,6 @@ TEST(StateModel, CoefficientsOfTheEdgeCases) {
 // k3 worked out from k2 and T2 as the last task shows them must pass the band of the true k3
 // for every draw. Cut to five characters it does not (T2 = 0.0019608 shows 0.001).
 TEST(StateModel, K3FromTheShownDataIsAcceptedForEveryDraw) {
-  numtext::setDecimalSeparator('.');
   struct Row {
     int length;
     bool allAccepted;

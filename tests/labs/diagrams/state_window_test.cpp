@@ -56,21 +56,21 @@ TEST_F(StateWorkTest, PlayedToTheEnd) {
   EXPECT_TRUE(shows(w->picture(), "lab9_3"));
   EXPECT_EQ(label("Label5"), QStringLiteral("Задание №2 из 3"));
   EXPECT_TRUE(visible(w, "Panel4") && visible(w, "Panel5") && !visible(w, "Panel3"));
-  EXPECT_EQ(label("LK1"), QStringLiteral("5.1"));
-  EXPECT_EQ(label("LT1"), QStringLiteral("0.01 c"));
+  EXPECT_EQ(label("LK1"), loc(QStringLiteral("5.1")));
+  EXPECT_EQ(label("LT1"), loc(QStringLiteral("0.01 c")));
 
   type(w, 0, QStringLiteral("0.25"));
   EXPECT_EQ(messages.last(), msg::WrongValue);
   type(w, 0, QStringLiteral("0.196"));
-  EXPECT_EQ(w->edit(0)->text(), QStringLiteral("0.1960"));
+  EXPECT_EQ(w->edit(0)->text(), loc(QStringLiteral("0.1960")));
   type(w, 1, QStringLiteral("0.00196"));
   settle();
   // The wipe to "lab9_4" went straight on to "lab9_5".
   EXPECT_TRUE(shows(w->picture(), "lab9_5"));
   EXPECT_EQ(w->wipes(), 5);
   EXPECT_EQ(label("Label5"), QStringLiteral("Задание №3 из 3"));
-  EXPECT_EQ(label("LK2"), QStringLiteral("0.19607"));
-  EXPECT_EQ(label("LT2"), QStringLiteral("0.00196 c"));
+  EXPECT_EQ(label("LK2"), loc(QStringLiteral("0.19607")));
+  EXPECT_EQ(label("LT2"), loc(QStringLiteral("0.00196 c")));
   EXPECT_TRUE(w->edit(2)->isEnabled());
 
   // The error of task 2 still counts in task 3.
@@ -89,7 +89,7 @@ TEST_F(StateWorkTest, PlayedToTheEnd) {
   const diagrams::StateAnswers& a = w->truth();
   EXPECT_EQ(label("SK"), numtext::FloatCut(a.k, 7));
   EXPECT_EQ(label("ST"), numtext::FloatCut(a.T, 7) + QStringLiteral(" c"));
-  EXPECT_EQ(label("SG"), QStringLiteral("0.5"));
+  EXPECT_EQ(label("SG"), loc(QStringLiteral("0.5")));
   EXPECT_EQ(label("SK3"), numtext::FloatCut(a.k3, 7));
   main->BMenuClick();
   EXPECT_EQ(messages.last(), QStringLiteral("Лабораторная работа выполнена!"));

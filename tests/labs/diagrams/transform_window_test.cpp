@@ -66,7 +66,7 @@ TEST_F(TransformWorkTest, EitherChainEndsTheWork) {
     for (int i = 0; i < w->answerCount(); ++i) EXPECT_TRUE(w->edit(i)->isReadOnly() || !w->edit(i)->isEnabled()) << i;
     // Switching back keeps what was answered.
     pick(w, 1);
-    for (int i = 0; i < r.form1Answered; ++i) EXPECT_EQ(w->edit(i)->text(), Form1Unit[i]);
+    for (int i = 0; i < r.form1Answered; ++i) EXPECT_EQ(w->edit(i)->text(), loc(Form1Unit[i]));
     main->BMenuClick();
     flushDeletes();
     messages.clear();
@@ -97,7 +97,7 @@ TEST_F(TransformWorkTest, OneCounterOverBothFormsWithLimitFive) {
   EXPECT_EQ(w->errorCount(), 0);
   EXPECT_DOUBLE_EQ(w->params().k1, 2.5);
   EXPECT_DOUBLE_EQ(w->truth().form2[0], 9.0 / 10.0);
-  EXPECT_EQ(label("lt3"), QStringLiteral("2.49 c"));
+  EXPECT_EQ(label("lt3"), loc(QStringLiteral("2.49 c")));
   for (int i = 0; i < w->answerCount(); ++i) {
     EXPECT_TRUE(w->edit(i)->text().isEmpty() && !w->edit(i)->isReadOnly());
     EXPECT_EQ(w->edit(i)->isEnabled(), i == 0 || i == TransformWindow::Form2First) << i;
