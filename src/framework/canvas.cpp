@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <cmath>
+#include <limits>
 
 #include "pictures/pictures.h"
 
@@ -56,7 +57,16 @@ QString greek(const QString& s) {
 
 }  // namespace fonts
 
-int ceil_(double v) { return static_cast<int>(std::ceil(v)); }
+namespace {
+// The whole number v stands for when it is one up to rounding, else v itself.
+double snapWhole(double v) {
+  const double r = std::round(v);
+  return std::fabs(v - r) <= 4 * std::numeric_limits<double>::epsilon() * std::fmax(1.0, std::fabs(v)) ? r : v;
+}
+}  // namespace
+
+int trunc_(double v) { return static_cast<int>(snapWhole(v)); }
+int ceil_(double v) { return static_cast<int>(std::ceil(snapWhole(v))); }
 
 Canvas::Canvas(QSize size) : image_(size, QImage::Format_RGB32) {
   image_.fill(colors::White);

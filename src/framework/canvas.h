@@ -106,5 +106,7 @@ class Canvas {
 };
 
 // Pixel helpers of the recipes: keep truncation and ceiling visible where they are used.
-inline int trunc_(double v) { return static_cast<int>(v); }
+// A value within a few ulps of a whole number is that number, so that products such as
+// 110·T1/T2 = 22.000000000000004 neither round up to 23 nor truncate to 21.
+int trunc_(double v);
 int ceil_(double v);
