@@ -31,6 +31,7 @@ class ExperimentWindow : public QMdiSubWindow {
     Acceptance rule;
     QString shown;  // the text the box shows once accepted
     int typedLength = 0;  // the box's maximum length for typing
+    bool whole = false;   // the box takes whole numbers only
   };
 
   ~ExperimentWindow() override;
@@ -84,6 +85,8 @@ class ExperimentWindow : public QMdiSubWindow {
   int addAnswer(AnswerEdit* edit, CheckMark* mark);
   // The rule and the accepted text of field i for the current data (set in FormCreate).
   void expect(int i, Acceptance rule, QString shown);
+  // Field i parses its text as a whole number: a decimal point or an exponent is a format error.
+  void wholeNumberField(int i) { answers_.at(i).whole = true; }
   // Enables field i and gives it the focus.
   void openField(int i);
   // End of a trace: Busy off, first field enabled and focused.
