@@ -91,6 +91,12 @@ class ExperimentWindow : public QMdiSubWindow {
   void openField(int i);
   // End of a trace: Busy off, first field enabled and focused.
   void traceEnded();
+  // A trace started later than at creation (after an answer) holds the busy flag too, so
+  // that its end or the window's closing clears it.
+  void holdBusy() {
+    host_.Busy = true;
+    holdsBusy_ = true;
+  }
   void setCaption(const QString& caption) { setWindowTitle(caption); }
 
   // Pointer readout: names shown on activation; moves over a plot update it.
