@@ -7,8 +7,12 @@
 using namespace compound;
 
 void registerCompoundLinks(WindowRegistry& r) {
+  for (const StepRow& row : stepRows()) {
+    const StepRow* p = &row;  // the table lives for the whole run
+    r.add(row.form, [p](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<StepForm>(h, *p); });
+  }
   for (const HarmonicRow& row : harmonicRows()) {
-    const HarmonicRow* p = &row;  // the table lives for the whole run
+    const HarmonicRow* p = &row;
     r.add(row.form, [p](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<HarmonicForm>(h, *p); });
   }
   for (const LafcRow& row : lafcRows()) {

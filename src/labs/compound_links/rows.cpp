@@ -90,7 +90,42 @@ const std::vector<Piece> LafcTask = {words(QStringLiteral("По асимптот
                                      words(QStringLiteral("T"), Teal), sub(QStringLiteral("1"), Teal),
                                      words(QStringLiteral(" и Т"), Teal), sub(QStringLiteral("2"), Teal)};
 
+const std::vector<Piece> StepTask = {words(QStringLiteral("По графику переходной функции для")), br(),
+                                     words(QStringLiteral("T"), Teal), sub(QStringLiteral("1"), Teal),
+                                     words(QStringLiteral(" = "), Teal), value(QStringLiteral("LT1")), br(),
+                                     words(QStringLiteral("определите:"))};
+
 }  // namespace
+
+const std::vector<StepRow>& stepRows() {
+  static const std::vector<StepRow> rows = {
+      {QStringLiteral("Form6_1"), texts::piCaption(1), texts::PiHelp,
+       {texts::PiTitle, texts::taskNumber(1, 4),
+        QStringLiteral("По графику переходной функции определите следующие параметры:"), QStringLiteral("pi")},
+       {},
+       {{QStringLiteral("T"), QStringLiteral("2")}, {QStringLiteral("T"), QStringLiteral("1")}},
+       140, 6,
+       [] {
+         const auto d = pi::Step::draw();
+         return StepData{d.curve(), d.answers(), {}};
+       }},
+      {QStringLiteral("Form7_1"), texts::diffCaption(1), texts::DiffHelp,
+       {texts::DiffTitle, texts::taskNumber(1, 4), QString(), QStringLiteral("diff")}, StepTask,
+       {{QStringLiteral("T"), QStringLiteral("2")}}, 140, 5,
+       [] {
+         const auto d = diff::Step::draw();
+         return StepData{d.curve(), {d.answer()}, {{QStringLiteral("LT1"), seconds(d.T1)}}};
+       }},
+      {QStringLiteral("Form8_1"), texts::inforsCaption(1), texts::InforsHelp,
+       {texts::InforsTitle, texts::taskNumber(1, 3), QString(), QStringLiteral("infors")}, StepTask,
+       {{QStringLiteral("k"), QString()}, {QStringLiteral("T"), QStringLiteral("2")}}, 140, 5,
+       [] {
+         const auto d = infors::Step::draw();
+         return StepData{d.curve(), d.answers(), {{QStringLiteral("LT1"), d.shownT1() + QStringLiteral(" c")}}};
+       }},
+  };
+  return rows;
+}
 
 const std::vector<HarmonicRow>& harmonicRows() {
   static const std::vector<HarmonicRow> rows = [] {
