@@ -58,13 +58,11 @@ CircuitForm::CircuitForm(Host& host)
 
   resistancePanel = ui::panel(client(), QuestionRect, ui::Bevel::Single, QStringLiteral("Panel6"));
   // C₂ = 10⁻⁶ Ф: the exponent is a small label raised after the 10.
-  const auto top = writeTask(resistancePanel, 6, 410,
-                             {words(QStringLiteral("При С")), sub(QStringLiteral("2")), words(QStringLiteral(" = 10"))}, 21);
-  (void)top;
-  QLabel* ten = resistancePanel->findChildren<QLabel*>().last();
-  ui::label(resistancePanel, QPoint(ten->x() + ten->width(), 2), QStringLiteral("-6"), fonts::font(fonts::Arial, 14));
-  ui::label(resistancePanel, QPoint(ten->x() + ten->width() + 18, 6), QStringLiteral(" Ф  определите:"),
-            fonts::font(fonts::Arial, 21));
+  const QPoint ten =
+      writeTask(resistancePanel, 6, 410, {words(QStringLiteral("При С")), sub(QStringLiteral("2")), words(QStringLiteral(" = 10"))}, 21)
+          .end;
+  ui::label(resistancePanel, QPoint(ten.x(), 2), QStringLiteral("-6"), fonts::font(fonts::Arial, 14));
+  ui::label(resistancePanel, QPoint(ten.x() + 18, 6), QStringLiteral(" Ф  определите:"), fonts::font(fonts::Arial, 21));
   for (int i = 0; i < 2; ++i) {
     const AnswerWidgets w = answerRow(resistancePanel, i + 1, 40 + 36 * i, {QStringLiteral("R"), QString::number(i + 1), 7});
     wholeNumberField(addAnswer(w.edit, w.mark));
@@ -87,7 +85,7 @@ CircuitForm::CircuitForm(Host& host)
   Button1->setGeometry(40, 114, 100, 28);
   connect(Button1, &QPushButton::clicked, this, [this] { guarded("Button1Click", [this] { Button1Click(); }); });
   circuit = new PlotView(answerPanel, QRect(186, 12, 225, 129), QSize(225, 129));
-  circuit->setObjectName(QStringLiteral("Image4"));
+  circuit->setObjectName(QStringLiteral("Image6"));
 }
 
 void CircuitForm::FormCreate() {

@@ -30,7 +30,8 @@ std::vector<Piece> join(std::initializer_list<std::vector<Piece>> parts) {
 // r₁(t)=B₁*sin(ωt+φ₁) in purple, with index 1 or 2.
 std::vector<Piece> outputFormula(const QString& i) {
   return {words(QStringLiteral("r"), Purple), sub(i, Purple), words(QStringLiteral("(t)=B"), Purple), sub(i, Purple),
-          words(QStringLiteral("*sin("), Purple), greek(QStringLiteral("wt+j"), Purple), sub(i, Purple),
+          words(QStringLiteral("*sin("), Purple), greek(QStringLiteral("w"), Purple), words(QStringLiteral("t+"), Purple),
+          greek(QStringLiteral("j"), Purple), sub(i, Purple),
           words(QStringLiteral(")"), Purple)};
 }
 
@@ -178,7 +179,7 @@ const std::vector<HarmonicRow>& harmonicRows() {
                      {words(QStringLiteral("определить амплитуду ")), words(QStringLiteral("B"), Purple),
                       sub(QStringLiteral("1"), Purple), words(QStringLiteral(" сигнала")), br()},
                      outputFormula(QStringLiteral("1")),
-                     {br(), words(QStringLiteral("на выходе звена при ")), words(QStringLiteral("T"), Purple),
+                     {br(), words(QStringLiteral("на выходе звена")), br(), words(QStringLiteral("при ")), words(QStringLiteral("T"), Purple),
                       sub(QStringLiteral("2"), Purple), words(QStringLiteral("=0:"), Purple)}});
     d72.taskPixels = 15;
     d72.taskLineStep = 18;

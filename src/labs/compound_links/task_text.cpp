@@ -68,6 +68,7 @@ TaskFlow writeTask(QWidget* panel, int top, int right, const std::vector<Piece>&
     }
   }
   flow.bottom = y + lineStep;
+  flow.end = QPoint(x, y);
   return flow;
 }
 

@@ -54,6 +54,7 @@ AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerSpec& spec, 
 struct TaskFlow {
   QHash<QString, QLabel*> values;  // the value labels by object name
   int bottom = 0;                  // below the last line
+  QPoint end;                      // where the next piece would go
 };
 
 // Lays the pieces out in `panel` between x = 8 and `right`, from `top`, one line every
