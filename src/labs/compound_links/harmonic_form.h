@@ -28,7 +28,7 @@ struct HarmonicRow {
   TypicalLayout layout;
   std::vector<Piece> task;
   int taskPixels = 16, taskLineStep = 19;
-  std::vector<AnswerSpec> answers;
+  std::vector<AnswerLine> answers;
   int answersTop = 200;
   Flow flow = Flow::TraceFirst;
   bool readout = false;

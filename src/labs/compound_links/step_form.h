@@ -21,7 +21,7 @@ struct StepRow {
   int help = 0;
   TypicalLayout layout;    // the PI window words its task in the layout's task text
   std::vector<Piece> task;  // the others lay theirs out here
-  std::vector<AnswerSpec> answers;
+  std::vector<AnswerLine> answers;
   int answersTop = 150;
   int hChars = 5;  // the readout's h cut to this many characters
   std::function<StepData()> draw;

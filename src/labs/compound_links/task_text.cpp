@@ -72,20 +72,20 @@ TaskFlow writeTask(QWidget* panel, int top, int right, const std::vector<Piece>&
   return flow;
 }
 
-AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerSpec& spec, int boxX) {
-  const QFont big = fonts::font(spec.greekLetter ? fonts::Symbol : fonts::SansSerif, 21);
+AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerLine& line, int boxX) {
+  const QFont big = fonts::font(line.greekLetter ? fonts::Symbol : fonts::SansSerif, 21);
   const QFont rest = fonts::font(fonts::SansSerif, 21);
   const QFont small = fonts::font(fonts::SansSerif, 13);
   // The 21-pixel caption stands on the same baseline as the box's text.
-  QLabel* letter = ui::label(panel, QPoint(8, top - 1), spec.greekLetter ? fonts::greek(spec.letter) : spec.letter,
+  QLabel* letter = ui::label(panel, QPoint(8, top - 1), line.greekLetter ? fonts::greek(line.letter) : line.letter,
                              big, Qt::black, QStringLiteral("LabelEdit%1").arg(n));
   int x = letter->x() + QFontMetrics(big).horizontalAdvance(letter->text());
-  if (!spec.index.isEmpty()) {
-    ui::label(panel, QPoint(x, top + 9), spec.index, small);
-    x += QFontMetrics(small).horizontalAdvance(spec.index) + 1;
+  if (!line.index.isEmpty()) {
+    ui::label(panel, QPoint(x, top + 9), line.index, small);
+    x += QFontMetrics(small).horizontalAdvance(line.index) + 1;
   }
-  ui::label(panel, QPoint(x, top - 1), spec.rest, rest);
-  auto* edit = new AnswerEdit(panel, QRect(boxX, top, 89, 25), spec.maxLength, QStringLiteral("Edit%1").arg(n));
+  ui::label(panel, QPoint(x, top - 1), line.rest, rest);
+  auto* edit = new AnswerEdit(panel, QRect(boxX, top, 89, 25), line.maxLength, QStringLiteral("Edit%1").arg(n));
   auto* mark = new CheckMark(panel, QRect(boxX + 90, top, 35, 25), QStringLiteral("SpeedButton%1").arg(n));
   return {edit, mark};
 }

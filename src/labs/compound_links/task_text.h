@@ -36,7 +36,7 @@ void fitTitle(QLabel* title);
 
 // One answer row: the letter (Symbol-font text when `greekLetter`), its small index, the rest
 // of the caption (" = "), the box's maximum length.
-struct AnswerSpec {
+struct AnswerLine {
   QString letter;
   QString index;
   int maxLength = 7;
@@ -49,7 +49,7 @@ struct AnswerWidgets {
   CheckMark* mark;
 };
 // The row's caption, EditN and SpeedButtonN with the box at `boxX`; the window registers them.
-AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerSpec& spec, int boxX = 62);
+AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerLine& line, int boxX = 62);
 
 struct TaskFlow {
   QHash<QString, QLabel*> values;  // the value labels by object name

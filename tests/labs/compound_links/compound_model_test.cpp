@@ -96,7 +96,7 @@ TEST(InertialForcingStep, RatioNeverBetweenHalfAndTwoAndT2FromTheShownT1IsAccept
         ++draws;
       }
   EXPECT_GT(draws, 10000);
-  // The description's four characters would refuse it: 0.0212... shows "0.02".
+  // Cut to four characters it would be refused: 0.0212... shows "0.02".
   const infors::Step s = infors::Step::of(0.01, 1.0, 1.06);
   EXPECT_EQ(*StrToFloat(s.shownT1()), 0.0212);
   EXPECT_FALSE(s.answers()[1].rule.accepts(*StrToFloat(numtext::cut(FloatToStr(s.T1), 4)) / s.ratio()));
@@ -171,7 +171,7 @@ TEST(DifferentiatingLowered, T2LowersTheOutputKTimes) {
         // On the plot: output 2 k times lower than output 1, within a pixel.
         EXPECT_NEAR(q.outputLevel(), l.h.plot().outputLevel() / double(k), 1.0);
         EXPECT_TRUE(l.answer().rule.accepts(std::sqrt(double(k) * k - 1) / w));
-        // The description's value mixes the input amplitude in.
+        // A value that mixes the input amplitude in is refused.
         EXPECT_FALSE(l.answer().rule.accepts(std::sqrt(std::pow(k / l.h.A, 2) - 1) / w));
       }
 }

@@ -113,7 +113,7 @@ TEST_F(CompoundWork, PiLinkFromItsButtonToTheCircuit) {
   for (const char* bad : {"420 000", "420000.0", "4.2e5", "4,2E5"}) type(circuit, 0, bad);
   EXPECT_EQ(messages.shown, QStringList(4, "Неверный формат ввода!"));
   EXPECT_EQ(circuit->errorCount(), 0);
-  type(circuit, 0, "150000");  // the described R1 = T1·10⁶ does not work the circuit
+  type(circuit, 0, "150000");  // R1 = T1·10⁶ does not work the circuit
   EXPECT_EQ(circuit->errorCount(), 1);
   type(circuit, 0, "420000");
   EXPECT_EQ(circuit->edit(0)->text(), "420000");
