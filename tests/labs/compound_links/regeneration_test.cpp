@@ -1,6 +1,9 @@
 // The error limit of the windows that do not trace at creation: new data and nothing traced,
 // the field open again; and Form6_4 back at its circuit question.
 #include <QCheckBox>
+#include <QPointer>
+#include <QTimer>
+#include <cmath>
 
 #include "labs/compound_links/circuit_form.h"
 #include "labs/compound_links/harmonic_form.h"
@@ -62,4 +65,24 @@ TEST_F(Regeneration, CircuitWindowAsksItsQuestionAgain) {
   EXPECT_TRUE(w->Button1->isEnabled());
   for (QCheckBox* b : w->CB) EXPECT_FALSE(b->isChecked());
   EXPECT_EQ(px(w->circuit, 10, 68), colors::White);  // blank until the first click
+}
+
+TEST_F(Regeneration, ClosingForm7_3DuringItsSecondOutputFreesTheCommandBar) {
+  script({10, 20, 5, 4});
+  auto* w = dynamic_cast<HarmonicForm*>(start("Form7_3"));
+  ASSERT_TRUE(w);
+  pacing(true);
+  QPointer<HarmonicForm> alive(w);
+  bool busyMidTrace = false;
+  QTimer::singleShot(40, [&] {
+    busyMidTrace = main->Busy;
+    main->BNextClick();  // ignored while the second output is drawn
+    if (alive) alive->close();
+  });
+  type(w, 0, FloatToStr(std::sqrt(15.0) / 20));
+  flushDeletes();
+  EXPECT_TRUE(busyMidTrace);
+  EXPECT_FALSE(alive);
+  EXPECT_FALSE(main->Busy);
+  EXPECT_EQ(main->findWindow("Form7_4"), nullptr);
 }
