@@ -3,6 +3,7 @@
 #include "labs/astatism/astatism_windows.h"
 #include "labs/nontypical_links/register.h"
 #include "labs/diagrams/register.h"
+#include "labs/compound_links/register.h"
 #include "labs/typical_links/register.h"
 
 const WindowRegistry& programWindows() {
@@ -12,6 +13,7 @@ const WindowRegistry& programWindows() {
     registerDiagrams(r);
     registerIntegratingLink(r);
     registerNontypicalLinks(r);
+    registerCompoundLinks(r);
     return r;
   }();
   return registry;

@@ -19,6 +19,7 @@ const std::map<QString, catalogue::Entry>& entries()
                  catalogue::loops,
                  catalogue::nontypical,
                  catalogue::diagrams,
+                 catalogue::compound,
              })
             for (catalogue::Entry& e : group())
                 m.emplace(e.name, std::move(e));
