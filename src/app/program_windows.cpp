@@ -8,6 +8,7 @@ const WindowRegistry& programWindows() {
     WindowRegistry r;
     registerAstatism(r);
     registerIntegratingLink(r);
+    registerAperiodicLink(r);
     return r;
   }();
   return registry;

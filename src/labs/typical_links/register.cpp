@@ -1,5 +1,6 @@
 #include "register.h"
 
+#include "aperiodic_step.h"
 #include "app/window_registry.h"
 #include "frequency_form.h"
 #include "integrating_frequency.h"
@@ -14,4 +15,8 @@ void registerIntegratingLink(WindowRegistry& r) {
   r.add(QStringLiteral("Form1_4"), [](Host& h) {
     return ExperimentWindow::create<FrequencyForm>(h, QStringLiteral("Form1_4"), std::make_unique<IntegratingFrequency>());
   });
+}
+
+void registerAperiodicLink(WindowRegistry& r) {
+  r.add(QStringLiteral("Form2_1"), [](Host& h) { return ExperimentWindow::create<AperiodicStep>(h); });
 }
