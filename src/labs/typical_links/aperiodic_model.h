@@ -6,6 +6,7 @@
 
 #include "framework/acceptance.h"
 #include "framework/canvas.h"
+#include "link_cases.h"
 
 namespace aperiodic {
 
@@ -37,35 +38,13 @@ struct Step {
   int tangentEndX(int b) const { return ceil_((b * dt() + T) / dt()) + 30; }
 };
 
-// Form2_2: the ramp response in units of k·T, 200 pixels per T, against the ramp t.
-struct Ramp {
-  double T = 0;
-  double k = 0;
+// Form2_2: the ramp response in units of k·T (200 pixels per T) against the ramp t; the
+// crossing is labelled with the first t = a/200 at which the true response overtakes t.
+links::RampCase drawRamp();  // T = RandomRange(40, 85) / 100, then k = RandomRange(120, 200) / 100
+links::RampCase ramp(double T, double k);
 
-  static Ramp draw();  // T = RandomRange(40, 85) / 100, then k = RandomRange(120, 200) / 100
-  double G() const { return 220 * T / 380; }
-  static double output(int n) { return 200 * (std::exp(-n / 200.0) - 1 + n / 200.0); }
-  static int outputPixels(int n) { return ceil_(output(n)); }
-  int input(int n) const { return ceil_(n * G()); }
-  // First pixel index at which the drawn curves cross.
-  int crossingPixel() const;
-  // First t = a/200 at which the true response overtakes the ramp.
-  double crossingTime() const;
-};
-
-// Form2_3: the steady-state response to sin(ωt), 110 pixels per unit.
-struct Sine {
-  double T = 0;
-  double w = 0;
-  double k = 0;
-
-  static Sine draw();  // T = RR(200, 400)/1000, ω = RR(950, 1500)/100, k = RR(140, 200)/100
-  double amplitude() const { return k / std::sqrt(1 + (w * T) * (w * T)); }
-  double phase() const { return std::atan2(-w * T, 1.0); }
-  double step() const;  // radians per pixel
-  int amplitudePixels() const { return ceil_(110 * amplitude()); }
-  int input(int n) const { return ceil_(110 * std::sin(step() * n)); }
-  int output(int n) const { return ceil_(110 * amplitude() * std::sin(phase() + step() * n)); }
-};
+// Form2_3: the steady-state response to sin(ωt).
+links::SteadySine drawSine();  // T = RR(200, 400)/1000, ω = RR(950, 1500)/100, k = RR(140, 200)/100
+links::SteadySine sine(double T, double w, double k);
 
 }  // namespace aperiodic

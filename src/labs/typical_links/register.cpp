@@ -1,12 +1,16 @@
 #include "register.h"
 
 #include "aperiodic_step.h"
+#include "aperiodic_texts.h"
 #include "app/window_registry.h"
+#include "framework/random.h"
 #include "frequency_form.h"
 #include "integrating_frequency.h"
 #include "integrating_ramp.h"
 #include "integrating_sine.h"
 #include "integrating_step.h"
+#include "ramp_form.h"
+#include "sine_form.h"
 
 void registerIntegratingLink(WindowRegistry& r) {
   r.add(QStringLiteral("Form1_1"), [](Host& h) { return ExperimentWindow::create<IntegratingStep>(h); });
@@ -18,5 +22,23 @@ void registerIntegratingLink(WindowRegistry& r) {
 }
 
 void registerAperiodicLink(WindowRegistry& r) {
+  using namespace aperiodic::texts;
   r.add(QStringLiteral("Form2_1"), [](Host& h) { return ExperimentWindow::create<AperiodicStep>(h); });
+  r.add(QStringLiteral("Form2_2"), [](Host& h) {
+    return ExperimentWindow::create<RampForm>(
+        h, RampSetup{QStringLiteral("Form2_2"), caption(2), HelpContext, {Title, taskNumber(2), QString(), Picture},
+                     QStringLiteral("Для заданного значения постоянной времени"), false,
+                     QStringLiteral("определите значение коэффициента k"), [] {
+                       Randomize();
+                       return aperiodic::drawRamp();
+                     }});
+  });
+  r.add(QStringLiteral("Form2_3"), [](Host& h) {
+    return ExperimentWindow::create<SineForm>(
+        h, SineSetup{QStringLiteral("Form2_3"), caption(3), HelpContext, {Title, taskNumber(3), QString(), Picture}, 7,
+                     [] {
+                       Randomize();
+                       return aperiodic::drawSine();
+                     }});
+  });
 }
