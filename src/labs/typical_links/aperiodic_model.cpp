@@ -1,6 +1,7 @@
 #include "aperiodic_model.h"
 
 #include <algorithm>
+#include <numbers>
 
 #include "framework/random.h"
 
@@ -63,5 +64,30 @@ links::SteadySine sine(double T, double w, double k) {
   s.phase = std::atan2(-w * T, 1.0);
   return s;
 }
+
+void Frequency::generate(bool keep) {
+  if (!keep && T != 0) return;
+  T = RandomRange(110, 150) / 100.0;
+  k = RandomRange(140, 200) / 100.0;
+}
+
+double Frequency::omega(int run) const {
+  const double L0 = std::log10(1 / T), D = std::fabs(L0);
+  static constexpr int spread[] = {-6, -3, 0, 3, 6};
+  if (run == 3) return 1 / T;
+  return std::pow(10.0, L0 + spread[std::clamp(run, 1, 5) - 1] * D);
+}
+
+double Frequency::level(double w) const { return 20 * std::log10(k) - 10 * std::log10(1 + (w * T) * (w * T)); }
+
+double Frequency::Sx() const {
+  return 60 / std::max(std::fabs(std::log10(omega(1))), std::fabs(std::log10(omega(5))));
+}
+
+double Frequency::SL() const { return 30 / std::max(std::fabs(level(omega(1))), std::fabs(level(omega(5)))); }
+
+double Frequency::Sphi() const { return 30 / std::max(std::fabs(phase(omega(1))), std::fabs(phase(omega(5)))); }
+
+links::LagSeries::Steps Frequency::steps() const { return {0.25, 5, std::numbers::pi / 2, 0.5, 1}; }
 
 }  // namespace aperiodic

@@ -6,6 +6,7 @@
 
 #include "framework/acceptance.h"
 #include "framework/canvas.h"
+#include "lag_series.h"
 #include "link_cases.h"
 
 namespace aperiodic {
@@ -46,5 +47,24 @@ links::RampCase ramp(double T, double k);
 // Form2_3: the steady-state response to sin(ωt).
 links::SteadySine drawSine();  // T = RR(200, 400)/1000, ω = RR(950, 1500)/100, k = RR(140, 200)/100
 links::SteadySine sine(double T, double w, double k);
+
+// Form2_4: five runs at ω = 10^(lg(1/T) + m·|lg T|), m = −6, −3, 0, 3, 6, one T and k.
+class Frequency : public links::LagSeries {
+ public:
+  void generate(bool keep) override;  // T = RR(110, 150)/100, k = RR(140, 200)/100
+  double omega(int run) const override;
+  double re(double w) const override { return k / (1 + (w * T) * (w * T)); }
+  double im(double w) const override { return -k * w * T / (1 + (w * T) * (w * T)); }
+  double amplitude(double w) const override { return k / std::sqrt(1 + (w * T) * (w * T)); }
+  double level(double w) const override;
+  double phase(double w) const override { return std::atan2(-w * T, 1.0); }
+  double Sx() const override;
+  double SL() const override;
+  double Sphi() const override;
+  double Su() const override { return 60; }
+  double Sv() const override { return 60; }
+  Steps steps() const override;
+  bool hodographCeil() const override { return true; }
+};
 
 }  // namespace aperiodic

@@ -36,6 +36,7 @@ class FrequencyLink {
 
   virtual double amplitude(double w) const = 0;  // A = |W(jω)|
   virtual double level(double w) const = 0;      // L = 20·lg A
+  virtual double phase(double w) const = 0;      // Δφ
   virtual Acceptance amplitudeRule(double w) const = 0;
   virtual QString amplitudeShown(double w) const = 0;
   virtual Acceptance phaseRule(double w) const = 0;
@@ -55,6 +56,13 @@ class FrequencyLink {
   virtual int dbTick(int m) const = 0;
   virtual int phaseTick(int m) const = 0;
   virtual int hodographTick(int u) const = 0;
+  // What the m-th tick of each axis is labelled with, in units of m.
+  struct TickLabels {
+    double lg = 0.25, db = 5, phase = 1.5707963267948966, re = 0.5, im = 1;
+  };
+  virtual TickLabels tickLabels() const { return {}; }
+  // Offset of the m-th tick of the hodograph's real axis; none by default.
+  virtual int hodographReTick(int /*m*/) const { return 1 << 20; }
   // Anything the marker routine adds to the hodograph before the markers.
   virtual void hodographExtras(Canvas&) const {}
 

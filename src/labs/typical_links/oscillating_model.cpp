@@ -87,4 +87,45 @@ links::SteadySine sine(double T, double w, double k, double gamma) {
   return s;
 }
 
+void Frequency::generate(bool keep) {
+  if (!keep && k != 0) return;
+  RandomRange(110, 150);  // drawn as the other links draw T, but this series keeps T = 1.10
+  T = 1.10;
+  k = RandomRange(100, 140) / 100.0;
+  gamma = RandomRange(25, 65) / 100.0;
+}
+
+double Frequency::omega(int run) const {
+  const double q = std::log10(1 / T);
+  static constexpr int spread[] = {-8, -4, 0, 4, 8};
+  if (run == 3) return 1 / T;
+  return std::pow(10.0, q + spread[std::clamp(run, 1, 5) - 1] * std::fabs(q));
+}
+
+double Frequency::D(double w) const {
+  const double a = 1 - w * w * T * T, b = 2 * gamma * w * T;
+  return a * a + b * b;
+}
+
+double Frequency::re(double w) const { return w == 1 / T ? 0 : k * (1 - w * w * T * T) / D(w); }
+
+double Frequency::im(double w) const {
+  return w == 1 / T ? -k / (2 * gamma * w * T) : -2 * gamma * w * T * k / D(w);
+}
+
+double Frequency::phase(double w) const {
+  if (w == 1 / T) return -std::numbers::pi / 2;
+  const double a = std::atan(-2 * gamma * w * T / (1 - w * w * T * T));
+  return w < 1 / T ? a : a - std::numbers::pi;
+}
+
+double Frequency::Sx() const {
+  return 120 / (2 * std::max(std::fabs(std::log10(omega(1))), std::fabs(std::log10(omega(5)))));
+}
+
+double Frequency::SL() const {
+  const double gain = 20 * std::log10(k);
+  return 55 / std::max(std::fabs(gain - 40 * std::log10(omega(5) * T)), std::fabs(gain));
+}
+
 }  // namespace oscillating

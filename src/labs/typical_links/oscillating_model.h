@@ -2,8 +2,10 @@
 // The oscillating link W(p) = k/(T²p² + 2γTp + 1) with 0 < γ < 1: drawn parameters, true
 // answers and the pixel values of its time windows.
 #include <cmath>
+#include <numbers>
 
 #include "framework/acceptance.h"
+#include "lag_series.h"
 #include "link_cases.h"
 
 namespace oscillating {
@@ -42,5 +44,26 @@ links::RampCase ramp(double T, double k, double gamma);
 // Form3_3: the steady-state response to sin(ωt).
 links::SteadySine drawSine();  // T = RR(200, 400)/1000, ω = RR(950, 1500)/100, k = RR(140, 200)/100, γ = RR(2, 65)/100
 links::SteadySine sine(double T, double w, double k, double gamma);
+
+// Form3_4: T fixed at 1.10, five runs at ω = 10^(q + m·|q|), q = lg(1/T), m = −8, −4, 0, 4, 8.
+class Frequency : public links::LagSeries {
+ public:
+  double gamma = 0;
+
+  void generate(bool keep) override;  // RR(110, 150) drawn and unused, k = RR(100, 140)/100, γ = RR(25, 65)/100
+  double omega(int run) const override;
+  double D(double w) const;
+  double re(double w) const override;
+  double im(double w) const override;
+  double amplitude(double w) const override { return k / std::sqrt(D(w)); }
+  double level(double w) const override { return 20 * std::log10(amplitude(w)); }
+  double phase(double w) const override;
+  double Sx() const override;
+  double SL() const override;
+  double Sphi() const override { return 55 / std::numbers::pi; }
+  double Su() const override { return 55; }
+  double Sv() const override { return 55 * 2 * gamma / k; }
+  Steps steps() const override { return {0.5, 10, 1, 0.5, 1}; }
+};
 
 }  // namespace oscillating

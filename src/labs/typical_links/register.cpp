@@ -9,6 +9,7 @@
 #include "integrating_ramp.h"
 #include "integrating_sine.h"
 #include "integrating_step.h"
+#include "lag_frequency.h"
 #include "ramp_form.h"
 #include "sine_form.h"
 
@@ -40,5 +41,10 @@ void registerAperiodicLink(WindowRegistry& r) {
                        Randomize();
                        return aperiodic::drawSine();
                      }});
+  });
+  r.add(QStringLiteral("Form2_4"), [](Host& h) {
+    FrequencyLink::Setup s{Title, QStringLiteral("Апериодическое звено. Опыт №4."), HelpContext, 7, 7, false, true};
+    return ExperimentWindow::create<FrequencyForm>(
+        h, QStringLiteral("Form2_4"), std::make_unique<LagFrequency>(s, std::make_unique<aperiodic::Frequency>()));
   });
 }
