@@ -9,6 +9,7 @@ const WindowRegistry& programWindows() {
     registerAstatism(r);
     registerIntegratingLink(r);
     registerAperiodicLink(r);
+    registerOscillatingLink(r);
     return r;
   }();
   return registry;
