@@ -26,6 +26,8 @@ const QMap<QString, QSize>& expectedSizes()
             {QStringLiteral("arrow_right"), QSize(16, 16)},
             {QStringLiteral("arrow_right_disabled"), QSize(16, 16)},
             {QStringLiteral("integral"), QSize(415, 88)},
+            {QStringLiteral("aperiod"), QSize(415, 88)},
+            {QStringLiteral("koleb"), QSize(415, 88)},
         };
         for (const char* n : {"lab19", "lab20", "lab21", "lab22"})
             m.insert(QString::fromLatin1(n), kLab);
@@ -41,7 +43,7 @@ QStringList diagrams()
 {
     QStringList out;
     for (auto it = expectedSizes().begin(); it != expectedSizes().end(); ++it)
-        if (it.value() == kButton || it.value() == kLab || it.key() == QStringLiteral("integral"))
+        if (it.value() == kButton || it.value() == kLab || it.value() == QSize(415, 88))
             out << it.key();
     return out;
 }
