@@ -4,6 +4,7 @@
 // ticks and exact characteristics go on the plots. The window (FrequencyForm) owns the runs,
 // the layout, the trace and the answer flow; a link only computes.
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 #include "framework/acceptance.h"
@@ -69,6 +70,17 @@ class FrequencyLink {
   // The marker of an answered run and the exact characteristics of the closing run.
   virtual freq::Box marker(freq::Plot plot, double w) const = 0;
   virtual std::vector<freq::Curve> exactCurves(freq::Plot plot) const = 0;
+
+  // The rules the window applies: a value read off the sine plot is good to a pixel, so
+  // where a band is narrower than a pixel (small outputs, small phase shifts) the pixel is
+  // the tolerance.
+  Acceptance readAmplitudeRule(double w) const {
+    return widened(amplitudeRule(w), amplitude(w), readoutAmplitude(1, w));
+  }
+  Acceptance readPhaseRule(double w) const { return widened(phaseRule(w), phase(w), freq::K); }
+  static Acceptance widened(Acceptance r, double truth, double pixel) {
+    return Acceptance::literal(std::min(r.lo, truth - pixel), std::max(r.hi, truth + pixel));
+  }
 
   // The last column of the summary table: its text for ω and its left edge.
   virtual QString summaryPhase(double w) const = 0;
