@@ -125,7 +125,7 @@ TEST_F(LinksWork, SettlingTimeOfTheAperiodicStepAsTheEdgeCasesGoAndFifteenPercen
     auto* w = openAperiodicStep(50, 150);
     type(w, 0, FloatToStr(c.typed));
     EXPECT_EQ(w->edit(0)->isReadOnly(), c.accepted);
-    if (c.accepted) EXPECT_EQ(w->edit(0)->text(), "1.49");
+    if (c.accepted) EXPECT_EQ(w->edit(0)->text(), loc("1.49"));
     messages.answers.push_back(true);  // leave the unfinished work
     main->BMenuClick();
     flushDeletes();

@@ -8,8 +8,8 @@ TEST_F(Measuring, TypedLevelsMoveTheBarsAndTheirLines) {
   auto* w = openAperiodicStep(50, 150);
   ASSERT_TRUE(w);
   ASSERT_TRUE(w->TrackBar1->isEnabled());
-  EXPECT_EQ(w->Edit6->text(), "2.3");
-  EXPECT_EQ(w->Edit7->text(), "0.3");
+  EXPECT_EQ(w->Edit6->text(), loc("2.3"));
+  EXPECT_EQ(w->Edit7->text(), loc("0.3"));
   struct Case {
     QString typed;
     int position;
@@ -21,16 +21,16 @@ TEST_F(Measuring, TypedLevelsMoveTheBarsAndTheirLines) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed.toStdString());
     w->TrackBar1->setValue(40);
-    enter(w->Edit6, c.typed);
+    enter(w->Edit6, loc(c.typed));
     EXPECT_EQ(w->TrackBar1->value(), c.position);
-    EXPECT_EQ(w->Edit6->text(), c.shown);
+    EXPECT_EQ(w->Edit6->text(), loc(c.shown));
     EXPECT_EQ(px(w->plot(), 5, c.position + 10), colors::Green);
     EXPECT_EQ(px(w->plot(), 359, c.position + 10), colors::Green);
     EXPECT_NE(px(w->plot(), 360, c.position + 10), colors::Green);
   }
   // The old line is gone: the plot came back from the copy before the new one was drawn.
-  enter(w->Edit6, "1.5");
-  enter(w->Edit6, "1.0");
+  enter(w->Edit6, loc("1.5"));
+  enter(w->Edit6, loc("1.0"));
   EXPECT_EQ(px(w->plot(), 5, 90), colors::White);
   EXPECT_EQ(px(w->plot(), 5, 140), colors::Green);
   EXPECT_EQ(px(w->plot(), 5, 210), colors::Green);  // TrackBar2 at 200
@@ -39,11 +39,11 @@ TEST_F(Measuring, TypedLevelsMoveTheBarsAndTheirLines) {
 
 TEST_F(Measuring, UnreadableLevelRestoresTheTextAndCountsNothing) {
   auto* w = openAperiodicStep(50, 150);
-  enter(w->Edit7, "1.5");
+  enter(w->Edit7, loc("1.5"));
   for (const QString bad : {"x", "1,5,", "."}) {
     enter(w->Edit7, bad);
     EXPECT_EQ(messages.last(), "Неверное значение!");
-    EXPECT_EQ(w->Edit7->text(), "1.5");
+    EXPECT_EQ(w->Edit7->text(), loc("1.5"));
     EXPECT_EQ(w->TrackBar2->value(), 80);
   }
   EXPECT_EQ(w->errorCount(), 0);
