@@ -131,3 +131,17 @@ TEST_F(LinksWork, SettlingTimeOfTheAperiodicStepAsTheEdgeCasesGoAndFifteenPercen
     flushDeletes();
   }
 }
+
+// The settling time accepted from the drawn pixels is worked out from the model's columns:
+// they must be the columns on the canvas.
+TEST_F(LinksWork, StepCurvesOnTheCanvasAreTheModelsColumns) {
+  auto* a = openAperiodicStep(37, 163);
+  script({44, 91, 13});
+  auto* o = dynamic_cast<OscillatingStep*>(start("Form3_1"));
+  ASSERT_TRUE(a && o);
+  for (int x : {31, 60, 120, 200, 290, 345}) {  // the closing labels cover x >= 350
+    SCOPED_TRACE(x);
+    EXPECT_EQ(px(a->plot(), x, a->data().column(x)), colors::Blue);
+    EXPECT_EQ(px(o->plot(), x, o->data().column(x)), colors::Blue);
+  }
+}
