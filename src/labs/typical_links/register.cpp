@@ -39,7 +39,7 @@ void registerAperiodicLink(WindowRegistry& r) {
   r.add(QStringLiteral("Form2_3"), [](Host& h) {
     return ExperimentWindow::create<SineForm>(
         h, SineSetup{QStringLiteral("Form2_3"), caption(3), HelpContext, {Title, taskNumber(3), QString(), Picture}, 7,
-                     [] {
+                     false, [] {
                        Randomize();
                        return aperiodic::drawSine();
                      }});
@@ -66,7 +66,7 @@ void registerOscillatingLink(WindowRegistry& r) {
   r.add(QStringLiteral("Form3_3"), [](Host& h) {
     return ExperimentWindow::create<SineForm>(
         h, SineSetup{QStringLiteral("Form3_3"), caption(3), HelpContext, {Title, taskNumber(3), QString(), Picture}, 8,
-                     &oscillating::drawSine});
+                     true, &oscillating::drawSine});
   });
   r.add(QStringLiteral("Form3_4"), [](Host& h) {
     FrequencyLink::Setup s{Title, QStringLiteral("Колебательное звено. Опыт №4."), HelpContext, 6, 7, false, true};

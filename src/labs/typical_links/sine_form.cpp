@@ -25,24 +25,27 @@ void SineForm::buildTask() {
     const char* name;
     bool greek;
   } rows[] = {{"T = ", false}, {"w = ", true}, {"k = ", false}, {"g = ", true}};
-  for (int i = 0; i < 4; ++i) {
-    names_[i] = taskLabel({16, 50 + 18 * i}, QString::fromUtf8(rows[i].name), 16, Qt::black, rows[i].greek);
-    values_[i] = taskLabel({right(names_[i]), 50 + 18 * i}, QString(), 16, colors::Teal);
+  const int shown = setup_.showsGamma ? 4 : 3;
+  for (int i = 0; i < shown; ++i) {
+    QLabel* name = taskLabel({16, 50 + 18 * i}, QString::fromUtf8(rows[i].name), 16, Qt::black, rows[i].greek);
+    values_[i] = taskLabel({right(name), 50 + 18 * i}, QString(), 16, colors::Teal);
   }
-  taskLabel({8, 124}, QStringLiteral("определите разность"));
-  QLabel* last = taskLabel({8, 142}, QStringLiteral("фаз "));
-  QLabel* f1 = taskLabel({right(last), 142}, QStringLiteral("Dj= j"), 16, Qt::black, true);
-  QLabel* s1 = taskLabel({right(f1), 150}, QStringLiteral("вых"), 11);
-  QLabel* f2 = taskLabel({right(s1), 142}, QStringLiteral(" - j"), 16, Qt::black, true);
-  taskLabel({right(f2), 150}, QStringLiteral("вх"), 11);
-  QLabel* rest = taskLabel({8, 162}, QStringLiteral("и амплитуду сигнала на выходе:"));
+  // Without the γ row the rest moves up by its height.
+  const int y = setup_.showsGamma ? 124 : 106;
+  taskLabel({8, y}, QStringLiteral("определите разность"));
+  QLabel* last = taskLabel({8, y + 18}, QStringLiteral("фаз "));
+  QLabel* f1 = taskLabel({right(last), y + 18}, QStringLiteral("Dj= j"), 16, Qt::black, true);
+  QLabel* s1 = taskLabel({right(f1), y + 26}, QStringLiteral("вых"), 11);
+  QLabel* f2 = taskLabel({right(s1), y + 18}, QStringLiteral(" - j"), 16, Qt::black, true);
+  taskLabel({right(f2), y + 26}, QStringLiteral("вх"), 11);
+  QLabel* rest = taskLabel({8, y + 38}, QStringLiteral("и амплитуду сигнала на выходе:"));
   rest->setWordWrap(true);
   rest->setFixedWidth(177);
   rest->adjustSize();
 
-  addAnswerRow(204, QStringLiteral("r    = "), 7, BoxX);
-  taskLabel({17, 219}, QStringLiteral("max"), 11);
-  addAnswerRow(238, QStringLiteral("Dj= "), 7, BoxX, true);
+  addAnswerRow(y + 80, QStringLiteral("r    = "), 7, BoxX);
+  taskLabel({17, y + 95}, QStringLiteral("max"), 11);
+  addAnswerRow(y + 114, QStringLiteral("Dj= "), 7, BoxX, true);
 }
 
 void SineForm::FormCreate() {
@@ -52,9 +55,7 @@ void SineForm::FormCreate() {
   const double shown[] = {p.T, p.w, p.k, p.gamma};
   const QString units[] = {QStringLiteral(" c"), QStringLiteral(" рад/c"), QString(), QString()};
   for (int i = 0; i < 4; ++i) {
-    // A link without γ leaves its row out.
-    names_[i]->setVisible(shown[i] >= 0);
-    values_[i]->setVisible(shown[i] >= 0);
+    if (!values_[i]) continue;
     values_[i]->setText(QStringLiteral(" ") + FloatToStr(shown[i]) + units[i]);
     values_[i]->adjustSize();
   }

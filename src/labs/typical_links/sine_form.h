@@ -15,6 +15,7 @@ struct SineSetup {
   int helpContext = 0;
   TypicalLayout layout;
   int iconScale = 7;  // the icons show the plot at 1/iconScale
+  bool showsGamma = false;
   std::function<links::SteadySine()> draw;
 };
 
@@ -35,6 +36,5 @@ class SineForm : public TypicalForm {
 
   SineSetup setup_;
   links::SteadySine data_;
-  QLabel* names_[4] = {};
   QLabel* values_[4] = {};
 };
