@@ -1,6 +1,7 @@
 #include "window_registry.h"
 
 #include "labs/astatism/astatism_windows.h"
+#include "labs/nontypical_links/register.h"
 #include "labs/typical_links/register.h"
 
 const WindowRegistry& programWindows() {
@@ -10,6 +11,7 @@ const WindowRegistry& programWindows() {
     registerIntegratingLink(r);
     registerAperiodicLink(r);
     registerOscillatingLink(r);
+    registerNontypicalLinks(r);
     return r;
   }();
   return registry;
