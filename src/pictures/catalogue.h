@@ -21,5 +21,6 @@ struct Entry {
 std::vector<Entry> icons();  // plot background, ticks, step arrows
 std::vector<Entry> links();  // single links: the integrator picture and the link buttons
 std::vector<Entry> loops();  // closed loops: lab windows and loop buttons
+std::vector<Entry> correction();  // the corrected loops of the correction windows
 
 }  // namespace pictures::catalogue
