@@ -1,12 +1,14 @@
 #include "window_registry.h"
 
 #include "labs/astatism/astatism_windows.h"
+#include "labs/correction/register.h"
 #include "labs/typical_links/register.h"
 
 const WindowRegistry& programWindows() {
   static const WindowRegistry registry = [] {
     WindowRegistry r;
     registerAstatism(r);
+    registerCorrection(r);
     registerIntegratingLink(r);
     return r;
   }();
