@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "labs/correction/gain_window.h"
@@ -221,4 +222,47 @@ TEST_F(Correction, StepWindowOutlivesItsClosedFirstWindow) {
   EXPECT_FALSE(main->Busy);
   answerStep(s);
   EXPECT_TRUE(main->WorkDone);
+}
+
+// Two wrong answers typed while the curve grows: the window starts over with new data, and
+// what is left on the plot is exactly the new run, as if nothing had been drawn before.
+TEST_F(Correction, RegenerationMidTraceLeavesOnlyTheNewRun) {
+  auto openStep = [&](std::initializer_list<int> stepDraws) {
+    script({T1b, Mb});
+    auto* g = dynamic_cast<GainWindow*>(start("Form13_1"));
+    type(g, 0, FloatToStr(g->gain(0)));
+    script(stepDraws);
+    main->BNextClick();
+  };
+  openStep({T1a, Ma});
+  settle();
+  auto* clean = dynamic_cast<StepWindow*>(active());
+  ASSERT_TRUE(clean);
+  const QImage plot = clean->Image5->canvas().image(), out = clean->outputIcon()->canvas().image();
+  messages.answers = {true};
+  main->BMenuClick();
+  flushDeletes();
+
+  pacing(true);
+  bool midTrace = false;
+  QTimer::singleShot(150, main.get(), [&] {
+    auto* w = dynamic_cast<StepWindow*>(active());
+    if (!w || !w->tracing()) return;
+    midTrace = true;
+    script({T1a, Ma});
+    type(w, 0, "7");
+    type(w, 0, "8");
+    pacing(false);
+  });
+  openStep({T1b, Mb});
+  settle(300);
+  auto* w = dynamic_cast<StepWindow*>(active());
+  ASSERT_TRUE(w);
+  ASSERT_TRUE(midTrace);
+  EXPECT_EQ(messages.shown, QStringList({msg::WrongValue, msg::TooManyErrors}));
+  EXPECT_FALSE(main->Busy);
+  EXPECT_FALSE(w->tracing());
+  EXPECT_EQ(w->Image5->canvas().image(), plot);
+  EXPECT_EQ(w->outputIcon()->canvas().image(), out);
+  EXPECT_TRUE(w->TrackBar1->isEnabled());
 }
