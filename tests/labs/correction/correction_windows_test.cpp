@@ -79,7 +79,7 @@ TEST_F(Correction, SeriesAndLocalFeedbackWorksFromTheirButtonsToTheEnd) {
     EXPECT_EQ(g->objectName(), c.first);
     EXPECT_EQ(g->errorLimit(), 3);
     EXPECT_FALSE(main->findChild<QWidget*>("GroupBox1")->isVisible());
-    EXPECT_EQ(text(g, "LT2"), c.t2Shown);
+    EXPECT_EQ(text(g, "LT2"), loc(c.t2Shown));
     if (g->work().scheme == Scheme::LocalFeedback) {
       // The other root of the double-pole condition is no answer.
       const auto [T1, T2] = shownT(g);
@@ -97,7 +97,7 @@ TEST_F(Correction, SeriesAndLocalFeedbackWorksFromTheirButtonsToTheEnd) {
     EXPECT_EQ(s->objectName(), c.second);
     EXPECT_EQ(s->gain(), g->gain(0));  // from the first window's data, not its own
     EXPECT_EQ(label("Lk"), numtext::FloatCut(g->gain(0), 5));
-    EXPECT_EQ(text(s, "LT2"), "0.74 c");
+    EXPECT_EQ(text(s, "LT2"), loc("0.74 c"));
     EXPECT_EQ(s->errorLimit(), 2);
     answerStep(s);
     EXPECT_TRUE(main->WorkDone);
@@ -162,7 +162,7 @@ TEST_F(Correction, MeasuringLinesAndReadoutInThisPlotsScale) {
   click("BNext");
   auto* s = dynamic_cast<StepWindow*>(active());
   ASSERT_TRUE(s);
-  EXPECT_EQ(s->Edit6->text(), "1.30");
+  EXPECT_EQ(s->Edit6->text(), loc("1.30"));
   EXPECT_EQ(s->Edit7->text(), "0");
   struct Case {
     QString typed;
@@ -171,7 +171,7 @@ TEST_F(Correction, MeasuringLinesAndReadoutInThisPlotsScale) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed.toStdString());
     s->TrackBar2->setValue(100);
-    s->Edit6->setText(c.typed);
+    s->Edit6->setText(loc(c.typed));
     QTest::keyClick(s->Edit6, Qt::Key_Return);
     EXPECT_EQ(s->TrackBar1->value(), c.position);
     // Both lines, each at its bar's position + 10, from x = 0 to 359.
@@ -189,7 +189,7 @@ TEST_F(Correction, MeasuringLinesAndReadoutInThisPlotsScale) {
     QPoint at;
     QString t, h;
   } drags[] = {{{130, 50}, numtext::FloatCut(100 * s->response().dt, 5) + " c;", "1."},
-               {{412, 10}, numtext::FloatCut(350 * s->response().dt, 5) + " c;", "1.69."},
+               {{412, 10}, numtext::FloatCut(350 * s->response().dt, 5) + " c;", loc("1.69") + "."},
                {{20, 230}, "0 c;", "0."}};
   for (const Drag& d : drags) {
     QMouseEvent e(QEvent::MouseMove, d.at, s->plot()->mapToGlobal(d.at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
