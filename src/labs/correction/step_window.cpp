@@ -26,7 +26,7 @@ MeasuringShape stepShape() {
   s.task = TaskRect;
   s.bars = QRect(RightRect.left(), RightRect.top(), 49, RightRect.height());
   s.plot = QRect(RightRect.left() + 52, RightRect.top(), RightRect.width() - 52, RightRect.height());
-  s.image = QSize(379, 239);
+  s.image = PlotSize;
   s.range = kLineMax;
   s.top = kLineMax;
   s.scale = kScale;
