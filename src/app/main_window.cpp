@@ -261,23 +261,44 @@ void Main::showCommandBar() {
 void Main::showReadout(bool visible) { GroupBox1->setVisible(visible); }
 
 void Main::resetReadout(const QString& xName, const QString& yName, bool yGreek) {
+  if (readoutShowsParameters_) {
+    readoutShowsParameters_ = false;
+    GroupBox1->setTitle(QStringLiteral("Координаты указателя"));
+  }
   KoordX->setFont(fonts::font(fonts::Arial, 16));
   KoordX->setText(xName);
   KoordX1->setText(QStringLiteral("???"));
   KoordY->setFont(fonts::font(fonts::Arial, 16));
-  KoordY->setText(yGreek ? fonts::greek(yName) : yName);
+  setReadoutName(KoordY, yGreek ? fonts::greek(yName) : yName);
   KoordY1->setText(QStringLiteral("???"));
+}
+
+void Main::setReadoutName(QLabel* name, const QString& text) {
+  // The place of the second name was measured for a Latin letter; φ and the like are wider
+  // and grow to the left into the first value's spare room instead of being cut.
+  name->setText(text);
+  const int right = name->x() + name->width();
+  const int width = std::max(name->width(), name->sizeHint().width());
+  name->setGeometry(right - width, name->y(), width, name->height());
 }
 
 void Main::setReadout(const ReadoutText& t) {
   KoordX->setText(t.xName);
   KoordX1->setText(t.xValue);
-  KoordY->setText(t.yGreek ? fonts::greek(t.yName) : t.yName);
+  setReadoutName(KoordY, t.yGreek ? fonts::greek(t.yName) : t.yName);
   KoordY1->setText(t.yValue);
 }
 
 void Main::setReadoutLocked(bool locked) {
   GroupBox1->setTitle(locked ? QStringLiteral("Координаты указателя (locked)") : QStringLiteral("Координаты указателя"));
+}
+
+void Main::showParameters(const QString& caption, const ReadoutText& text) {
+  resetReadout(text.xName, text.yName, text.yGreek);
+  setReadout(text);
+  GroupBox1->setTitle(caption);
+  GroupBox1->show();
+  readoutShowsParameters_ = true;
 }
 
 void Main::focusNext() { BNext->setFocus(); }

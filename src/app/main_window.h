@@ -47,6 +47,7 @@ class Main : public QMainWindow, public Host {
   void resetReadout(const QString& xName, const QString& yName, bool yGreek) override;
   void setReadout(const ReadoutText& text) override;
   void setReadoutLocked(bool locked) override;
+  void showParameters(const QString& caption, const ReadoutText& text) override;
   void focusNext() override;
   void focusMenu() override;
   void enableBack(bool on) override;
@@ -93,6 +94,7 @@ class Main : public QMainWindow, public Host {
   void childActivated(QMdiSubWindow* w);
   void restoreStartScreen();
   void closeAllWindows();
+  void setReadoutName(QLabel* name, const QString& text);
 
   MainServices services_;
   MessageService* messages_;
@@ -115,4 +117,5 @@ class Main : public QMainWindow, public Host {
   qint64 nextPace_ = 0;  // end of the current pacing slot, ns on paceClock_
   int creditTicks_ = 0;
   bool closing_ = false;
+  bool readoutShowsParameters_ = false;
 };

@@ -91,6 +91,7 @@ void ExperimentWindow::FormCreate() {
     holdsBusy_ = true;
   } else {
     host_.Busy = false;
+    holdsBusy_ = false;
     if (!answers_.empty()) answers_.front().edit->setEnabled(true);
   }
   host_.showCommandBar();
@@ -136,6 +137,18 @@ void ExperimentWindow::traceEnded() {
     auto* first = answers_.front().edit;
     if (!first->isReadOnly()) openField(0);
   }
+}
+
+void ExperimentWindow::drawAfterAnswer(TraceRunner::Recipe recipe) {
+  host_.Busy = true;
+  holdsBusy_ = true;
+  auto finish = std::move(recipe.finish);
+  recipe.finish = [this, finish] {
+    host_.Busy = false;
+    holdsBusy_ = false;
+    if (finish) finish();
+  };
+  trace_.run(std::move(recipe));
 }
 
 void ExperimentWindow::openField(int i) {

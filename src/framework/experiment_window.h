@@ -91,6 +91,10 @@ class ExperimentWindow : public QMdiSubWindow {
   void openField(int i);
   // End of a trace: Busy off, first field enabled and focused.
   void traceEnded();
+  // Curves drawn once an answer is accepted, with the pacing step: the busy flag is held
+  // while they grow, as during the opening trace, and the recipe's finish runs at their end
+  // (not at all when the window is closed or starts over meanwhile).
+  void drawAfterAnswer(TraceRunner::Recipe recipe);
   void setCaption(const QString& caption) { setWindowTitle(caption); }
   // The work is complete (Menu then ends it without asking) for as long as this window lives
   // with its current data.

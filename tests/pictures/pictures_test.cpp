@@ -13,6 +13,7 @@ namespace {
 
 const QSize kButton(260, 73);
 const QSize kLab(427, 115);
+const QSize kLinkPicture(301, 91);
 
 const QMap<QString, QSize>& expectedSizes()
 {
@@ -26,7 +27,10 @@ const QMap<QString, QSize>& expectedSizes()
             {QStringLiteral("arrow_right"), QSize(16, 16)},
             {QStringLiteral("arrow_right_disabled"), QSize(16, 16)},
             {QStringLiteral("integral"), QSize(415, 88)},
+            {QStringLiteral("chistzap"), QSize(415, 88)},
         };
+        for (const char* n : {"nemin11", "nemin12", "nemin21", "nemin22"})
+            m.insert(QString::fromLatin1(n), kLinkPicture);
         for (const char* n : {"lab19", "lab20", "lab21", "lab22", "lab13_1", "lab14", "lab15"})
             m.insert(QString::fromLatin1(n), kLab);
         for (const char* n : {"BIntegrZveno", "BAperZveno", "BKolebZveno", "B4", "B5", "B6", "B7", "B8", "B81",
@@ -41,7 +45,7 @@ QStringList diagrams()
 {
     QStringList out;
     for (auto it = expectedSizes().begin(); it != expectedSizes().end(); ++it)
-        if (it.value() == kButton || it.value() == kLab || it.key() == QStringLiteral("integral"))
+        if (it.value() == kButton || it.value() == kLab || it.value() == kLinkPicture || it.value() == QSize(415, 88))
             out << it.key();
     return out;
 }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "framework/canvas.h"  // ceil_: the one rounding-up of pixel values
+#include "framework/pixels.h"
 
 namespace correction {
 
