@@ -1,6 +1,7 @@
 #include "window_registry.h"
 
 #include "labs/astatism/astatism_windows.h"
+#include "labs/correction/register.h"
 #include "labs/nontypical_links/register.h"
 #include "labs/diagrams/register.h"
 #include "labs/compound_links/register.h"
@@ -11,6 +12,7 @@ const WindowRegistry& programWindows() {
     WindowRegistry r;
     registerAstatism(r);
     registerDiagrams(r);
+    registerCorrection(r);
     registerIntegratingLink(r);
     registerAperiodicLink(r);
     registerOscillatingLink(r);

@@ -183,6 +183,7 @@ void ExperimentWindow::answerEntered(int i) {
     a.edit->clear();
     return;
   }
+  answerTyped(i, *v);
   if (!a.rule.accepts(*v)) {
     ++errors_;
     if (errors_ < errorLimit_) {

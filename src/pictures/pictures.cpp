@@ -21,6 +21,7 @@ const std::map<QString, catalogue::Entry>& entries()
                  catalogue::diagrams,
                  catalogue::compound,
                  catalogue::typical,
+                 catalogue::correction,
              })
             for (catalogue::Entry& e : group())
                 m.emplace(e.name, std::move(e));

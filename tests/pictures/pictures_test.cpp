@@ -35,7 +35,7 @@ const QMap<QString, QSize>& expectedSizes()
         };
         for (const char* n : {"nemin11", "nemin12", "nemin21", "nemin22"})
             m.insert(QString::fromLatin1(n), kLinkPicture);
-        for (const char* n : {"lab19", "lab20", "lab21", "lab22"})
+        for (const char* n : {"lab19", "lab20", "lab21", "lab22", "lab13_1", "lab14", "lab15"})
             m.insert(QString::fromLatin1(n), kLab);
         for (const char* n : {"lab9_1", "lab9_2", "lab9_3", "lab9_4", "lab9_5", "lab9_6"})
             m.insert(QString::fromLatin1(n), kStep);

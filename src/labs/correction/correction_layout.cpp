@@ -1,0 +1,86 @@
+#include "labs/correction/correction_layout.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+
+#include "framework/canvas.h"
+#include "framework/numtext.h"
+#include "framework/plot_view.h"
+#include "framework/widgets.h"
+#include "pictures/pictures.h"
+
+namespace correction::layout {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QFrame* titlePanel(QWidget* client, const Work& work) {
+  auto* panel = ui::panel(client, TitleRect, ui::Bevel::Single, QStringLiteral("Panel1"));
+  ui::label(panel, QRect(4, 4, TitleRect.width() - 8, TitleRect.height() - 8), text(work.title),
+            fonts::font(fonts::Arial, 19, true), colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
+  return panel;
+}
+
+PlotView* diagramPanel(QWidget* client, const Work& work) {
+  auto* panel = ui::panel(client, DiagramRect, ui::Bevel::Single, QStringLiteral("Panel3"));
+  const QSize size(427, 115);
+  auto* view = new PlotView(panel, QRect(QPoint(3, 3), size), size);
+  view->setObjectName(QStringLiteral("Image2"));
+  view->canvas().load(pictures::get(text(work.picture)));
+  return view;
+}
+
+QFrame* taskPanel(QWidget* client, const Work& work, int n) {
+  auto* panel = ui::panel(client, TaskRect, ui::Bevel::Single, QStringLiteral("Panel2"));
+  ui::label(panel, QPoint(8, 4), text(work.taskNumber(n)), fonts::font(fonts::Arial, 19, false, true), Qt::black,
+            QStringLiteral("Label2"));
+  return panel;
+}
+
+int caption(QWidget* parent, QPoint at, const QString& letter, const QString& index, const QString& tail, int pixels,
+            const QColor& color) {
+  const QFont main = fonts::font(fonts::SansSerif, pixels);
+  const QFont small = fonts::font(fonts::SansSerif, pixels * 2 / 3);
+  const QFontMetrics fm(main), fs(small);
+  int x = at.x();
+  ui::label(parent, at, letter, main, color);
+  x += fm.horizontalAdvance(letter);
+  if (!index.isEmpty()) {
+    // The index hangs a third of its height below the letter's baseline.
+    ui::label(parent, QPoint(x, at.y() + fm.ascent() - fs.ascent() * 2 / 3), index, small, color);
+    x += fs.horizontalAdvance(index) + 1;
+  }
+  ui::label(parent, QPoint(x, at.y()), tail, main, color);
+  return x + fm.horizontalAdvance(tail);
+}
+
+Parameters parameterRows(QWidget* panel, int y) {
+  constexpr int valueX = 56;
+  const QFont value = fonts::font(fonts::Arial, 19);
+  Parameters p{};
+  QLabel** labels[] = {&p.LT1, &p.LT2};
+  for (int i = 0; i < 2; ++i) {
+    const int row = y + 24 * i;
+    caption(panel, QPoint(12, row), QStringLiteral("T"), QString::number(i + 1), QStringLiteral(" ="), 19, colors::Teal);
+    *labels[i] = ui::label(panel, QRect(valueX, row, 126, 23), QString(), value, colors::Teal,
+                           Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("LT%1").arg(i + 1));
+  }
+  return p;
+}
+
+void showParameters(const Parameters& p, double T1, double T2, int t2Chars) {
+  p.LT1->setText(FloatToStr(T1) + QStringLiteral(" c"));
+  p.LT2->setText(numtext::FloatCut(T2, t2Chars) + QStringLiteral(" c"));
+}
+
+AnswerRow answerRow(QWidget* panel, int n, int y, const QString& letter, const QString& index) {
+  caption(panel, QPoint(6, y), letter, index, QStringLiteral("="), 21, Qt::black);
+  constexpr int editX = 58, markX = 150;
+  auto* edit = new AnswerEdit(panel, QRect(editX, y, markX - 1 - editX, 25), 7, QStringLiteral("Edit%1").arg(n));
+  auto* mark = new CheckMark(panel, QRect(markX, y, 35, 25), QStringLiteral("SpeedButton%1").arg(n));
+  return {edit, mark};
+}
+
+QString acceptedText(double truth) { return numtext::FloatCut(truth, 6); }
+
+}  // namespace correction::layout

@@ -1,0 +1,62 @@
+#pragma once
+// The parts of the form that the gain windows and the step-response windows of the
+// correction works share:
+//
+//   title (8, 8, 193 x 121)     diagram (208, 8, 433 x 121): the loop picture, 427 x 115
+//   task  (8, 136, 193 x 245)   right   (208, 136, 433 x 245): the task text or the plot
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include "labs/correction/correction_model.h"
+
+class AnswerEdit;
+class CheckMark;
+class PlotView;
+class QFrame;
+class QLabel;
+class QWidget;
+
+namespace correction::layout {
+
+inline constexpr QRect TitleRect{8, 8, 193, 121};
+inline constexpr QRect DiagramRect{208, 8, 433, 121};
+inline constexpr QRect TaskRect{8, 136, 193, 245};
+inline constexpr QRect RightRect{208, 136, 433, 245};
+// Where the step windows lay their icons over the picture (its bottom corners).
+inline constexpr QRect InputIconRect{0, 74, 57, 41};
+inline constexpr QRect OutputIconRect{378, 74, 49, 41};
+
+QString text(const std::string& utf8);
+
+QFrame* titlePanel(QWidget* client, const Work& work);
+// The diagram panel with the work's picture one to one; returns Image2.
+PlotView* diagramPanel(QWidget* client, const Work& work);
+// The task panel with the counter "Задание № n из N" at its top.
+QFrame* taskPanel(QWidget* client, const Work& work, int n);
+
+// A caption with an index, "T₁ = ": the index is a small label of its own beside the letter.
+// Returns the column right of it.
+int caption(QWidget* parent, QPoint at, const QString& letter, const QString& index, const QString& tail,
+            int pixels, const QColor& color);
+
+// "T₁ = " and "T₂ = " with their value labels LT1, LT2 at rows y and y + 22.
+struct Parameters {
+  QLabel* LT1;
+  QLabel* LT2;
+};
+Parameters parameterRows(QWidget* panel, int y);
+// "0.123 c": T1 in full, T2 cut to t2Chars characters.
+void showParameters(const Parameters& p, double T1, double T2, int t2Chars);
+
+struct AnswerRow {
+  AnswerEdit* edit;
+  CheckMark* mark;
+};
+// One answer row: the caption (letter with index), EditN and SpeedButtonN.
+AnswerRow answerRow(QWidget* panel, int n, int y, const QString& letter, const QString& index);
+
+// What an answer box shows once its answer is right.
+QString acceptedText(double truth);
+
+}  // namespace correction::layout
