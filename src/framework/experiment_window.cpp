@@ -89,6 +89,7 @@ void ExperimentWindow::FormCreate() {
     holdsBusy_ = true;
   } else {
     host_.Busy = false;
+    holdsBusy_ = false;
     if (!answers_.empty()) answers_.front().edit->setEnabled(true);
   }
   host_.showCommandBar();
@@ -134,6 +135,13 @@ void ExperimentWindow::traceEnded() {
     auto* first = answers_.front().edit;
     if (!first->isReadOnly()) openField(0);
   }
+}
+
+void ExperimentWindow::traceAfterAnswer(bool now) {
+  host_.Busy = true;
+  holdsBusy_ = true;
+  Timer1->start();
+  if (now) Timer1Timer();
 }
 
 void ExperimentWindow::openField(int i) {

@@ -88,6 +88,10 @@ class ExperimentWindow : public QMdiSubWindow {
   void openField(int i);
   // End of a trace: Busy off, first field enabled and focused.
   void traceEnded();
+  // For windows whose curves answer the student's prediction: the trace follows an answer, not
+  // the data generation. Busy is held again until it ends; `now` runs it inside the caller (the
+  // key handler), otherwise it starts at the next timer tick.
+  void traceAfterAnswer(bool now = false);
   void setCaption(const QString& caption) { setWindowTitle(caption); }
 
   // Pointer readout: names shown on activation; moves over a plot update it.
