@@ -21,5 +21,6 @@ struct Entry {
 std::vector<Entry> icons();  // plot background, ticks, step arrows
 std::vector<Entry> links();  // single links: the integrator picture and the link buttons
 std::vector<Entry> loops();  // closed loops: lab windows and loop buttons
+std::vector<Entry> invariance();  // the invariance works' loops with their compensating paths
 
 }  // namespace pictures::catalogue
