@@ -2,6 +2,7 @@
 
 #include "labs/astatism/astatism_windows.h"
 #include "labs/invariance/register.h"
+#include "labs/nontypical_links/register.h"
 #include "labs/typical_links/register.h"
 
 const WindowRegistry& programWindows() {
@@ -10,6 +11,7 @@ const WindowRegistry& programWindows() {
     registerAstatism(r);
     registerIntegratingLink(r);
     registerInvariance(r);
+    registerNontypicalLinks(r);
     return r;
   }();
   return registry;

@@ -88,11 +88,14 @@ class ExperimentWindow : public QMdiSubWindow {
   void openField(int i);
   // End of a trace: Busy off, first field enabled and focused.
   void traceEnded();
-  // For windows whose curves answer the student's prediction: the trace follows an answer, not
-  // the data generation. Busy is held again until it ends; `now` runs it inside the caller (the
-  // key handler), otherwise it starts at the next timer tick.
-  void traceAfterAnswer(bool now = false);
+  // Curves drawn once an answer is accepted, with the pacing step: the busy flag is held
+  // while they grow, as during the opening trace, and the recipe's finish runs at their end
+  // (not at all when the window is closed or starts over meanwhile).
+  void drawAfterAnswer(TraceRunner::Recipe recipe);
   void setCaption(const QString& caption) { setWindowTitle(caption); }
+  // The work is complete (Menu then ends it without asking) for as long as this window lives
+  // with its current data.
+  void markWorkDone();
 
   // Pointer readout: names shown on activation; moves over a plot update it.
   void setReadoutNames(const QString& x, const QString& y, bool yGreek = false);
@@ -113,6 +116,7 @@ class ExperimentWindow : public QMdiSubWindow {
 
  private:
   void runTrace();
+  void releaseWorkDone();
 
   Host& host_;
   QWidget* client_;
@@ -124,6 +128,7 @@ class ExperimentWindow : public QMdiSubWindow {
   bool readoutYGreek_ = false;
   bool holdsBusy_ = false;
   bool closed_ = false;
+  bool ownsWorkDone_ = false;
 };
 
 // Offset of a pointer coordinate from a plot origin, clamped as the readouts do: `inside`

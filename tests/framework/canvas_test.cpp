@@ -11,6 +11,17 @@ TEST(Canvas, IconMappingIsTheCeilingOfASeventh) {
   EXPECT_EQ(trunc_(109.99999), 109);
 }
 
+TEST(Canvas, CeilingForgivesTheUlpsOfAWholeProduct) {
+  // Products that are whole in exact arithmetic land a few ulps off in doubles.
+  const struct {
+    double v;
+    int up;
+  } cases[] = {
+      {0.1 * 3 * 10, 3}, {-(0.1 * 3 * 10), -3}, {3.0001, 4}, {1e-17, 0}, {-0.5, 0}, {77.78174593052022, 78}, {-42.5, -42},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ceil_(c.v), c.up) << c.v;
+}
+
 TEST(Canvas, StartsWhiteAndDrawsWithoutAntialiasing) {
   Canvas c;
   EXPECT_EQ(c.size(), QSize(455, 283));

@@ -14,6 +14,7 @@ namespace {
 const QSize kButton(260, 73);
 const QSize kLab(427, 115);
 const QSize kInvariance(415, 88);
+const QSize kLinkPicture(301, 91);
 
 const QMap<QString, QSize>& expectedSizes()
 {
@@ -27,7 +28,10 @@ const QMap<QString, QSize>& expectedSizes()
             {QStringLiteral("arrow_right"), QSize(16, 16)},
             {QStringLiteral("arrow_right_disabled"), QSize(16, 16)},
             {QStringLiteral("integral"), QSize(415, 88)},
+            {QStringLiteral("chistzap"), QSize(415, 88)},
         };
+        for (const char* n : {"nemin11", "nemin12", "nemin21", "nemin22"})
+            m.insert(QString::fromLatin1(n), kLinkPicture);
         for (const char* n : {"lab19", "lab20", "lab21", "lab22"})
             m.insert(QString::fromLatin1(n), kLab);
         for (const char* n : {"lab8_1", "lab8_2", "lab8_3", "lab12_1", "lab12_2", "lab12_3"})
@@ -44,7 +48,7 @@ QStringList diagrams()
 {
     QStringList out;
     for (auto it = expectedSizes().begin(); it != expectedSizes().end(); ++it)
-        if (it.value() == kButton || it.value() == kLab || it.value() == kInvariance)
+        if (it.value() == kButton || it.value() == kLab || it.value() == kLinkPicture || it.value() == QSize(415, 88))
             out << it.key();
     return out;
 }

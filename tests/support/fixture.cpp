@@ -2,13 +2,16 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QRegularExpression>
 
 TrainerTest::TrainerTest(const WindowRegistry* windows) {
   auto scripted = std::make_unique<rnd::ScriptedSource>();
   random = scripted.get();
   previousRandom = rnd::install(std::move(scripted));
-  numtext::setDecimalSeparator('.');
+  numtext::useLocaleSeparator();
   MainServices s;
   s.messages = &messages;
   s.startCalculator = [this] {
@@ -53,13 +56,31 @@ void TrainerTest::settle(int ms) {
 
 void TrainerTest::type(ExperimentWindow* w, int i, const QString& text) {
   AnswerEdit* e = w->edit(i);
-  e->setText(text);
+  e->setText(loc(text));
   QTest::keyClick(e, Qt::Key_Return);
+}
+
+QString loc(const QString& text) {
+  // Only a point before a digit is a decimal point ("2.1818." keeps its full stop).
+  static const QRegularExpression point(QStringLiteral("\\.(?=\\d)"));
+  QString out = text;
+  return out.replace(point, QString(numtext::decimalSeparator()));
 }
 
 QString TrainerTest::label(const QString& name) const {
   auto* l = main->findChild<QLabel*>(name);
   return l ? l->text() : QString();
+}
+
+void TrainerTest::drag(PlotView* v, int x, int y, Qt::MouseButtons b, Qt::KeyboardModifiers m) {
+  QMouseEvent e(QEvent::MouseMove, QPointF(x, y), v->mapToGlobal(QPointF(x, y)), Qt::NoButton, b, m);
+  QCoreApplication::sendEvent(v, &e);
+}
+
+QString TrainerTest::readoutTitle() const { return main->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->title(); }
+
+bool TrainerTest::readoutShown() const {
+  return main->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->isVisibleTo(main.get());
 }
 
 bool near(PlotView* v, int x, int y, const QColor& c, int r) {

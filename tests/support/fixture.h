@@ -26,7 +26,7 @@ class TrainerTest : public ::testing::Test {
   ExperimentWindow* start(const QString& form);
   // Runs pending timers and events until the active window's trace has ended.
   void settle(int ms = 0);
-  // Types text into answer i of w and presses Enter.
+  // Types text into answer i of w and presses Enter; a '.' is typed as the locale's separator.
   void type(ExperimentWindow* w, int i, const QString& text);
   ExperimentWindow* active() const { return main->activeChild(); }
   template <class W = ExperimentWindow>
@@ -34,6 +34,11 @@ class TrainerTest : public ::testing::Test {
   // Frees windows whose deletion the event loop deferred.
   static void flushDeletes();
   QString label(const QString& name) const;
+  // A mouse move over a plot with the given buttons and modifiers held.
+  static void drag(PlotView* v, int x, int y, Qt::MouseButtons b = Qt::LeftButton,
+                   Qt::KeyboardModifiers m = Qt::NoModifier);
+  QString readoutTitle() const;
+  bool readoutShown() const;
 
   RecordingMessageService messages;
   rnd::ScriptedSource* random = nullptr;
@@ -43,6 +48,8 @@ class TrainerTest : public ::testing::Test {
   std::unique_ptr<Main> main;
 };
 
+// A number text written with '.', as the student sees it under the running locale.
+QString loc(const QString& text);
 // Colour of a pixel of a canvas, for plot tests.
 inline QColor px(PlotView* v, int x, int y) { return v->canvas().pixel(x, y); }
 // True when any pixel of the colour lies within the square of radius r around (x, y).

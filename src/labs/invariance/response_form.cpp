@@ -31,7 +31,6 @@ ResponseForm::ResponseForm(Host& host, const WindowRow& row) : InvarianceForm(ho
 
 void ResponseForm::FormCreate() {
   InvarianceForm::FormCreate();
-  answered_ = false;
   const double truth = row_.task == Task::Error ? kSteadyError : 1.0;
   expect(0, Acceptance::exact(truth), FloatToStr(truth));
   plot_ = plotOf(row_.work, row_.task, params_);
@@ -41,14 +40,12 @@ void ResponseForm::FormCreate() {
 
 void ResponseForm::allAnswered() {
   InvarianceForm::allAnswered();
-  if (traceFollowsAnswer()) {
-    answered_ = true;
-    traceAfterAnswer();
-  }
+  if (traceFollowsAnswer()) drawAfterAnswer(curveRecipe());
 }
 
-TraceRunner::Recipe ResponseForm::traceRecipe() {
-  if (traceFollowsAnswer() && !answered_) return {};
+TraceRunner::Recipe ResponseForm::traceRecipe() { return traceFollowsAnswer() ? TraceRunner::Recipe{} : curveRecipe(); }
+
+TraceRunner::Recipe ResponseForm::curveRecipe() {
   // The trace keeps its own copy: new data never mix into a curve being drawn.
   return {[this, plot = plot_, r = curve_](int n) {
             if (n >= kEndPass) return false;

@@ -24,11 +24,11 @@ class ResponseForm : public InvarianceForm {
 
  private:
   bool traceFollowsAnswer() const { return row_.task == Task::Error; }
+  TraceRunner::Recipe curveRecipe();
   void drawColumn(int n, const Plot& plot, const std::vector<double>& r);
 
   Plot plot_;
   std::vector<double> curve_;
-  bool answered_ = false;
 };
 
 }  // namespace invariance

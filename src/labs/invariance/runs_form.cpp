@@ -29,20 +29,15 @@ const QColor& RunsForm::runColor(int run) {
 
 void RunsForm::FormCreate() {
   InvarianceForm::FormCreate();
-  answered_ = false;
   expect(0, Acceptance::exact(0), FloatToStr(0));
   plot_ = plotOf(row_.work, Task::Runs, params_);
   for (int k = 0; k < 3; ++k) runs_[k] = run(row_.work, params_, k);
   drawFrame(plot_);
 }
 
-void RunsForm::allAnswered() {
-  answered_ = true;
-  traceAfterAnswer(true);
-}
+void RunsForm::allAnswered() { drawAfterAnswer(runsRecipe()); }
 
-TraceRunner::Recipe RunsForm::traceRecipe() {
-  if (!answered_) return {};
+TraceRunner::Recipe RunsForm::runsRecipe() {
   const int steps = plot_.columns;
   return {[this, plot = plot_, steps](int j) {
             const int run = (j - 1) / steps, k = (j - 1) % steps;

@@ -20,16 +20,15 @@ class RunsForm : public InvarianceForm {
   static const QColor& runColor(int run);
 
  protected:
-  TraceRunner::Recipe traceRecipe() override;
   // The completion flag waits for the three runs.
   void allAnswered() override;
 
  private:
+  TraceRunner::Recipe runsRecipe();
   void drawLegend(int run);
 
   Plot plot_;
   std::vector<double> runs_[3];
-  bool answered_ = false;
 };
 
 }  // namespace invariance
