@@ -3,12 +3,14 @@
 #include "labs/astatism/astatism_windows.h"
 #include "labs/invariance/register.h"
 #include "labs/nontypical_links/register.h"
+#include "labs/diagrams/register.h"
 #include "labs/typical_links/register.h"
 
 const WindowRegistry& programWindows() {
   static const WindowRegistry registry = [] {
     WindowRegistry r;
     registerAstatism(r);
+    registerDiagrams(r);
     registerIntegratingLink(r);
     registerInvariance(r);
     registerNontypicalLinks(r);

@@ -104,7 +104,7 @@ void ExperimentWindow::FormActivate() {
   host_.showReadout(hasReadout_);
   if (!hasTrace_ || firstFieldOpenDuringTrace_) {
     for (auto& a : answers_)
-      if (a.edit->isEnabled() && !a.edit->isReadOnly()) {
+      if (a.edit->isEnabled() && !a.edit->isReadOnly() && a.edit->isVisibleTo(client_)) {
         a.edit->setFocus();
         break;
       }
@@ -128,6 +128,12 @@ void ExperimentWindow::runTrace() {
     if (holdsBusy_) traceEnded();
   };
   trace_.run(std::move(r));
+}
+
+void ExperimentWindow::retrace() {
+  host_.Busy = true;
+  holdsBusy_ = true;
+  runTrace();
 }
 
 void ExperimentWindow::traceEnded() {
@@ -154,7 +160,8 @@ void ExperimentWindow::drawAfterAnswer(TraceRunner::Recipe recipe) {
 void ExperimentWindow::openField(int i) {
   auto* e = answers_.at(i).edit;
   e->setEnabled(true);
-  e->setFocus();
+  // A box on a panel that is not shown yet must not take the keys the student types.
+  if (e->isVisibleTo(client_)) e->setFocus();
 }
 
 void ExperimentWindow::regenerate() {

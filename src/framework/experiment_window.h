@@ -92,6 +92,9 @@ class ExperimentWindow : public QMdiSubWindow {
   // while they grow, as during the opening trace, and the recipe's finish runs at their end
   // (not at all when the window is closed or starts over meanwhile).
   void drawAfterAnswer(TraceRunner::Recipe recipe);
+  // Runs the window's trace again later in its life (a window whose picture changes between
+  // tasks): the busy flag is held and let go as for the first trace, also on close.
+  void retrace();
   void setCaption(const QString& caption) { setWindowTitle(caption); }
   // The work is complete (Menu then ends it without asking) for as long as this window lives
   // with its current data.

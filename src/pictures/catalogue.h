@@ -27,5 +27,6 @@ std::vector<Entry> nontypical();  // the pure delay and the first-order non-mini
 // G(p) → [block] → R(p) across the 415 x 88 diagram panel of a link's window, the signal
 // names clear of the icons the window lays over both ends.
 Entry linkWindow(const QString& name, const draw::Block& block);
+std::vector<Entry> diagrams();  // the state-variable steps and the diagram to transform
 
 }  // namespace pictures::catalogue

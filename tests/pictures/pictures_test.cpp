@@ -15,6 +15,8 @@ const QSize kButton(260, 73);
 const QSize kLab(427, 115);
 const QSize kInvariance(415, 88);
 const QSize kLinkPicture(301, 91);
+const QSize kStep(611, 178);
+const QSize kScheme(611, 99);
 
 const QMap<QString, QSize>& expectedSizes()
 {
@@ -36,6 +38,9 @@ const QMap<QString, QSize>& expectedSizes()
             m.insert(QString::fromLatin1(n), kLab);
         for (const char* n : {"lab8_1", "lab8_2", "lab8_3", "lab12_1", "lab12_2", "lab12_3"})
             m.insert(QString::fromLatin1(n), kInvariance);
+        for (const char* n : {"lab9_1", "lab9_2", "lab9_3", "lab9_4", "lab9_5", "lab9_6"})
+            m.insert(QString::fromLatin1(n), kStep);
+        m.insert(QStringLiteral("preobraz"), kScheme);
         for (const char* n : {"BIntegrZveno", "BAperZveno", "BKolebZveno", "B4", "B5", "B6", "B7", "B8", "B81",
                               "b82", "b91", "b92", "b93", "B61", "b62", "b63", "b71", "b72", "b73", "b74"})
             m.insert(QString::fromLatin1(n), kButton);
@@ -48,7 +53,8 @@ QStringList diagrams()
 {
     QStringList out;
     for (auto it = expectedSizes().begin(); it != expectedSizes().end(); ++it)
-        if (it.value() == kButton || it.value() == kLab || it.value() == kLinkPicture || it.value() == QSize(415, 88))
+        if (it.value() == kButton || it.value() == kLab || it.value() == kLinkPicture || it.value() == QSize(415, 88)
+            || it.value() == kStep || it.value() == kScheme)
             out << it.key();
     return out;
 }

@@ -23,6 +23,8 @@ class InvarianceTest : public TrainerTest {
     auto* l = w->findChild<QLabel*>(QLatin1String(name));
     return l ? l->text().chopped(2) : QString();
   }
+  // A number as the student types it and the window shows it, with the locale's separator.
+  static QString loc(const char* text) { return QString::fromLatin1(text).replace('.', numtext::decimalSeparator()); }
   void next() {
     button("BNext")->click();
     settle();

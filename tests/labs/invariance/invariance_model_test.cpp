@@ -82,6 +82,7 @@ TEST(InvarianceModel, RunsShareOneTimeScale) {
 // b as the label shows it is accepted for every draw, and so is T itself; the band around T
 // alone refuses some shown values (T2 = 0.0105 shows "0.010").
 TEST(InvarianceModel, LeadTypedAsShownIsAcceptedForEveryDraw) {
+  const QChar before = numtext::decimalSeparator();
   for (QChar sep : {QChar('.'), QChar(',')}) {
     numtext::setDecimalSeparator(sep);
     int refusedByTheBareBand = 0;
@@ -100,6 +101,6 @@ TEST(InvarianceModel, LeadTypedAsShownIsAcceptedForEveryDraw) {
       }
     EXPECT_GT(refusedByTheBareBand, 100);
   }
-  numtext::setDecimalSeparator('.');
-  EXPECT_EQ(numtext::FloatCut(makeParams(0.01, 1.05).t2, 5), "0.010");
+  numtext::setDecimalSeparator(before);
+  EXPECT_EQ(numtext::FloatCut(makeParams(0.01, 1.05).t2, 5), QString("0.010").replace('.', before));
 }

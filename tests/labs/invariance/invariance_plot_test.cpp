@@ -24,7 +24,7 @@ TEST_F(InvariancePlot, TracedCurvesFollowTheLoop) {
     auto* r = dynamic_cast<ResponseForm*>(w);
     ASSERT_TRUE(r);
     if (QString(c.form).endsWith("_1")) {
-      type(w, 0, "0.5");
+      type(w, 0, loc("0.5"));
       settle();
     }
     const Plot plot = r->plotInfo();
@@ -47,7 +47,7 @@ TEST_F(InvariancePlot, TracedCurvesFollowTheLoop) {
 TEST_F(InvariancePlot, DisturbanceCurveSettlesHalfAUnitBelowTheAxis) {
   draw(249, 199);
   ExperimentWindow* w = start("Form12_1");
-  type(w, 0, "0.5");
+  type(w, 0, loc("0.5"));
   settle();
   auto* r = dynamic_cast<ResponseForm*>(w);
   // r = −0.5 is 60 pixels under the axis at row 160, beside the tick of −0.5.
@@ -68,7 +68,7 @@ TEST_F(InvariancePlot, RunsShareTheFrame) {
     const QRect labels(0, plot.y0 + 6, 420, 14);
     const QImage before = w->plot()->canvas().image().copy(labels);
     EXPECT_EQ(count(w->plot(), colors::Red), 0);
-    type(w, 0, "0");
+    type(w, 0, loc("0"));
     settle();
     // Where no run passes, the row of time labels is as the frame left it.
     const QImage after = w->plot()->canvas().image().copy(labels);
