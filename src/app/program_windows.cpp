@@ -4,6 +4,7 @@
 #include "labs/invariance/register.h"
 #include "labs/nontypical_links/register.h"
 #include "labs/diagrams/register.h"
+#include "labs/compound_links/register.h"
 #include "labs/typical_links/register.h"
 
 const WindowRegistry& programWindows() {
@@ -14,6 +15,7 @@ const WindowRegistry& programWindows() {
     registerIntegratingLink(r);
     registerInvariance(r);
     registerNontypicalLinks(r);
+    registerCompoundLinks(r);
     return r;
   }();
   return registry;

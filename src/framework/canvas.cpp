@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <cmath>
+#include <limits>
 
 #include "pictures/pictures.h"
 

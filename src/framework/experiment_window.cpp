@@ -131,8 +131,7 @@ void ExperimentWindow::runTrace() {
 }
 
 void ExperimentWindow::retrace() {
-  host_.Busy = true;
-  holdsBusy_ = true;
+  holdBusy();
   runTrace();
 }
 
@@ -146,8 +145,7 @@ void ExperimentWindow::traceEnded() {
 }
 
 void ExperimentWindow::drawAfterAnswer(TraceRunner::Recipe recipe) {
-  host_.Busy = true;
-  holdsBusy_ = true;
+  holdBusy();
   auto finish = std::move(recipe.finish);
   recipe.finish = [this, finish] {
     host_.Busy = false;
@@ -174,7 +172,12 @@ void ExperimentWindow::regenerate() {
 void ExperimentWindow::answerEntered(int i) {
   Answer& a = answers_.at(i);
   if (a.edit->text().isEmpty() || a.edit->isReadOnly() || !a.edit->isEnabled()) return;
-  const std::optional<double> v = StrToFloat(a.edit->text());
+  std::optional<double> v;
+  if (!a.whole) {
+    v = StrToFloat(a.edit->text());
+  } else if (const std::optional<long long> n = numtext::StrToInt(a.edit->text())) {
+    v = static_cast<double>(*n);
+  }
   if (!v) {
     host_.messages().info(msg::BadFormat);
     a.edit->clear();

@@ -3,16 +3,19 @@
 //
 // A pixel value that is a whole number in exact arithmetic stays that number: 110 · 0.1 is
 // 11.000000000000002 in doubles, and a plain ceiling would put the mark a pixel off. The
-// ceiling therefore takes a value within a few ulps of a whole number as that number.
+// ceiling and the truncation therefore take a value within a few ulps of a whole number as
+// that number.
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-inline int trunc_(double v) { return static_cast<int>(v); }
-
-inline int ceil_(double v) {
+// The whole number v stands for when it is one up to rounding, else v itself.
+inline double snapWhole(double v) {
   const double whole = std::round(v);
   const double ulps = 4 * std::numeric_limits<double>::epsilon() * std::max(1.0, std::fabs(v));
-  if (std::fabs(v - whole) <= ulps) return static_cast<int>(whole);
-  return static_cast<int>(std::ceil(v));
+  return std::fabs(v - whole) <= ulps ? whole : v;
 }
+
+// 21.999999999999996 truncates to 22 and 22.000000000000004 rounds up to 22.
+inline int trunc_(double v) { return static_cast<int>(snapWhole(v)); }
+inline int ceil_(double v) { return static_cast<int>(std::ceil(snapWhole(v))); }

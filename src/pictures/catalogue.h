@@ -28,5 +28,6 @@ std::vector<Entry> nontypical();  // the pure delay and the first-order non-mini
 // names clear of the icons the window lays over both ends.
 Entry linkWindow(const QString& name, const draw::Block& block);
 std::vector<Entry> diagrams();  // the state-variable steps and the diagram to transform
+std::vector<Entry> compound();  // PI, real differentiating and inertial-forcing links
 
 }  // namespace pictures::catalogue

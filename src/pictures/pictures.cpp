@@ -20,6 +20,7 @@ const std::map<QString, catalogue::Entry>& entries()
                  catalogue::nontypical,
                  catalogue::diagrams,
                  catalogue::invariance,
+                 catalogue::compound,
              })
             for (catalogue::Entry& e : group())
                 m.emplace(e.name, std::move(e));
