@@ -14,6 +14,8 @@ const WindowRegistry& programWindows() {
     registerDiagrams(r);
     registerIntegratingLink(r);
     registerInvariance(r);
+    registerAperiodicLink(r);
+    registerOscillatingLink(r);
     registerNontypicalLinks(r);
     registerCompoundLinks(r);
     return r;

@@ -21,6 +21,7 @@ const std::map<QString, catalogue::Entry>& entries()
                  catalogue::diagrams,
                  catalogue::invariance,
                  catalogue::compound,
+                 catalogue::typical,
              })
             for (catalogue::Entry& e : group())
                 m.emplace(e.name, std::move(e));
