@@ -2,6 +2,7 @@
 
 #include "labs/astatism/astatism_windows.h"
 #include "labs/correction/register.h"
+#include "labs/invariance/register.h"
 #include "labs/nontypical_links/register.h"
 #include "labs/diagrams/register.h"
 #include "labs/compound_links/register.h"
@@ -14,6 +15,7 @@ const WindowRegistry& programWindows() {
     registerDiagrams(r);
     registerCorrection(r);
     registerIntegratingLink(r);
+    registerInvariance(r);
     registerAperiodicLink(r);
     registerOscillatingLink(r);
     registerNontypicalLinks(r);

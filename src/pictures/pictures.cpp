@@ -19,6 +19,7 @@ const std::map<QString, catalogue::Entry>& entries()
                  catalogue::loops,
                  catalogue::nontypical,
                  catalogue::diagrams,
+                 catalogue::invariance,
                  catalogue::compound,
                  catalogue::typical,
                  catalogue::correction,

@@ -13,6 +13,7 @@ namespace {
 
 const QSize kButton(260, 73);
 const QSize kLab(427, 115);
+const QSize kInvariance(415, 88);
 const QSize kLinkPicture(301, 91);
 const QSize kStep(611, 178);
 const QSize kScheme(611, 99);
@@ -37,6 +38,8 @@ const QMap<QString, QSize>& expectedSizes()
             m.insert(QString::fromLatin1(n), kLinkPicture);
         for (const char* n : {"lab19", "lab20", "lab21", "lab22", "lab13_1", "lab14", "lab15"})
             m.insert(QString::fromLatin1(n), kLab);
+        for (const char* n : {"lab8_1", "lab8_2", "lab8_3", "lab12_1", "lab12_2", "lab12_3"})
+            m.insert(QString::fromLatin1(n), kInvariance);
         for (const char* n : {"lab9_1", "lab9_2", "lab9_3", "lab9_4", "lab9_5", "lab9_6"})
             m.insert(QString::fromLatin1(n), kStep);
         m.insert(QStringLiteral("preobraz"), kScheme);

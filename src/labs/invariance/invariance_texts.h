@@ -1,0 +1,57 @@
+#pragma once
+// The eight invariance windows as rows: which work and task each is, and what it says.
+#include <QString>
+#include <vector>
+
+#include "labs/invariance/invariance_model.h"
+
+namespace invariance {
+
+struct WindowRow {
+  QString form;  // "Form11_1"
+  Work work;
+  Task task;
+  QString picture;
+
+  bool reference() const { return work == Work::Reference; }
+  int number() const { return static_cast<int>(task); }
+  int helpContext() const { return reference() ? kHelpReference : kHelpDisturbance; }
+  QString caption() const {
+    return (reference() ? QStringLiteral("Инвариантность к сигналу задания. Опыт №%1")
+                        : QStringLiteral("Инвариантность к возмущающему воздействию. Опыт №%1"))
+        .arg(number());
+  }
+  QString title() const {
+    return reference() ? QStringLiteral("Инвариантность САУ к сигналу задания")
+                       : QStringLiteral("Инвариантность САУ к возмущающему воздействию");
+  }
+  QString counter() const { return QStringLiteral("Задание № %1 из 4").arg(number()); }
+  // "задания" / "возмущения" and the signal with its colour on the plots.
+  QString signalWord() const { return reference() ? QStringLiteral("задания") : QStringLiteral("возмущения"); }
+  QString signal() const { return reference() ? QStringLiteral("g(t)=1") : QStringLiteral("f(t)=1"); }
+  QString errorIndex() const { return reference() ? QStringLiteral("уст.g") : QStringLiteral("уст.f"); }
+  QString plotTitle() const {
+    return reference() ? QStringLiteral("Реакция системы r(t) на сигнал задания g(t)=1")
+                       : QStringLiteral("Реакция системы r(t) на сигнал возмущения f(t)=1");
+  }
+  // The lag the compensator's lead cancels: T2 on the reference path, T1 on the disturbance's.
+  QString leadIndex() const { return reference() ? QStringLiteral("2") : QStringLiteral("1"); }
+};
+
+inline const QString kRealizable = QStringLiteral("Реализуема ли найденная передаточная функция?");
+
+inline const std::vector<WindowRow>& windowRows() {
+  static const std::vector<WindowRow> rows{
+      {QStringLiteral("Form11_1"), Work::Reference, Task::Error, QStringLiteral("lab8_1")},
+      {QStringLiteral("Form11_2"), Work::Reference, Task::Compensator, QStringLiteral("lab8_2")},
+      {QStringLiteral("Form11_3"), Work::Reference, Task::Gain, QStringLiteral("lab8_3")},
+      {QStringLiteral("Form11_4"), Work::Reference, Task::Runs, QStringLiteral("lab8_2")},
+      {QStringLiteral("Form12_1"), Work::Disturbance, Task::Error, QStringLiteral("lab12_1")},
+      {QStringLiteral("Form12_2"), Work::Disturbance, Task::Compensator, QStringLiteral("lab12_3")},
+      {QStringLiteral("Form12_3"), Work::Disturbance, Task::Gain, QStringLiteral("lab12_2")},
+      {QStringLiteral("Form12_4"), Work::Disturbance, Task::Runs, QStringLiteral("lab12_3")},
+  };
+  return rows;
+}
+
+}  // namespace invariance
