@@ -21,5 +21,6 @@ struct Entry {
 std::vector<Entry> icons();  // plot background, ticks, step arrows
 std::vector<Entry> links();  // single links: the integrator picture and the link buttons
 std::vector<Entry> loops();  // closed loops: lab windows and loop buttons
+std::vector<Entry> stability();  // the loops of the stability works (lab16_1 .. lab16_4)
 
 }  // namespace pictures::catalogue

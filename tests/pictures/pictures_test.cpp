@@ -27,7 +27,7 @@ const QMap<QString, QSize>& expectedSizes()
             {QStringLiteral("arrow_right_disabled"), QSize(16, 16)},
             {QStringLiteral("integral"), QSize(415, 88)},
         };
-        for (const char* n : {"lab19", "lab20", "lab21", "lab22"})
+        for (const char* n : {"lab16_1", "lab16_2", "lab16_3", "lab16_4", "lab19", "lab20", "lab21", "lab22"})
             m.insert(QString::fromLatin1(n), kLab);
         for (const char* n : {"BIntegrZveno", "BAperZveno", "BKolebZveno", "B4", "B5", "B6", "B7", "B8", "B81",
                               "b82", "b91", "b92", "b93", "B61", "b62", "b63", "b71", "b72", "b73", "b74"})
