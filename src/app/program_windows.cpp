@@ -1,6 +1,7 @@
 #include "window_registry.h"
 
 #include "labs/astatism/astatism_windows.h"
+#include "labs/stability/register.h"
 #include "labs/typical_links/register.h"
 
 const WindowRegistry& programWindows() {
@@ -8,6 +9,7 @@ const WindowRegistry& programWindows() {
     WindowRegistry r;
     registerAstatism(r);
     registerIntegratingLink(r);
+    registerStability(r);
     return r;
   }();
   return registry;
