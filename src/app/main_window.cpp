@@ -14,6 +14,7 @@
 #include "framework/widgets.h"
 #include "help/help_viewer.h"
 #include "menu_table.h"
+#include "picture_icon.h"
 #include "pictures/pictures.h"
 #include "window_registry.h"
 
@@ -102,7 +103,6 @@ Main::Main(MainServices services) : services_(std::move(services)) {
   buildStartScreen(frame);
   buildCommandBar(frame);
 
-  help_ = new HelpViewer(this);
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setContext(Qt::ApplicationShortcut);
   connect(f1, &QShortcut::activated, this, [this] { showHelp(); });
@@ -146,7 +146,7 @@ void Main::buildStartScreen(QWidget* frame) {
     b->setObjectName(w.name);
     b->setGeometry(8, w.top, 260, 73);
     b->setAutoRaise(true);
-    b->setIcon(QIcon(QPixmap::fromImage(pictures::get(w.name))));
+    b->setIcon(lazyPictureIcon(w.name));
     b->setIconSize(QSize(256, 69));
     b->setEnabled(windows_->has(w.form));
     b->setToolTip(b->isEnabled() ? QString() : QStringLiteral("Эта работа пока недоступна"));
@@ -189,7 +189,7 @@ void Main::buildCommandBar(QWidget* frame) {
   KoordX1 = ui::label(GroupBox1, QRect(48, 16, 65, 20), QStringLiteral("???"), koord, colors::Maroon,
                       Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("KoordX1"));
   KoordX1->setIndent(3);
-  KoordY = ui::label(GroupBox1, QRect(113, 16, 39, 20), QStringLiteral("t ="), koord, colors::Maroon,
+  KoordY = ui::label(GroupBox1, QRect(129, 16, 23, 20), QStringLiteral("t ="), koord, colors::Maroon,
                      Qt::AlignRight | Qt::AlignVCenter, false, QStringLiteral("KoordY"));
   KoordY1 = ui::label(GroupBox1, QRect(152, 16, 81, 20), QStringLiteral("???"), koord, colors::Maroon,
                       Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("KoordY1"));
@@ -252,7 +252,19 @@ void Main::BCloseClick() {
 void Main::pace() {
   if (!p->isChecked()) return;
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  QThread::msleep(10);
+  // Every pass owns a 10 ms slot counted from the previous one, so the drawing and the
+  // events handled above take their time inside it: a trace of n passes lasts n slots on a
+  // slow machine and a fast one alike. After a pause (a new trace, a modal box) the count
+  // starts again from now instead of hurrying to catch up.
+  constexpr qint64 slot = 10'000'000;  // ns
+  if (!paceClock_.isValid()) paceClock_.start();
+  const qint64 now = paceClock_.nsecsElapsed();
+  nextPace_ += slot;
+  if (now - nextPace_ > slot)
+    nextPace_ = now + slot;  // after a pause: a full slot from now
+  else if (nextPace_ < now)
+    nextPace_ = now;  // a slow pass: no debt carried into the next one
+  if (const qint64 wait = nextPace_ - now; wait > 0) QThread::usleep(static_cast<unsigned long>(wait / 1000));
 }
 
 void Main::showCommandBar() {
@@ -336,6 +348,12 @@ void Main::childActivated(QMdiSubWindow* s) {
   guarded("FormActivate", [w] { w->FormActivate(); });
 }
 
+HelpViewer* Main::helpViewer() {
+  // Built on the first F1: a start-up that never needs it does not pay for it.
+  if (!help_) help_ = new HelpViewer(this);
+  return help_;
+}
+
 void Main::showHelp() {
   int context = MainHelpContext;
   for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
@@ -347,7 +365,7 @@ void Main::showHelp() {
   }
   if (context == MainHelpContext && !Panel1->isVisible())
     if (auto* w = activeChild()) context = w->helpContext();
-  help_->showTopic(context);
+  helpViewer()->showTopic(context);
 }
 
 void Main::closeEvent(QCloseEvent* e) {
@@ -356,6 +374,6 @@ void Main::closeEvent(QCloseEvent* e) {
     const auto list = children();
     for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->close();
   }
-  help_->close();
+  if (help_) help_->close();
   e->accept();
 }

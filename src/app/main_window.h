@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 // The frame of the program: the start screen with the section menu and the work buttons,
 // the command bar (Menu, Back, Next, Calculator, pointer readout) and the multiple-document
 // area in which the experiment windows open, one instance per window at most.
@@ -72,7 +73,7 @@ class Main : public QMainWindow, public Host {
   ExperimentWindow* activeChild() const;
   QList<ExperimentWindow*> children() const;
   QMdiArea* mdi() const { return mdi_; }
-  HelpViewer* helpViewer() const { return help_; }
+  HelpViewer* helpViewer();
   // Opens (or shows again) the window of that name.
   ExperimentWindow* open(const QString& form) override;
 
@@ -110,6 +111,8 @@ class Main : public QMainWindow, public Host {
   QHash<QString, QPointer<ExperimentWindow>> refs_;
   QPointer<QMdiSubWindow> lastActivated_;
   HelpViewer* help_ = nullptr;
+  QElapsedTimer paceClock_;
+  qint64 nextPace_ = 0;  // end of the current pacing slot, ns on paceClock_
   int creditTicks_ = 0;
   bool closing_ = false;
 };

@@ -10,8 +10,17 @@ namespace fonts {
 
 int pointsToPixels(int points) { return (points * 96 + 36) / 72; }
 
+namespace {
+// The installed face that stands in for the faces the windows name, found once at start so
+// that no font is looked up through the fallback chain again.
+QString& installedFace() {
+  static QString face;
+  return face;
+}
+}  // namespace
+
 QFont font(const QString& face, int pixels, bool bold, bool italic, bool underline) {
-  QFont f(face == Symbol ? Arial : face);
+  QFont f(installedFace().isEmpty() ? (face == Symbol ? Arial : face) : installedFace());
   f.setPixelSize(std::max(1, pixels));
   f.setBold(bold);
   f.setItalic(italic);
@@ -23,6 +32,11 @@ void install() {
   const QStringList twins{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
   QFont::insertSubstitutions(Arial, twins);
   QFont::insertSubstitutions(SansSerif, twins);
+  for (const QString& twin : twins)
+    if (QFontDatabase::hasFamily(twin)) {
+      installedFace() = twin;
+      break;
+    }
 }
 
 QString greek(const QString& s) {
