@@ -180,7 +180,7 @@ TEST_F(StabilityWindows, OverlappingBandsInForm18_5TakeEveryOrder) {
   // T1 = T2 = T3 = 0.1, k1 = 1.13 in Form18_2, m = 3.1 in Form18_5.
   auto* w = dynamic_cast<PolesWindow*>(reach(3, 5, {250, 300, 350, 90, 100, 100, 100, 113, 27, 31}));
   ASSERT_TRUE(w);
-  ASSERT_EQ(w->La->text(), "3.1");
+  ASSERT_EQ(w->La->text(), loc("3.1"));
   std::array<int, 3> order{0, 1, 2};
   int n = 0;
   do {
@@ -215,7 +215,7 @@ TEST_F(StabilityWindows, RegenerationRestartsTheWorkAtItsOwner) {
     ExperimentWindow* owner = main->findWindow(form(c.work, ownerTask(c.work)));
     ASSERT_TRUE(owner);
     EXPECT_EQ(active(), owner);
-    EXPECT_EQ(text(owner, "LT1"), "0.111 c");
+    EXPECT_EQ(text(owner, "LT1"), loc("0.111 c"));
     EXPECT_NE(text(owner, "LT1"), before);
     EXPECT_FALSE(main->completed(owner->objectName()));
     EXPECT_TRUE(owner->edit(0)->text().isEmpty());
