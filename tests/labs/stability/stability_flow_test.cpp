@@ -225,3 +225,16 @@ TEST_F(StabilityWindows, RegenerationRestartsTheWorkAtItsOwner) {
     flushDeletes();
   }
 }
+
+TEST_F(StabilityWindows, SayingTheStructurallyUnstableLoopIsStableStartsOver) {
+  script({250, 300, 350, 90, 111, 222, 333, 144});
+  ExperimentWindow* w = start(form(3, 1));
+  messages.answers = {true};
+  answerCoefficients(w, 3, 1);
+  EXPECT_EQ(messages.asked.size(), 1);
+  EXPECT_TRUE(messages.shown.isEmpty());  // no message, new data
+  EXPECT_FALSE(main->completed(form(3, 1)));
+  EXPECT_EQ(text(w, "LT1"), loc("0.111 c"));
+  EXPECT_TRUE(w->edit(0)->text().isEmpty());
+  EXPECT_TRUE(w->edit(0)->isEnabled());
+}
