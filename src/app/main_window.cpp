@@ -15,6 +15,7 @@
 #include "help/help_viewer.h"
 #include "menu_table.h"
 #include "picture_icon.h"
+#include "program_icon.h"
 #include "pictures/pictures.h"
 #include "window_registry.h"
 
@@ -46,21 +47,6 @@ QIcon arrowIcon(const QString& name) {
   icon.addPixmap(QPixmap::fromImage(pictures::get(name)), QIcon::Normal);
   icon.addPixmap(QPixmap::fromImage(pictures::get(name + QStringLiteral("_disabled"))), QIcon::Disabled);
   return icon;
-}
-
-// A small step response: the program's icon, also shown by the experiment windows.
-QIcon programIcon() {
-  QPixmap pm(16, 16);
-  pm.fill(colors::SkyBlue);
-  QPainter p(&pm);
-  p.setPen(colors::Black);
-  p.drawLine(2, 1, 2, 14);
-  p.drawLine(1, 13, 15, 13);
-  p.setPen(QPen(colors::Blue, 2));
-  p.drawLine(3, 12, 6, 6);
-  p.drawLine(6, 6, 9, 3);
-  p.drawLine(9, 3, 14, 3);
-  return QIcon(pm);
 }
 
 }  // namespace
