@@ -76,7 +76,7 @@ class Main : public QMainWindow, public Host {
   QMdiArea* mdi() const { return mdi_; }
   HelpViewer* helpViewer();
   // Opens (or shows again) the window of that name.
-  ExperimentWindow* open(const QString& form);
+  ExperimentWindow* open(const QString& form) override;
 
   template <class T = QWidget>
   T* control(const QString& name) const { return findChild<T*>(name); }

@@ -6,6 +6,7 @@
 #include "labs/nontypical_links/register.h"
 #include "labs/diagrams/register.h"
 #include "labs/compound_links/register.h"
+#include "labs/stability/register.h"
 #include "labs/typical_links/register.h"
 
 const WindowRegistry& programWindows() {
@@ -20,6 +21,7 @@ const WindowRegistry& programWindows() {
     registerOscillatingLink(r);
     registerNontypicalLinks(r);
     registerCompoundLinks(r);
+    registerStability(r);
     return r;
   }();
   return registry;

@@ -183,8 +183,7 @@ void ExperimentWindow::answerEntered(int i) {
     a.edit->clear();
     return;
   }
-  answerTyped(i, *v);
-  if (!a.rule.accepts(*v)) {
+  if (!acceptsEntry(i, *v)) {
     ++errors_;
     if (errors_ < errorLimit_) {
       host_.messages().info(msg::WrongValue);

@@ -75,9 +75,9 @@ class ExperimentWindow : public QMdiSubWindow {
 
   // What pass j of the trace draws; a window without a trace returns an empty recipe.
   virtual TraceRunner::Recipe traceRecipe() { return {}; }
-  // A parsed value is about to be checked against field i's rule. A field that takes any one
-  // of several values (two gains in either order) sets, here, the rule of the one meant.
-  virtual void answerTyped(int /*i*/, double /*v*/) {}
+  // Whether field i takes the value v: by default its rule. A window whose field weighs an
+  // entry against several candidates decides here and sets the field's accepted text.
+  virtual bool acceptsEntry(int i, double v) { return answers_.at(i).rule.accepts(v); }
   // Right answer in field i: by default the next field, or the end after the last one.
   virtual void answerAccepted(int i);
   // Last field answered: completion flag, focus to Next (or WorkDone and focus to Menu in

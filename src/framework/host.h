@@ -57,6 +57,9 @@ class Host {
   // The live window of the given object name, if it exists (windows of one work read each
   // other's data through this).
   virtual ExperimentWindow* findWindow(const QString& form) const = 0;
+  // Shows the window of that name again, or creates it when it does not exist (a window that
+  // restarts its work at an earlier window than the first).
+  virtual ExperimentWindow* open(const QString& form) = 0;
   // A window that is going away (closed by its own close box) tells the host first.
   virtual void windowClosing(ExperimentWindow* w) = 0;
 

@@ -31,5 +31,6 @@ std::vector<Entry> nontypical();  // the pure delay and the first-order non-mini
 Entry linkWindow(const QString& name, const draw::Block& block);
 std::vector<Entry> diagrams();  // the state-variable steps and the diagram to transform
 std::vector<Entry> compound();  // PI, real differentiating and inertial-forcing links
+std::vector<Entry> stability();  // the loops of the stability works (lab16_1 .. lab16_4)
 
 }  // namespace pictures::catalogue

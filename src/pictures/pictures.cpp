@@ -23,6 +23,7 @@ const std::map<QString, catalogue::Entry>& entries()
                  catalogue::compound,
                  catalogue::typical,
                  catalogue::correction,
+                 catalogue::stability,
              })
             for (catalogue::Entry& e : group())
                 m.emplace(e.name, std::move(e));

@@ -36,7 +36,7 @@ const QMap<QString, QSize>& expectedSizes()
         };
         for (const char* n : {"nemin11", "nemin12", "nemin21", "nemin22"})
             m.insert(QString::fromLatin1(n), kLinkPicture);
-        for (const char* n : {"lab19", "lab20", "lab21", "lab22", "lab13_1", "lab14", "lab15"})
+        for (const char* n : {"lab16_1", "lab16_2", "lab16_3", "lab16_4", "lab19", "lab20", "lab21", "lab22", "lab13_1", "lab14", "lab15"})
             m.insert(QString::fromLatin1(n), kLab);
         for (const char* n : {"lab8_1", "lab8_2", "lab8_3", "lab12_1", "lab12_2", "lab12_3"})
             m.insert(QString::fromLatin1(n), kInvariance);

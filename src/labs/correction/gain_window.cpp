@@ -62,12 +62,14 @@ void GainWindow::expectOrder(int first) {
   }
 }
 
-void GainWindow::answerTyped(int i, double v) {
+bool GainWindow::acceptsEntry(int i, double v) {
   // The first box takes either gain, k1 when both bands would do; the second box then
   // takes only the other one.
-  if (i != 0 || answerCount() < 2) return;
-  const bool second = !Acceptance::band(gains_[0]).accepts(v) && Acceptance::band(gains_[1]).accepts(v);
-  expectOrder(second ? 1 : 0);
+  if (i == 0 && answerCount() >= 2) {
+    const bool second = !Acceptance::band(gains_[0]).accepts(v) && Acceptance::band(gains_[1]).accepts(v);
+    expectOrder(second ? 1 : 0);
+  }
+  return ExperimentWindow::acceptsEntry(i, v);
 }
 
 void GainWindow::answerAccepted(int i) {

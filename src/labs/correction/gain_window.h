@@ -29,7 +29,7 @@ class GainWindow : public ExperimentWindow {
   PlotView* Image2 = nullptr;
 
  protected:
-  void answerTyped(int i, double v) override;
+  bool acceptsEntry(int i, double v) override;
   void answerAccepted(int i) override;
 
  private:

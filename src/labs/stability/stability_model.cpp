@@ -1,0 +1,212 @@
+#include "labs/stability/stability_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace stability {
+
+Params drawParams(const std::function<int(int, int)>& randomRange) {
+  Params p;
+  p.t1 = randomRange(100, 500) / 1000.0;
+  p.t2 = randomRange(100, 500) / 1000.0;
+  p.t3 = randomRange(100, 500) / 1000.0;
+  p.k1 = randomRange(50, 150) / 100.0;
+  return p;
+}
+
+Coefficients coefficients(Loop loop, const Params& p, double t4) {
+  const double prod = p.t1 * p.t2 * p.t3;
+  switch (loop) {
+    case Loop::Lags: {
+      const double n = p.k1 + 1;
+      return {p.k1 / n, prod / n, (p.t1 * p.t2 + p.t1 * p.t3 + p.t2 * p.t3) / n, (p.t1 + p.t2 + p.t3) / n, 0};
+    }
+    case Loop::Integrator:
+      return {1, prod / p.k1, (p.t1 * p.t2 + p.t1 * p.t3) / p.k1, p.t1 / p.k1, 0};
+    case Loop::DoubleIntegrator:
+      return {1, prod / p.k1, p.t1 * p.t2 / p.k1, 0, 0};
+    case Loop::Forcing:
+      return {1, prod / p.k1, p.t1 * p.t2 / p.k1, t4, t4};
+  }
+  return {};
+}
+
+double criticalGain(Loop loop, const Params& p) {
+  if (loop == Loop::Integrator) return p.t1 * (p.t2 + p.t3) / (p.t2 * p.t3);
+  return (p.t1 + p.t2 + p.t3) * (p.t1 * p.t2 + p.t1 * p.t3 + p.t2 * p.t3) / (p.t1 * p.t2 * p.t3) - 1;
+}
+
+Cubic characteristic(Loop loop, const Params& p, double v) {
+  const double prod = p.t1 * p.t2 * p.t3;
+  switch (loop) {
+    case Loop::Lags:
+      return {prod / (v + 1), (p.t1 * p.t2 + p.t1 * p.t3 + p.t2 * p.t3) / (v + 1), (p.t1 + p.t2 + p.t3) / (v + 1), 1};
+    case Loop::Integrator:
+      return {prod / v, p.t1 * (p.t2 + p.t3) / v, p.t1 / v, 1};
+    case Loop::DoubleIntegrator:
+    case Loop::Forcing:
+      return {prod / p.k1, p.t1 * p.t2 / p.k1, v, 1};
+  }
+  return {};
+}
+
+double OpenLoop::L(double w) const {
+  const auto lag = [w](double t) { return 10 * std::log10(1 + (w * t) * (w * t)); };
+  switch (loop) {
+    case Loop::Lags:
+      return 20 * std::log10(value) -
+             10 * std::log10((1 + (w * p.t1) * (w * p.t1)) * (1 + (w * p.t2) * (w * p.t2)) * (1 + (w * p.t3) * (w * p.t3)));
+    case Loop::Integrator:
+      return 20 * std::log10(value) - 20 * std::log10(w * p.t1) -
+             10 * std::log10((1 + (w * p.t2) * (w * p.t2)) * (1 + (w * p.t3) * (w * p.t3)));
+    case Loop::DoubleIntegrator:
+    case Loop::Forcing:
+      return 20 * std::log10(p.k1) + lag(value) - 20 * std::log10(w * p.t1) - 20 * std::log10(w * p.t2) - lag(p.t3);
+  }
+  return 0;
+}
+
+double OpenLoop::phi(double w) const {
+  switch (loop) {
+    case Loop::Lags: return -(std::atan(w * p.t1) + std::atan(w * p.t2) + std::atan(w * p.t3));
+    case Loop::Integrator: return -std::numbers::pi / 2 - std::atan(w * p.t2) - std::atan(w * p.t3);
+    case Loop::DoubleIntegrator:
+    case Loop::Forcing:
+      return std::atan((value - p.t3) * w / (1 + p.t3 * value * w * w)) - std::numbers::pi;
+  }
+  return 0;
+}
+
+Crossover crossover(const OpenLoop& f) {
+  Crossover c{0.001, 0};
+  // Every loop of the works is above 0 dB at 0.001 rad/s and falls through it once; the cap
+  // only guards against parameters no window draws.
+  while (f.L(c.w) > 0 && c.steps < 100000) {
+    c.w = c.w + c.w / 1000;
+    ++c.steps;
+  }
+  return c;
+}
+
+Band band(double v) {
+  const double a = 0.95 * v, b = 1.05 * v;
+  return {std::min(a, b), std::max(a, b)};
+}
+
+Band phaseMarginBand(double dphi) {
+  const double lo = std::min(1.1 * dphi, dphi - 0.1);
+  const double hi = std::max(0.9 * dphi, dphi + 0.1);
+  // Only a negative entry is a margin of this loop.
+  return {lo, std::min(hi, -std::numeric_limits<double>::denorm_min())};
+}
+
+namespace {
+
+// Zero to rounding: what Cardano's formula leaves of a real part that is exactly zero is a few
+// ulps of the poles' size, never anything a student could type.
+void snapZeroRealParts(Poles& r) {
+  double size = 0;
+  for (int i = 0; i < 3; ++i) size = std::max({size, std::abs(r.alpha[i]), std::abs(r.beta[i])});
+  for (double& a : r.alpha)
+    if (std::abs(a) <= 1e-9 * size) a = 0;
+}
+
+}  // namespace
+
+Poles poles(const Cubic& c) {
+  const double b3 = c.a2 / (3 * c.a3);
+  const double P = c.a1 / c.a3 - (c.a2 / c.a3) * (c.a2 / c.a3) / 3;
+  const double Q = 2 * b3 * b3 * b3 - c.a2 * c.a1 / (3 * c.a3 * c.a3) + c.a0 / c.a3;
+  const double D = Q * Q / 4 + P * P * P / 27;
+  Poles r;
+  if (D > 0) {
+    const double u = std::cbrt(-Q / 2 + std::sqrt(D)), v = std::cbrt(-Q / 2 - std::sqrt(D));
+    r.alpha = {u + v - b3, -(u + v) / 2 - b3, -(u + v) / 2 - b3};
+    const double beta = (u - v) * std::sqrt(3.0) / 2;
+    r.beta = {0, beta, -beta};
+  } else if (P == 0) {
+    r.alpha = {-b3, -b3, -b3};
+  } else {
+    // Three real roots: the trigonometric form of the depressed cubic t³ + P t + Q.
+    const double m = 2 * std::sqrt(-P / 3);
+    const double arg = std::clamp(3 * Q / (P * m), -1.0, 1.0);
+    const double th = std::acos(arg) / 3;
+    for (int k = 0; k < 3; ++k) r.alpha[k] = m * std::cos(th - 2 * std::numbers::pi * k / 3) - b3;
+  }
+  snapZeroRealParts(r);
+  return r;
+}
+
+Poles polesOnBoundary(const Cubic& c) {
+  Poles r = poles(c);
+  r.alpha[1] = r.alpha[2] = 0;
+  return r;
+}
+
+void PoleMatcher::reset(const Poles& poles) {
+  poles_ = poles;
+  closed_ = {};
+  pending_.clear();
+}
+
+std::optional<double> PoleMatcher::enterAlpha(double v) {
+  pending_.clear();
+  for (int i = 0; i < 3; ++i)
+    if (!closed_[i] && band(poles_.alpha[i]).holds(v)) pending_.push_back(i);
+  if (pending_.empty()) return std::nullopt;
+  return poles_.alpha[pending_.front()];
+}
+
+std::optional<int> PoleMatcher::enterBeta(double v) {
+  for (int i : pending_)
+    if (band(poles_.beta[i]).holds(v)) {
+      closed_[i] = true;
+      pending_.clear();
+      return i;
+    }
+  return std::nullopt;
+}
+
+void eulerStep(Rule rule, const Params& p, double value, State& s, double g) {
+  constexpr double dt = kDt;
+  switch (rule) {
+    case Rule::Lags:
+      s.x1 = s.x1 + dt / p.t1 * (value * g - value * s.y - s.x1);
+      s.x2 = s.x2 + dt / p.t2 * (s.x1 - s.x2);
+      s.y = s.y + dt / p.t3 * (s.x2 - s.y);
+      break;
+    case Rule::Integrator:
+      s.x1 = s.x1 + dt / p.t1 * (value * g - value * s.y);
+      s.x2 = s.x2 + dt / p.t2 * (s.x1 - s.x2);
+      s.y = s.y + dt / p.t3 * (s.x2 - s.y);
+      break;
+    case Rule::Cancelled:
+      s.x1 = s.x1 + dt / p.t1 * (p.k1 * g - p.k1 * s.y);
+      s.y = s.y + dt / p.t2 * s.x1;
+      break;
+    case Rule::Forcing: {
+      const double e = p.k1 * (g - s.y);
+      const double u = s.ePrev + value * (e - s.ePrev) / dt;
+      s.x1 = s.x1 + dt / p.t1 * u;
+      s.x2 = s.x2 + dt / p.t2 * s.x1;
+      s.y = s.y + dt / p.t3 * (s.x2 - s.y);
+      s.ePrev = e;
+      break;
+    }
+  }
+  s.t = s.t + dt;
+}
+
+double peakOfRun(Rule rule, const Params& p, double value, double end) {
+  State s;
+  double peak = 0;
+  while (end > s.t) {
+    eulerStep(rule, p, value, s);
+    peak = std::max(peak, std::abs(s.y));
+  }
+  return peak;
+}
+
+}  // namespace stability

@@ -1,0 +1,89 @@
+#include "labs/stability/stability_window.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "framework/canvas.h"
+#include "framework/numtext.h"
+#include "framework/plot_view.h"
+#include "framework/random.h"
+#include "framework/widgets.h"
+#include "pictures/pictures.h"
+
+namespace stability {
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+QString acceptedText(double v) { return numtext::FloatCut(v, 6); }
+
+QString indexed(const QString& letter, const QString& index) {
+  return letter + QStringLiteral("<sub>") + index + QStringLiteral("</sub>");
+}
+
+StabilityWindow::StabilityWindow(Host& host, const WindowRow& row)
+    : ExperimentWindow(host, q(row.form), q(row.caption()), kHelpContext), row_(row) {
+  errorLimit_ = row.errorLimit;
+  Timer1->setInterval(100);
+
+  // The title gives room to the task panel below it: the windows show everything above the
+  // command bar, nothing scrolls.
+  auto* title = panel(QRect(8, 8, 177, 62), QStringLiteral("Panel3"));
+  ui::label(title, QRect(2, 4, 173, 26), QStringLiteral("Устойчивость САУ"), fonts::font(fonts::Arial, 19, true),
+            colors::Navy, Qt::AlignHCenter | Qt::AlignTop);
+  ui::label(title, QRect(2, 32, 173, 24), q(row.scheme()), fonts::font(fonts::Arial, 17, true), colors::Navy,
+            Qt::AlignHCenter | Qt::AlignTop);
+
+  auto* diagram = panel(QRect(192, 8, 433, 121), QStringLiteral("Panel5"));
+  Image2 = new PlotView(diagram, QRect(3, 3, 427, 115), QSize(427, 115));
+  Image2->setObjectName(QStringLiteral("Image2"));
+}
+
+QFrame* StabilityWindow::panel(const QRect& r, const QString& name) {
+  return ui::panel(client(), r, ui::Bevel::Single, name);
+}
+
+QLabel* StabilityWindow::richText(QWidget* parent, const QRect& r, const QString& html, int pixels,
+                                  const QColor& color, bool italic) {
+  auto* l = ui::label(parent, r, html, fonts::font(fonts::Arial, pixels, false, italic), color,
+                      Qt::AlignLeft | Qt::AlignTop, true);
+  l->setTextFormat(Qt::RichText);
+  return l;
+}
+
+void StabilityWindow::taskNumber(QWidget* panel) {
+  ui::label(panel, QPoint(8, 2), q(row_.taskNumber()), fonts::font(fonts::Arial, 19, false, true), Qt::black,
+            QStringLiteral("Label2"));
+}
+
+void StabilityWindow::takeData() {
+  Image2->canvas().load(pictures::get(q(row_.picture())));
+  if (row_.drawsOwnData()) {
+    Randomize();
+    params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
+    return;
+  }
+  for (int task = row_.ownerTask(); task < row_.task; ++task) {
+    if (auto* w = dynamic_cast<StabilityWindow*>(host().findWindow(q(formName(row_.work, task))))) {
+      params_ = w->params();
+      return;
+    }
+  }
+}
+
+void StabilityWindow::restartAtOwner() {
+  // Every later window goes, not only those up to this one: a window left open further on
+  // would show the old data after the restart.
+  for (int task = 5; task > row_.ownerTask(); --task)
+    if (ExperimentWindow* w = host().findWindow(q(formName(row_.work, task)))) w->close();
+  const QString owner = q(row_.owner());
+  if (ExperimentWindow* o = host().findWindow(owner)) {
+    o->regenerate();
+    host().open(owner);
+  } else {
+    host().open(owner);  // closed by its own close box: a new one has new data
+  }
+}
+
+}  // namespace stability
