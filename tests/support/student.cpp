@@ -12,9 +12,11 @@ QString typedForm(double v, int maxLength) {
   QStringList candidates;
   static const QRegularExpression exponent(QStringLiteral("e([+-])0*(\\d)"));
   for (int d = 15; d >= 1; --d) {
-    QString g = QString::number(v, 'g', d);
-    g.replace(exponent, QStringLiteral("E\\1\\2")).replace(QStringLiteral("E+"), QStringLiteral("E"));
-    candidates << g;
+    for (char form : {'g', 'e'}) {
+      QString g = QString::number(v, form, form == 'g' ? d : d - 1);
+      g.replace(exponent, QStringLiteral("E\\1\\2")).replace(QStringLiteral("E+"), QStringLiteral("E"));
+      candidates << g;
+    }
   }
   for (int k = 15; k >= 0; --k) candidates << QString::number(v, 'f', k);
   QString best = shown.left(maxLength);
