@@ -189,7 +189,7 @@ void Main::buildCommandBar(QWidget* frame) {
   KoordX1 = ui::label(GroupBox1, QRect(48, 16, 65, 20), QStringLiteral("???"), koord, colors::Maroon,
                       Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("KoordX1"));
   KoordX1->setIndent(3);
-  KoordY = ui::label(GroupBox1, QRect(113, 16, 39, 20), QStringLiteral("t ="), koord, colors::Maroon,
+  KoordY = ui::label(GroupBox1, QRect(129, 16, 23, 20), QStringLiteral("t ="), koord, colors::Maroon,
                      Qt::AlignRight | Qt::AlignVCenter, false, QStringLiteral("KoordY"));
   KoordY1 = ui::label(GroupBox1, QRect(152, 16, 81, 20), QStringLiteral("???"), koord, colors::Maroon,
                       Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("KoordY1"));

@@ -45,13 +45,14 @@ void Main::BBackClick() {
 }
 
 void Main::BMenuClick() {
+  // A click during a trace does nothing at all: no message, no flag touched.
+  if (Busy) return;
   if (WorkDone) {
     messages().info(QStringLiteral("Лабораторная работа выполнена!"));
     WorkDone = false;
-  } else if (!Busy) {
-    if (!messages().confirm(QStringLiteral("Результаты работ будут сброшены\n\rПерейти в главное меню?"))) return;
+  } else if (!messages().confirm(QStringLiteral("Результаты работ будут сброшены\n\rПерейти в главное меню?"))) {
+    return;
   }
-  if (Busy) return;
   BNext->setEnabled(true);
   BBack->setEnabled(true);
   closeAllWindows();

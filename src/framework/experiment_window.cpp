@@ -52,6 +52,7 @@ void ExperimentWindow::closeEvent(QCloseEvent* e) {
   trace_.cancel();
   Timer1->stop();
   closed_ = true;
+  releaseWorkDone();
   if (holdsBusy_) {
     host_.Busy = false;
     holdsBusy_ = false;
@@ -74,6 +75,7 @@ void ExperimentWindow::expect(int i, Acceptance rule, QString shown) {
 
 void ExperimentWindow::FormCreate() {
   trace_.cancel();
+  releaseWorkDone();
   errors_ = 0;
   for (auto& a : answers_) {
     a.edit->setReadOnly(false);
@@ -188,11 +190,24 @@ void ExperimentWindow::answerAccepted(int i) {
 void ExperimentWindow::allAnswered() {
   host_.setCompleted(objectName(), true);
   if (endsWork_) {
-    host_.WorkDone = true;
+    markWorkDone();
     host_.focusMenu();
   } else {
     host_.focusNext();
   }
+}
+
+void ExperimentWindow::markWorkDone() {
+  host_.WorkDone = true;
+  ownsWorkDone_ = true;
+}
+
+void ExperimentWindow::releaseWorkDone() {
+  // The flag belongs to the live window that finished the work: once that window is gone or
+  // starts over with fresh data, the work is no longer complete.
+  if (!ownsWorkDone_) return;
+  ownsWorkDone_ = false;
+  host_.WorkDone = false;
 }
 
 void ExperimentWindow::setReadoutNames(const QString& x, const QString& y, bool yGreek) {

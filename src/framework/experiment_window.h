@@ -89,6 +89,9 @@ class ExperimentWindow : public QMdiSubWindow {
   // End of a trace: Busy off, first field enabled and focused.
   void traceEnded();
   void setCaption(const QString& caption) { setWindowTitle(caption); }
+  // The work is complete (Menu then ends it without asking) for as long as this window lives
+  // with its current data.
+  void markWorkDone();
 
   // Pointer readout: names shown on activation; moves over a plot update it.
   void setReadoutNames(const QString& x, const QString& y, bool yGreek = false);
@@ -109,6 +112,7 @@ class ExperimentWindow : public QMdiSubWindow {
 
  private:
   void runTrace();
+  void releaseWorkDone();
 
   Host& host_;
   QWidget* client_;
@@ -120,6 +124,7 @@ class ExperimentWindow : public QMdiSubWindow {
   bool readoutYGreek_ = false;
   bool holdsBusy_ = false;
   bool closed_ = false;
+  bool ownsWorkDone_ = false;
 };
 
 // Offset of a pointer coordinate from a plot origin, clamped as the readouts do: `inside`

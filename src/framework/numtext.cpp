@@ -4,20 +4,21 @@
 #include <QRegularExpression>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace numtext {
 namespace {
 
+QChar systemSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  return point.isEmpty() ? QChar('.') : point.at(0);
+}
+
 QChar& separatorSlot() {
-  static QChar sep = [] {
-    const QString point = QLocale::system().decimalPoint();
-    return point.isEmpty() ? QChar('.') : point.at(0);
-  }();
+  static QChar sep = systemSeparator();
   return sep;
 }
 
-// Strips the zeros a %.Ng conversion leaves behind the last significant digit.
+// Strips the zeros a fixed-precision conversion leaves behind the last significant digit.
 std::string trimMantissa(std::string m) {
   if (m.find('.') == std::string::npos) return m;
   while (!m.empty() && m.back() == '0') m.pop_back();
@@ -25,10 +26,19 @@ std::string trimMantissa(std::string m) {
   return m;
 }
 
+// std::to_chars never consults the C library's locale, so the digits come out the same
+// whatever locale QApplication installed; the separator is put in afterwards.
+std::string chars(double v, std::chars_format f, int precision) {
+  char buf[400];
+  const auto res = std::to_chars(buf, buf + sizeof buf, v, f, precision);
+  return std::string(buf, res.ptr);
+}
+
 }  // namespace
 
 QChar decimalSeparator() { return separatorSlot(); }
 void setDecimalSeparator(QChar sep) { separatorSlot() = sep; }
+void useLocaleSeparator() { separatorSlot() = systemSeparator(); }
 
 QString FloatToStr(double v) {
   if (std::isnan(v)) return QStringLiteral("NAN");
@@ -36,18 +46,14 @@ QString FloatToStr(double v) {
   if (v == 0.0) return QStringLiteral("0");
 
   // Round to 15 significant digits first; the exponent of the rounded value decides the form.
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14e", v);
-  std::string sci(buf);
+  const std::string sci = chars(v, std::chars_format::scientific, 14);
   const auto epos = sci.find('e');
   const int exponent = std::stoi(sci.substr(epos + 1));
   std::string text;
   if (exponent >= 15 || exponent < -5) {
     text = trimMantissa(sci.substr(0, epos)) + "E" + std::to_string(exponent);
   } else {
-    const int decimals = std::max(0, 14 - exponent);
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    text = trimMantissa(buf);
+    text = trimMantissa(chars(v, std::chars_format::fixed, std::max(0, 14 - exponent)));
   }
   QString out = QString::fromStdString(text);
   if (decimalSeparator() != QChar('.')) out.replace(QChar('.'), decimalSeparator());
@@ -69,6 +75,15 @@ std::optional<double> StrToFloat(const QString& text) {
   return v;
 }
 
-QString cut(const QString& text, int n) { return text.left(std::max(0, n)); }
+QString local(QString text) { return text.replace(QChar('.'), decimalSeparator()); }
+
+QString cut(const QString& text, int n) {
+  // A value in exponent form keeps its exponent: only the mantissa is cut.
+  const qsizetype e = text.indexOf(QChar('E'));
+  if (e < 0 || text.size() <= n) return text.left(std::max(0, n));
+  QString mantissa = text.left(std::min<qsizetype>(e, std::max(1, n)));
+  if (mantissa.endsWith(decimalSeparator())) mantissa.chop(1);
+  return mantissa + text.mid(e);
+}
 
 }  // namespace numtext

@@ -16,15 +16,22 @@ QString FloatToStr(double v);
 // separator, optional exponent); leading and trailing blanks are ignored.
 std::optional<double> StrToFloat(const QString& text);
 
-// A plain cut of the text to its first n characters.
+// A plain cut of the text to its first n characters; a number in exponent form keeps its
+// exponent and loses digits of its mantissa instead ("1.23456E-6" cut to 4 is "1.23E-6").
 QString cut(const QString& text, int n);
 
 // FloatToStr followed by cut: the usual way a value lands in a label.
 inline QString FloatCut(double v, int n) { return cut(FloatToStr(v), n); }
 
+// A fixed number text written in the source with a point ("-1.5707"), shown with the
+// locale's separator like every computed number.
+QString local(QString text);
+
 QChar decimalSeparator();
 // For tests and for platforms whose locale the program should follow explicitly.
 void setDecimalSeparator(QChar sep);
+// Back to the separator of the user's locale.
+void useLocaleSeparator();
 
 }  // namespace numtext
 

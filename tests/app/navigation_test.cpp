@@ -23,7 +23,7 @@ class Navigation : public TrainerTest {
 TEST_F(Navigation, NextBackNextShowsTheSameSecondWindow) {
   script({50, 60});
   auto* first = start("Form1_1");
-  finish(first);
+  ASSERT_NO_FATAL_FAILURE(finish(first));
   auto* second = next();
   ASSERT_EQ(second->objectName(), "Form1_2");
   const double t = dynamic_cast<ProbeWindow*>(second)->T;
@@ -44,7 +44,7 @@ TEST_F(Navigation, NextNeedsTheCompletionFlagBackDoesNot) {
   EXPECT_TRUE(messages.shown.isEmpty());
   main->BBackClick();
   EXPECT_EQ(active(), first);  // first window of a work: Back does nothing
-  finish(first);
+  ASSERT_NO_FATAL_FAILURE(finish(first));
   auto* second = next();
   main->BNextClick();  // second not answered
   EXPECT_EQ(active(), second);
@@ -66,7 +66,7 @@ TEST_F(Navigation, MenuAsksAndNoChangesNothing) {
 TEST_F(Navigation, MenuYesDestroysEverythingAndANewStartDrawsNewData) {
   script({50, 60});
   main->sectionClick("Button1");
-  finish(start("Form1_1"));
+  ASSERT_NO_FATAL_FAILURE(finish(start("Form1_1")));
   next();
   messages.answers = {true};
   main->BMenuClick();
@@ -103,7 +103,7 @@ TEST_F(Navigation, CommandBarIsDeadDuringAPacedTrace) {
   ProbeWindow::passes = 60;
   script({50});
   auto* first = start("Form1_1");
-  finish(first);
+  ASSERT_NO_FATAL_FAILURE(finish(first));
   pacing(true);
   auto* second = next();  // settle() waits for its trace; replay the clicks mid-trace instead
   (void)second;
@@ -127,12 +127,34 @@ TEST_F(Navigation, CommandBarIsDeadDuringAPacedTrace) {
   EXPECT_FALSE(main->Busy);
 }
 
+TEST_F(Navigation, MenuDuringATraceOfAFinishedWorkDoesNothingAtAll) {
+  // A last window whose fields stay open may finish the work while its curves are drawn.
+  script({50});
+  pacing(true);
+  main->workClick("Form1_1");
+  bool clicked = false;
+  QTimer::singleShot(100, main.get(), [this, &clicked] {
+    ASSERT_TRUE(main->Busy);
+    main->WorkDone = true;
+    main->BMenuClick();
+    clicked = true;
+  });
+  settle(150);
+  ASSERT_TRUE(clicked);
+  EXPECT_TRUE(messages.shown.isEmpty());
+  EXPECT_TRUE(messages.asked.isEmpty());
+  EXPECT_TRUE(main->WorkDone);
+  main->BMenuClick();  // after the trace: the work is complete, no question
+  EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
+  EXPECT_TRUE(messages.asked.isEmpty());
+}
+
 TEST_F(Navigation, ClosedWindowsReadAsAbsentAndAreNeverDoubled) {
   script({50, 60});
   auto* first = start("Form1_1");
-  finish(first);
+  ASSERT_NO_FATAL_FAILURE(finish(first));
   auto* second = next();
-  finish(second);
+  ASSERT_NO_FATAL_FAILURE(finish(second));
   // The first window is closed with its own close box: Back from the second shows nothing.
   first->close();
   flushDeletes();
@@ -158,7 +180,7 @@ TEST_F(Navigation, ClosedWindowsReadAsAbsentAndAreNeverDoubled) {
 TEST_F(Navigation, NextRecreatesAClosedSuccessor) {
   script({50, 60, 70});
   auto* first = start("Form1_1");
-  finish(first);
+  ASSERT_NO_FATAL_FAILURE(finish(first));
   auto* second = next();
   main->BBackClick();
   second->close();
@@ -173,7 +195,7 @@ TEST_F(Navigation, NextRecreatesAClosedSuccessor) {
 TEST_F(Navigation, AWindowRestartingItsWorkLeavesOneInstanceAndAsksNothing) {
   script({50, 60, 70});
   auto* first = start("Form1_1");
-  finish(first);
+  ASSERT_NO_FATAL_FAILURE(finish(first));
   auto* second = next();
   // The second window restarts the work from inside its own key handler.
   QObject::connect(second->edit(0), &AnswerEdit::enterPressed, second, [this] { main->restartWork("Form1_1"); });
@@ -191,7 +213,7 @@ TEST_F(Navigation, AWindowRestartingItsWorkLeavesOneInstanceAndAsksNothing) {
 TEST_F(Navigation, EnterOnTheFocusedNextButtonMovesOn) {
   script({50, 60});
   auto* first = start("Form1_1");
-  finish(first);
+  ASSERT_NO_FATAL_FAILURE(finish(first));
   auto* next = main->findChild<QPushButton*>("BNext");
   QTest::keyClick(next, Qt::Key_Return);
   settle();

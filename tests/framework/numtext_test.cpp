@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 
 #include "framework/acceptance.h"
 #include "framework/numtext.h"
@@ -31,6 +33,13 @@ TEST_P(NumberText, ShortestFormWithFifteenDigits) {
   EXPECT_EQ(FloatToStr(123456789012345.0), "123456789012345");
   EXPECT_EQ(FloatToStr(-0.0), "0");
   EXPECT_EQ(FloatToStr(0.0), "0");
+}
+
+TEST_P(NumberText, ExponentFormKeepsItsExponentWhenCut) {
+  EXPECT_EQ(cut(FloatToStr(1.23456e-6), 4), d("1.23E-6"));
+  EXPECT_EQ(cut(FloatToStr(-2.5e-7), 2), "-2E-7");  // no dangling separator
+  EXPECT_EQ(cut(FloatToStr(1e-6), 5), "1E-6");
+  EXPECT_EQ(cut(FloatToStr(0.123456), 4), d("0.12"));
 }
 
 TEST_P(NumberText, ParsesOnlyTheLocaleSeparator) {
@@ -83,7 +92,9 @@ TEST(AcceptanceRule, OtherKinds) {
   EXPECT_TRUE(asym.accepts(1.05));
 
   const Acceptance exact = Acceptance::exact(0.67);
+  setDecimalSeparator('.');
   EXPECT_TRUE(exact.accepts(*StrToFloat("0.67")));
+  useLocaleSeparator();
   EXPECT_FALSE(exact.accepts(0.68));
   EXPECT_FALSE(exact.accepts(std::nextafter(0.67, 1)));
 
@@ -122,4 +133,19 @@ TEST(RandomDraws, ScriptedSourceHandsOutItsScriptThenFallsBack) {
   const int r = s.range(10, 100);
   EXPECT_GE(r, 10);
   EXPECT_LT(r, 100);
+}
+
+// The C library's numeric locale (which QApplication takes from the environment) must not
+// reach the digits: under a comma locale the text was once "0,700000000000000".
+TEST(NumberTextLocale, DigitsDoNotDependOnTheProcessLocale) {
+  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+  if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8")) GTEST_SKIP() << "ru_RU.UTF-8 not available";
+  setDecimalSeparator(',');
+  EXPECT_EQ(FloatToStr(0.7), "0,7");
+  EXPECT_EQ(FloatToStr(8.01), "8,01");
+  EXPECT_EQ(FloatToStr(-1.5707963267949), "-1,5707963267949");
+  EXPECT_EQ(cut(FloatToStr(1e-6 / 3), 5), "3,333E-7");
+  EXPECT_EQ(StrToFloat("0,7"), 0.7);
+  std::setlocale(LC_NUMERIC, before.c_str());
+  useLocaleSeparator();
 }

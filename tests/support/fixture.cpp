@@ -3,12 +3,13 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QRegularExpression>
 
 TrainerTest::TrainerTest(const WindowRegistry* windows) {
   auto scripted = std::make_unique<rnd::ScriptedSource>();
   random = scripted.get();
   previousRandom = rnd::install(std::move(scripted));
-  numtext::setDecimalSeparator('.');
+  numtext::useLocaleSeparator();
   MainServices s;
   s.messages = &messages;
   s.startCalculator = [this] {
@@ -53,8 +54,15 @@ void TrainerTest::settle(int ms) {
 
 void TrainerTest::type(ExperimentWindow* w, int i, const QString& text) {
   AnswerEdit* e = w->edit(i);
-  e->setText(text);
+  e->setText(loc(text));
   QTest::keyClick(e, Qt::Key_Return);
+}
+
+QString loc(const QString& text) {
+  // Only a point before a digit is a decimal point ("2.1818." keeps its full stop).
+  static const QRegularExpression point(QStringLiteral("\\.(?=\\d)"));
+  QString out = text;
+  return out.replace(point, QString(numtext::decimalSeparator()));
 }
 
 QString TrainerTest::label(const QString& name) const {

@@ -26,7 +26,7 @@ class TrainerTest : public ::testing::Test {
   ExperimentWindow* start(const QString& form);
   // Runs pending timers and events until the active window's trace has ended.
   void settle(int ms = 0);
-  // Types text into answer i of w and presses Enter.
+  // Types text into answer i of w and presses Enter; a '.' is typed as the locale's separator.
   void type(ExperimentWindow* w, int i, const QString& text);
   ExperimentWindow* active() const { return main->activeChild(); }
   template <class W = ExperimentWindow>
@@ -43,6 +43,8 @@ class TrainerTest : public ::testing::Test {
   std::unique_ptr<Main> main;
 };
 
+// A number text written with '.', as the student sees it under the running locale.
+QString loc(const QString& text);
 // Colour of a pixel of a canvas, for plot tests.
 inline QColor px(PlotView* v, int x, int y) { return v->canvas().pixel(x, y); }
 // True when any pixel of the colour lies within the square of radius r around (x, y).

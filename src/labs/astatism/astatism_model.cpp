@@ -281,9 +281,8 @@ int Trace::valueTickStep() const {
   return 20;
 }
 
-double Trace::labelDivisor() const {
-  return window_->shape == Shape::Step ? ky_ : std::ceil(ky_);
-}
+// A tick i pixels above the axis stands for i/ky, the scale the curve is drawn with.
+double Trace::labelDivisor() const { return ky_; }
 
 int Trace::valueLabelX() const { return window_->shape == Shape::Step ? 10 : 5; }
 

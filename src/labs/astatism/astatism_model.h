@@ -186,7 +186,7 @@ class Trace {
 
   // Static content of the plot.
   int valueTickStep() const;
-  double labelDivisor() const;  // D: ky for steps, Ceil(ky) otherwise
+  double labelDivisor() const;  // D: the tick labels read i/D, D = ky
   int valueLabelX() const;      // Lx
   int timeTickStart() const;    // i0: the disturbance windows leave the origin unlabelled
   std::vector<TimeTick> timeTicks() const;

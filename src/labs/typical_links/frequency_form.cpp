@@ -124,8 +124,6 @@ void FrequencyForm::FormActivate() {
     for (PlotView* v : {Image12, Image21, Image22}) v->canvas().loadWall();
     drawFrames();
     markers();
-  } else if (closingRun()) {
-    host().showReadout(false);  // the sine plot it reads is gone
   }
 }
 
@@ -266,7 +264,7 @@ void FrequencyForm::drawSummary() {
   host().setCompleted(objectName(), true);
   for (int i = 0; i < answerCount(); ++i) edit(i)->setEnabled(false);
   host().showReadout(false);
-  host().WorkDone = true;
+  markWorkDone();
 }
 
 void FrequencyForm::Timer1Timer() {

@@ -22,9 +22,9 @@ void IntegratingFrequency::generate(bool keep) {
 
 QString IntegratingFrequency::amplitudeShown(double w) const { return numtext::FloatCut(data_.amplitude(w), 7); }
 
-QString IntegratingFrequency::phaseShown(double) const { return QStringLiteral("-1.5707"); }
+QString IntegratingFrequency::phaseShown(double) const { return numtext::local(QStringLiteral("-1.5707")); }
 
-QString IntegratingFrequency::summaryPhase(double) const { return QStringLiteral("-1.5707"); }
+QString IntegratingFrequency::summaryPhase(double) const { return numtext::local(QStringLiteral("-1.5707")); }
 
 void IntegratingFrequency::hodographExtras(Canvas& c) const {
   // The real axis carries a token scale: every point of this link lies on the imaginary one.
@@ -33,8 +33,8 @@ void IntegratingFrequency::hodographExtras(Canvas& c) const {
   c.line(225, 60, 225, 65);
   c.setFont(fonts::Arial, 7);
   c.setFontColor(colors::Black);
-  c.textOut(65, 70, QStringLiteral("-0.005"));
-  c.textOut(215, 70, QStringLiteral("0.005"));
+  c.textOut(65, 70, numtext::local(QStringLiteral("-0.005")));
+  c.textOut(215, 70, numtext::local(QStringLiteral("0.005")));
 }
 
 freq::Box IntegratingFrequency::marker(freq::Plot plot, double w) const {

@@ -13,7 +13,7 @@ using namespace integrating;
 
 namespace {
 // The phase is always -π/2; the box shows it to six decimals.
-const QString PhaseShown = QStringLiteral("-1.570796");
+const char* const PhaseShown = "-1.570796";
 constexpr int BoxX = 62;
 }  // namespace
 
@@ -58,7 +58,7 @@ void IntegratingSine::FormCreate() {
   QString amplitude = FloatToStr(data_.amplitude());
   if (amplitude.size() > 4) amplitude = numtext::cut(amplitude, 5);
   expect(0, data_.amplitudeRule(), amplitude);
-  expect(1, Sine::phaseRule(), PhaseShown);
+  expect(1, Sine::phaseRule(), numtext::local(QString::fromLatin1(PhaseShown)));
   valueT_->setText(QStringLiteral(" ") + FloatToStr(data_.T) + QStringLiteral(" c"));
   valueW_->setText(QStringLiteral(" ") + FloatToStr(data_.w) + QStringLiteral(" рад/c"));
   valueT_->adjustSize();

@@ -13,8 +13,6 @@ IntegratingStep::IntegratingStep(Host& host)
                   {texts::Title, texts::taskNumber(1), texts::ReadT, texts::Picture}) {
   addAnswerRow(texts::AnswerTop, QStringLiteral("T = "), 5);
   Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
-  // The help of this window's controls is the topic on reading the step response.
-  for (QWidget* w : client()->findChildren<QWidget*>()) w->setProperty("helpContext", texts::StepControlsHelp);
 }
 
 void IntegratingStep::FormCreate() {

@@ -7,8 +7,6 @@ namespace integrating::texts {
 inline const QString Title = QStringLiteral("Интегрирующее звено");
 inline const QString Picture = QStringLiteral("integral");
 inline constexpr int HelpContext = 11;
-// The controls of the step-response window open the topic on reading a step response.
-inline constexpr int StepControlsHelp = 13;
 // Top of the answer rows in the task panel.
 inline constexpr int AnswerTop = 196;
 

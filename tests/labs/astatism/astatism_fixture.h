@@ -24,10 +24,11 @@ class AstatismTest : public TrainerTest {
   std::vector<double> expected(ExperimentWindow* w) const {
     return astatism_test::closedForm(w->objectName()).answers(shown(w));
   }
-  // Types every answer as worked out from the shown parameters.
+  // Types every answer as worked out from the shown parameters, to six digits as a student
+  // would (a full 15-digit text of a tiny value does not fit the box).
   void answerAll(ExperimentWindow* w) {
     const auto a = expected(w);
-    for (int i = 0; i < static_cast<int>(a.size()); ++i) type(w, i, FloatToStr(a[i]));
+    for (int i = 0; i < static_cast<int>(a.size()); ++i) type(w, i, QString::number(a[i], 'g', 6));
   }
   QPushButton* button(const char* name) const { return main->findChild<QPushButton*>(QLatin1String(name)); }
   astatism::ResponseWindow* response(const QString& form) const { return window<astatism::ResponseWindow>(form); }

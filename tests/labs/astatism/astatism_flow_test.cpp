@@ -49,7 +49,7 @@ TEST_F(AstatismFlow, RegenerationMidTraceRestartsCleanlyOnTheNextTick) {
   EXPECT_EQ(w->tracesFinished(), 1);  // the old trace was abandoned, not finished
   EXPECT_FALSE(w->tracing());
   EXPECT_FALSE(main->Busy);
-  EXPECT_EQ(label("LT1"), "0.3 c");
+  EXPECT_EQ(label("LT1"), loc("0.3 c"));
   // Nothing of the first curve, nothing drawn twice: exactly the clean picture.
   EXPECT_EQ(drawn(w->Image1), plot);
   EXPECT_EQ(drawn(w->Image3), in);

@@ -320,8 +320,8 @@ TEST(AstatismPlot, ScalesAndTickSteps) {
       {"Form19_3", 200, 200, 40, 28, 10}, {"Form19_4", 100, 100, 20, 15, 10},
       {"Form20_3", 140, 140, 28, 28, 10}, {"Form20_4", 60, 60, 12, 10, 10},
       {"Form22_3", 140, 140, 28, 28, 10},
-      {"Form20_6", (100 / 3.8) / 0.5, 53, 27, 15, 5},  // ramp: D = Ceil(ky)
-      {"Form21_8", 100 / (1.9 * 1.9), 28, 20, 15, 5},  // fixed step
+      {"Form20_6", (100 / 3.8) / 0.5, (100 / 3.8) / 0.5, 27, 15, 5},  // labels read the drawn scale
+      {"Form21_8", 100 / (1.9 * 1.9), 100 / (1.9 * 1.9), 20, 15, 5},  // fixed step
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.form);

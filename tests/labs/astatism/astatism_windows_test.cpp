@@ -126,8 +126,8 @@ TEST_F(AnswerFields, AcceptedValueIsCutToSixCharacters) {
   type(w, 0, "0.5");
   type(w, 1, "0.19");
   type(w, 2, "-0.07");
-  EXPECT_EQ(w->edit(2)->text(), "-0.072");
-  EXPECT_EQ(w->edit(1)->text(), "0.19");
+  EXPECT_EQ(w->edit(2)->text(), loc("-0.072"));
+  EXPECT_EQ(w->edit(1)->text(), loc("0.19"));
 }
 
 TEST_F(AnswerFields, Form20_5AlwaysShowsHalfASecond) {
@@ -135,7 +135,7 @@ TEST_F(AnswerFields, Form20_5AlwaysShowsHalfASecond) {
   ExperimentWindow* w = start("Form20_5");
   for (int run = 0; run < 3; ++run) {
     SCOPED_TRACE(run);
-    EXPECT_EQ(label("LT2"), "0.5 c");
+    EXPECT_EQ(label("LT2"), loc("0.5 c"));
     if (run < 2) {
       type(w, 0, "7");
       type(w, 0, "7");
@@ -180,8 +180,8 @@ TEST_F(AnswerFields, ErrorLimitsRegenerate) {
     EXPECT_FALSE(w->answer(0).mark->isVisibleTo(w->client()));
     EXPECT_TRUE(w->edit(0)->isEnabled());
     EXPECT_FALSE(w->edit(1)->isEnabled());
-    EXPECT_EQ(label("LT1"), "0.26 c");
-    EXPECT_EQ(label("LT2"), "0.27 c");
+    EXPECT_EQ(label("LT1"), loc("0.26 c"));
+    EXPECT_EQ(label("LT2"), loc("0.27 c"));
     if (r) {
       // The old curve is gone at once; the new one comes with the next tick.
       EXPECT_TRUE(main->Busy);

@@ -108,6 +108,41 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
   EXPECT_TRUE(messages.asked.isEmpty());
 }
 
+TEST_F(Frequency, AFreshSeriesAfterTheClosingRunIsNotAFinishedWork) {
+  script({50, 1000});
+  auto* sine = dynamic_cast<IntegratingSine*>(start("Form1_3"));
+  main->setCompleted("Form1_3", true);
+  main->BNextClick();
+  settle();
+  auto* f = window<FrequencyForm>("Form1_4");
+  ASSERT_NE(f, nullptr);
+  script({130, 140, 111, 149, 125});
+  for (int r = 1; r <= 5; ++r) answerRun(f);
+  ASSERT_TRUE(main->WorkDone);
+  // Back and Next again: the readout starts over at "???" like every activation.
+  main->BBackClick();
+  main->BNextClick();
+  EXPECT_TRUE(readoutShown());
+  EXPECT_EQ(label("KoordX1"), "???");
+
+  f->close();
+  flushDeletes();
+  EXPECT_FALSE(main->WorkDone);
+  main->open("Form1_3");
+  ASSERT_EQ(active(), sine);
+  script({120});
+  main->BNextClick();
+  settle();
+  f = window<FrequencyForm>("Form1_4");
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.1");
+  messages.answers = {false};
+  main->BMenuClick();
+  EXPECT_EQ(messages.asked.size(), 1);
+  EXPECT_TRUE(messages.shown.isEmpty());
+  EXPECT_EQ(active(), f);
+}
+
 TEST_F(Frequency, ThirdErrorInRunFourRestartsTheSeries) {
   auto* f = openFrequency(120);
   for (int r = 1; r <= 3; ++r) answerRun(f);
@@ -174,14 +209,14 @@ TEST_F(Frequency, ReadoutOfTheSinePlot) {
   EXPECT_EQ(label("KoordY1"), "???");
   drag(f->Image11, 115, 5);
   EXPECT_EQ(label("KoordY"), QStringLiteral("φ = "));
-  EXPECT_EQ(label("KoordY1"), "1.57 рад;");
+  EXPECT_EQ(label("KoordY1"), loc("1.57 рад;"));
   EXPECT_EQ(label("KoordX1"), "1.");
   drag(f->Image11, 400, 200);
   EXPECT_EQ(label("KoordY1"), numtext::FloatCut(480 * std::numbers::pi / 150, 4) + " рад;");
   EXPECT_EQ(label("KoordX1"), "0.");
   drag(f->Image11, 20, 100);  // left of and below the axes: negative
-  EXPECT_EQ(label("KoordY1"), "-0.4 рад;");
-  EXPECT_EQ(label("KoordX1"), "-0.72.");
+  EXPECT_EQ(label("KoordY1"), loc("-0.4 рад;"));
+  EXPECT_EQ(label("KoordX1"), loc("-0.72."));
   drag(f->Image11, 20, 100, Qt::NoButton);
   EXPECT_EQ(readoutTitle(), "Координаты указателя (locked)");
 }
