@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv) {
-  const long count = argc > 1 ? std::atol(argv[1]) : 20000;
+  const long count = argc > 1 ? std::atol(argv[1]) : 100000;
   const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10))
                                  : static_cast<unsigned>(std::random_device{}());
   std::printf("numtext_fuzz: seed %u\n", seed);

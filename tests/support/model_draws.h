@@ -3,9 +3,11 @@
 //
 //   LUMEQ_MODEL_DRAWS("integrating step", [](draws::Probe& p) { ...one draw and its checks... });
 //
-// Every test program with rows runs each row LUMEQ_DRAWS times (default 10 000) through the
+// Every test program with rows runs each row LUMEQ_DRAWS times (default: the row's count,
+// 10 000 unless a costly row says fewer) through the
 // program's random seam, seeded (LUMEQ_DRAWS_SEED, printed), and stops a row at its first
 // faulty draw.
+#include <QAnyStringView>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -19,19 +21,19 @@ class Probe {
   Probe(QString row, int draw) : row_(std::move(row)), draw_(draw) {}
 
   // A number the window computes or shows: finite.
-  void value(const QString& what, double v);
+  void value(QAnyStringView what, double v);
   // A point drawn on a bitmap of the given size: inside it.
-  void pixel(const QString& what, int x, int y, QSize bitmap);
+  void pixel(QAnyStringView what, int x, int y, QSize bitmap);
   // A field: its true value lies inside its rule, and the same answer worked out from the
   // numbers as the window shows them, typed into a box of maxLength characters, is accepted.
-  void answer(const QString& what, const Acceptance& rule, double truth, double fromScreen, int maxLength);
+  void answer(QAnyStringView what, const Acceptance& rule, double truth, double fromScreen, int maxLength);
   // The number a shown text starts with ("0,35 c" -> 0.35); a failure when there is none.
-  double shown(const QString& what, const QString& text);
+  double shown(QAnyStringView what, const QString& text);
 
   bool failed() const { return failures_ > 0; }
 
  private:
-  void fail(const QString& what, const QString& detail);
+  void fail(QAnyStringView what, const QString& detail);
 
   QString row_;
   int draw_;
@@ -41,6 +43,7 @@ class Probe {
 struct Row {
   QString name;
   std::function<void(Probe&)> draw;
+  int count = 10000;  // draws per run (LUMEQ_DRAWS overrides every row)
 };
 
 // Registers a row; returns true so that it can initialise a static.

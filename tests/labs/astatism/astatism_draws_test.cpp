@@ -31,13 +31,14 @@ void trace(draws::Probe& p, const WindowInfo& w) {
   const QString name = QString::fromStdString(w.formName);
   p.value(name + " kx", s.kx());
   p.value(name + " ky", s.ky());
+  const QString r = name + " r", out = name + " output", in = name + " input", mirrored = name + " mirrored input";
   while (!s.finished() && !p.failed()) {
     s.step();
     const double t = s.state().t;
-    p.value(name + " r", s.state().r);
-    p.pixel(name + " output", s.column(t), s.row(s.state().r), plot);
-    p.pixel(name + " input", s.column(t), s.inputRow(t), plot);
-    if (w.signal == Signal::Disturbance) p.pixel(name + " mirrored input", s.column(t), s.mirroredInputRow(t), plot);
+    p.value(r, s.state().r);
+    p.pixel(out, s.column(t), s.row(s.state().r), plot);
+    p.pixel(in, s.column(t), s.inputRow(t), plot);
+    if (w.signal == Signal::Disturbance) p.pixel(mirrored, s.column(t), s.mirroredInputRow(t), plot);
   }
   for (const TimeTick& t : s.timeTicks()) p.pixel(name + " time tick", t.column, s.y0() + 5, plot);
   // Value ticks are left out: Form20_4 deliberately runs them past the top edge, where the
