@@ -4,11 +4,13 @@
 
 #include "app/main_window.h"
 #include "framework/canvas.h"
+#include "framework/pixel_ratio.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumeq"));
   fonts::install();
+  display::setRatio(app.devicePixelRatio());
   Main main;
   main.helpFile = QStringLiteral("c:\\Program Files\\Lumeq\\Help\\Help.hlp");
   if (const QScreen* screen = QGuiApplication::primaryScreen())

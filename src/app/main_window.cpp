@@ -14,6 +14,8 @@
 #include "framework/widgets.h"
 #include "help/help_viewer.h"
 #include "menu_table.h"
+#include "picture_icon.h"
+#include "program_icon.h"
 #include "pictures/pictures.h"
 #include "window_registry.h"
 
@@ -45,21 +47,6 @@ QIcon arrowIcon(const QString& name) {
   icon.addPixmap(QPixmap::fromImage(pictures::get(name)), QIcon::Normal);
   icon.addPixmap(QPixmap::fromImage(pictures::get(name + QStringLiteral("_disabled"))), QIcon::Disabled);
   return icon;
-}
-
-// A small step response: the program's icon, also shown by the experiment windows.
-QIcon programIcon() {
-  QPixmap pm(16, 16);
-  pm.fill(colors::SkyBlue);
-  QPainter p(&pm);
-  p.setPen(colors::Black);
-  p.drawLine(2, 1, 2, 14);
-  p.drawLine(1, 13, 15, 13);
-  p.setPen(QPen(colors::Blue, 2));
-  p.drawLine(3, 12, 6, 6);
-  p.drawLine(6, 6, 9, 3);
-  p.drawLine(9, 3, 14, 3);
-  return QIcon(pm);
 }
 
 }  // namespace
@@ -102,7 +89,6 @@ Main::Main(MainServices services) : services_(std::move(services)) {
   buildStartScreen(frame);
   buildCommandBar(frame);
 
-  help_ = new HelpViewer(this);
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setContext(Qt::ApplicationShortcut);
   connect(f1, &QShortcut::activated, this, [this] { showHelp(); });
@@ -146,7 +132,7 @@ void Main::buildStartScreen(QWidget* frame) {
     b->setObjectName(w.name);
     b->setGeometry(8, w.top, 260, 73);
     b->setAutoRaise(true);
-    b->setIcon(QIcon(QPixmap::fromImage(pictures::get(w.name))));
+    b->setIcon(lazyPictureIcon(w.name));
     b->setIconSize(QSize(256, 69));
     b->setEnabled(windows_->has(w.form));
     b->setToolTip(b->isEnabled() ? QString() : QStringLiteral("Эта работа пока недоступна"));
@@ -252,7 +238,19 @@ void Main::BCloseClick() {
 void Main::pace() {
   if (!p->isChecked()) return;
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  QThread::msleep(10);
+  // Every pass owns a 10 ms slot counted from the previous one, so the drawing and the
+  // events handled above take their time inside it: a trace of n passes lasts n slots on a
+  // slow machine and a fast one alike. After a pause (a new trace, a modal box) the count
+  // starts again from now instead of hurrying to catch up.
+  constexpr qint64 slot = 10'000'000;  // ns
+  if (!paceClock_.isValid()) paceClock_.start();
+  const qint64 now = paceClock_.nsecsElapsed();
+  nextPace_ += slot;
+  if (now - nextPace_ > slot)
+    nextPace_ = now + slot;  // after a pause: a full slot from now
+  else if (nextPace_ < now)
+    nextPace_ = now;  // a slow pass: no debt carried into the next one
+  if (const qint64 wait = nextPace_ - now; wait > 0) QThread::usleep(static_cast<unsigned long>(wait / 1000));
 }
 
 void Main::showCommandBar() {
@@ -263,23 +261,44 @@ void Main::showCommandBar() {
 void Main::showReadout(bool visible) { GroupBox1->setVisible(visible); }
 
 void Main::resetReadout(const QString& xName, const QString& yName, bool yGreek) {
+  if (readoutShowsParameters_) {
+    readoutShowsParameters_ = false;
+    GroupBox1->setTitle(QStringLiteral("Координаты указателя"));
+  }
   KoordX->setFont(fonts::font(fonts::Arial, 16));
   KoordX->setText(xName);
   KoordX1->setText(QStringLiteral("???"));
   KoordY->setFont(fonts::font(fonts::Arial, 16));
-  KoordY->setText(yGreek ? fonts::greek(yName) : yName);
+  setReadoutName(KoordY, yGreek ? fonts::greek(yName) : yName);
   KoordY1->setText(QStringLiteral("???"));
+}
+
+void Main::setReadoutName(QLabel* name, const QString& text) {
+  // The place of the second name was measured for a Latin letter; φ and the like are wider
+  // and grow to the left into the first value's spare room instead of being cut.
+  name->setText(text);
+  const int right = name->x() + name->width();
+  const int width = std::max(name->width(), name->sizeHint().width());
+  name->setGeometry(right - width, name->y(), width, name->height());
 }
 
 void Main::setReadout(const ReadoutText& t) {
   KoordX->setText(t.xName);
   KoordX1->setText(t.xValue);
-  KoordY->setText(t.yGreek ? fonts::greek(t.yName) : t.yName);
+  setReadoutName(KoordY, t.yGreek ? fonts::greek(t.yName) : t.yName);
   KoordY1->setText(t.yValue);
 }
 
 void Main::setReadoutLocked(bool locked) {
   GroupBox1->setTitle(locked ? QStringLiteral("Координаты указателя (locked)") : QStringLiteral("Координаты указателя"));
+}
+
+void Main::showParameters(const QString& caption, const ReadoutText& text) {
+  resetReadout(text.xName, text.yName, text.yGreek);
+  setReadout(text);
+  GroupBox1->setTitle(caption);
+  GroupBox1->show();
+  readoutShowsParameters_ = true;
 }
 
 void Main::focusNext() { BNext->setFocus(); }
@@ -336,6 +355,12 @@ void Main::childActivated(QMdiSubWindow* s) {
   guarded("FormActivate", [w] { w->FormActivate(); });
 }
 
+HelpViewer* Main::helpViewer() {
+  // Built on the first F1: a start-up that never needs it does not pay for it.
+  if (!help_) help_ = new HelpViewer(this);
+  return help_;
+}
+
 void Main::showHelp() {
   int context = MainHelpContext;
   for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
@@ -347,7 +372,7 @@ void Main::showHelp() {
   }
   if (context == MainHelpContext && !Panel1->isVisible())
     if (auto* w = activeChild()) context = w->helpContext();
-  help_->showTopic(context);
+  helpViewer()->showTopic(context);
 }
 
 void Main::closeEvent(QCloseEvent* e) {
@@ -356,6 +381,6 @@ void Main::closeEvent(QCloseEvent* e) {
     const auto list = children();
     for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->close();
   }
-  help_->close();
+  if (help_) help_->close();
   e->accept();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 // The frame of the program: the start screen with the section menu and the work buttons,
 // the command bar (Menu, Back, Next, Calculator, pointer readout) and the multiple-document
 // area in which the experiment windows open, one instance per window at most.
@@ -46,6 +47,7 @@ class Main : public QMainWindow, public Host {
   void resetReadout(const QString& xName, const QString& yName, bool yGreek) override;
   void setReadout(const ReadoutText& text) override;
   void setReadoutLocked(bool locked) override;
+  void showParameters(const QString& caption, const ReadoutText& text) override;
   void focusNext() override;
   void focusMenu() override;
   void enableBack(bool on) override;
@@ -72,7 +74,7 @@ class Main : public QMainWindow, public Host {
   ExperimentWindow* activeChild() const;
   QList<ExperimentWindow*> children() const;
   QMdiArea* mdi() const { return mdi_; }
-  HelpViewer* helpViewer() const { return help_; }
+  HelpViewer* helpViewer();
   // Opens (or shows again) the window of that name.
   ExperimentWindow* open(const QString& form);
 
@@ -92,6 +94,7 @@ class Main : public QMainWindow, public Host {
   void childActivated(QMdiSubWindow* w);
   void restoreStartScreen();
   void closeAllWindows();
+  void setReadoutName(QLabel* name, const QString& text);
 
   MainServices services_;
   MessageService* messages_;
@@ -110,6 +113,9 @@ class Main : public QMainWindow, public Host {
   QHash<QString, QPointer<ExperimentWindow>> refs_;
   QPointer<QMdiSubWindow> lastActivated_;
   HelpViewer* help_ = nullptr;
+  QElapsedTimer paceClock_;
+  qint64 nextPace_ = 0;  // end of the current pacing slot, ns on paceClock_
   int creditTicks_ = 0;
   bool closing_ = false;
+  bool readoutShowsParameters_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <cmath>
+#include <limits>
 
 #include "pictures/pictures.h"
 
@@ -10,8 +11,17 @@ namespace fonts {
 
 int pointsToPixels(int points) { return (points * 96 + 36) / 72; }
 
+namespace {
+// The installed face that stands in for the faces the windows name, found once at start so
+// that no font is looked up through the fallback chain again.
+QString& installedFace() {
+  static QString face;
+  return face;
+}
+}  // namespace
+
 QFont font(const QString& face, int pixels, bool bold, bool italic, bool underline) {
-  QFont f(face == Symbol ? Arial : face);
+  QFont f(installedFace().isEmpty() ? (face == Symbol ? Arial : face) : installedFace());
   f.setPixelSize(std::max(1, pixels));
   f.setBold(bold);
   f.setItalic(italic);
@@ -23,6 +33,11 @@ void install() {
   const QStringList twins{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
   QFont::insertSubstitutions(Arial, twins);
   QFont::insertSubstitutions(SansSerif, twins);
+  for (const QString& twin : twins)
+    if (QFontDatabase::hasFamily(twin)) {
+      installedFace() = twin;
+      break;
+    }
 }
 
 QString greek(const QString& s) {
@@ -56,10 +71,28 @@ QString greek(const QString& s) {
 
 }  // namespace fonts
 
-int ceil_(double v) { return static_cast<int>(std::ceil(v)); }
 
-Canvas::Canvas(QSize size) : image_(size, QImage::Format_RGB32) {
-  image_.fill(colors::White);
+namespace display {
+namespace {
+qreal& slot() {
+  static qreal r = 1;
+  return r;
+}
+}  // namespace
+qreal ratio() { return slot(); }
+void setRatio(qreal r) { slot() = r > 0 ? r : 1; }
+}  // namespace display
+
+namespace {
+QImage blank(QSize logical, qreal r) {
+  QImage img(logical * r, QImage::Format_RGB32);
+  img.setDevicePixelRatio(r);
+  img.fill(colors::White);
+  return img;
+}
+}  // namespace
+
+Canvas::Canvas(QSize size) : size_(size), ratio_(display::ratio()), image_(blank(size, ratio_)) {
   font_ = fonts::fontPt(fonts::SansSerif, 8);
 }
 
@@ -92,14 +125,23 @@ const QImage& Canvas::image() const {
 
 QColor Canvas::pixel(int x, int y) const {
   end();
-  if (!image_.rect().contains(x, y)) return {};
-  return QColor(image_.pixel(x, y));
+  if (!QRect(QPoint(0, 0), size_).contains(x, y)) return {};
+  // The top-left device pixel of the logical one.
+  return QColor(image_.pixel(qRound(x * ratio_), qRound(y * ratio_)));
 }
 
 void Canvas::load(const QImage& picture) {
   end();
-  image_ = picture.isNull() ? QImage(image_.size(), QImage::Format_RGB32) : picture.convertToFormat(QImage::Format_RGB32);
-  if (picture.isNull()) image_.fill(colors::White);
+  if (picture.isNull()) {
+    image_ = blank(size_, ratio_);
+  } else {
+    // A picture keeps its own logical size; one drawn at another ratio is resampled.
+    const QSize logical = (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
+    QImage img = picture.devicePixelRatio() == ratio_ ? picture : picture.scaled(logical * ratio_);
+    image_ = img.convertToFormat(QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio_);
+    size_ = logical;
+  }
   changed();
 }
 
@@ -201,7 +243,9 @@ void Canvas::textOut(int x, int y, const QString& text) {
 }
 
 void Canvas::copyRect(const QRect& dest, const Canvas& source, const QRect& from) {
-  const QImage src = source.image().copy(from);
+  const qreal r = source.ratio_;
+  QImage src = source.image().copy(QRect((QPointF(from.topLeft()) * r).toPoint(), (QSizeF(from.size()) * r).toSize()));
+  src.setDevicePixelRatio(r);
   painter().drawImage(dest, src);
   changed();
 }

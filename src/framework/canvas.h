@@ -10,6 +10,9 @@
 #include <functional>
 #include <memory>
 
+#include "pixel_ratio.h"
+#include "pixels.h"
+
 namespace colors {
 inline const QColor Black{0x00, 0x00, 0x00};
 inline const QColor White{0xFF, 0xFF, 0xFF};
@@ -80,7 +83,8 @@ class Canvas {
   void textOut(int x, int y, const QString& text);
   void copyRect(const QRect& dest, const Canvas& source, const QRect& from);
 
-  QSize size() const { return image_.size(); }
+  // Logical size: the coordinates every drawing call and pixel() use.
+  QSize size() const { return size_; }
   QColor pixel(int x, int y) const;
   const QImage& image() const;
   QPoint penPos() const { return pos_; }
@@ -94,6 +98,8 @@ class Canvas {
   void changed();
   QPen pen() const;
 
+  QSize size_;
+  qreal ratio_;  // device pixels per logical pixel of this bitmap
   mutable QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
   QColor penColor_ = colors::Black;
@@ -105,6 +111,3 @@ class Canvas {
   std::function<void()> onChange_;
 };
 
-// Pixel helpers of the recipes: keep truncation and ceiling visible where they are used.
-inline int trunc_(double v) { return static_cast<int>(v); }
-int ceil_(double v);

@@ -91,6 +91,7 @@ void ExperimentWindow::FormCreate() {
     holdsBusy_ = true;
   } else {
     host_.Busy = false;
+    holdsBusy_ = false;
     if (!answers_.empty()) answers_.front().edit->setEnabled(true);
   }
   host_.showCommandBar();
@@ -103,7 +104,7 @@ void ExperimentWindow::FormActivate() {
   host_.showReadout(hasReadout_);
   if (!hasTrace_ || firstFieldOpenDuringTrace_) {
     for (auto& a : answers_)
-      if (a.edit->isEnabled() && !a.edit->isReadOnly()) {
+      if (a.edit->isEnabled() && !a.edit->isReadOnly() && a.edit->isVisibleTo(client_)) {
         a.edit->setFocus();
         break;
       }
@@ -129,6 +130,11 @@ void ExperimentWindow::runTrace() {
   trace_.run(std::move(r));
 }
 
+void ExperimentWindow::retrace() {
+  holdBusy();
+  runTrace();
+}
+
 void ExperimentWindow::traceEnded() {
   host_.Busy = false;
   holdsBusy_ = false;
@@ -138,10 +144,22 @@ void ExperimentWindow::traceEnded() {
   }
 }
 
+void ExperimentWindow::drawAfterAnswer(TraceRunner::Recipe recipe) {
+  holdBusy();
+  auto finish = std::move(recipe.finish);
+  recipe.finish = [this, finish] {
+    host_.Busy = false;
+    holdsBusy_ = false;
+    if (finish) finish();
+  };
+  trace_.run(std::move(recipe));
+}
+
 void ExperimentWindow::openField(int i) {
   auto* e = answers_.at(i).edit;
   e->setEnabled(true);
-  e->setFocus();
+  // A box on a panel that is not shown yet must not take the keys the student types.
+  if (e->isVisibleTo(client_)) e->setFocus();
 }
 
 void ExperimentWindow::regenerate() {
@@ -154,7 +172,12 @@ void ExperimentWindow::regenerate() {
 void ExperimentWindow::answerEntered(int i) {
   Answer& a = answers_.at(i);
   if (a.edit->text().isEmpty() || a.edit->isReadOnly() || !a.edit->isEnabled()) return;
-  const std::optional<double> v = StrToFloat(a.edit->text());
+  std::optional<double> v;
+  if (!a.whole) {
+    v = StrToFloat(a.edit->text());
+  } else if (const std::optional<long long> n = numtext::StrToInt(a.edit->text())) {
+    v = static_cast<double>(*n);
+  }
   if (!v) {
     host_.messages().info(msg::BadFormat);
     a.edit->clear();

@@ -31,6 +31,7 @@ class ExperimentWindow : public QMdiSubWindow {
     Acceptance rule;
     QString shown;  // the text the box shows once accepted
     int typedLength = 0;  // the box's maximum length for typing
+    bool whole = false;   // the box takes whole numbers only
   };
 
   ~ExperimentWindow() override;
@@ -84,10 +85,25 @@ class ExperimentWindow : public QMdiSubWindow {
   int addAnswer(AnswerEdit* edit, CheckMark* mark);
   // The rule and the accepted text of field i for the current data (set in FormCreate).
   void expect(int i, Acceptance rule, QString shown);
+  // Field i parses its text as a whole number: a decimal point or an exponent is a format error.
+  void wholeNumberField(int i) { answers_.at(i).whole = true; }
   // Enables field i and gives it the focus.
   void openField(int i);
   // End of a trace: Busy off, first field enabled and focused.
   void traceEnded();
+  // Curves drawn once an answer is accepted, with the pacing step: the busy flag is held
+  // while they grow, as during the opening trace, and the recipe's finish runs at their end
+  // (not at all when the window is closed or starts over meanwhile).
+  void drawAfterAnswer(TraceRunner::Recipe recipe);
+  // Runs the window's trace again later in its life (a window whose picture changes between
+  // tasks): the busy flag is held and let go as for the first trace, also on close.
+  void retrace();
+  // A trace started later than at creation (after an answer) holds the busy flag too, so
+  // that its end or the window's closing clears it.
+  void holdBusy() {
+    host_.Busy = true;
+    holdsBusy_ = true;
+  }
   void setCaption(const QString& caption) { setWindowTitle(caption); }
   // The work is complete (Menu then ends it without asking) for as long as this window lives
   // with its current data.

@@ -41,6 +41,9 @@ class Host {
   virtual void resetReadout(const QString& xName, const QString& yName, bool yGreek = false) = 0;
   virtual void setReadout(const ReadoutText& text) = 0;
   virtual void setReadoutLocked(bool locked) = 0;
+  // The readout group used to show a window's parameters instead of pointer coordinates:
+  // its caption and both rows. The next resetReadout gives the group back to the pointer.
+  virtual void showParameters(const QString& caption, const ReadoutText& text) = 0;
 
   virtual void focusNext() = 0;
   virtual void focusMenu() = 0;

@@ -51,4 +51,7 @@ inline const QString WrongValue = QStringLiteral("Неверное значен�
 inline const QString TooManyErrors =
     QStringLiteral("Вы превысили допустимое количество ошибок!\n\rИсходные данные будут изменены.");
 inline const QString BadValue = QStringLiteral("Неверное значение!");
+// Answers to a question asked with a button ("Ответить") instead of an answer box.
+inline const QString Right = QStringLiteral("Верно!");
+inline const QString NotRight = QStringLiteral("Не верно!\n\rПодумайте!");
 }  // namespace msg

@@ -81,6 +81,13 @@ std::optional<double> StrToFloat(const QString& text) {
   return v;
 }
 
+std::optional<long long> StrToInt(const QString& text) {
+  static const QRegularExpression form(QStringLiteral("^[+-]?\\d{1,18}$"));
+  const QString t = text.trimmed();
+  if (!form.match(t).hasMatch()) return std::nullopt;
+  return t.toLongLong();
+}
+
 QString local(QString text) { return text.replace(QChar('.'), decimalSeparator()); }
 
 QString cut(const QString& text, int n) {

@@ -16,6 +16,10 @@ QString FloatToStr(double v);
 // separator, optional exponent); leading and trailing blanks are ignored.
 std::optional<double> StrToFloat(const QString& text);
 
+// Whole text must be a whole number: optional sign and digits only (no separator, no
+// exponent, no blanks between digits); leading and trailing blanks are ignored.
+std::optional<long long> StrToInt(const QString& text);
+
 // A plain cut of the text to its first n characters; a number in exponent form keeps its
 // exponent and loses digits of its mantissa instead ("1.23456E-6" cut to 4 is "1.23E-6").
 QString cut(const QString& text, int n);

@@ -82,14 +82,14 @@ QLabel* TypicalForm::taskLabel(QPoint at, const QString& text, int pixels, const
                    fonts::font(greek ? fonts::Symbol : fonts::Arial, pixels), color);
 }
 
-void TypicalForm::timeAxes(int y0) {
+void TypicalForm::timeAxes(int y0, int right) {
   for (PlotView* v : {Image1, Image3, Image4}) {
     Canvas& c = v->canvas();
     const bool icon = v != Image1;
     const auto at = [icon](double p) { return icon ? mini(p) : static_cast<int>(p); };
     c.setPen(colors::Black, 1);
     c.line(at(30), at(20), at(30), at(260));
-    c.line(at(10), at(y0), at(410), at(y0));
+    c.line(at(10), at(y0), at(right), at(y0));
   }
 }
 

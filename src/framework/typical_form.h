@@ -49,8 +49,8 @@ class TypicalForm : public ExperimentWindow {
                     bool greek = false);
 
   // The axes of a time plot in black: the vertical one at x = 30 from y = 20 to 260, the
-  // time axis at y0 from x = 10 to 410; and the same in both icons at one seventh.
-  void timeAxes(int y0);
+  // time axis at y0 from x = 10 to `right`; and the same in both icons at one seventh.
+  void timeAxes(int y0, int right = 410);
   // Static text of the plot: bold, in the plot's default face unless named.
   void plotText(int x, int y, const QString& text, int points, const QColor& color = Qt::black);
   // A segment given in plot coordinates, drawn at one seventh with pen width 1.

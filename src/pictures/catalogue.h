@@ -21,5 +21,12 @@ struct Entry {
 std::vector<Entry> icons();  // plot background, ticks, step arrows
 std::vector<Entry> links();  // single links: the integrator picture and the link buttons
 std::vector<Entry> loops();  // closed loops: lab windows and loop buttons
+std::vector<Entry> nontypical();  // the pure delay and the first-order non-minimum-phase links
+
+// G(p) → [block] → R(p) across the 415 x 88 diagram panel of a link's window, the signal
+// names clear of the icons the window lays over both ends.
+Entry linkWindow(const QString& name, const draw::Block& block);
+std::vector<Entry> diagrams();  // the state-variable steps and the diagram to transform
+std::vector<Entry> compound();  // PI, real differentiating and inertial-forcing links
 
 }  // namespace pictures::catalogue

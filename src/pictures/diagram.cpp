@@ -57,8 +57,9 @@ Style Style::window()
 // ---------------------------------------------------------------- Diagram
 
 Diagram::Diagram(QSize size, const QColor& background, const Style& style)
-    : image_(size, QImage::Format_ARGB32_Premultiplied), style_(style)
+    : image_(size * display::ratio(), QImage::Format_ARGB32_Premultiplied), style_(style)
 {
+    image_.setDevicePixelRatio(display::ratio());
     image_.fill(background);
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, true);
@@ -286,22 +287,22 @@ QRectF Diagram::words(const QString& text, QPointF anchor, Qt::Alignment align, 
 
 QRectF Diagram::caption(const QString& text)
 {
-    const qreal room = image_.width() - 4;
+    const qreal room = logicalWidth() - 4;
     int size = style_.captionSize;
     while (size > 7 && QFontMetricsF(font(size)).horizontalAdvance(text) > room)
         --size;
     const QFontMetricsF fm(font(size));
     // Baseline far enough up for descenders (у, р, д) to stay inside the picture.
-    const qreal baseline = image_.height() - std::ceil(fm.descent()) - 1;
+    const qreal baseline = logicalHeight() - std::ceil(fm.descent()) - 1;
     const QRectF ink = fm.tightBoundingRect(text);
-    return words(text, QPointF(image_.width() / 2.0, baseline + ink.bottom()),
+    return words(text, QPointF(logicalWidth() / 2.0, baseline + ink.bottom()),
                  Qt::AlignHCenter | Qt::AlignBottom, kInkColour, size);
 }
 
 qreal Diagram::captionTop() const
 {
     const QFontMetricsF fm(font(style_.captionSize));
-    return image_.height() - std::ceil(fm.descent()) - 1 - fm.capHeight();
+    return logicalHeight() - std::ceil(fm.descent()) - 1 - fm.capHeight();
 }
 
 void Diagram::reportProblem(const QString& what) { reported_ << what; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/pixel_ratio.h"
 #include "pictures/formula.h"
 
 #include <QColor>
@@ -70,8 +71,8 @@ public:
     QPainter& painter() { return *painter_; }
     const Style& style() const { return style_; }
     Style& style() { return style_; }
-    QSize size() const { return image_.size(); }
-    QRectF bounds() const { return QRectF(QPointF(0, 0), QSizeF(image_.size())); }
+    QSize size() const { return image_.deviceIndependentSize().toSize(); }
+    QRectF bounds() const { return QRectF(QPointF(0, 0), image_.deviceIndependentSize()); }
 
     // Ends painting; the Diagram must not be drawn on afterwards.
     QImage finish();
@@ -118,6 +119,10 @@ private:
     void mark(const QRectF& r, Kind k, const QString& what);
     void markSegment(QPointF a, QPointF b);
     QRectF placeText(QSizeF ink, qreal ascent, QPointF anchor, Qt::Alignment align, QPointF* baseline) const;
+
+    // Logical size of the picture (the bitmap itself holds display::ratio() pixels per unit).
+    qreal logicalWidth() const { return image_.width() / image_.devicePixelRatio(); }
+    qreal logicalHeight() const { return image_.height() / image_.devicePixelRatio(); }
 
     QImage image_;
     std::unique_ptr<QPainter> painter_;

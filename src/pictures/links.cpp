@@ -6,9 +6,9 @@ using namespace draw;
 
 namespace {
 
-// The integrator as the first work's window shows it. The window lays 65 px icons
-// over both ends of the arrows, so the signal names keep to the middle.
-void paintIntegral(Diagram& d)
+// A lone link as its work's windows show it. The windows lay 65 px icons over both ends
+// of the arrows, so the signal names keep to the middle.
+void paintLinkWindow(Diagram& d, const Block& block)
 {
     const QRectF leftIcons(0, 0, 65, d.size().height());
     const QRectF rightIcons(d.size().width() - 65, 0, 65, d.size().height());
@@ -16,8 +16,7 @@ void paintIntegral(Diagram& d)
     d.keepOut(rightIcons, QStringLiteral("the right icons"));
 
     Row r(d, 44);
-    r.input(QStringLiteral("G(p)"), kInputColour).block(frac(QStringLiteral("1"), QStringLiteral("Tp")))
-        .output(QStringLiteral("R(p)"), kOutputColour);
+    r.input(QStringLiteral("G(p)"), kInputColour).block(block).output(QStringLiteral("R(p)"), kOutputColour);
     r.setLabelPosition(0, 0.6);
     r.setLabelPosition(1, 0.4);
     r.fit(0, d.size().width());
@@ -45,19 +44,23 @@ Entry linkButton(const QString& name, const Block& block, const QString& caption
 
 }  // namespace
 
+Entry linkWindow(const QString& name, const Block& block)
+{
+    Style style = Style::window();
+    style.formulaSize = 22;
+    style.letterSize = 20;
+    style.headLength = 11;
+    style.headHalfWidth = 4;
+    style.padX = 14;
+    style.barGap = 3;
+    style.barOverhang = 4;
+    return {name, QSize(415, 88), Qt::white, style, [block](Diagram& d) { paintLinkWindow(d, block); }};
+}
+
 std::vector<Entry> links()
 {
-    Style integral = Style::window();
-    integral.formulaSize = 22;
-    integral.letterSize = 20;
-    integral.headLength = 11;
-    integral.headHalfWidth = 4;
-    integral.padX = 14;
-    integral.barGap = 3;
-    integral.barOverhang = 4;
-
     return {
-        {QStringLiteral("integral"), QSize(415, 88), Qt::white, integral, paintIntegral},
+        linkWindow(QStringLiteral("integral"), frac(QStringLiteral("1"), QStringLiteral("Tp"))),
         linkButton(QStringLiteral("BIntegrZveno"), frac(QStringLiteral("1"), QStringLiteral("Tp")),
                    QStringLiteral("Интегрирующее звено")),
         linkButton(QStringLiteral("BAperZveno"), frac(QStringLiteral("k"), QStringLiteral("Tp+1")),

@@ -13,7 +13,14 @@ const std::map<QString, catalogue::Entry>& entries()
 {
     static const std::map<QString, catalogue::Entry> all = [] {
         std::map<QString, catalogue::Entry> m;
-        for (auto group : {catalogue::icons, catalogue::links, catalogue::loops})
+        for (auto group : {
+                 catalogue::icons,
+                 catalogue::links,
+                 catalogue::loops,
+                 catalogue::nontypical,
+                 catalogue::diagrams,
+                 catalogue::compound,
+             })
             for (catalogue::Entry& e : group())
                 m.emplace(e.name, std::move(e));
         return m;

@@ -24,7 +24,7 @@ class ClickStorm : public TrainerTest {
 TEST_F(ClickStorm, CommandsAnswersAndClosesInAnyOrder) {
   std::mt19937 gen(20261208);
   auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(gen); };
-  const QStringList works{"Form1_1", "Form19_1", "Form20_3", "Form22_1"};
+  const QStringList works{"Form1_1", "Form19_1", "Form20_3", "Form22_1", "Form9_1", "Form10_1"};
   const QStringList junk{"", "abc", "1e999", "-0", "0.5", "999999", ",", "1,5", "  ", "0"};
   int steps = 0;
   auto storm = [&] {

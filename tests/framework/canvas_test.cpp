@@ -11,6 +11,22 @@ TEST(Canvas, IconMappingIsTheCeilingOfASeventh) {
   EXPECT_EQ(trunc_(109.99999), 109);
 }
 
+TEST(Canvas, PixelHelpersForgiveTheRoundingOfWholeNumbers) {
+  const double s = 220 / (2.0 + 380 * (0.15 * 2 / 380) / 0.15);  // 55 up to rounding
+  const struct {
+    double v;
+    int ceil, trunc;
+  } cases[] = {
+      {110 * 0.3 / 0.15, 220, 220}, {22.000000000000004, 22, 22}, {21.999999999999996, 22, 22},
+      {s, 55, 55},                  {22.0000001, 23, 22},         {-3.0000000000000004, -3, -3},
+      {3.0001, 4, 3},               {1e-17, 0, 0},                {-42.5, -42, -42},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ceil_(c.v), c.ceil) << c.v;
+    EXPECT_EQ(trunc_(c.v), c.trunc) << c.v;
+  }
+}
+
 TEST(Canvas, StartsWhiteAndDrawsWithoutAntialiasing) {
   Canvas c;
   EXPECT_EQ(c.size(), QSize(455, 283));

@@ -63,6 +63,14 @@ TEST_P(NumberText, ShownTextParsesBackToTheSameValue) {
 
 INSTANTIATE_TEST_SUITE_P(Separators, NumberText, ::testing::Values('.', ','));
 
+TEST(WholeNumbers, OnlyDigitsWithAnOptionalSign) {
+  EXPECT_EQ(StrToInt("150000"), 150000);
+  EXPECT_EQ(StrToInt(" -42 "), -42);
+  EXPECT_EQ(StrToInt("+7"), 7);
+  for (const char* bad : {"", "150 000", "150000.", "150000.0", "150000,0", "1.5e5", "1e5", "abc", "--1"})
+    EXPECT_FALSE(StrToInt(bad)) << bad;
+}
+
 TEST(NumberCut, IsAPlainCut) {
   EXPECT_EQ(cut("1.5707963267949", 7), "1.57079");
   EXPECT_EQ(cut("-0.07225", 6), "-0.072");

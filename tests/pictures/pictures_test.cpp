@@ -13,6 +13,9 @@ namespace {
 
 const QSize kButton(260, 73);
 const QSize kLab(427, 115);
+const QSize kLinkPicture(301, 91);
+const QSize kStep(611, 178);
+const QSize kScheme(611, 99);
 
 const QMap<QString, QSize>& expectedSizes()
 {
@@ -26,9 +29,18 @@ const QMap<QString, QSize>& expectedSizes()
             {QStringLiteral("arrow_right"), QSize(16, 16)},
             {QStringLiteral("arrow_right_disabled"), QSize(16, 16)},
             {QStringLiteral("integral"), QSize(415, 88)},
+            {QStringLiteral("chistzap"), QSize(415, 88)},
         };
+        for (const char* n : {"nemin11", "nemin12", "nemin21", "nemin22"})
+            m.insert(QString::fromLatin1(n), kLinkPicture);
         for (const char* n : {"lab19", "lab20", "lab21", "lab22"})
             m.insert(QString::fromLatin1(n), kLab);
+        for (const char* n : {"lab9_1", "lab9_2", "lab9_3", "lab9_4", "lab9_5", "lab9_6"})
+            m.insert(QString::fromLatin1(n), kStep);
+        m.insert(QStringLiteral("preobraz"), kScheme);
+        for (const char* n : {"pi", "pi1", "diff", "diff1", "diff2", "infors", "infors1"})
+            m.insert(QString::fromLatin1(n), QSize(415, 88));
+        m.insert(QStringLiteral("pi3"), QSize(177, 100));
         for (const char* n : {"BIntegrZveno", "BAperZveno", "BKolebZveno", "B4", "B5", "B6", "B7", "B8", "B81",
                               "b82", "b91", "b92", "b93", "B61", "b62", "b63", "b71", "b72", "b73", "b74"})
             m.insert(QString::fromLatin1(n), kButton);
@@ -37,11 +49,20 @@ const QMap<QString, QSize>& expectedSizes()
     return sizes;
 }
 
+// Pictures of a transfer function alone, in black: no signals to colour.
+const QStringList& formulaOnly()
+{
+    static const QStringList names{"pi1", "diff1", "infors1", "pi3"};
+    return names;
+}
+
 QStringList diagrams()
 {
     QStringList out;
     for (auto it = expectedSizes().begin(); it != expectedSizes().end(); ++it)
-        if (it.value() == kButton || it.value() == kLab || it.key() == QStringLiteral("integral"))
+        if ((it.value() == kButton || it.value() == kLab || it.value() == kLinkPicture || it.value() == QSize(415, 88)
+             || it.value() == kStep || it.value() == kScheme)
+            && !formulaOnly().contains(it.key()))
             out << it.key();
     return out;
 }
@@ -220,4 +241,25 @@ TEST(Pictures, IntegralKeepsItsLabelsOffTheArrowEnds)
     // The arrows do run out to both ends, under the icons.
     EXPECT_GT(count(img, [](QColor c) { return qGray(c.rgb()) < 100; }, QRect(0, 0, 3, img.height())), 0);
     EXPECT_GT(count(img, [](QColor c) { return qGray(c.rgb()) < 100; }, QRect(img.width() - 4, 0, 4, img.height())), 0);
+}
+
+TEST(Pictures, CompoundLinksKeepTheirLettersOffTheIconsAndFormulasInk)
+{
+    const auto dark = [](QColor c) { return qGray(c.rgb()) < 100; };
+    const auto purple = [](QColor c) { return c.red() > 90 && c.blue() > 90 && c.green() < 60 && c.red() < 200; };
+    for (const char* n : {"pi", "diff", "diff2", "infors"}) {
+        const QImage img = pictures::get(QString::fromLatin1(n));
+        EXPECT_EQ(count(img, coloured, QRect(0, 0, 65, img.height())), 0) << n;
+        EXPECT_EQ(count(img, coloured, QRect(img.width() - 65, 0, 65, img.height())), 0) << n;
+        EXPECT_GT(count(img, isRed), 20) << n;
+        EXPECT_GT(count(img, isBlue), 20) << n;
+        EXPECT_EQ(count(img, purple) > 20, QByteArray(n) == "diff2") << n << ": R2(p) in purple only in diff2";
+    }
+    for (const char* n : {"pi1", "diff1", "infors1", "pi3"}) {
+        const QImage img = pictures::get(QString::fromLatin1(n));
+        EXPECT_GT(count(img, dark), 150) << n;
+        EXPECT_EQ(count(img, coloured), 0) << n;
+        EXPECT_TRUE(pictures::layoutProblems(QString::fromLatin1(n)).isEmpty())
+            << n << pictures::layoutProblems(QString::fromLatin1(n)).join(u'\n').toStdString();
+    }
 }

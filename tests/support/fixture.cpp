@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRegularExpression>
 
 TrainerTest::TrainerTest(const WindowRegistry* windows) {
@@ -68,6 +70,17 @@ QString loc(const QString& text) {
 QString TrainerTest::label(const QString& name) const {
   auto* l = main->findChild<QLabel*>(name);
   return l ? l->text() : QString();
+}
+
+void TrainerTest::drag(PlotView* v, int x, int y, Qt::MouseButtons b, Qt::KeyboardModifiers m) {
+  QMouseEvent e(QEvent::MouseMove, QPointF(x, y), v->mapToGlobal(QPointF(x, y)), Qt::NoButton, b, m);
+  QCoreApplication::sendEvent(v, &e);
+}
+
+QString TrainerTest::readoutTitle() const { return main->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->title(); }
+
+bool TrainerTest::readoutShown() const {
+  return main->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->isVisibleTo(main.get());
 }
 
 bool near(PlotView* v, int x, int y, const QColor& c, int r) {

@@ -34,6 +34,11 @@ class TrainerTest : public ::testing::Test {
   // Frees windows whose deletion the event loop deferred.
   static void flushDeletes();
   QString label(const QString& name) const;
+  // A mouse move over a plot with the given buttons and modifiers held.
+  static void drag(PlotView* v, int x, int y, Qt::MouseButtons b = Qt::LeftButton,
+                   Qt::KeyboardModifiers m = Qt::NoModifier);
+  QString readoutTitle() const;
+  bool readoutShown() const;
 
   RecordingMessageService messages;
   rnd::ScriptedSource* random = nullptr;

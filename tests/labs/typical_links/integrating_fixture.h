@@ -1,9 +1,6 @@
 #pragma once
 // Opening the integrating-link windows with chosen parameters, dragging over their plots and
 // looking at pixels.
-#include <QGroupBox>
-#include <QMouseEvent>
-
 #include "app/window_registry.h"
 #include "labs/typical_links/frequency_form.h"
 #include "labs/typical_links/integrating_frequency.h"
@@ -41,16 +38,6 @@ class Integrating : public TrainerTest {
     type(f, 0, FloatToStr(f->link().amplitude(f->omega())));
     type(f, 1, QStringLiteral("-1.57"));
     settle();
-  }
-
-  static void drag(PlotView* v, int x, int y, Qt::MouseButtons b = Qt::LeftButton,
-                   Qt::KeyboardModifiers m = Qt::NoModifier) {
-    QMouseEvent e(QEvent::MouseMove, QPointF(x, y), v->mapToGlobal(QPointF(x, y)), Qt::NoButton, b, m);
-    QCoreApplication::sendEvent(v, &e);
-  }
-  QString readoutTitle() const { return main->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->title(); }
-  bool readoutShown() const {
-    return main->findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->isVisibleTo(main.get());
   }
 
   // Pixels of text in the colour inside r: antialiased glyphs have few pixels of the pure

@@ -1,0 +1,39 @@
+#include "program_icon.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "framework/canvas.h"
+
+// Designed on a 256 grid, the same coordinates as data/lumeq.svg.
+QImage programIconImage(int size) {
+  QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing, size > 16);
+  p.scale(size / 256.0, size / 256.0);
+  p.setPen(QPen(QColor(0x1F, 0x3A, 0x93), 8));
+  p.setBrush(colors::SkyBlue);
+  p.drawRoundedRect(QRectF(8, 8, 240, 240), 36, 36);
+  // Axes.
+  p.setPen(QPen(Qt::black, 12, Qt::SolidLine, Qt::SquareCap));
+  p.drawLine(QPointF(52, 36), QPointF(52, 212));
+  p.drawLine(QPointF(40, 200), QPointF(228, 200));
+  // The input step in red, the response with its overshoot in blue.
+  p.setPen(QPen(colors::Red, 12, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(QPointF(58, 96), QPointF(222, 96));
+  QPainterPath r(QPointF(58, 194));
+  r.cubicTo(QPointF(84, 120), QPointF(100, 52), QPointF(128, 60));
+  r.cubicTo(QPointF(154, 68), QPointF(164, 104), QPointF(186, 100));
+  r.cubicTo(QPointF(200, 98), QPointF(210, 96), QPointF(222, 96));
+  p.setPen(QPen(colors::Blue, 14, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(r);
+  return img;
+}
+
+QIcon programIcon() {
+  QIcon icon;
+  for (int s : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(programIconImage(s)));
+  return icon;
+}

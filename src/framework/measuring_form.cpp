@@ -1,0 +1,142 @@
+#include "measuring_form.h"
+
+#include <QLabel>
+#include <QSlider>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "canvas.h"
+#include "messages.h"
+#include "numtext.h"
+#include "plot_view.h"
+#include "widgets.h"
+
+MeasuringForm::MeasuringForm(Host& host, const QString& objectName, const QString& caption, int helpContext,
+                             const TypicalLayout& layout, const MeasuringShape& shape)
+    : TypicalForm(host, objectName, caption, helpContext, layout), shape_(shape) {
+  taskPanel->setGeometry(shape_.task);
+  taskText->setGeometry(8, 34, shape_.task.width() - 14, taskText->height());
+  plotPanel->setGeometry(shape_.plot);
+  Image1->setGeometry(QRect(QPoint(1, 1), shape_.image));
+
+  barPanel = ui::panel(client(), shape_.bars, ui::Bevel::Single, QStringLiteral("PanelBars"));
+  const int w = (shape_.bars.width() - 4) / 2;
+  const int boxTop = shape_.bars.height() - 50;
+  for (int i = 0; i < 2; ++i) {
+    auto* s = new QSlider(Qt::Vertical, barPanel);
+    s->setObjectName(QStringLiteral("TrackBar%1").arg(i + 1));
+    s->setGeometry(2 + i * w, 2, w, boxTop - 4);
+    s->setRange(0, shape_.range);
+    s->setValue(i == 0 ? 0 : shape_.range);
+    s->setTickPosition(QSlider::NoTicks);
+    // Position 0 at the top, like the line it draws.
+    s->setInvertedAppearance(true);
+    s->setInvertedControls(true);
+    s->setEnabled(false);
+    connect(s, &QSlider::valueChanged, this, [this, i] { guarded("TrackBarChange", [this, i] { TrackBarChange(i); }); });
+    auto* e = new AnswerEdit(barPanel, QRect(2, boxTop + i * 24, shape_.bars.width() - 4, 22), 32,
+                             QStringLiteral("Edit%1").arg(6 + i));
+    e->setFont(fonts::font(fonts::SansSerif, 13));
+    e->setEnabled(false);
+    connect(e, &AnswerEdit::enterPressed, this, [this, i] { guarded("EditKeyPress", [this, i] { EditKeyPress(i); }); });
+    (i == 0 ? TrackBar1 : TrackBar2) = s;
+    (i == 0 ? Edit6 : Edit7) = e;
+  }
+
+  Image5 = new PlotView(client(), QRect(0, 0, shape_.image.width(), shape_.image.height()));
+  Image5->setObjectName(QStringLiteral("Image5"));
+  Image5->hide();
+
+  Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+}
+
+void MeasuringForm::FormCreate() {
+  measuring_ = false;
+  setBarsEnabled(false);
+  TypicalForm::FormCreate();
+  Image5->canvas().loadWall();
+}
+
+void MeasuringForm::setBarsEnabled(bool on) {
+  for (int i = 0; i < 2; ++i) {
+    bar(i)->setEnabled(on);
+    box(i)->setEnabled(on);
+  }
+}
+
+TraceRunner::Recipe MeasuringForm::traceRecipe() {
+  TraceRunner::Recipe r = curveRecipe();
+  if (!r.step) return r;
+  r.finish = [this, finish = std::move(r.finish)] {
+    if (finish) finish();
+    measuringStarts();
+  };
+  return r;
+}
+
+void MeasuringForm::measuringStarts() {
+  measuring_ = true;
+  setBarsEnabled(true);
+  for (int i = 0; i < 2; ++i) box(i)->setText(levelText(bar(i)->value()));
+  Canvas& backup = Image5->canvas();
+  backup.copyRect(QRect(QPoint(0, 0), backup.size()), Image1->canvas(), QRect(QPoint(0, 0), backup.size()));
+}
+
+QString MeasuringForm::levelText(int position) const {
+  return numtext::FloatCut((shape_.top - position) / shape_.scale, shape_.levelChars);
+}
+
+int MeasuringForm::positionFor(double level) const {
+  // Clamped to the bar's range before the conversion: a huge typed level must not overflow.
+  const double p = std::ceil(shape_.top - level * shape_.scale);
+  return static_cast<int>(std::clamp(p, 0.0, static_cast<double>(shape_.range)));
+}
+
+void MeasuringForm::TrackBarChange(int i) {
+  box(i)->setText(levelText(bar(i)->value()));
+  redrawGuides();
+}
+
+void MeasuringForm::EditKeyPress(int i) {
+  const std::optional<double> v = StrToFloat(box(i)->text());
+  if (!v) {
+    host().messages().info(msg::BadValue);
+    box(i)->setText(restoredText(bar(i)->value()));
+    return;
+  }
+  bar(i)->setValue(positionFor(*v));  // the bar keeps its range; a change redraws
+}
+
+void MeasuringForm::redrawGuides() {
+  if (!measuring_) return;  // nothing to restore before the plot is finished
+  Canvas& c = Image1->canvas();
+  c.copyRect(QRect(QPoint(0, 0), c.size()), Image5->canvas(), QRect(QPoint(0, 0), c.size()));
+  drawGuides(c);
+}
+
+void MeasuringForm::levelLine(Canvas& c, int position) const {
+  c.setPen(colors::Green, 1);
+  c.line(0, position + shape_.lineOffset, shape_.lineRight, position + shape_.lineOffset);
+}
+
+void MeasuringForm::drawGuides(Canvas& c) {
+  levelLine(c, TrackBar1->value());
+  levelLine(c, TrackBar2->value());
+}
+
+ReadoutText MeasuringForm::readoutAt(int b, int d) const {
+  return {QStringLiteral("h = "), numtext::FloatCut(d / shape_.scale, shape_.hChars) + QStringLiteral("."),
+          QStringLiteral("t = "), numtext::FloatCut(b * timeStep_, shape_.timeChars) + QStringLiteral(" c;")};
+}
+
+void MeasuringForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, int X, int Y) {
+  if (!measuring_) return;  // the curves are still growing
+  const MeasuringShape& s = shape_;
+  const int bx = readoutOffset(X, s.x0, s.xRight, X - s.x0, 0, s.xRight);
+  const int d = readoutOffset(Y, s.yTop, s.yBottom, s.y0 - Y, s.above, 0);
+  readoutMove(Image1, b, m, [&] {
+    pointerMoved(bx, d);
+    return readoutAt(bx, d);
+  });
+}

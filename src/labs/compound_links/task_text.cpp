@@ -1,0 +1,110 @@
+#include "task_text.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <QLabel>
+#include <QRegularExpression>
+
+#include "framework/widgets.h"
+
+namespace compound {
+
+TaskFlow writeTask(QWidget* panel, int top, int right, const std::vector<Piece>& pieces, int pixels, int lineStep) {
+  constexpr int left = 8;
+  TaskFlow flow;
+  int x = left, y = top;
+  const QFont arial = fonts::font(fonts::Arial, pixels);
+  const QFont symbol = fonts::font(fonts::Symbol, pixels);
+  const QFont small = fonts::font(fonts::Arial, pixels * 2 / 3 + 1);
+  const auto newLine = [&] {
+    x = left;
+    y += lineStep;
+  };
+  for (const Piece& p : pieces) {
+    switch (p.kind) {
+      case Piece::Break:
+        newLine();
+        break;
+      case Piece::Sub: {
+        QLabel* l = ui::label(panel, QPoint(x, y + pixels / 2), p.text, small, p.color);
+        x += l->width();
+        break;
+      }
+      case Piece::Value: {
+        QLabel* l = ui::label(panel, QPoint(x, y), QString(), arial, p.color, p.text);
+        flow.values.insert(p.text, l);
+        x += p.reserve;
+        break;
+      }
+      case Piece::Greek: {
+        QLabel* l = ui::label(panel, QPoint(x, y), fonts::greek(p.text), symbol, p.color);
+        x += l->width();
+        break;
+      }
+      case Piece::Text: {
+        // Words (each with the blanks after it) go on the line while they fit; a word that
+        // does not starts the next line. Blanks at the start of a piece are kept.
+        static const QRegularExpression token(QStringLiteral("[^ ]+ *| +"));
+        const QFontMetrics fm(arial);
+        QString line;
+        const auto flush = [&] {
+          if (line.isEmpty()) return;
+          ui::label(panel, QPoint(x, y), line, arial, p.color);
+          x += fm.horizontalAdvance(line);
+          line.clear();
+        };
+        for (auto it = token.globalMatch(p.text); it.hasNext();) {
+          const QString word = it.next().captured();
+          const bool blank = word.trimmed().isEmpty();
+          if (!blank && x + fm.horizontalAdvance(line + word.trimmed()) > right && (!line.isEmpty() || x > left)) {
+            flush();
+            newLine();
+          }
+          line += word;
+        }
+        flush();
+        break;
+      }
+    }
+  }
+  flow.bottom = y + lineStep;
+  flow.end = QPoint(x, y);
+  return flow;
+}
+
+AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerLine& line, int boxX) {
+  const QFont big = fonts::font(line.greekLetter ? fonts::Symbol : fonts::SansSerif, 21);
+  const QFont rest = fonts::font(fonts::SansSerif, 21);
+  const QFont small = fonts::font(fonts::SansSerif, 13);
+  // The 21-pixel caption stands on the same baseline as the box's text.
+  QLabel* letter = ui::label(panel, QPoint(8, top - 1), line.greekLetter ? fonts::greek(line.letter) : line.letter,
+                             big, Qt::black, QStringLiteral("LabelEdit%1").arg(n));
+  int x = letter->x() + QFontMetrics(big).horizontalAdvance(letter->text());
+  if (!line.index.isEmpty()) {
+    ui::label(panel, QPoint(x, top + 9), line.index, small);
+    x += QFontMetrics(small).horizontalAdvance(line.index) + 1;
+  }
+  ui::label(panel, QPoint(x, top - 1), line.rest, rest);
+  auto* edit = new AnswerEdit(panel, QRect(boxX, top, 89, 25), line.maxLength, QStringLiteral("Edit%1").arg(n));
+  auto* mark = new CheckMark(panel, QRect(boxX + 90, top, 35, 25), QStringLiteral("SpeedButton%1").arg(n));
+  return {edit, mark};
+}
+
+}  // namespace compound
+
+namespace compound {
+
+void fitTitle(QLabel* title) {
+  // The longest word must fit the panel: some link names are longer than 21 bold pixels allow.
+  QFont f = title->font();
+  const QStringList words = title->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const auto widest = [&words](const QFont& font) {
+    int w = 0;
+    for (const QString& word : words) w = std::max(w, QFontMetrics(font).horizontalAdvance(word));
+    return w;
+  };
+  while (f.pixelSize() > 12 && widest(f) > title->width() - 4) f.setPixelSize(f.pixelSize() - 1);
+  title->setFont(f);
+}
+
+}  // namespace compound

@@ -1,0 +1,19 @@
+#pragma once
+// Captions with small indices and raised powers ("k₂ =", "a₃p³"), set as rich text in one
+// label instead of a label per index.
+#include <QColor>
+#include <QString>
+
+namespace diagrams::rich {
+
+inline QString sub(const QString& s) { return QStringLiteral("<sub>") + s + QStringLiteral("</sub>"); }
+inline QString sup(const QString& s) { return QStringLiteral("<sup>") + s + QStringLiteral("</sup>"); }
+inline QString colored(const QString& s, const QColor& c) {
+  return QStringLiteral("<span style=\"color:%1\">").arg(c.name()) + s + QStringLiteral("</span>");
+}
+// "k" with index "2" followed by " =": the caption of a value or an answer row.
+inline QString named(const QString& letter, const QString& index, const QString& tail = QStringLiteral(" =")) {
+  return letter + sub(index) + tail;
+}
+
+}  // namespace diagrams::rich
