@@ -12,6 +12,8 @@ const WindowRegistry& programWindows() {
     registerAstatism(r);
     registerDiagrams(r);
     registerIntegratingLink(r);
+    registerAperiodicLink(r);
+    registerOscillatingLink(r);
     registerNontypicalLinks(r);
     registerCompoundLinks(r);
     return r;

@@ -21,6 +21,7 @@ struct Entry {
 std::vector<Entry> icons();  // plot background, ticks, step arrows
 std::vector<Entry> links();  // single links: the integrator picture and the link buttons
 std::vector<Entry> loops();  // closed loops: lab windows and loop buttons
+std::vector<Entry> typical();  // the aperiodic and oscillating links in their windows
 std::vector<Entry> nontypical();  // the pure delay and the first-order non-minimum-phase links
 
 // G(p) → [block] → R(p) across the 415 x 88 diagram panel of a link's window, the signal

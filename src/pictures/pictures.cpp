@@ -20,6 +20,7 @@ const std::map<QString, catalogue::Entry>& entries()
                  catalogue::nontypical,
                  catalogue::diagrams,
                  catalogue::compound,
+                 catalogue::typical,
              })
             for (catalogue::Entry& e : group())
                 m.emplace(e.name, std::move(e));

@@ -29,6 +29,8 @@ const QMap<QString, QSize>& expectedSizes()
             {QStringLiteral("arrow_right"), QSize(16, 16)},
             {QStringLiteral("arrow_right_disabled"), QSize(16, 16)},
             {QStringLiteral("integral"), QSize(415, 88)},
+            {QStringLiteral("aperiod"), QSize(415, 88)},
+            {QStringLiteral("koleb"), QSize(415, 88)},
             {QStringLiteral("chistzap"), QSize(415, 88)},
         };
         for (const char* n : {"nemin11", "nemin12", "nemin21", "nemin22"})

@@ -85,8 +85,8 @@ void FrequencyForm::FormCreate() {
   Lw1->setText(QStringLiteral("w=") + FloatCut(w_, 5) + QStringLiteral("рад/с, lg(w)=") + FloatCut(std::log10(w_), 6) +
                QStringLiteral("c"));
   LL->setText(QStringLiteral("L=20*lg(A)=???"));
-  expect(0, link_->amplitudeRule(w_), link_->amplitudeShown(w_));
-  expect(1, link_->phaseRule(w_), link_->phaseShown(w_));
+  expect(0, link_->readAmplitudeRule(w_), link_->amplitudeShown(w_));
+  expect(1, link_->readPhaseRule(w_), link_->phaseShown(w_));
 
   drawSinePlot();
   if (setup_.markersOnCreate) markers();
@@ -128,15 +128,16 @@ void FrequencyForm::FormActivate() {
 }
 
 void FrequencyForm::drawFrames() {
-  const auto lgTicks = [this](Canvas& c, int labelX) {
+  const FrequencyLink::TickLabels t = link_->tickLabels();
+  const auto lgTicks = [this, t](Canvas& c, int labelX) {
     for (int m = 0; m < MaxTicks; ++m) {
       const int P = link_->lgTick(m);
       if (P >= 140) break;
       c.setPen(colors::Black, 1);
       c.line(150 + P, 60, 150 + P, 65);
       c.line(150 - P, 60, 150 - P, 65);
-      c.textOut(labelX + P, 66, numtext::FloatToStr(0.25 * m));
-      c.textOut(labelX - P, 66, numtext::FloatToStr(-0.25 * m));
+      c.textOut(labelX + P, 66, numtext::FloatToStr(t.lg * m));
+      c.textOut(labelX - P, 66, numtext::FloatToStr(-t.lg * m));
     }
   };
   const auto axes = [](Canvas& c) {
@@ -158,8 +159,8 @@ void FrequencyForm::drawFrames() {
     if (M >= 55) break;
     lafc.line(150, 60 - M, 155, 60 - M);
     lafc.line(150, 60 + M, 155, 60 + M);
-    lafc.textOut(158, 52 - M, numtext::FloatToStr(5.0 * m));
-    lafc.textOut(158, 52 + M, numtext::FloatToStr(-5.0 * m));
+    lafc.textOut(158, 52 - M, numtext::FloatToStr(t.db * m));
+    lafc.textOut(158, 52 + M, numtext::FloatToStr(-t.db * m));
   }
   lafc.setFont(fonts::Arial, 10, true);
   lafc.textOut(140, 0, QStringLiteral("L"));
@@ -174,8 +175,8 @@ void FrequencyForm::drawFrames() {
     if (Q >= 60) break;
     phase.line(150, 60 - Q, 155, 60 - Q);
     phase.line(150, 60 + Q, 155, 60 + Q);
-    phase.textOut(156, 56 - Q, FloatCut(m * std::numbers::pi / 2, 4));
-    phase.textOut(156, 56 + Q, FloatCut(-m * std::numbers::pi / 2, 5));
+    phase.textOut(156, 56 - Q, FloatCut(m * t.phase, 4));
+    phase.textOut(156, 56 + Q, FloatCut(-m * t.phase, 5));
   }
   phase.setFont(fonts::Symbol, 8, true);
   phase.textOut(155, 0, fonts::greek(QStringLiteral("j")));
@@ -190,8 +191,16 @@ void FrequencyForm::drawFrames() {
     if (Z >= 55) break;
     hod.line(150, 60 - Z, 145, 60 - Z);
     hod.line(150, 60 + Z, 145, 60 + Z);
-    hod.textOut(140, 56 - Z, FloatCut(u, 4));
-    hod.textOut(140, 56 + Z, FloatCut(-u, 5));
+    hod.textOut(140, 56 - Z, FloatCut(u * t.im, 4));
+    hod.textOut(140, 56 + Z, FloatCut(-u * t.im, 5));
+  }
+  for (int m = 1; m < MaxTicks; ++m) {
+    const int P = link_->hodographReTick(m);
+    if (P >= 140) break;
+    hod.line(150 + P, 60, 150 + P, 65);
+    hod.line(150 - P, 60, 150 - P, 65);
+    hod.textOut(142 + P, 66, numtext::FloatToStr(m * t.re));
+    hod.textOut(142 - P, 66, numtext::FloatToStr(-m * t.re));
   }
   hod.setFont(fonts::Arial, 8, true);
   hod.textOut(155, 0, QStringLiteral("Im(W)"));

@@ -4,6 +4,7 @@
 // ticks and exact characteristics go on the plots. The window (FrequencyForm) owns the runs,
 // the layout, the trace and the answer flow; a link only computes.
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 #include "framework/acceptance.h"
@@ -36,6 +37,7 @@ class FrequencyLink {
 
   virtual double amplitude(double w) const = 0;  // A = |W(jω)|
   virtual double level(double w) const = 0;      // L = 20·lg A
+  virtual double phase(double w) const = 0;      // Δφ
   virtual Acceptance amplitudeRule(double w) const = 0;
   virtual QString amplitudeShown(double w) const = 0;
   virtual Acceptance phaseRule(double w) const = 0;
@@ -55,12 +57,30 @@ class FrequencyLink {
   virtual int dbTick(int m) const = 0;
   virtual int phaseTick(int m) const = 0;
   virtual int hodographTick(int u) const = 0;
+  // What the m-th tick of each axis is labelled with, in units of m.
+  struct TickLabels {
+    double lg = 0.25, db = 5, phase = 1.5707963267948966, re = 0.5, im = 1;
+  };
+  virtual TickLabels tickLabels() const { return {}; }
+  // Offset of the m-th tick of the hodograph's real axis; none by default.
+  virtual int hodographReTick(int /*m*/) const { return 1 << 20; }
   // Anything the marker routine adds to the hodograph before the markers.
   virtual void hodographExtras(Canvas&) const {}
 
   // The marker of an answered run and the exact characteristics of the closing run.
   virtual freq::Box marker(freq::Plot plot, double w) const = 0;
   virtual std::vector<freq::Curve> exactCurves(freq::Plot plot) const = 0;
+
+  // The rules the window applies: a value read off the sine plot is good to a pixel, so
+  // where a band is narrower than a pixel (small outputs, small phase shifts) the pixel is
+  // the tolerance.
+  Acceptance readAmplitudeRule(double w) const {
+    return widened(amplitudeRule(w), amplitude(w), readoutAmplitude(1, w));
+  }
+  Acceptance readPhaseRule(double w) const { return widened(phaseRule(w), phase(w), freq::K); }
+  static Acceptance widened(Acceptance r, double truth, double pixel) {
+    return Acceptance::literal(std::min(r.lo, truth - pixel), std::max(r.hi, truth + pixel));
+  }
 
   // The last column of the summary table: its text for ω and its left edge.
   virtual QString summaryPhase(double w) const = 0;

@@ -1,5 +1,7 @@
 #pragma once
 // The integrating link in the frequency-characteristics window (Form1_4).
+#include <numbers>
+
 #include "frequency_link.h"
 #include "integrating_model.h"
 
@@ -13,6 +15,7 @@ class IntegratingFrequency : public FrequencyLink {
 
   double amplitude(double w) const override { return data_.amplitude(w); }
   double level(double w) const override { return data_.level(w); }
+  double phase(double) const override { return -std::numbers::pi / 2; }
   Acceptance amplitudeRule(double w) const override { return data_.amplitudeRule(w); }
   QString amplitudeShown(double w) const override;
   Acceptance phaseRule(double) const override { return integrating::Frequency::phaseRule(); }

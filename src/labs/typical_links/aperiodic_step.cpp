@@ -1,0 +1,137 @@
+#include "aperiodic_step.h"
+
+#include <QCheckBox>
+
+#include "aperiodic_texts.h"
+#include "framework/canvas.h"
+#include "framework/numtext.h"
+#include "framework/plot_view.h"
+#include "framework/random.h"
+
+using namespace aperiodic;
+
+namespace {
+constexpr int Passes = 351;  // 1 to 350 draw, 351 ends the trace
+constexpr int InputPass = 20;
+constexpr int BoxX = 44;
+
+MeasuringShape stepShape() {
+  MeasuringShape s;
+  s.xRight = 380;
+  s.timeChars = 6;
+  s.hChars = 6;
+  return s;
+}
+}  // namespace
+
+AperiodicStep::AperiodicStep(Host& host)
+    : MeasuringForm(host, QStringLiteral("Form2_1"), texts::caption(1), texts::HelpContext,
+                    {texts::Title, texts::taskNumber(1), texts::ReadStep, texts::Picture}, stepShape()) {
+  taskText->setFont(fonts::font(fonts::Arial, 15));
+  addAnswerRow(132, QStringLiteral("t  = "), 7, BoxX);
+  taskLabel({17, 146}, QStringLiteral("p"), 12);
+  addAnswerRow(162, QStringLiteral("T = "), 7, BoxX);
+  addAnswerRow(192, QStringLiteral("k = "), 7, BoxX);
+  taskLabel({8, 222}, QStringLiteral("t  - время регулирования"), 13);
+  taskLabel({13, 230}, QStringLiteral("p"), 10);
+
+  CB1 = new QCheckBox(QStringLiteral("Режим касательной"), taskPanel);
+  CB1->setObjectName(QStringLiteral("CB1"));
+  CB1->setFont(fonts::font(fonts::Arial, 14));
+  CB1->setGeometry(8, 246, 165, 22);
+  CB1->setEnabled(false);
+  connect(CB1, &QCheckBox::clicked, this, [this] { guarded("CB1Click", [this] { CB1Click(); }); });
+}
+
+void AperiodicStep::FormCreate() {
+  MeasuringForm::FormCreate();
+  CB1->setEnabled(false);
+  Randomize();
+  data_ = Step::draw();
+  timeStep_ = data_.dt();
+  expect(0, data_.tpRule(), numtext::FloatCut(data_.tp(), 4));
+  expect(1, Acceptance::band(data_.T), FloatToStr(data_.T));
+  expect(2, Acceptance::band(data_.k), FloatToStr(data_.k));
+
+  plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
+  plotText(10, 120, QStringLiteral("1"), 12);
+  plotText(10, 240, QStringLiteral("0"), 12);
+  plotText(10, 10, QStringLiteral("h"), 12);
+  plotText(350, 240, QStringLiteral("t, c"), 12);
+  timeAxes(240, 375);
+}
+
+TraceRunner::Recipe AperiodicStep::curveRecipe() {
+  const Step d = data_;
+  auto n = std::make_shared<int>(0);
+  return {[this, d, n](int j) {
+            if (j >= Passes) return false;
+            Canvas& c = Image1->canvas();
+            if (j < InputPass) {
+              c.setPen(colors::Blue, 3);
+              c.dot(j + 10, 240);
+              iconLine(Image3, colors::Red, j + 10, 240, j + 11, 240);
+              iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
+            } else if (j == InputPass) {
+              c.setPen(colors::Red, 3);
+              c.line(30, 240, 30, 140);
+              iconLine(Image3, colors::Red, 30, 240, 31, 130);
+            } else {
+              const int m = ++*n;
+              c.setPen(colors::Blue, 2);
+              c.line(j + 9, 240 - d.height(m), j + 10, 240 - d.height(m + 1));
+              c.setPen(colors::Red, 2);
+              c.line(j + 9, 140, j + 10, 140);
+              iconLine(Image3, colors::Red, j + 10, 140, j + 11, 140);
+              iconLine(Image4, colors::Blue, j + 10, 240 - d.height(m), j + 11, 240 - d.height(m + 1));
+            }
+            return true;
+          },
+          [this, d] {
+            CB1->setEnabled(true);
+            plotText(350, 230 - d.height(350), QStringLiteral("r(t)"), 10, colors::Blue);
+            plotText(350, 120, QStringLiteral("g(t)"), 10, colors::Red);
+            Canvas& c = Image1->canvas();
+            c.setPen(colors::Blue, 1);
+            for (int i = 1; i <= 18; ++i) c.line(20 * i, d.finalRow(), 20 * i + 8, d.finalRow());
+            plotText(0, d.finalRow() - 20, QStringLiteral("hуст"), 8, colors::Blue);
+            plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
+          }};
+}
+
+void AperiodicStep::CB1Click() {
+  b_ = 50;
+  redrawGuides();
+  setBarsEnabled(!CB1->isChecked());
+  for (int i = 0; i < answerCount(); ++i)
+    if (!edit(i)->isReadOnly()) {
+      edit(i)->setFocus();
+      return;
+    }
+  host().focusNext();
+}
+
+void AperiodicStep::pointerMoved(int b, int) {
+  if (!CB1->isChecked()) return;
+  b_ = b;
+  redrawGuides();
+}
+
+void AperiodicStep::drawGuides(Canvas& c) {
+  if (!CB1->isChecked()) {
+    MeasuringForm::drawGuides(c);
+    return;
+  }
+  const Step& d = data_;
+  const int endX = d.tangentEndX(b_);
+  c.setPen(colors::Green, 1);
+  c.line(30, 240 - ceil_(100 * d.tangentStart(b_)), endX, d.finalRow());
+  c.setFont(fonts::SansSerif, 8);
+  c.setFontColor(colors::Green);
+  c.textOut(endX, d.finalRow() - 20, QStringLiteral("t = ") + numtext::FloatCut(b_ * d.dt() + d.T, 5) +
+                                          QStringLiteral(" c"));
+  c.setFontColor(colors::Black);
+  c.setPen(colors::MoneyGreen, 1);
+  c.line(b_ + 30, 30, b_ + 30, 240);
+  c.line(30, 240 - d.height(b_), 360, 240 - d.height(b_));
+}

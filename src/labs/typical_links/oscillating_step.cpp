@@ -1,0 +1,87 @@
+#include "oscillating_step.h"
+
+#include "framework/canvas.h"
+#include "framework/numtext.h"
+#include "framework/plot_view.h"
+#include "framework/random.h"
+#include "oscillating_texts.h"
+
+using namespace oscillating;
+
+namespace {
+constexpr int Passes = 351;  // 1 to 350 draw, 351 ends the trace
+constexpr int InputPass = 20;
+constexpr int BoxX = 44;
+}  // namespace
+
+OscillatingStep::OscillatingStep(Host& host)
+    : MeasuringForm(host, QStringLiteral("Form3_1"), texts::caption(1), texts::HelpContext,
+                    {texts::Title, texts::taskNumber(1), texts::ReadStep, texts::Picture}) {
+  errorLimit_ = 4;
+  taskText->setFont(fonts::font(fonts::Arial, 15));
+  // Five rows under a five-line task text: the panel is filled to its last pixels.
+  taskText->move(8, 30);
+  addAnswerRow(120, QStringLiteral("k = "), 7, BoxX);
+  addAnswerRow(146, QStringLiteral("s = "), 7, BoxX, true);
+  addAnswerRow(172, QStringLiteral("t  = "), 7, BoxX);
+  taskLabel({17, 186}, QStringLiteral("p"), 12);
+  addAnswerRow(198, QStringLiteral("g = "), 7, BoxX, true);
+  addAnswerRow(224, QStringLiteral("T = "), 7, BoxX);
+  taskLabel({8, 251}, QStringLiteral("t  - время регулирования"), 13);
+  taskLabel({13, 258}, QStringLiteral("p"), 10);
+}
+
+void OscillatingStep::FormCreate() {
+  MeasuringForm::FormCreate();
+  Randomize();
+  data_ = Step::draw();
+  timeStep_ = data_.dt();
+  const Step& d = data_;
+  expect(0, Acceptance::band(d.k), FloatToStr(d.k));
+  expect(1, Acceptance::band(d.sigma(), 0.9, 1.1), numtext::FloatCut(d.sigma(), 4));
+  expect(2, d.tpRule(), numtext::FloatCut(d.tp, 4));
+  expect(3, Acceptance::band(d.gamma), FloatToStr(d.gamma));
+  expect(4, Acceptance::band(d.T), FloatToStr(d.T));
+
+  plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
+  plotText(10, 120, QStringLiteral("1"), 12);
+  plotText(10, 240, QStringLiteral("0"), 12);
+  plotText(10, 10, QStringLiteral("h"), 12);
+  plotText(350, 240, QStringLiteral("t, c"), 12);
+  timeAxes(240, 375);
+}
+
+TraceRunner::Recipe OscillatingStep::curveRecipe() {
+  const Step d = data_;
+  auto n = std::make_shared<int>(0);
+  return {[this, d, n](int s) {
+            if (s >= Passes) return false;
+            Canvas& c = Image1->canvas();
+            if (s < InputPass) {
+              iconLine(Image3, colors::Red, s + 10, 240, s + 11, 240);
+              iconLine(Image4, colors::Blue, s + 10, 240, s + 11, 240);
+            } else if (s == InputPass) {
+              c.setPen(colors::Red, 2);
+              c.line(30, 240, 30, 140);
+              iconLine(Image3, colors::Red, 30, 240, 30, 140);
+            } else {
+              const int m = ++*n;
+              c.setPen(colors::Blue, 2);
+              c.line(s + 9, 240 - d.height(m), s + 10, 240 - d.height(m + 1));
+              c.setPen(colors::Red, 2);
+              c.line(s + 9, 140, s + 10, 140);
+              iconLine(Image3, colors::Red, s + 9, 140, s + 10, 140);
+              iconLine(Image4, colors::Blue, s + 9, 240 - d.height(m), s + 10, 240 - d.height(m + 1));
+            }
+            return true;
+          },
+          [this, d] {
+            plotText(350, 230 - d.height(350), QStringLiteral("r(t)"), 10, colors::Blue);
+            plotText(350, 120, QStringLiteral("g(t)"), 10, colors::Red);
+            Canvas& c = Image1->canvas();
+            c.setPen(colors::Blue, 1);
+            for (int i = 1; i <= 18; ++i) c.line(20 * i, d.finalRow(), 20 * i + 8, d.finalRow());
+            plotText(0, d.finalRow() - 20, QStringLiteral("hуст"), 8, colors::Blue);
+            plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
+          }};
+}
