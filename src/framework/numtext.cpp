@@ -62,8 +62,14 @@ QString FloatToStr(double v) {
 
 std::optional<double> StrToFloat(const QString& text) {
   const QString t = text.trimmed();
-  const QString sep = QRegularExpression::escape(QString(decimalSeparator()));
-  const QRegularExpression form(QStringLiteral("^[+-]?(\\d+(%1\\d*)?|%1\\d+)([eE][+-]?\\d+)?$").arg(sep));
+  // Compiled once per separator: the pattern costs far more to build than to match.
+  static QChar formSeparator;  // none until the first call
+  static QRegularExpression form;
+  if (formSeparator != decimalSeparator()) {
+    formSeparator = decimalSeparator();
+    const QString sep = QRegularExpression::escape(QString(formSeparator));
+    form.setPattern(QStringLiteral("^[+-]?(\\d+(%1\\d*)?|%1\\d+)([eE][+-]?\\d+)?$").arg(sep));
+  }
   if (!form.match(t).hasMatch()) return std::nullopt;
   QString plain = t;
   plain.replace(decimalSeparator(), QChar('.'));

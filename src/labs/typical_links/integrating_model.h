@@ -12,6 +12,7 @@
 namespace integrating {
 
 inline int trunc(double v) { return static_cast<int>(v); }
+inline int nearest(double v) { return static_cast<int>(std::lround(v)); }
 
 // The time windows trace 381 passes: 1 to 380 draw, 381 ends the trace.
 inline constexpr int kTimePasses = 381;
@@ -116,9 +117,12 @@ struct Frequency {
   // Sine plot: the larger of the two amplitudes is 55 pixels.
   double sineScale(double w) const { return std::fmin(55 * w * T, 55.0); }
   int input(double w, int k) const { return trunc(sineScale(w) * std::sin(k * freq::K)); }
-  int output(double w, int k) const { return trunc(-sineScale(w) * std::cos(k * freq::K) / (w * T)); }
+  // The output is rounded to the nearest pixel, not cut: at the fifth frequency its crest is
+  // only 16 to 20 pixels high, and a cut pixel could put the amplitude read off the crest
+  // outside the answer's band (T = 1.48: 16.97 pixels drawn as 16, read as 0.291 for 0.308).
+  int output(double w, int k) const { return nearest(-sineScale(w) * std::cos(k * freq::K) / (w * T)); }
   int inputDash(double w) const { return trunc(std::fmin(55.0, w * 55 * T)); }
-  int outputDash(double w) const { return trunc(std::fmin(55.0, 55 / (w * T))); }
+  int outputDash(double w) const { return nearest(std::fmin(55.0, 55 / (w * T))); }
 
   // Pointer readout of the sine plot: the amplitude at a vertical offset d.
   double amplitudeAt(int d, double w) const { return d * std::fmax(1 / 55.0, 1 / (55 * w * T)); }

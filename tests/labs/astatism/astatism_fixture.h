@@ -8,6 +8,7 @@
 #include "labs/astatism/coefficient_window.h"
 #include "labs/astatism/response_window.h"
 #include "support/fixture.h"
+#include "support/student.h"
 
 class AstatismTest : public TrainerTest {
  protected:
@@ -28,7 +29,8 @@ class AstatismTest : public TrainerTest {
   // would (a full 15-digit text of a tiny value does not fit the box).
   void answerAll(ExperimentWindow* w) {
     const auto a = expected(w);
-    for (int i = 0; i < static_cast<int>(a.size()); ++i) type(w, i, QString::number(a[i], 'g', 6));
+    // As it fits the box: "-0.000432107" cut to the response windows' 7 characters is refused.
+    for (int i = 0; i < static_cast<int>(a.size()); ++i) type(w, i, typedForm(a[i], w->edit(i)->maxLength()));
   }
   QPushButton* button(const char* name) const { return main->findChild<QPushButton*>(QLatin1String(name)); }
   astatism::ResponseWindow* response(const QString& form) const { return window<astatism::ResponseWindow>(form); }
