@@ -140,3 +140,14 @@ void MeasuringForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m,
     return readoutAt(bx, d);
   });
 }
+
+void MeasuringForm::stepTitle() { plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10); }
+
+void MeasuringForm::stepFrame(int unitRow) {
+  stepTitle();
+  plotText(10, unitRow, QStringLiteral("1"), 12);
+  plotText(10, 240, QStringLiteral("0"), 12);
+  plotText(10, 10, QStringLiteral("h"), 12);
+  plotText(350, 240, QStringLiteral("t, c"), 12);
+  timeAxes(240, 375);
+}

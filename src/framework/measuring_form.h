@@ -70,6 +70,11 @@ class MeasuringForm : public TypicalForm {
   // What each pass of the trace draws; the shape adds its own end (bars on, plot copied to
   // Image5) after the recipe's finish.
   virtual TraceRunner::Recipe curveRecipe() = 0;
+  // The static frame of a step-response plot: the title, "1" at the row of the unit level,
+  // "0", "h", "t, c" and the axes up to x = 375.
+  void stepFrame(int unitRow = 120);
+  // The title again, over whatever the trace drew across it.
+  void stepTitle();
 
   virtual QString levelText(int position) const;
   // The text put back when a box does not parse.

@@ -14,7 +14,6 @@ namespace {
 constexpr int Axis = 240;     // the time axis
 constexpr int kInputPass = 20;
 constexpr int kEndPass = 351;
-const QString Title = QStringLiteral("Реакция на единичный ступенчатый сигнал");
 }  // namespace
 
 StepForm::StepForm(Host& host, const StepRow& row)
@@ -41,12 +40,7 @@ void StepForm::FormCreate() {
     it.value()->adjustSize();
   }
 
-  plotText(40, 0, Title, 10);
-  plotText(10, 230 - s.input(), QStringLiteral("1"), 12);
-  plotText(10, 240, QStringLiteral("0"), 12);
-  plotText(10, 10, QStringLiteral("h"), 12);
-  plotText(350, 240, QStringLiteral("t, c"), 12);
-  timeAxes(Axis, 375);
+  stepFrame(230 - s.input());
 }
 
 TraceRunner::Recipe StepForm::curveRecipe() {
@@ -86,7 +80,7 @@ TraceRunner::Recipe StepForm::curveRecipe() {
               for (int i = 1; i <= 18; ++i) c.line(20 * i, Axis - s.steady, 20 * i + 8, Axis - s.steady);
               plotText(0, 220 - s.steady, QStringLiteral("hуст"), 8, colors::Blue);
             }
-            plotText(40, 0, Title, 10);
+            stepTitle();
           },
           1};
 }

@@ -53,12 +53,7 @@ void AperiodicStep::FormCreate() {
   expect(1, Acceptance::band(data_.T), FloatToStr(data_.T));
   expect(2, Acceptance::band(data_.k), FloatToStr(data_.k));
 
-  plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
-  plotText(10, 120, QStringLiteral("1"), 12);
-  plotText(10, 240, QStringLiteral("0"), 12);
-  plotText(10, 10, QStringLiteral("h"), 12);
-  plotText(350, 240, QStringLiteral("t, c"), 12);
-  timeAxes(240, 375);
+  stepFrame();
 }
 
 TraceRunner::Recipe AperiodicStep::curveRecipe() {
@@ -95,7 +90,7 @@ TraceRunner::Recipe AperiodicStep::curveRecipe() {
             c.setPen(colors::Blue, 1);
             for (int i = 1; i <= 18; ++i) c.line(20 * i, d.finalRow(), 20 * i + 8, d.finalRow());
             plotText(0, d.finalRow() - 20, QStringLiteral("hуст"), 8, colors::Blue);
-            plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
+            stepTitle();
           }};
 }
 

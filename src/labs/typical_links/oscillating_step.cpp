@@ -43,12 +43,7 @@ void OscillatingStep::FormCreate() {
   expect(3, Acceptance::band(d.gamma), FloatToStr(d.gamma));
   expect(4, Acceptance::band(d.T), FloatToStr(d.T));
 
-  plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
-  plotText(10, 120, QStringLiteral("1"), 12);
-  plotText(10, 240, QStringLiteral("0"), 12);
-  plotText(10, 10, QStringLiteral("h"), 12);
-  plotText(350, 240, QStringLiteral("t, c"), 12);
-  timeAxes(240, 375);
+  stepFrame();
 }
 
 TraceRunner::Recipe OscillatingStep::curveRecipe() {
@@ -82,6 +77,6 @@ TraceRunner::Recipe OscillatingStep::curveRecipe() {
             c.setPen(colors::Blue, 1);
             for (int i = 1; i <= 18; ++i) c.line(20 * i, d.finalRow(), 20 * i + 8, d.finalRow());
             plotText(0, d.finalRow() - 20, QStringLiteral("hуст"), 8, colors::Blue);
-            plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
+            stepTitle();
           }};
 }
