@@ -86,7 +86,8 @@ void TypicalForm::timeAxes(int y0, int right) {
   for (PlotView* v : {Image1, Image3, Image4}) {
     Canvas& c = v->canvas();
     const bool icon = v != Image1;
-    const auto at = [icon](double p) { return icon ? mini(p) : static_cast<int>(p); };
+    const int scale = iconScale_;
+    const auto at = [icon, scale](double p) { return icon ? ceil_(p / scale) : static_cast<int>(p); };
     c.setPen(colors::Black, 1);
     c.line(at(30), at(20), at(30), at(260));
     c.line(at(10), at(y0), at(right), at(y0));
@@ -101,8 +102,37 @@ void TypicalForm::plotText(int x, int y, const QString& text, int points, const 
   c.setFontColor(colors::Black);
 }
 
-void TypicalForm::iconLine(PlotView* icon, const QColor& color, double x1, double y1, double x2, double y2) {
+void TypicalForm::iconLine(PlotView* icon, const QColor& color, double x1, double y1, double x2, double y2) const {
+  const auto at = [this](double p) { return ceil_(p / iconScale_); };
   Canvas& c = icon->canvas();
   c.setPen(color, 1);
-  c.line(mini(x1), mini(y1), mini(x2), mini(y2));
+  c.line(at(x1), at(y1), at(x2), at(y2));
+}
+
+void TypicalForm::outputSegment(int x1, int y1, int x2, int y2) {
+  Canvas& c = Image1->canvas();
+  c.setPen(colors::Blue, 2);
+  c.line(x1, y1, x2, y2);
+  iconLine(Image4, colors::Blue, x1, y1, x2, y2);
+}
+
+void TypicalForm::inputSegment(int x1, int y1, int x2, int y2) {
+  Canvas& c = Image1->canvas();
+  c.setPen(colors::Red, 2);
+  c.line(x1, y1, x2, y2);
+  iconLine(Image3, colors::Red, x1, y1, x2, y2);
+}
+
+void TypicalForm::sineDashes(int R) {
+  plotText(0, 25, QStringLiteral("gmax"), 8, colors::Red);
+  plotText(0, 120 - R, QStringLiteral("rmax"), 8, colors::Blue);
+  Canvas& c = Image1->canvas();
+  for (int i = 1; i <= 19; ++i) {
+    c.setPen(colors::Red, 1);
+    c.line(20 * i, 25, 20 * i + 10, 25);
+    c.line(20 * i, 245, 20 * i + 10, 245);
+    c.setPen(colors::Blue, 1);
+    c.line(20 * i, 135 - R, 20 * i + 10, 135 - R);
+    c.line(20 * i, 135 + R, 20 * i + 10, 135 + R);
+  }
 }

@@ -49,12 +49,21 @@ class TypicalForm : public ExperimentWindow {
                     bool greek = false);
 
   // The axes of a time plot in black: the vertical one at x = 30 from y = 20 to 260, the
-  // time axis at y0 from x = 10 to `right`; and the same in both icons at one seventh.
+  // time axis at y0 from x = 10 to `right`; and the same in both icons.
   void timeAxes(int y0, int right = 410);
+  // A segment of the output curve (blue, icon Image4) or of the input curve (red, Image3), in
+  // plot coordinates: on the plot with pen width 2 and in the curve's icon.
+  void outputSegment(int x1, int y1, int x2, int y2);
+  void inputSegment(int x1, int y1, int x2, int y2);
+  // The dashed levels of a sine plot around its axis at y = 135: the input's crest and trough
+  // (red, labelled "gmax") and the output's at R pixels (blue, "rmax").
+  void sineDashes(int R);
   // Static text of the plot: bold, in the plot's default face unless named.
   void plotText(int x, int y, const QString& text, int points, const QColor& color = Qt::black);
-  // A segment given in plot coordinates, drawn at one seventh with pen width 1.
-  static void iconLine(PlotView* icon, const QColor& c, double x1, double y1, double x2, double y2);
+  // A segment given in plot coordinates, drawn in an icon at 1/iconScale_ with pen width 1.
+  void iconLine(PlotView* icon, const QColor& c, double x1, double y1, double x2, double y2) const;
+
+  int iconScale_ = IconScale;  // the icons' scale: one seventh unless a window says otherwise
 
   QFrame* titlePanel = nullptr;
   QFrame* taskPanel = nullptr;

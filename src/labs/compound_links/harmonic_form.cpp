@@ -147,13 +147,8 @@ TraceRunner::Recipe HarmonicForm::traceRecipe() {
   return {[this, d](int j) {
             if (j >= kEndPass) return false;
             const int n = j - kInputPass;
-            Canvas& c = Image1->canvas();
-            c.setPen(colors::Blue, 2);
-            c.line(j + 10, Zero - d.output(n), j + 11, Zero - d.output(n + 1));
-            c.setPen(colors::Red, 2);
-            c.line(j + 10, Zero - d.input(n), j + 11, Zero - d.input(n + 1));
-            iconLine(Image4, colors::Blue, j + 10, Zero - d.output(n), j + 11, Zero - d.output(n + 1));
-            iconLine(Image3, colors::Red, j + 10, Zero - d.input(n), j + 11, Zero - d.input(n + 1));
+            outputSegment(j + 10, Zero - d.output(n), j + 11, Zero - d.output(n + 1));
+            inputSegment(j + 10, Zero - d.input(n), j + 11, Zero - d.input(n + 1));
             return true;
           },
           {},

@@ -57,18 +57,9 @@ TraceRunner::Recipe ResponseForm::curveRecipe() {
 }
 
 void ResponseForm::drawColumn(int n, const Plot& plot, const std::vector<double>& r) {
-  Canvas& c = Image1->canvas();
   const int y0 = plot.y0, top = y0 - plot.scale;
-  auto input = [&](int x1, int y1, int x2, int y2) {
-    c.setPen(colors::Red, 2);
-    c.line(x1, y1, x2, y2);
-    iconLine(Image3, colors::Red, x1, y1, x2, y2);
-  };
-  auto output = [&](int x1, int y1, int x2, int y2) {
-    c.setPen(colors::Blue, 2);
-    c.line(x1, y1, x2, y2);
-    iconLine(Image4, colors::Blue, x1, y1, x2, y2);
-  };
+  const auto input = [this](int x1, int y1, int x2, int y2) { inputSegment(x1, y1, x2, y2); };
+  const auto output = [this](int x1, int y1, int x2, int y2) { outputSegment(x1, y1, x2, y2); };
   // Window 1 lays the output under the input where they meet, window 3 the input under it.
   const bool outputFirst = row_.task == Task::Error;
   if (n < kStepPass) {

@@ -75,13 +75,8 @@ TraceRunner::Recipe DelayWindow::traceRecipe() {
             // at the left edge; x = n + 30 puts the time origin on the vertical axis.
             const int n = s - kDelayOriginPass;
             const int x = s + 10;
-            Canvas& c = Image1->canvas();
-            c.setPen(colors::Blue, 2);
-            c.line(x, Zero - d.output(n), x + 1, Zero - d.output(n + 1));
-            c.setPen(colors::Red, 2);
-            c.line(x, Zero - d.input(n), x + 1, Zero - d.input(n + 1));
-            iconLine(Image3, colors::Red, x, Zero - d.input(n), x + 1, Zero - d.input(n + 1));
-            iconLine(Image4, colors::Blue, x, Zero - d.output(n), x + 1, Zero - d.output(n + 1));
+            outputSegment(x, Zero - d.output(n), x + 1, Zero - d.output(n + 1));
+            inputSegment(x, Zero - d.input(n), x + 1, Zero - d.input(n + 1));
             return true;
           },
           {},

@@ -70,18 +70,7 @@ void IntegratingSine::FormCreate() {
   plotText(380, 110, QStringLiteral("t, c"), 12);
   timeAxes(135);
 
-  const int R = data_.amplitudePixels();
-  plotText(0, 25, QStringLiteral("gmax"), 8, colors::Red);
-  plotText(0, 120 - R, QStringLiteral("rmax"), 8, colors::Blue);
-  Canvas& c = Image1->canvas();
-  for (int i = 1; i <= 19; ++i) {
-    c.setPen(colors::Red, 1);
-    c.line(20 * i, 25, 20 * i + 10, 25);
-    c.line(20 * i, 245, 20 * i + 10, 245);
-    c.setPen(colors::Blue, 1);
-    c.line(20 * i, 135 - R, 20 * i + 10, 135 - R);
-    c.line(20 * i, 135 + R, 20 * i + 10, 135 + R);
-  }
+  sineDashes(data_.amplitudePixels());
 }
 
 TraceRunner::Recipe IntegratingSine::traceRecipe() {
@@ -90,13 +79,8 @@ TraceRunner::Recipe IntegratingSine::traceRecipe() {
     if (j >= kTimePasses) return false;
     // k starts below zero, so the curves are already in steady state at the left edge.
     const int k = j - kInputPass;
-    Canvas& c = Image1->canvas();
-    c.setPen(colors::Blue, 2);
-    c.line(j + 10, 135 - d.output(k), j + 11, 135 - d.output(k + 1));
-    c.setPen(colors::Red, 2);
-    c.line(j + 10, 135 - d.input(k), j + 11, 135 - d.input(k + 1));
-    iconLine(Image4, colors::Blue, j + 10, 135 - d.output(k), j + 11, 135 - d.output(k + 1));
-    iconLine(Image3, colors::Red, j + 10, 135 - d.input(k), j + 11, 135 - d.input(k + 1));
+    outputSegment(j + 10, 135 - d.output(k), j + 11, 135 - d.output(k + 1));
+    inputSegment(j + 10, 135 - d.input(k), j + 11, 135 - d.input(k + 1));
     return true;
   },
           {},

@@ -69,12 +69,8 @@ TraceRunner::Recipe RampForm::traceRecipe() {
               iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
             } else {
               const int k = ++*n;
-              c.setPen(colors::Blue, 2);
-              c.line(j + 9, 240 - d.output(k - 1), j + 10, 240 - d.output(k));
-              c.setPen(colors::Red, 2);
-              c.line(j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
-              iconLine(Image4, colors::Blue, j + 9, 240 - d.output(k - 1), j + 10, 240 - d.output(k));
-              iconLine(Image3, colors::Red, j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
+              outputSegment(j + 9, 240 - d.output(k - 1), j + 10, 240 - d.output(k));
+              inputSegment(j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
             }
             return true;
           },

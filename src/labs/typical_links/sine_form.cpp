@@ -14,6 +14,7 @@ constexpr int BoxX = 62;
 
 SineForm::SineForm(Host& host, SineSetup setup)
     : TypicalForm(host, setup.objectName, setup.caption, setup.helpContext, setup.layout), setup_(std::move(setup)) {
+  iconScale_ = setup_.iconScale;
   buildTask();
   noReadout();
 }
@@ -71,33 +72,8 @@ void SineForm::FormCreate() {
   plotText(15, 118, QStringLiteral("0"), 12);
   plotText(15, 5, QStringLiteral("h"), 12);
   plotText(380, 110, QStringLiteral("t, c"), 12);
-  Canvas& c = Image1->canvas();
-  c.setPen(colors::Black, 1);
-  c.line(30, 20, 30, 260);
-  c.line(10, 135, 410, 135);
-  icon(Image3, colors::Black, 30, 20, 30, 260);
-  icon(Image3, colors::Black, 10, 135, 410, 135);
-  icon(Image4, colors::Black, 30, 20, 30, 260);
-  icon(Image4, colors::Black, 10, 135, 410, 135);
-
-  const int R = data_.amplitudePixels();
-  plotText(0, 25, QStringLiteral("gmax"), 8, colors::Red);
-  plotText(0, 120 - R, QStringLiteral("rmax"), 8, colors::Blue);
-  for (int i = 1; i <= 19; ++i) {
-    c.setPen(colors::Red, 1);
-    c.line(20 * i, 25, 20 * i + 10, 25);
-    c.line(20 * i, 245, 20 * i + 10, 245);
-    c.setPen(colors::Blue, 1);
-    c.line(20 * i, 135 - R, 20 * i + 10, 135 - R);
-    c.line(20 * i, 135 + R, 20 * i + 10, 135 + R);
-  }
-}
-
-void SineForm::icon(PlotView* v, const QColor& color, int x1, int y1, int x2, int y2) const {
-  const int s = setup_.iconScale;
-  Canvas& c = v->canvas();
-  c.setPen(color, 1);
-  c.line(ceil_(x1 / double(s)), ceil_(y1 / double(s)), ceil_(x2 / double(s)), ceil_(y2 / double(s)));
+  timeAxes(135);
+  sineDashes(data_.amplitudePixels());
 }
 
 TraceRunner::Recipe SineForm::traceRecipe() {
@@ -106,13 +82,8 @@ TraceRunner::Recipe SineForm::traceRecipe() {
     if (j >= LastPass) return false;
     // n starts below zero: the curves are in steady state from the left edge.
     const int n = j - InputPass;
-    Canvas& c = Image1->canvas();
-    c.setPen(colors::Blue, 2);
-    c.line(j + 10, 135 - d.output(n), j + 11, 135 - d.output(n + 1));
-    c.setPen(colors::Red, 2);
-    c.line(j + 10, 135 - d.input(n), j + 11, 135 - d.input(n + 1));
-    icon(Image4, colors::Blue, j + 10, 135 - d.output(n), j + 11, 135 - d.output(n + 1));
-    icon(Image3, colors::Red, j + 10, 135 - d.input(n), j + 11, 135 - d.input(n + 1));
+    outputSegment(j + 10, 135 - d.output(n), j + 11, 135 - d.output(n + 1));
+    inputSegment(j + 10, 135 - d.input(n), j + 11, 135 - d.input(n + 1));
     return true;
   },
           {},

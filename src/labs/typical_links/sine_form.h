@@ -32,7 +32,6 @@ class SineForm : public TypicalForm {
 
  private:
   void buildTask();
-  void icon(PlotView* v, const QColor& c, int x1, int y1, int x2, int y2) const;
 
   SineSetup setup_;
   links::SteadySine data_;
