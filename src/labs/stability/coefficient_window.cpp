@@ -7,13 +7,13 @@
 #include "framework/messages.h"
 #include "framework/numtext.h"
 #include "framework/widgets.h"
-#include "labs/astatism/astatism_layout.h"
+#include "framework/captions.h"
 
 namespace stability {
 
-using astatism::layout::Run;
-using astatism::layout::sub;
-using astatism::layout::text;
+using captions::Run;
+using captions::sub;
+using captions::text;
 
 namespace {
 
@@ -77,7 +77,7 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowRow& row) : Stabili
   const char* names[] = {"LT1", "LT2", "LT3", "Lk1"};
   for (int i = 0; i < 4; ++i) {
     const int y = 112 + 31 * i;
-    const int x = astatism::layout::caption(question, QPoint(10, y), rows[i], main, small, colors::Teal);
+    const int x = captions::caption(question, QPoint(10, y), rows[i], main, small, colors::Teal);
     *values[i] = ui::label(question, QRect(x, y, 110, 25), QString(), fonts::font(fonts::Arial, 19), colors::Teal,
                            Qt::AlignLeft | Qt::AlignVCenter, false, QLatin1String(names[i]));
   }
@@ -102,7 +102,7 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowRow& row) : Stabili
   ui::label(task, QPoint(9, 30), QStringLiteral("Определите:"), fonts::font(fonts::Arial, 16));
   const std::vector<Field> fs = fields(row.loop);
   for (int i = 0; i < static_cast<int>(fs.size()); ++i) {
-    const auto r = astatism::layout::answerRow(task, i + 1, 60 + 38 * i, fs[i].caption, 13, 7, fs[i].editX);
+    const auto r = captions::answerRow(task, i + 1, 60 + 38 * i, fs[i].caption, 13, 7, fs[i].editX);
     addAnswer(r.edit, r.mark);
   }
 }

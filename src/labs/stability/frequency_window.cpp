@@ -10,12 +10,12 @@
 #include "framework/plot_view.h"
 #include "framework/random.h"
 #include "framework/widgets.h"
-#include "labs/astatism/astatism_layout.h"
+#include "framework/captions.h"
 
 namespace stability {
 
-using astatism::layout::sub;
-using astatism::layout::text;
+using captions::sub;
+using captions::text;
 using numtext::FloatCut;
 
 namespace {
@@ -56,25 +56,25 @@ FrequencyWindow::FrequencyWindow(Host& host, const WindowRow& row) : StabilityWi
   auto* task = panel(QRect(8, 76, 177, 301), QStringLiteral("Panel2"));
   taskNumber(task);
   richText(task, QRect(8, 30, 163, 150), taskHtml(row), 16);
-  const QFont main = astatism::layout::sansSerif(21), small = astatism::layout::sansSerif(13);
+  const QFont main = captions::sansSerif(21), small = captions::sansSerif(13);
   int y = 172;
   if (!marginsOnBoundary()) {
     // No phase crossover: the gain margin is infinite and is not asked.
-    const int x = astatism::layout::caption(task, QPoint(8, y), {text("ΔL=")}, main, small, Qt::black);
+    const int x = captions::caption(task, QPoint(8, y), {text("ΔL=")}, main, small, Qt::black);
     ui::label(task, QPoint(x + 8, y - 2), QStringLiteral("∞"), fonts::font(fonts::Arial, 24), Qt::black,
               QStringLiteral("LDeltaL"));
     y += 34;
   } else {
-    const auto r = astatism::layout::answerRow(task, 1, y, {text("ΔL=")}, 13, 7, 56);
+    const auto r = captions::answerRow(task, 1, y, {text("ΔL=")}, 13, 7, 56);
     addAnswer(r.edit, r.mark);
     y += 34;
   }
   {
-    const auto r = astatism::layout::answerRow(task, answerCount() + 1, y, {text("Δφ=")}, 13, 7, 56);
+    const auto r = captions::answerRow(task, answerCount() + 1, y, {text("Δφ=")}, 13, 7, 56);
     addAnswer(r.edit, r.mark);
     y += 34;
   }
-  const auto w = astatism::layout::answerRow(task, answerCount() + 1, y, {text("ω"), sub("ср"), text("=")}, 13, 7, 56);
+  const auto w = captions::answerRow(task, answerCount() + 1, y, {text("ω"), sub("ср"), text("=")}, 13, 7, 56);
   addAnswer(w.edit, w.mark);
 
   auto* plots = panel(QRect(190, 128, 437, 252), QStringLiteral("Panel1"));

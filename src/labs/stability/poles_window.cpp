@@ -8,12 +8,12 @@
 #include "framework/plot_view.h"
 #include "framework/random.h"
 #include "framework/widgets.h"
-#include "labs/astatism/astatism_layout.h"
+#include "framework/captions.h"
 
 namespace stability {
 
-using astatism::layout::sub;
-using astatism::layout::text;
+using captions::sub;
+using captions::text;
 using numtext::FloatCut;
 
 namespace {
@@ -61,7 +61,7 @@ PolesWindow::PolesWindow(Host& host, const WindowRow& row) : StabilityWindow(hos
 
   for (int k = 0; k < 6; ++k) {
     const QString letter = k % 2 == 0 ? QStringLiteral("α") : QStringLiteral("β");
-    const auto r = astatism::layout::answerRow(task, k + 1, 128 + 29 * k, {text(letter), sub(QString::number(k / 2 + 1)), text("=")},
+    const auto r = captions::answerRow(task, k + 1, 128 + 29 * k, {text(letter), sub(QString::number(k / 2 + 1)), text("=")},
                                                13, 7, 46);
     addAnswer(r.edit, r.mark);
   }

@@ -1,0 +1,67 @@
+#include "captions.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
+
+#include "canvas.h"
+#include "widgets.h"
+
+namespace captions {
+
+namespace {
+
+// An index hangs a third of its height below the main line; an exponent's baseline rises by
+// nearly half its height, so that it stays below the text of the line above.
+int dropOf(const QFont& main, const QFont& small) {
+  return static_cast<int>(std::lround(QFontMetrics(main).ascent() - 0.7 * QFontMetrics(small).ascent()));
+}
+int riseOf(const QFont& main, const QFont& small) {
+  return static_cast<int>(std::lround(1.45 * QFontMetrics(small).ascent() - QFontMetrics(main).ascent()));
+}
+
+const QFont& fontOf(const Run& r, const QFont& main, const QFont& small) {
+  return r.kind == Run::Text ? main : small;
+}
+
+// A small gap after an index or exponent keeps the next letter from touching it.
+int advance(const Run& r, const QFont& main, const QFont& small) {
+  return QFontMetrics(fontOf(r, main, small)).horizontalAdvance(r.text) + (r.kind == Run::Text ? 0 : 1);
+}
+
+}  // namespace
+
+QFont arial(int px, bool bold, bool italic) { return fonts::font(fonts::Arial, px, bold, italic); }
+QFont sansSerif(int px) { return fonts::font(fonts::SansSerif, px); }
+
+int captionWidth(const std::vector<Run>& runs, const QFont& main, const QFont& small) {
+  int w = 0;
+  for (const Run& r : runs) w += advance(r, main, small);
+  return w;
+}
+
+int caption(QWidget* parent, QPoint at, const std::vector<Run>& runs, const QFont& main, const QFont& small,
+            const QColor& color) {
+  const int drop = dropOf(main, small), rise = riseOf(main, small);
+  int x = at.x();
+  for (const Run& r : runs) {
+    const int y = at.y() + (r.kind == Run::Sub ? drop : r.kind == Run::Sup ? -rise : 0);
+    ui::label(parent, QPoint(x, y), r.text, fontOf(r, main, small), color);
+    x += advance(r, main, small);
+  }
+  return x;
+}
+
+AnswerRow answerRow(QWidget* panel, int n, int y, const std::vector<Run>& label, int subPixels, int maxLength,
+                    int editX) {
+  const QFont main = sansSerif(21), small = sansSerif(subPixels);
+  const int w = captionWidth(label, main, small);
+  // Centred in the room left of the box (never left of the panel's border).
+  caption(panel, QPoint(std::max(2, (editX - w) / 2), y), label, main, small, colors::Black);
+  constexpr int markX = 138;
+  auto* edit = new AnswerEdit(panel, QRect(editX, y, markX - 1 - editX, 25), maxLength, QStringLiteral("Edit%1").arg(n));
+  auto* mark = new CheckMark(panel, QRect(markX, y, 31, 25), QStringLiteral("SpeedButton%1").arg(n));
+  return {edit, mark};
+}
+
+}  // namespace captions
