@@ -266,7 +266,7 @@ void Main::resetReadout(const QString& xName, const QString& yName, bool yGreek)
     GroupBox1->setTitle(QStringLiteral("Координаты указателя"));
   }
   KoordX->setFont(fonts::font(fonts::Arial, 16));
-  KoordX->setText(xName);
+  setReadoutName(KoordX, xName);
   KoordX1->setText(QStringLiteral("???"));
   KoordY->setFont(fonts::font(fonts::Arial, 16));
   setReadoutName(KoordY, yGreek ? fonts::greek(yName) : yName);
@@ -274,16 +274,17 @@ void Main::resetReadout(const QString& xName, const QString& yName, bool yGreek)
 }
 
 void Main::setReadoutName(QLabel* name, const QString& text) {
-  // The place of the second name was measured for a Latin letter; φ and the like are wider
-  // and grow to the left into the first value's spare room instead of being cut.
+  // The places of the names were measured for a Latin letter; φ, "lg(w)=" and the like are
+  // wider and grow to the left (into the spare room before them, never past the group's
+  // border) instead of being cut.
   name->setText(text);
   const int right = name->x() + name->width();
-  const int width = std::max(name->width(), name->sizeHint().width());
+  const int width = std::min(right - 2, std::max(name->width(), name->sizeHint().width()));
   name->setGeometry(right - width, name->y(), width, name->height());
 }
 
 void Main::setReadout(const ReadoutText& t) {
-  KoordX->setText(t.xName);
+  setReadoutName(KoordX, t.xName);
   KoordX1->setText(t.xValue);
   setReadoutName(KoordY, t.yGreek ? fonts::greek(t.yName) : t.yName);
   KoordY1->setText(t.yValue);
