@@ -169,6 +169,10 @@ TEST_F(CompoundWork, DifferentiatingLinkWithItsSecondOutput) {
   auto* lafc = next<LafcForm>("Form7_4");
   ASSERT_TRUE(lafc);
   EXPECT_GT(count(lafc->plot(), colors::Green), 300);
+  // The readout's first name "lg(w)=" is wider than its place: it grows, it is not cut.
+  auto* name = main->findChild<QLabel*>("KoordX");
+  EXPECT_EQ(name->text(), "lg(w)=");
+  EXPECT_GE(name->width(), name->sizeHint().width());
   answerAll(lafc);
   finishWork();
 }
