@@ -93,7 +93,7 @@ Values correctionWork(correction::Scheme s) {
            {"steady", c(r.steady(), 6)}, {"e", c(r.error(), 6)}, {"tp", c(r.settling, 6)}, {"dt", n(r.dt)},
            {"e_lo", bandEnd(Acceptance::band(r.error()).lo, true)}, {"e_hi", bandEnd(Acceptance::band(r.error()).hi, false)},
            {"tp_lo", bandEnd(Acceptance::band(r.settling, 0.9, 1.1).lo, true)}, {"tp_hi", bandEnd(Acceptance::band(r.settling, 0.9, 1.1).hi, false)},
-           {"low", c(0.95 * r.steady(), 4)}, {"high", c(1.05 * r.steady(), 4)}};
+           {"low", c(0.95 * r.steady(), 5)}, {"high", c(1.05 * r.steady(), 5)}};
   if (k.size() > 1) v["k2"] = n(k[1]), v["k2_shown"] = c(k[1], 6);
   return v;
 }

@@ -23,8 +23,8 @@ namespace {
 QString fractionTable(const QString& num, const QString& den) {
   return QStringLiteral(
              "<table cellspacing=\"0\" cellpadding=\"1\" style=\"border-collapse: collapse\">"
-             "<tr><td align=\"center\">%1</td></tr>"
-             "<tr><td align=\"center\" style=\"border-top: 1px solid black\">%2</td></tr></table>")
+             "<tr><td align=\"center\" style=\"border: 0px none\">%1</td></tr>"
+             "<tr><td align=\"center\" style=\"border: 0px none; border-top: 1px solid black\">%2</td></tr></table>")
       .arg(num, den);
 }
 
