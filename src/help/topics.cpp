@@ -1,0 +1,50 @@
+#include "topics.h"
+
+#include <QFile>
+#include <cmath>
+
+#include "framework/numtext.h"
+
+// The topics live in a static library, whose resources are not registered by themselves.
+static void initHelpResources() {
+  static const bool done = [] {
+    Q_INIT_RESOURCE(help);
+    return true;
+  }();
+  (void)done;
+}
+
+namespace help {
+
+QString topicSource(int context) {
+  initHelpResources();
+  QFile f(QStringLiteral(":/help/%1.html").arg(context));
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(f.readAll());
+}
+
+QString renderTopic(int context) {
+  const QString source = topicSource(context);
+  return source.isEmpty() ? source : expandFormulas(fill(source, exampleValues(context)));
+}
+
+Values exampleValues(int context) {
+  Values v = linkExamples(context);
+  if (v.isEmpty()) v = systemExamples(context);
+  return v;
+}
+
+QString bandEnd(double v, bool lower) {
+  if (v == 0 || !std::isfinite(v)) return FloatToStr(v);
+  const double scale = std::pow(10.0, 4 - std::floor(std::log10(std::fabs(v))));
+  const double r = (lower ? std::ceil(v * scale - 1e-9) : std::floor(v * scale + 1e-9)) / scale;
+  return FloatToStr(r);
+}
+
+QString tableRow(const QStringList& cells) {
+  QString row = QStringLiteral("<tr>");
+  for (const QString& c : cells) row += QStringLiteral("<td align=\"center\">%1</td>").arg(c);
+  return row + QStringLiteral("</tr>");
+}
+
+}  // namespace help
