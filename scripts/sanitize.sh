@@ -16,7 +16,7 @@ cmake --build build-asan -j2
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:check_initialization_order=1:strict_init_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan -j2 --output-on-failure
 
 packages=(clang libclang-rt-14-dev)
 missing=()
