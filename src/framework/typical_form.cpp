@@ -123,6 +123,16 @@ void TypicalForm::inputSegment(int x1, int y1, int x2, int y2) {
   iconLine(Image3, colors::Red, x1, y1, x2, y2);
 }
 
+void TypicalForm::rampLead(int j, bool dots) {
+  if (dots) {
+    Canvas& c = Image1->canvas();
+    c.setPen(colors::Blue, 2);
+    c.dot(j + 10, 240);
+  }
+  iconLine(Image3, colors::Red, j + 10, 240, j + 11, 240);
+  iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
+}
+
 void TypicalForm::sineDashes(int R) {
   plotText(0, 25, QStringLiteral("gmax"), 8, colors::Red);
   plotText(0, 120 - R, QStringLiteral("rmax"), 8, colors::Blue);

@@ -55,6 +55,17 @@ class TypicalForm : public ExperimentWindow {
   // plot coordinates: on the plot with pen width 2 and in the curve's icon.
   void outputSegment(int x1, int y1, int x2, int y2);
   void inputSegment(int x1, int y1, int x2, int y2);
+  // Pass j of a ramp trace: up to pass 20 both icons run along the time axis at y = 240 (and
+  // the plot shows the zero output as dots when `dots`); from pass 21 on, segment k = j − 20 of
+  // both curves, d.output(k) and d.input(k) pixels above the axis.
+  template <class Curves>
+  void rampPass(int j, const Curves& d, bool dots) {
+    if (j <= RampInputPass) return rampLead(j, dots);
+    const int k = j - RampInputPass;
+    outputSegment(j + 9, 240 - d.output(k - 1), j + 10, 240 - d.output(k));
+    inputSegment(j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
+  }
+  static constexpr int RampInputPass = 20;
   // The dashed levels of a sine plot around its axis at y = 135: the input's crest and trough
   // (red, labelled "gmax") and the output's at R pixels (blue, "rmax").
   void sineDashes(int R);
@@ -63,7 +74,12 @@ class TypicalForm : public ExperimentWindow {
   // A segment given in plot coordinates, drawn in an icon at 1/iconScale_ with pen width 1.
   void iconLine(PlotView* icon, const QColor& c, double x1, double y1, double x2, double y2) const;
 
-  int iconScale_ = IconScale;  // the icons' scale: one seventh unless a window says otherwise
+  int iconScale_ = IconScale;
+
+ private:
+  void rampLead(int j, bool dots);
+
+ protected:  // the icons' scale: one seventh unless a window says otherwise
 
   QFrame* titlePanel = nullptr;
   QFrame* taskPanel = nullptr;

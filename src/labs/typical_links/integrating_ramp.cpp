@@ -30,20 +30,10 @@ void IntegratingRamp::FormCreate() {
 
 TraceRunner::Recipe IntegratingRamp::traceRecipe() {
   const Ramp d = data_;
-  auto n = std::make_shared<int>(0);
-  return {[this, d, n](int j) {
+  static_assert(kInputPass == RampInputPass);
+  return {[this, d](int j) {
             if (j >= kTimePasses) return false;
-            Canvas& c = Image1->canvas();
-            if (j <= kInputPass) {
-              c.setPen(colors::Blue, 2);
-              c.dot(j + 10, 240);
-              iconLine(Image3, colors::Red, j + 10, 240, j + 11, 240);
-              iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
-            } else {
-              const int k = ++*n;
-              outputSegment(j + 9, 240 - d.output(k - 1), j + 10, 240 - d.output(k));
-              inputSegment(j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
-            }
+            rampPass(j, d, true);
             return true;
           },
           [this, d] {

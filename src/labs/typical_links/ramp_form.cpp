@@ -8,7 +8,6 @@
 
 namespace {
 constexpr int Passes = 381;  // 1 to 380 draw, 381 ends the trace
-constexpr int InputPass = 20;
 }  // namespace
 
 RampForm::RampForm(Host& host, RampSetup setup)
@@ -56,22 +55,9 @@ void RampForm::FormCreate() {
 
 TraceRunner::Recipe RampForm::traceRecipe() {
   const links::RampCase d = data_;
-  auto n = std::make_shared<int>(0);
-  return {[this, d, n](int j) {
+  return {[this, d](int j) {
             if (j >= Passes) return false;
-            Canvas& c = Image1->canvas();
-            if (j <= InputPass) {
-              if (d.dotsBeforeInput) {
-                c.setPen(colors::Blue, 2);
-                c.dot(j + 10, 240);
-              }
-              iconLine(Image3, colors::Red, j + 10, 240, j + 11, 240);
-              iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
-            } else {
-              const int k = ++*n;
-              outputSegment(j + 9, 240 - d.output(k - 1), j + 10, 240 - d.output(k));
-              inputSegment(j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
-            }
+            rampPass(j, d, d.dotsBeforeInput);
             return true;
           },
           [this, d] {
