@@ -1,5 +1,6 @@
 #include "model_draws.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <cmath>
@@ -99,13 +100,16 @@ TEST(ModelDraws, EveryModelThroughRandomDraws) {
   auto previous = rnd::install(std::make_unique<SeededSource>(seed));
   for (const Row& row : rows()) {
     const int count = override > 0 ? override : row.count;
+    QElapsedTimer clock;
+    clock.start();
     int n = 0;
     for (; n < count; ++n) {
       Probe p(row.name, n);
       row.draw(p);
       if (p.failed()) break;
     }
-    std::printf("model draws: %s: %d draws%s\n", qPrintable(row.name), n, n < count ? " (stopped at a fault)" : "");
+    std::printf("model draws: %s: %d draws in %lld ms%s\n", qPrintable(row.name), n, clock.elapsed(),
+                n < count ? " (stopped at a fault)" : "");
   }
   rnd::install(std::move(previous));
 }

@@ -1,5 +1,6 @@
 #include "labs/correction/correction_model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -99,5 +100,32 @@ Response simulate(Scheme s, double T1, double T2, double k) {
 }
 
 int row(double y) { return kAxisRow - ceil_(kScale * y); }
+
+int lineRow(double v) {
+  return static_cast<int>(std::clamp(std::ceil(kLineMax - v * kScale), 0.0, static_cast<double>(kLineMax))) + 10;
+}
+
+double drawnSettling(const Response& r) {
+  const int low = lineRow(0.95 * r.steady()), high = lineRow(1.05 * r.steady());
+  int last = 0;
+  for (int i = 1; i <= kLastColumn && i < static_cast<int>(r.y.size()); ++i)
+    if (row(r.y[i]) > low || row(r.y[i]) < high) last = i;
+  return last * r.dt;
+}
+
+Acceptance settlingRule(const Response& r) {
+  const Acceptance exact = Acceptance::band(r.settling, 0.9, 1.1), drawn = Acceptance::band(drawnSettling(r), 0.9, 1.1);
+  return Acceptance::literal(std::min(exact.lo, drawn.lo), std::max(exact.hi, drawn.hi));
+}
+
+double readSteady(const Response& r) {
+  const double level = ceil_(kScale * r.steady()) / static_cast<double>(kScale);
+  return trunc_(level * 100) / 100.0;
+}
+
+Acceptance errorRule(const Response& r) {
+  const Acceptance exact = Acceptance::band(r.error()), read = Acceptance::band(1 - readSteady(r));
+  return Acceptance::literal(std::min(exact.lo, read.lo), std::max(exact.hi, read.hi));
+}
 
 }  // namespace correction

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/acceptance.h"
+
 namespace correction {
 
 // Where the correcting gain k sits in the unity-feedback loop of two lags 1/(T1p+1), 1/(T2p+1).
@@ -100,5 +102,23 @@ int row(double y);
 
 // The measuring lines: track-bar positions 0..170, the line of position P at row P + 10.
 inline constexpr int kLineMax = 170;
+// The row of the line typed as the level v (its bar at ⌈170 − 130v⌉, kept in its range).
+int lineRow(double v);
+
+// The last column the trace draws (x = 360).
+inline constexpr int kLastColumn = kEndPass - kInputPass;
+// The settling time the drawn curve shows: with the lines typed as 0.95·y∞ and 1.05·y∞, the
+// time of the last drawn column at which the curve lies outside them. A line stands up to a
+// pixel below its level and the curve is drawn rounded up, so on a slow tail this reads more
+// than a tenth short of t_рег.
+double drawnSettling(const Response& r);
+// t_рег within ±10 %, widened to the same band around the drawn settling time.
+Acceptance settlingRule(const Response& r);
+// The steady value as the pointer reads it on the settled curve: the level of the curve's
+// pixel, cut to the readout's four characters (two decimals).
+double readSteady(const Response& r);
+// e_уст within ±5 %, widened to the same band around 1 − readSteady(): the parallel work's
+// first gain leaves an error of some 0.07, whose band is narrower than a pixel.
+Acceptance errorRule(const Response& r);
 
 }  // namespace correction

@@ -93,8 +93,8 @@ void StepWindow::FormCreate() {
   showParameters(LT, params_.T1, params_.T2, 5);
   Lk->setText(numtext::FloatCut(k_, 5));
   // Known before the trace ends: the first box is open while the curve grows.
-  expect(0, Acceptance::band(response_.error()), acceptedText(response_.error()));
-  expect(1, Acceptance::band(response_.settling, 0.9, 1.1), acceptedText(response_.settling));
+  expect(0, errorRule(response_), acceptedText(response_.error()));
+  expect(1, settlingRule(response_), acceptedText(response_.settling));
   drawFrame();
 }
 

@@ -5,6 +5,8 @@
 #include <limits>
 #include <numbers>
 
+#include "framework/pixels.h"
+
 namespace stability {
 
 Params drawParams(const std::function<int(int, int)>& randomRange) {
@@ -100,6 +102,22 @@ Band phaseMarginBand(double dphi) {
   const double hi = std::max(0.9 * dphi, dphi + 0.1);
   // Only a negative entry is a margin of this loop.
   return {lo, std::min(hi, -std::numeric_limits<double>::denorm_min())};
+}
+
+double marginOnPlot(const OpenLoop& f, int i) {
+  return -std::numbers::pi - ceil_(f.phi(std::pow(10.0, i / 100.0)) * 10) / 10.0;
+}
+
+Band readMarginBand(const OpenLoop& f, const Crossover& c) {
+  Band b = phaseMarginBand(-std::numbers::pi - f.phi(c.w));
+  const int i = static_cast<int>(std::floor(100 * std::log10(c.w)));
+  constexpr double typed = 1e-4;  // a seven-character box keeps "-0.4416" of −0.44159
+  for (int column : {i, i + 1}) {
+    const double read = marginOnPlot(f, column);
+    b.lo = std::min(b.lo, read - typed);
+    b.hi = std::max(b.hi, std::min(read + typed, -std::numeric_limits<double>::denorm_min()));
+  }
+  return b;
 }
 
 namespace {

@@ -63,6 +63,13 @@ struct Band {
   bool holds(double v) const { return lo <= v && v <= hi; }
 };
 Band phaseMarginBand(double dphi);
+// The margin −π − φ as the phase plot shows it i columns right of its axis (100 columns a
+// decade of ω, the curve drawn ⌈10φ⌉ pixels from its axis, read in steps of 0.1 rad).
+double marginOnPlot(const OpenLoop& f, int i);
+// phaseMarginBand(−π − φ(ω_ср)), widened to hold the margins read at the two columns around
+// ω_ср as typed to four decimals: the drawn curve already takes the band's 0.1 rad, and the
+// column adds the phase's change across it.
+Band readMarginBand(const OpenLoop& f, const Crossover& c);
 
 // ±5 % around v, ends ordered by sign; a zero takes only zero.
 Band band(double v);

@@ -141,3 +141,20 @@ TEST(CorrectionModel, WorksAndTheirWindows) {
   EXPECT_EQ(row(1.0), 50);
   EXPECT_EQ(row(0.5), 115);
 }
+
+// Read off the plot as the window shows it, T1 = 0.010: the settling time against the lines
+// typed at 0.95·y∞ and 1.05·y∞ on the series work's slow tail (m = 6.7), and e at the
+// pointer on the parallel work's settled curve (m = 6.9, e ≈ 0.076, a band under a pixel).
+TEST(CorrectionModel, ReadingsOffThePlotAreAccepted) {
+  const Response series = simulate(Scheme::Series, 0.010, 0.067, gains(Scheme::Series, 0.010, 0.067)[0]);
+  const double tp = drawnSettling(series);
+  EXPECT_FALSE(Acceptance::band(series.settling, 0.9, 1.1).accepts(tp));
+  EXPECT_TRUE(settlingRule(series).accepts(tp));
+  EXPECT_TRUE(settlingRule(series).accepts(series.settling));
+
+  const Response parallel = simulate(Scheme::Parallel, 0.010, 0.069, gains(Scheme::Parallel, 0.010, 0.069)[0]);
+  EXPECT_DOUBLE_EQ(readSteady(parallel), 0.93);
+  EXPECT_FALSE(Acceptance::band(parallel.error()).accepts(1 - 0.93));
+  EXPECT_TRUE(errorRule(parallel).accepts(1 - 0.93));
+  EXPECT_TRUE(errorRule(parallel).accepts(parallel.error()));
+}

@@ -2,6 +2,7 @@
 // draw the windows can make.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/numtext.h"
@@ -103,4 +104,15 @@ TEST(InvarianceModel, LeadTypedAsShownIsAcceptedForEveryDraw) {
   }
   numtext::setDecimalSeparator(before);
   EXPECT_EQ(numtext::FloatCut(makeParams(0.01, 1.05).t2, 5), QString("0.010").replace('.', before));
+}
+
+// T2 = T1/2 makes the disturbance's response dip deepest (−0.68, 82 pixels under the axis)
+// before it settles at −0.5: the whole dip is on the plot's 239 rows.
+TEST(InvarianceModel, DisturbanceDipStaysOnThePlot) {
+  const Params p = makeParams(0.01, 0.5);
+  const Plot plot = plotOf(Work::Disturbance, Task::Error, p);
+  int lowest = 0;
+  for (double r : response(Work::Disturbance, Task::Error, p)) lowest = std::max(lowest, rowOf(plot, r));
+  EXPECT_GE(lowest, plot.y0 + 80);
+  EXPECT_LT(lowest + 1, 239);  // pen width 2
 }

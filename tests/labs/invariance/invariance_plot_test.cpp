@@ -50,10 +50,10 @@ TEST_F(InvariancePlot, DisturbanceCurveSettlesHalfAUnitBelowTheAxis) {
   type(w, 0, loc("0.5"));
   settle();
   auto* r = dynamic_cast<ResponseForm*>(w);
-  // r = −0.5 is 60 pixels under the axis at row 160, beside the tick of −0.5.
-  EXPECT_TRUE(near(r->plot(), 409, 220, colors::Blue, 1));
-  EXPECT_EQ(px(r->plot(), 28, 220), colors::Black);
-  EXPECT_EQ(count(r->plot(), colors::Blue, QRect(31, 20, 380, 139)), 0);  // never above the axis
+  // r = −0.5 is 60 pixels under the axis at row 155, beside the tick of −0.5.
+  EXPECT_TRUE(near(r->plot(), 409, 215, colors::Blue, 1));
+  EXPECT_EQ(px(r->plot(), 28, 215), colors::Black);
+  EXPECT_EQ(count(r->plot(), colors::Blue, QRect(31, 20, 380, 134)), 0);  // never above the axis
 }
 
 // Three runs, one frame: the reference line once, under the first run; each run in its

@@ -215,3 +215,19 @@ TEST(StabilityModel, PreRunPeakIsTheLargestSwingOfTheRun) {
     EXPECT_GT(peak, 1.0);
   }
 }
+
+// T1 = T2 = 0.100, T3 = 0.186, k1 = 0.5, T4 = 2·T4,кр: the phase plot shows the margin
+// −0.2390 as −0.3416 at the column left of ω_ср, a pixel and a bit of a column away.
+TEST(StabilityModel, MarginReadOnThePhasePlotIsAccepted) {
+  const Params p{0.100, 0.100, 0.186, 0.5};
+  const OpenLoop open{Loop::Forcing, p, 2 * criticalT4(p)};
+  const Crossover c = crossover(open);
+  const double margin = -std::numbers::pi - open.phi(c.w);
+  const int i = static_cast<int>(std::floor(100 * std::log10(c.w)));
+  EXPECT_NEAR(margin, -0.2390, 1e-4);
+  EXPECT_NEAR(marginOnPlot(open, i), -0.3416, 1e-4);
+  EXPECT_FALSE(phaseMarginBand(margin).holds(marginOnPlot(open, i)));
+  const Band b = readMarginBand(open, c);
+  for (double v : {margin, marginOnPlot(open, i), marginOnPlot(open, i + 1)}) EXPECT_TRUE(b.holds(v)) << v;
+  EXPECT_LT(b.hi, 0);
+}

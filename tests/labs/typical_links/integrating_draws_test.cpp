@@ -44,7 +44,7 @@ LUMEQ_MODEL_DRAWS("integrating sine", [](draws::Probe& p) {
     p.pixel("output", j + 10, 135 - d.output(j - kInputPass), Plot);
     p.pixel("input", j + 10, 135 - d.input(j - kInputPass), Plot);
   }
-});
+}, 3000);
 
 LUMEQ_MODEL_DRAWS("integrating frequency", [](draws::Probe& p) {
   IntegratingFrequency link;
@@ -70,6 +70,6 @@ LUMEQ_MODEL_DRAWS("integrating frequency", [](draws::Probe& p) {
     }
   }
   // The exact characteristics are lines through points beyond the plots' edges, clipped there.
-});
+}, 2000);
 
 }  // namespace
