@@ -16,6 +16,11 @@ struct Acceptance {
   }
   static Acceptance exact(double a) { return {a, a}; }
   static Acceptance literal(double lo, double hi) { return {lo, hi}; }
+  // The band from the lower of both ends to the higher: a rule around the true value widened
+  // by the same rule around what the drawn plot shows (the two overlap).
+  static Acceptance hull(const Acceptance& a, const Acceptance& b) {
+    return {std::min(a.lo, b.lo), std::max(a.hi, b.hi)};
+  }
 };
 
 // The phase of -pi/2 read off a plot: the fixed band the integrating-link windows use.

@@ -115,7 +115,7 @@ double drawnSettling(const Response& r) {
 
 Acceptance settlingRule(const Response& r) {
   const Acceptance exact = Acceptance::band(r.settling, 0.9, 1.1), drawn = Acceptance::band(drawnSettling(r), 0.9, 1.1);
-  return Acceptance::literal(std::min(exact.lo, drawn.lo), std::max(exact.hi, drawn.hi));
+  return Acceptance::hull(exact, drawn);
 }
 
 double readSteady(const Response& r) {
@@ -125,7 +125,7 @@ double readSteady(const Response& r) {
 
 Acceptance errorRule(const Response& r) {
   const Acceptance exact = Acceptance::band(r.error()), read = Acceptance::band(1 - readSteady(r));
-  return Acceptance::literal(std::min(exact.lo, read.lo), std::max(exact.hi, read.hi));
+  return Acceptance::hull(exact, read);
 }
 
 }  // namespace correction

@@ -138,8 +138,7 @@ std::vector<Tick> valueTicks(Work work, Task task) {
 double leadConstant(Work work, const Params& p) { return work == Work::Reference ? p.t2 : p.t1; }
 
 Acceptance leadBand(double truth, double shown) {
-  const Acceptance a = Acceptance::band(truth, 0.98, 1.02), b = Acceptance::band(shown, 0.98, 1.02);
-  return {std::min(a.lo, b.lo), std::max(a.hi, b.hi)};
+  return Acceptance::hull(Acceptance::band(truth, 0.98, 1.02), Acceptance::band(shown, 0.98, 1.02));
 }
 
 }  // namespace invariance

@@ -21,7 +21,7 @@ double Step::drawnTp() const {
 Acceptance Step::tpRule() const {
   const Acceptance exact = Acceptance::band(tp(), 0.94, 1.05);
   const Acceptance drawn = Acceptance::band(drawnTp(), 0.94, 1.05);
-  return Acceptance::literal(std::min(exact.lo, drawn.lo), std::max(exact.hi, drawn.hi));
+  return Acceptance::hull(exact, drawn);
 }
 
 double Step::tangentStart(int b) const {

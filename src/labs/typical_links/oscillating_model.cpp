@@ -38,7 +38,7 @@ Step Step::of(double T, double k, double gamma) {
 Acceptance Step::tpRule() const {
   const double drawn = links::drawnSettling([this](int x) { return column(x); }, k, dt());
   const Acceptance exact = Acceptance::band(tp, 0.94, 1.05), seen = Acceptance::band(drawn, 0.94, 1.05);
-  return Acceptance::literal(std::min(exact.lo, seen.lo), std::max(exact.hi, seen.hi));
+  return Acceptance::hull(exact, seen);
 }
 
 links::RampCase drawRamp() {
