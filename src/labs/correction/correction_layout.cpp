@@ -14,10 +14,23 @@ namespace correction::layout {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+QFont titleFont(const QString& title) {
+  // Navy Arial 19 bold; a word too long for the panel ("Последовательная") makes it smaller.
+  const int room = TitleRect.width() - 8;
+  for (int px = 19;; --px) {
+    const QFont f = fonts::font(fonts::Arial, px, true);
+    const QFontMetrics m(f);
+    bool fits = true;
+    for (const QString& word : title.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+      fits = fits && m.horizontalAdvance(word) <= room;
+    if (fits || px <= 12) return f;
+  }
+}
+
 QFrame* titlePanel(QWidget* client, const Work& work) {
   auto* panel = ui::panel(client, TitleRect, ui::Bevel::Single, QStringLiteral("Panel1"));
   ui::label(panel, QRect(4, 4, TitleRect.width() - 8, TitleRect.height() - 8), text(work.title),
-            fonts::font(fonts::Arial, 19, true), colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
+            titleFont(text(work.title)), colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
   return panel;
 }
 

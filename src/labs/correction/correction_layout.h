@@ -2,9 +2,12 @@
 // The parts of the form that the gain windows and the step-response windows of the
 // correction works share:
 //
-//   title (8, 8, 193 x 121)     diagram (208, 8, 433 x 121): the loop picture, 427 x 115
-//   task  (8, 136, 193 x 245)   right   (208, 136, 433 x 245): the task text or the plot
+//   title (8, 8, 177 x 121)     diagram (192, 8, 433 x 121): the loop picture, 427 x 115
+//   task  (8, 136, 177 x 245)   right   (192, 136, 433 x 245): the task text or the plot
+//
+// (as the astatism windows: the right panels end at x = 625, inside the child's client area)
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -19,10 +22,10 @@ class QWidget;
 
 namespace correction::layout {
 
-inline constexpr QRect TitleRect{8, 8, 193, 121};
-inline constexpr QRect DiagramRect{208, 8, 433, 121};
-inline constexpr QRect TaskRect{8, 136, 193, 245};
-inline constexpr QRect RightRect{208, 136, 433, 245};
+inline constexpr QRect TitleRect{8, 8, 177, 121};
+inline constexpr QRect DiagramRect{192, 8, 433, 121};
+inline constexpr QRect TaskRect{8, 136, 177, 245};
+inline constexpr QRect RightRect{192, 136, 433, 245};
 // Where the step windows lay their icons over the picture (its bottom corners).
 inline constexpr QRect InputIconRect{0, 74, 57, 41};
 inline constexpr QRect OutputIconRect{378, 74, 49, 41};
@@ -30,6 +33,8 @@ inline constexpr QRect OutputIconRect{378, 74, 49, 41};
 QString text(const std::string& utf8);
 
 QFrame* titlePanel(QWidget* client, const Work& work);
+// The title's font: as large as lets every word of it fit the title panel, at most 19 px.
+QFont titleFont(const QString& title);
 // The diagram panel with the work's picture one to one; returns Image2.
 PlotView* diagramPanel(QWidget* client, const Work& work);
 // The task panel with the counter "Задание № n из N" at its top.

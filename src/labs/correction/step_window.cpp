@@ -70,7 +70,7 @@ StepWindow::StepWindow(Host& host, const Work& work, int n)
 void StepWindow::arrangePanels() {
   titlePanel->setGeometry(TitleRect);
   titleLabel->setGeometry(4, 4, TitleRect.width() - 8, TitleRect.height() - 8);
-  titleLabel->setFont(fonts::font(fonts::Arial, 19, true));
+  titleLabel->setFont(titleFont(titleLabel->text()));
   diagramPanel->setGeometry(DiagramRect);
   Image2->setGeometry(3, 3, 427, 115);
   Image3->setGeometry(InputIconRect.translated(3, 3));
