@@ -138,3 +138,20 @@ TEST(NextTable, RowsAndPredecessors) {
   EXPECT_EQ(openRowTo("Form20_1"), nullptr);
   EXPECT_EQ(nextRowFrom("form1_1"), nullptr);  // names compare exactly
 }
+
+// Every window of every work, opened on its own: nothing it lays out runs past the client
+// area of the maximized child (a panel 16 pixels too wide was once cut at the right edge).
+TEST_F(TrainerTest, EveryWindowFitsItsClientArea) {
+  for (const QString& form : programWindows().forms()) {
+    SCOPED_TRACE(form.toStdString());
+    ExperimentWindow* w = start(form);
+    ASSERT_TRUE(w);
+    const QRect room = w->client()->rect();
+    for (auto* child : w->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (child->isVisibleTo(w)) EXPECT_TRUE(room.contains(child->geometry())) << child->objectName().toStdString();
+    messages.answers.assign(2, true);
+    main->findChild<QAbstractButton*>("BMenu")->click();
+    settle();
+    flushDeletes();
+  }
+}

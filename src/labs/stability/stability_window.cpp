@@ -59,17 +59,18 @@ void StabilityWindow::taskNumber(QWidget* panel) {
 
 void StabilityWindow::takeData() {
   Image2->canvas().load(pictures::get(q(row_.picture())));
-  if (row_.drawsOwnData()) {
-    Randomize();
-    params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
-    return;
-  }
-  for (int task = row_.ownerTask(); task < row_.task; ++task) {
-    if (auto* w = dynamic_cast<StabilityWindow*>(host().findWindow(q(formName(row_.work, task))))) {
-      params_ = w->params();
-      return;
+  if (!row_.drawsOwnData()) {
+    for (int task = row_.ownerTask(); task < row_.task; ++task) {
+      if (auto* w = dynamic_cast<StabilityWindow*>(host().findWindow(q(formName(row_.work, task))))) {
+        params_ = w->params();
+        return;
+      }
     }
   }
+  // The owner draws; so does a later window that finds no window of its work alive to read
+  // (all closed by their close boxes), rather than tracing a loop of zero time constants.
+  Randomize();
+  params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
 }
 
 void StabilityWindow::restartAtOwner() {
