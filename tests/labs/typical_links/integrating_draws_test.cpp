@@ -4,6 +4,7 @@
 #include "framework/typical_form.h"
 #include "labs/typical_links/integrating_frequency.h"
 #include "labs/typical_links/integrating_model.h"
+#include "frequency_draws.h"
 #include "support/model_draws.h"
 
 using namespace integrating;
@@ -13,7 +14,6 @@ using numtext::FloatToStr;
 namespace {
 
 const QSize Plot = TypicalForm::PlotSize;
-constexpr QSize SinePlot{301, 125};
 
 LUMEQ_MODEL_DRAWS("integrating step", [](draws::Probe& p) {
   const Step d = Step::draw();
@@ -59,15 +59,7 @@ LUMEQ_MODEL_DRAWS("integrating frequency", [](draws::Probe& p) {
     p.answer(QStringLiteral("A, run %1").arg(run), link.amplitudeRule(w), link.amplitude(w), A, s.amplitudeLength);
     p.answer(QStringLiteral("phase, run %1").arg(run), link.phaseRule(w), -std::numbers::pi / 2,
              p.shown("phase", link.phaseShown(w)), s.phaseLength);
-    for (int j = 1; j <= freq::kPasses; ++j) {
-      p.pixel("sine input", j + 20, 60 - link.input(w, j - 20), SinePlot);
-      p.pixel("sine output", j + 20, 60 - link.output(w, j - 20), SinePlot);
-    }
-    for (freq::Plot plot : {freq::Plot::Lafc, freq::Plot::Hodograph, freq::Plot::Phase}) {
-      const freq::Box b = link.marker(plot, w);
-      p.pixel("marker", b.x1, b.y1, SinePlot);
-      p.pixel("marker", b.x2 - 1, b.y2 - 1, SinePlot);
-    }
+    frequencyPixels(p, link, w);
   }
   // The exact characteristics are lines through points beyond the plots' edges, clipped there.
 }, 2000);

@@ -9,6 +9,7 @@
 #include "labs/typical_links/aperiodic_model.h"
 #include "labs/typical_links/lag_frequency.h"
 #include "labs/typical_links/oscillating_model.h"
+#include "frequency_draws.h"
 #include "support/model_draws.h"
 
 using numtext::FloatCut;
@@ -17,7 +18,6 @@ using numtext::FloatToStr;
 namespace {
 
 const QSize Plot = TypicalForm::PlotSize;
-constexpr QSize SinePlot{301, 125};
 constexpr int Columns = 331;  // the step curves span x = 30 (b = 0) to 360
 
 // The step windows' pointer readout (hChars, timeChars as the window cuts them).
@@ -167,15 +167,7 @@ void frequency(draws::Probe& p, LagFrequency& link) {
     const int shift = static_cast<int>(std::lround(-link.phase(w) / freq::K));
     p.answer(QStringLiteral("phase, run %1").arg(run), link.readPhaseRule(w), link.phase(w),
              -p.shown("phase", FloatCut(freq::phaseAt(shift), 4)), s.phaseLength);
-    for (int j = 1; j <= freq::kPasses; ++j) {
-      p.pixel("sine input", j + 20, 60 - link.input(w, j - 20), SinePlot);
-      p.pixel("sine output", j + 20, 60 - link.output(w, j - 20), SinePlot);
-    }
-    for (freq::Plot plot : {freq::Plot::Lafc, freq::Plot::Hodograph, freq::Plot::Phase}) {
-      const freq::Box b = link.marker(plot, w);
-      p.pixel("marker", b.x1, b.y1, SinePlot);
-      p.pixel("marker", b.x2 - 1, b.y2 - 1, SinePlot);
-    }
+    frequencyPixels(p, link, w);
   }
 }
 
