@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 
 #include "app/calculator.h"
@@ -139,9 +140,12 @@ TEST(NextTable, RowsAndPredecessors) {
   EXPECT_EQ(nextRowFrom("form1_1"), nullptr);  // names compare exactly
 }
 
-// Every window of every work, opened on its own: nothing it lays out runs past the client
-// area of the maximized child (a panel 16 pixels too wide was once cut at the right edge).
-TEST_F(TrainerTest, EveryWindowFitsItsClientArea) {
+// Every window of every work, opened on its own, one after the other: nothing it lays out runs
+// past the client area of the maximized child (a panel 16 pixels too wide was once cut at the
+// right edge), and it shows numbers, not "inf" or "nan" (a frequency window opened with the
+// counter left at its closing run once showed ω = 0).
+TEST_F(TrainerTest, EveryWindowOpenedOnItsOwnFitsAndShowsNumbers) {
+  static const QRegularExpression bad(QStringLiteral("nan|inf"), QRegularExpression::CaseInsensitiveOption);
   for (const QString& form : programWindows().forms()) {
     SCOPED_TRACE(form.toStdString());
     ExperimentWindow* w = start(form);
@@ -149,6 +153,8 @@ TEST_F(TrainerTest, EveryWindowFitsItsClientArea) {
     const QRect room = w->client()->rect();
     for (auto* child : w->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       if (child->isVisibleTo(w)) EXPECT_TRUE(room.contains(child->geometry())) << child->objectName().toStdString();
+    for (auto* label : w->findChildren<QLabel*>())
+      if (label->isVisibleTo(w)) EXPECT_FALSE(bad.match(label->text()).hasMatch()) << label->text().toStdString();
     messages.answers.assign(2, true);
     main->findChild<QAbstractButton*>("BMenu")->click();
     settle();

@@ -71,6 +71,10 @@ void FrequencyForm::buildLayout() {
 
 void FrequencyForm::FormCreate() {
   ExperimentWindow::FormCreate();
+  // The closing run shows the fifth frequency this window traced; a window opened fresh with
+  // the counter left past it (the navigation resets it first, the registry does not) starts
+  // the series instead of showing ω = 0.
+  if (w_ == 0 && closingRun()) host().RepeatCount = 1;
   const int r = run();
   setCaption(setup_.captionPrefix + QString::number(r));
   Image11->canvas().loadWall();
