@@ -143,6 +143,18 @@ void MeasuringForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m,
 
 void MeasuringForm::stepTitle() { plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10); }
 
+void MeasuringForm::stepClosing(int rLabelY, int gLabelY, int finalRow) {
+  plotText(350, rLabelY, QStringLiteral("r(t)"), 10, colors::Blue);
+  plotText(350, gLabelY, QStringLiteral("g(t)"), 10, colors::Red);
+  if (finalRow >= 0) {
+    Canvas& c = Image1->canvas();
+    c.setPen(colors::Blue, 1);
+    for (int i = 1; i <= 18; ++i) c.line(20 * i, finalRow, 20 * i + 8, finalRow);
+    plotText(0, finalRow - 20, QStringLiteral("hуст"), 8, colors::Blue);
+  }
+  stepTitle();
+}
+
 void MeasuringForm::stepFrame(int unitRow) {
   stepTitle();
   plotText(10, unitRow, QStringLiteral("1"), 12);

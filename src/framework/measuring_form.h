@@ -75,6 +75,9 @@ class MeasuringForm : public TypicalForm {
   void stepFrame(int unitRow = 120);
   // The title again, over whatever the trace drew across it.
   void stepTitle();
+  // The end of a step-response trace: "r(t)" at (350, rLabelY), "g(t)" at (350, gLabelY), the
+  // dashed final value "hуст" at finalRow (none when finalRow < 0), and the title again.
+  void stepClosing(int rLabelY, int gLabelY, int finalRow);
 
   virtual QString levelText(int position) const;
   // The text put back when a box does not parse.

@@ -72,15 +72,7 @@ TraceRunner::Recipe StepForm::curveRecipe() {
             return true;
           },
           [this, s, in] {
-            plotText(350, 230 - s.heights.back(), QStringLiteral("r(t)"), 10, colors::Blue);
-            plotText(350, in, QStringLiteral("g(t)"), 10, colors::Red);
-            if (s.steady >= 0) {
-              Canvas& c = Image1->canvas();
-              c.setPen(colors::Blue, 1);
-              for (int i = 1; i <= 18; ++i) c.line(20 * i, Axis - s.steady, 20 * i + 8, Axis - s.steady);
-              plotText(0, 220 - s.steady, QStringLiteral("hуст"), 8, colors::Blue);
-            }
-            stepTitle();
+            stepClosing(230 - s.heights.back(), in, s.steady >= 0 ? Axis - s.steady : -1);
           },
           1};
 }

@@ -71,12 +71,6 @@ TraceRunner::Recipe OscillatingStep::curveRecipe() {
             return true;
           },
           [this, d] {
-            plotText(350, 230 - d.height(350), QStringLiteral("r(t)"), 10, colors::Blue);
-            plotText(350, 120, QStringLiteral("g(t)"), 10, colors::Red);
-            Canvas& c = Image1->canvas();
-            c.setPen(colors::Blue, 1);
-            for (int i = 1; i <= 18; ++i) c.line(20 * i, d.finalRow(), 20 * i + 8, d.finalRow());
-            plotText(0, d.finalRow() - 20, QStringLiteral("hуст"), 8, colors::Blue);
-            stepTitle();
+            stepClosing(230 - d.height(350), 120, d.finalRow());
           }};
 }
