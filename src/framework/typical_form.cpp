@@ -133,7 +133,12 @@ void TypicalForm::rampLead(int j, bool dots) {
   iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
 }
 
-void TypicalForm::sineDashes(int R) {
+void TypicalForm::sineFrame(int R) {
+  plotText(50, 0, QStringLiteral("Реакция на синусоидальный сигнал g(t)=sin(wt)"), 10);
+  plotText(15, 118, QStringLiteral("0"), 12);
+  plotText(15, 5, QStringLiteral("h"), 12);
+  plotText(380, 110, QStringLiteral("t, c"), 12);
+  timeAxes(135);
   plotText(0, 25, QStringLiteral("gmax"), 8, colors::Red);
   plotText(0, 120 - R, QStringLiteral("rmax"), 8, colors::Blue);
   Canvas& c = Image1->canvas();

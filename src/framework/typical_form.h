@@ -66,9 +66,10 @@ class TypicalForm : public ExperimentWindow {
     inputSegment(j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
   }
   static constexpr int RampInputPass = 20;
-  // The dashed levels of a sine plot around its axis at y = 135: the input's crest and trough
-  // (red, labelled "gmax") and the output's at R pixels (blue, "rmax").
-  void sineDashes(int R);
+  // The static frame of a sine-response plot: title, "0", "h", "t, c", the axes (time axis at
+  // y = 135) and the dashed levels of the input's crest and trough (red, "gmax") and of the
+  // output's, R pixels off the axis (blue, "rmax").
+  void sineFrame(int R);
   // Static text of the plot: bold, in the plot's default face unless named.
   void plotText(int x, int y, const QString& text, int points, const QColor& color = Qt::black);
   // A segment given in plot coordinates, drawn in an icon at 1/iconScale_ with pen width 1.

@@ -64,13 +64,7 @@ void IntegratingSine::FormCreate() {
   valueT_->adjustSize();
   valueW_->adjustSize();
 
-  plotText(50, 0, QStringLiteral("Реакция на синусоидальный сигнал g(t)=sin(wt)"), 10);
-  plotText(15, 118, QStringLiteral("0"), 12);
-  plotText(15, 5, QStringLiteral("h"), 12);
-  plotText(380, 110, QStringLiteral("t, c"), 12);
-  timeAxes(135);
-
-  sineDashes(data_.amplitudePixels());
+  sineFrame(data_.amplitudePixels());
 }
 
 TraceRunner::Recipe IntegratingSine::traceRecipe() {

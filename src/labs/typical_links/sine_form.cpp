@@ -68,12 +68,7 @@ void SineForm::FormCreate() {
   expect(0, Acceptance::band(data_.amplitude), amplitude);
   expect(1, Acceptance::band(data_.phase), phase);
 
-  plotText(50, 0, QStringLiteral("Реакция на синусоидальный сигнал g(t)=sin(wt)"), 10);
-  plotText(15, 118, QStringLiteral("0"), 12);
-  plotText(15, 5, QStringLiteral("h"), 12);
-  plotText(380, 110, QStringLiteral("t, c"), 12);
-  timeAxes(135);
-  sineDashes(data_.amplitudePixels());
+  sineFrame(data_.amplitudePixels());
 }
 
 TraceRunner::Recipe SineForm::traceRecipe() {
