@@ -25,6 +25,17 @@ void band(Values& v, const QString& name, const Acceptance& a) {
   v[name + QStringLiteral("_hi")] = bandEnd(a.hi, false);
 }
 
+// The sine window's example: the given values, r_max and Δφ with their bands.
+void sineValues(Values& v, const links::SteadySine& h) {
+  v["h_T"] = n(h.p.T);
+  v["h_w"] = n(h.p.w);
+  v["h_k"] = n(h.p.k);
+  v["h_A"] = n(h.amplitude);
+  v["h_phi"] = n(h.phase);
+  band(v, "h_A", Acceptance::band(h.amplitude));
+  band(v, "h_phi", Acceptance::band(h.phase));
+}
+
 Values program() {
   const integrating::Step s{0.5};
   Values v{{"T", n(s.T)}, {"t", n(s.time(190))}, {"h", n(integrating::Step::level(110))}};
@@ -85,15 +96,9 @@ Values aperiodicLink() {
   band(v, "r_k", Acceptance::band(r.p.k));
 
   const links::SteadySine h = aperiodic::sine(0.3, 10, 1.5);
-  v["h_T"] = n(h.p.T);
-  v["h_w"] = n(h.p.w);
-  v["h_k"] = n(h.p.k);
+  sineValues(v, h);
   v["h_wT"] = n(h.p.w * h.p.T);
-  v["h_A"] = n(h.amplitude);
   v["h_A_shown"] = c(h.amplitude, 5);
-  v["h_phi"] = n(h.phase);
-  band(v, "h_A", Acceptance::band(h.amplitude));
-  band(v, "h_phi", Acceptance::band(h.phase));
 
   aperiodic::Frequency f;
   f.T = 1.2;
@@ -139,14 +144,8 @@ Values oscillatingLink() {
   band(v, "r_k", Acceptance::band(l.k));
 
   const links::SteadySine h = oscillating::sine(0.3, 10, 1.5, 0.3);
-  v["h_T"] = n(h.p.T);
-  v["h_w"] = n(h.p.w);
-  v["h_k"] = n(h.p.k);
+  sineValues(v, h);
   v["h_g"] = n(h.p.gamma);
-  v["h_A"] = n(h.amplitude);
-  v["h_phi"] = n(h.phase);
-  band(v, "h_A", Acceptance::band(h.amplitude));
-  band(v, "h_phi", Acceptance::band(h.phase));
 
   oscillating::Frequency f;
   f.T = 1.1;
