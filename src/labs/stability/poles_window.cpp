@@ -29,9 +29,6 @@ QLabel* inlineText(QWidget* parent, QPoint at, const QString& html) {
 
 PolesWindow::PolesWindow(Host& host, const WindowRow& row) : StabilityWindow(host, row) {
   noReadout();
-  // A field's own value is right only while its pole is still open: the student may enter
-  // the poles in any order (read by tests that type the expected values).
-  setProperty("answersInAnyOrder", true);
 
   auto* task = panel(QRect(8, 76, 177, 301), QStringLiteral("Panel2"));
   taskNumber(task);
@@ -89,6 +86,7 @@ void PolesWindow::FormCreate() {
   const Cubic c = characteristic(row_.loop, p, value_);
   poles_ = row_.regime == Regime::Boundary ? polesOnBoundary(c) : poles(c);
   matcher_.reset(poles_);
+  expectOpenPoles();
 
   const double sumT = p.t1 + p.t2 + p.t3;
   sx_ = row_.sxPixels / sumT;
@@ -164,6 +162,37 @@ bool PolesWindow::drawStep() {
   c.setPen(colors::Red, 2);
   c.line(column(t), level, column(t + kDt), level);
   return true;
+}
+
+void PolesWindow::expectOpenPoles() {
+  std::vector<int> open;
+  const std::optional<int> chosen = matcher_.pending();
+  for (int p = 0; p < 3; ++p)
+    if (!matcher_.closed(p) && p != chosen) open.push_back(p);
+  auto next = open.begin();
+  const auto rule = [](double v) {
+    const Band b = band(v);
+    return Acceptance::literal(b.lo, b.hi);
+  };
+  for (int k = 0; k < answerCount() / 2; ++k) {
+    const int a = 2 * k, b = a + 1;
+    if (edit(b)->isReadOnly()) continue;
+    int pole = 0;
+    if (edit(a)->isReadOnly()) {
+      if (!chosen) continue;
+      pole = *chosen;
+    } else {
+      if (next == open.end()) break;
+      pole = *next++;
+      expect(a, rule(poles_.alpha[pole]), acceptedText(poles_.alpha[pole]));
+    }
+    expect(b, rule(poles_.beta[pole]), acceptedText(poles_.beta[pole]));
+  }
+}
+
+void PolesWindow::answerAccepted(int i) {
+  expectOpenPoles();
+  StabilityWindow::answerAccepted(i);
 }
 
 bool PolesWindow::acceptsEntry(int i, double v) {

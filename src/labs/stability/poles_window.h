@@ -34,8 +34,12 @@ class PolesWindow : public StabilityWindow {
  protected:
   TraceRunner::Recipe traceRecipe() override;
   bool acceptsEntry(int i, double v) override;
+  void answerAccepted(int i) override;
 
  private:
+  // The rules of the open boxes follow the open poles in order (a β box whose α is in: the
+  // pole that α chose), so that each box's rule is a value it accepts now.
+  void expectOpenPoles();
   void drawFrame();
   bool drawStep();
   int column(double t) const;

@@ -97,6 +97,10 @@ class PoleMatcher {
   // The index of the pole taken, none when refused (the α candidates stay open).
   std::optional<int> enterBeta(double v);
   bool closed(int pole) const { return closed_[pole]; }
+  // The pole an accepted α entry offers its β first, none while no α waits for its β.
+  std::optional<int> pending() const {
+    return pending_.empty() ? std::nullopt : std::optional<int>(pending_.front());
+  }
 
  private:
   Poles poles_;
