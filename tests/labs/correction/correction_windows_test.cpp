@@ -38,6 +38,16 @@ class Correction : public TrainerTest {
     };
     return {value("LT1"), value("LT2")};
   }
+  // Opens the work at its gain window `first` (drawn as T1b, Mb), answers the gain and presses
+  // Next, the step window drawing `stepDraws`; the caller settles.
+  void openStep(const char* first, std::initializer_list<int> stepDraws) {
+    script({T1b, Mb});
+    auto* g = dynamic_cast<GainWindow*>(start(QLatin1String(first)));
+    ASSERT_TRUE(g);
+    type(g, 0, FloatToStr(g->gain(0)));
+    script(stepDraws);
+    main->BNextClick();
+  }
   std::vector<double> gainsOnScreen(GainWindow* w) const {
     const auto [T1, T2] = shownT(w);
     return gains(w->work().scheme, T1, T2);
@@ -154,12 +164,8 @@ TEST_F(Correction, ParallelWorkTakesItsGainsInEitherOrder) {
 }
 
 TEST_F(Correction, MeasuringLinesAndReadoutInThisPlotsScale) {
-  script({T1b, Mb});
-  auto* g = dynamic_cast<GainWindow*>(start("Form13_1"));
-  ASSERT_TRUE(g);
-  type(g, 0, FloatToStr(g->gain(0)));
-  script({T1a, Ma});
-  click("BNext");
+  ASSERT_NO_FATAL_FAILURE(openStep("Form13_1", {T1a, Ma}));
+  settle();
   auto* s = dynamic_cast<StepWindow*>(active());
   ASSERT_TRUE(s);
   EXPECT_EQ(s->Edit6->text(), loc("1.30"));
@@ -202,15 +208,11 @@ TEST_F(Correction, MeasuringLinesAndReadoutInThisPlotsScale) {
 // A later window whose first window has been closed by its close box simulates the gain of
 // its own loop instead of reading a window that is gone.
 TEST_F(Correction, StepWindowOutlivesItsClosedFirstWindow) {
-  script({T1b, Mb});
-  auto* g = dynamic_cast<GainWindow*>(start("Form15_1"));
-  ASSERT_TRUE(g);
-  type(g, 0, FloatToStr(g->gain(0)));
-  script({T1a, Ma});
-  click("BNext");
+  ASSERT_NO_FATAL_FAILURE(openStep("Form15_1", {T1a, Ma}));
+  settle();
   auto* s = dynamic_cast<StepWindow*>(active());
   ASSERT_TRUE(s);
-  g->close();
+  window<GainWindow>("Form15_1")->close();
   flushDeletes();
   ASSERT_FALSE(main->findWindow("Form15_1"));
   script({T1b, Mb});
@@ -227,14 +229,7 @@ TEST_F(Correction, StepWindowOutlivesItsClosedFirstWindow) {
 // Two wrong answers typed while the curve grows: the window starts over with new data, and
 // what is left on the plot is exactly the new run, as if nothing had been drawn before.
 TEST_F(Correction, RegenerationMidTraceLeavesOnlyTheNewRun) {
-  auto openStep = [&](std::initializer_list<int> stepDraws) {
-    script({T1b, Mb});
-    auto* g = dynamic_cast<GainWindow*>(start("Form13_1"));
-    type(g, 0, FloatToStr(g->gain(0)));
-    script(stepDraws);
-    main->BNextClick();
-  };
-  openStep({T1a, Ma});
+  ASSERT_NO_FATAL_FAILURE(openStep("Form13_1", {T1a, Ma}));
   settle();
   auto* clean = dynamic_cast<StepWindow*>(active());
   ASSERT_TRUE(clean);
@@ -254,7 +249,7 @@ TEST_F(Correction, RegenerationMidTraceLeavesOnlyTheNewRun) {
     type(w, 0, "8");
     pacing(false);
   });
-  openStep({T1b, Mb});
+  ASSERT_NO_FATAL_FAILURE(openStep("Form13_1", {T1b, Mb}));
   settle(300);
   auto* w = dynamic_cast<StepWindow*>(active());
   ASSERT_TRUE(w);
