@@ -213,7 +213,12 @@ void Main::buildLanguageSwitch() {
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::TabFocus);
     b->setChecked(language::current() == l);
-    connect(b, &QToolButton::clicked, this, [this, l] { guarded("LanguageClick", [&] { language::set(l); }); });
+    connect(b, &QToolButton::clicked, this, [this, l] {
+      guarded("LanguageClick", [&] {
+        // A translation that cannot be loaded leaves the language, and the switch, as they were.
+        if (!language::set(l)) (language::current() == language::Language::English ? langEn_ : langRu_)->setChecked(true);
+      });
+    });
     return b;
   };
   langRu_ = make(QStringLiteral("LanguageRu"), QStringLiteral("RU"), language::Language::Russian, 20);
