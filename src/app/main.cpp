@@ -5,12 +5,15 @@
 #include "app/main_window.h"
 #include "framework/canvas.h"
 #include "framework/pixel_ratio.h"
+#include "i18n/language.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumeq"));
   fonts::install();
   display::setRatio(app.devicePixelRatio());
+  // The system language, or "--lang ru|en"; Russian when the translation cannot be loaded.
+  language::set(language::atStart(QCoreApplication::arguments()));
   Main main;
   main.helpFile = QStringLiteral("c:\\Program Files\\Lumeq\\Help\\Help.hlp");
   if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -1,18 +1,19 @@
 #include "menu_table.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 const std::vector<SectionButton>& sectionButtons() {
   static const std::vector<SectionButton> t{
-      {"Button1", "Типовые динамические звенья", "Panel3", ""},
-      {"Button2", "Нетиповые динамические звенья", "Panel5", ""},
-      {"Button3", "Составные динамические звенья", "Panel6", ""},
-      {"Button4", "Представление схемы в переменных состояния", "", "Form9_1"},
-      {"Button5", "Структурные преобразования схем", "", "Form10_1"},
-      {"Button6", "Устойчивость одноконтурной САУ", "Panel9", ""},
-      {"Button7", "Астатизм САУ", "Panel10", ""},
-      {"Button8", "Инвариантность САУ", "Panel7", ""},
-      {"Button9", "Коррекция САУ", "Panel8", ""},
+      {"Button1", QT_TRANSLATE_NOOP("Main", "Типовые динамические звенья"), "Panel3", ""},
+      {"Button2", QT_TRANSLATE_NOOP("Main", "Нетиповые динамические звенья"), "Panel5", ""},
+      {"Button3", QT_TRANSLATE_NOOP("Main", "Составные динамические звенья"), "Panel6", ""},
+      {"Button4", QT_TRANSLATE_NOOP("Main", "Представление схемы в переменных состояния"), "", "Form9_1"},
+      {"Button5", QT_TRANSLATE_NOOP("Main", "Структурные преобразования схем"), "", "Form10_1"},
+      {"Button6", QT_TRANSLATE_NOOP("Main", "Устойчивость одноконтурной САУ"), "Panel9", ""},
+      {"Button7", QT_TRANSLATE_NOOP("Main", "Астатизм САУ"), "Panel10", ""},
+      {"Button8", QT_TRANSLATE_NOOP("Main", "Инвариантность САУ"), "Panel7", ""},
+      {"Button9", QT_TRANSLATE_NOOP("Main", "Коррекция САУ"), "Panel8", ""},
   };
   return t;
 }

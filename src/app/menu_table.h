@@ -5,7 +5,7 @@
 
 struct SectionButton {
   QString name;     // Button1 ... Button9
-  QString caption;
+  const char* caption;  // Russian source, marked for translation in the "Main" context
   QString panel;    // work panel shown, empty for the single-window sections
   QString form;     // window opened directly when there is no panel
 };
