@@ -11,10 +11,12 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Lumeq"));
   fonts::install();
   display::setRatio(app.devicePixelRatio());
+
   Main main;
   main.helpFile = QStringLiteral("c:\\Program Files\\Lumeq\\Help\\Help.hlp");
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     main.move(screen->availableGeometry().center() - main.rect().center());
   main.show();
+  main.applyArguments(QApplication::arguments());
   return app.exec();
 }

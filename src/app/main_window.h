@@ -18,6 +18,8 @@
 #include "framework/experiment_window.h"
 #include "framework/host.h"
 #include "framework/messages.h"
+#include "journal.h"
+#include "journal_dialog.h"
 
 class WindowRegistry;
 class HelpViewer;
@@ -26,6 +28,8 @@ struct MainServices {
   MessageService* messages = nullptr;          // null: real message boxes
   std::function<bool()> startCalculator;      // null: the desktop's calculator
   const WindowRegistry* windows = nullptr;    // null: every window of the program
+  journal::Journal::Clock clock;              // null: the system clock
+  JournalDialogServices journal;              // null members: the standard dialogs
 };
 
 class Main : public QMainWindow, public Host {
@@ -56,6 +60,7 @@ class Main : public QMainWindow, public Host {
   void restartWork(const QString& firstForm) override;
   ExperimentWindow* findWindow(const QString& form) const override;
   void windowClosing(ExperimentWindow* w) override;
+  void report(const QString& form, AnswerEvent event, int field) override;
 
   template <class W>
   W* window(const QString& form) const { return qobject_cast<W*>(findWindow(form)); }
@@ -68,7 +73,19 @@ class Main : public QMainWindow, public Host {
   void BNextClick();
   void BBackClick();
   void BMenuClick();
+  void BJournalClick();
   void showHelp();
+
+  // The record of this run, and whose it is (typed in the journal dialog).
+  const journal::Journal& journal() const { return journal_; }
+  journal::Student& student() { return student_; }
+  // The open journal dialog, if any.
+  JournalDialog* journalDialog() const { return journalDialog_; }
+  // Writes the journal as PDF to path when the program closes. A path that cannot be
+  // written is reported now (and then not used); returns whether it will be written.
+  bool setJournalPdf(const QString& path);
+  // The command line: `--journal-pdf PATH` (or `--journal-pdf=PATH`); anything else is left alone.
+  void applyArguments(const QStringList& arguments);
 
   // The active experiment window (the one Next and Back act on), if any.
   ExperimentWindow* activeChild() const;
@@ -95,6 +112,8 @@ class Main : public QMainWindow, public Host {
   void restoreStartScreen();
   void closeAllWindows();
   void setReadoutName(QLabel* name, const QString& text);
+  void recordWorkStart(const QString& firstForm);
+  void writeJournalAtExit();
 
   MainServices services_;
   MessageService* messages_;
@@ -109,6 +128,11 @@ class Main : public QMainWindow, public Host {
   QLabel *Label8 = nullptr, *Label9 = nullptr;
   QPushButton* Button10 = nullptr;
   QPushButton *BMenu = nullptr, *BBack = nullptr, *BNext = nullptr, *BClose = nullptr;
+  QPushButton* BJournal = nullptr;
+  journal::Journal journal_;
+  journal::Student student_;
+  QString journalPdf_;  // written at exit when not empty
+  QPointer<JournalDialog> journalDialog_;
   QHash<QString, QWidget*> panels_;
   QHash<QString, QPointer<ExperimentWindow>> refs_;
   QPointer<QMdiSubWindow> lastActivated_;
