@@ -34,7 +34,7 @@ JournalDialog::JournalDialog(const journal::Journal& journal, journal::Student& 
   setObjectName(QStringLiteral("JournalDialog"));
   setWindowTitle(tr("Журнал"));
   setAttribute(Qt::WA_DeleteOnClose);
-  resize(720, 560);
+  resize(800, 600);
 
   StudentName = new QLineEdit(student_.name, this);
   StudentName->setObjectName(QStringLiteral("StudentName"));
