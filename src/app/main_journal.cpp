@@ -73,7 +73,7 @@ bool Main::setJournalPdf(const QString& path) {
                         .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     return false;
   }
-  journalPdf_ = path;
+  journalPdf_ = QFileInfo(path).absoluteFilePath();  // the folder the program was started in
   return true;
 }
 
