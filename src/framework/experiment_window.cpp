@@ -179,17 +179,20 @@ void ExperimentWindow::answerEntered(int i) {
     v = static_cast<double>(*n);
   }
   if (!v) {
+    host_.report(objectName(), Host::AnswerEvent::BadFormat, i);
     host_.messages().info(msg::BadFormat);
     a.edit->clear();
     return;
   }
   if (!acceptsEntry(i, *v)) {
     ++errors_;
+    host_.report(objectName(), Host::AnswerEvent::Wrong, i);
     if (errors_ < errorLimit_) {
       host_.messages().info(msg::WrongValue);
       a.edit->clear();
     } else {
       host_.messages().info(msg::TooManyErrors);
+      host_.report(objectName(), Host::AnswerEvent::Regenerated, i);
       regenerate();
     }
     return;
@@ -200,6 +203,7 @@ void ExperimentWindow::answerEntered(int i) {
   a.edit->setText(a.shown);
   a.edit->setReadOnly(true);
   if (a.mark) a.mark->show();
+  host_.report(objectName(), Host::AnswerEvent::Accepted, i);
   answerAccepted(i);
 }
 
@@ -212,6 +216,7 @@ void ExperimentWindow::answerAccepted(int i) {
 
 void ExperimentWindow::allAnswered() {
   host_.setCompleted(objectName(), true);
+  host_.report(objectName(), Host::AnswerEvent::WindowDone);
   if (endsWork_) {
     markWorkDone();
     host_.focusMenu();
@@ -222,6 +227,7 @@ void ExperimentWindow::allAnswered() {
 
 void ExperimentWindow::markWorkDone() {
   host_.WorkDone = true;
+  host_.report(objectName(), Host::AnswerEvent::WorkDone);
   ownsWorkDone_ = true;
 }
 
