@@ -136,3 +136,59 @@ TEST_F(Keyboard, NoReadingWhileTheCurvesGrow) {
   EXPECT_EQ(active(), w);
   settle();
 }
+
+// The inertial-forcing work from the start screen to its end with keys only: Tab and Space
+// choose the section and the work, Tab reaches each plot and the arrows read it, the answers are
+// typed and entered, Alt+→ moves on, Alt+← goes back and Alt+→ forward again, Alt+M ends the work.
+TEST_F(Keyboard, AWorkPlayedWithTheKeyboardOnly) {
+  auto focus = [] { return QApplication::focusWidget(); };
+  auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QTest::keyClick(focus() ? focus() : static_cast<QWidget*>(main.get()), k, m);
+    settle();
+  };
+  auto tabTo = [&](const std::function<bool(QWidget*)>& reached, Qt::Key k = Qt::Key_Tab) {
+    for (int i = 0; i < 80 && !reached(focus()); ++i) key(k);
+    return reached(focus());
+  };
+  auto named = [](const char* name) { return [name](QWidget* f) { return f && f->objectName() == name; }; };
+  ASSERT_TRUE(tabTo(named("Button3")));
+  key(Qt::Key_Space);
+  ASSERT_TRUE(tabTo(named("B8")));
+  key(Qt::Key_Space);
+  const char* forms[] = {"Form8_1", "Form8_2", "Form8_3"};
+  for (const char* form : forms) {
+    SCOPED_TRACE(form);
+    ExperimentWindow* w = active();
+    ASSERT_TRUE(w);
+    ASSERT_EQ(w->objectName().toStdString(), form);
+    if (std::ranges::any_of(w->findChildren<PlotView*>(), &PlotView::reads)) {
+      ASSERT_TRUE(tabTo([](QWidget* f) { auto* p = qobject_cast<PlotView*>(f); return p && p->reads(); }));
+      key(Qt::Key_Right, Qt::ShiftModifier);
+      key(Qt::Key_Up);
+      EXPECT_NE(label("KoordX1"), "???");
+      EXPECT_EQ(readoutTitle(), "Координаты указателя");
+    }
+    for (int i = 0; i < w->answerCount(); ++i) {
+      ASSERT_TRUE(tabTo([&](QWidget* f) { return f == w->edit(i); }, Qt::Key_Backtab)) << i;
+      const Acceptance r = w->answer(i).rule;
+      QTest::keyClicks(focus(), loc(FloatToStr((r.lo + r.hi) / 2)));
+      key(Qt::Key_Return);
+      ASSERT_TRUE(w->edit(i)->isReadOnly()) << i << " " << messages.last().toStdString();
+    }
+    if (form == forms[1]) {
+      key(Qt::Key_Left, Qt::AltModifier);
+      ASSERT_EQ(active()->objectName().toStdString(), forms[0]);
+      key(Qt::Key_Right, Qt::AltModifier);
+      ASSERT_EQ(active(), w);
+    }
+    if (form != forms[2]) key(Qt::Key_Right, Qt::AltModifier);
+  }
+  EXPECT_TRUE(main->WorkDone);
+  key(Qt::Key_M, Qt::AltModifier);
+  EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
+  EXPECT_TRUE(main->findChild<QWidget*>("Panel1")->isVisible());
+  // On the start screen the keys of the hidden bar do nothing.
+  const auto said = messages.shown.size() + messages.asked.size();
+  key(Qt::Key_M, Qt::AltModifier);
+  EXPECT_EQ(messages.shown.size() + messages.asked.size(), said);
+}
