@@ -99,7 +99,9 @@ void PlotView::focusInEvent(QFocusEvent* e) {
 
 void PlotView::focusOutEvent(QFocusEvent* e) {
   QWidget::focusOutEvent(e);
-  // Leaving freezes the last reading, as releasing the mouse button does.
+  // Leaving freezes the last reading, as releasing the mouse button does (a window that
+  // ignores the move, e.g. one that started over meanwhile, leaves no live cross-hair either).
   if (live_) report(Qt::NoButton, Qt::NoModifier, point_);
+  live_ = false;
   update();
 }
