@@ -203,6 +203,22 @@ void Main::buildCommandBar(QWidget* frame) {
   BBack->setIcon(arrowIcon(QStringLiteral("arrow_left")));
   BNext->setIcon(arrowIcon(QStringLiteral("arrow_right")));
   BNext->setLayoutDirection(Qt::RightToLeft);  // the arrow stands right of the text
+  // Keys for the bar that leave its texts as they are: each presses its button, so it does
+  // what a click does and nothing while the button is hidden, disabled or the bar is Busy.
+  const struct {
+    QPushButton* button;
+    QKeyCombination key;
+    const char* tip;
+  } keys[] = {{BNext, Qt::ALT | Qt::Key_Right, "Следующий опыт (Alt+→)"},
+              {BBack, Qt::ALT | Qt::Key_Left, "Предыдущий опыт (Alt+←)"},
+              {BMenu, Qt::ALT | Qt::Key_M, "Завершить работу и вернуться к разделам (Alt+M)"}};
+  for (const auto& k : keys) {
+    k.button->setToolTip(QString::fromUtf8(k.tip));
+    auto* s = new QShortcut(QKeySequence(k.key), this);
+    connect(s, &QShortcut::activated, k.button, [b = k.button] {
+      if (b->isVisible()) b->click();
+    });
+  }
   Panel2->hide();
   Panel2->raise();
 }

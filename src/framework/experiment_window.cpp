@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "accessibility.h"
 #include "canvas.h"
 #include "messages.h"
 #include "numtext.h"
@@ -43,6 +44,9 @@ ExperimentWindow::ExperimentWindow(Host& host, const QString& objectName, const 
 
 ExperimentWindow::~ExperimentWindow() {
   trace_.cancel();
+  // The plots outlive this part of the window: a focus change while they go must not reach
+  // handlers of a window that is no more.
+  for (auto* v : findChildren<PlotView*>()) v->onMouseMove({});
   if (holdsBusy_) host_.Busy = false;
 }
 
@@ -253,9 +257,26 @@ void ExperimentWindow::readoutMove(PlotView* plot, Qt::MouseButtons b, Qt::Keybo
       host_.setReadoutLocked(false);
       plot->setCursor(Qt::CrossCursor);
       host_.setReadout(compute());
+      plot->readingShown();
     } else {
       host_.setReadoutLocked(true);
       plot->setCursor(Qt::ArrowCursor);
+      plot->readingLocked();
     }
   });
+}
+
+void ExperimentWindow::describeControls() {
+  std::vector<QWidget*> boxes;
+  for (const Answer& a : answers_) {
+    boxes.push_back(a.edit);
+    if (a.edit->accessibleName().isEmpty()) a.edit->setAccessibleName(a11y::answerName(a.edit));
+  }
+  auto bare = [](QString s) { return s.remove(QLatin1Char('=')).trimmed(); };
+  const QString read = hasReadout_ ? QStringLiteral(", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
+                                         .arg(bare(readoutX_), bare(readoutYGreek_ ? fonts::greek(readoutY_) : readoutY_))
+                                   : QString();
+  for (auto* v : findChildren<PlotView*>())
+    if (v->reads() && v->accessibleDescription().isEmpty()) v->setAccessibleDescription(windowTitle() + read);
+  a11y::orderTabs(client_, boxes);
 }
