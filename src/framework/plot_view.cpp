@@ -1,5 +1,6 @@
 #include "plot_view.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +16,12 @@ void PlotView::onMouseMove(MoveHandler h) {
   move_ = std::move(h);
   setMouseTracking(reads());
   setFocusPolicy(reads() ? Qt::StrongFocus : Qt::NoFocus);
+  if (reads() && !watchingFocus_) {
+    watchingFocus_ = true;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+      if (now == this && old && old != this && window() == old->window()) typedInto_ = old;
+    });
+  }
   if (reads() && accessibleName().isEmpty()) setAccessibleName(QStringLiteral("График"));
 }
 
@@ -82,7 +89,18 @@ void PlotView::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Down: p.ry() += step; break;
     case Qt::Key_Home: p.setX(a.left()); break;
     case Qt::Key_End: p.setX(a.right()); break;
-    default: return QWidget::keyPressEvent(e);
+    default:
+      // Typing goes on where it was typed before the plot took the focus with a click or
+      // Tab: a reading followed by the answer works as it always did.
+      if ((!e->text().isEmpty() && e->text().at(0).isPrint()) || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (QWidget* back = typedInto_.data(); back && back->isVisible() && back->isEnabled()) {
+          back->setFocus(Qt::OtherFocusReason);
+          QKeyEvent copy(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), e->count());
+          QCoreApplication::sendEvent(back, &copy);
+          return;
+        }
+      }
+      return QWidget::keyPressEvent(e);
   }
   report(Qt::LeftButton, Qt::NoModifier, clamped(p));
   e->accept();

@@ -7,6 +7,7 @@
 // reported exactly as a press of the left button at that pixel. A thin cross-hair marks the
 // point read last while the view has the focus or a drag is on; it is painted over the shown
 // bitmap and never drawn into the canvas.
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -57,6 +58,8 @@ class PlotView : public QWidget {
   MoveHandler move_;
   bool stretch_ = false;
   QPoint origin_{0, 0};
+  QPointer<QWidget> typedInto_;
+  bool watchingFocus_ = false;  // the box that had the focus before the plot
   QPoint pending_;  // the point being reported
   QPoint point_;
   bool hasPoint_ = false;

@@ -90,6 +90,20 @@ TEST_F(Keyboard, TimeResponseWithReadout) {
   readsByKeys(plot(w, "Image1"), w->edit(0));
 }
 
+TEST_F(Keyboard, TypingAfterAClickOnThePlotGoesToTheAnswerBox) {
+  script({50});  // T = 0.5
+  ExperimentWindow* w = start("Form1_1");
+  PlotView* v = plot(w, "Image1");
+  w->edit(0)->setFocus();
+  v->setFocus(Qt::MouseFocusReason);  // the click's focus; the press reads as before
+  press(v, QPoint(40, 40));
+  QTest::keyClicks(v, loc("0.5"));
+  EXPECT_TRUE(w->edit(0)->hasFocus());
+  EXPECT_EQ(w->edit(0)->text(), loc("0.5"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(main->completed("Form1_1"));
+}
+
 TEST_F(Keyboard, MeasuringLines) {
   ExperimentWindow* w = start("Form3_1");
   readsByKeys(plot(w, "Image1"), w->edit(0));
