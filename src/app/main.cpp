@@ -4,7 +4,7 @@
 
 #include "app/main_window.h"
 #include "framework/canvas.h"
-#include "framework/pixel_ratio.h"
+#include "pictures/pixel_ratio.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

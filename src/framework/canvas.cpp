@@ -71,18 +71,6 @@ QString greek(const QString& s) {
 
 }  // namespace fonts
 
-
-namespace display {
-namespace {
-qreal& slot() {
-  static qreal r = 1;
-  return r;
-}
-}  // namespace
-qreal ratio() { return slot(); }
-void setRatio(qreal r) { slot() = r > 0 ? r : 1; }
-}  // namespace display
-
 namespace {
 QImage blank(QSize logical, qreal r) {
   QImage img(logical * r, QImage::Format_RGB32);

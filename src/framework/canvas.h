@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "pixel_ratio.h"
+#include "pictures/pixel_ratio.h"
 #include "pixels.h"
 
 namespace colors {

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/pixel_ratio.h"
+#include "pictures/pixel_ratio.h"
 #include "pictures/formula.h"
 
 #include <QColor>
