@@ -42,14 +42,14 @@ Values stability() {
   const double K = criticalGain(Loop::Lags, p);
   const Poles poles = polesOnBoundary(characteristic(Loop::Lags, p, K));
   const Crossover cross = crossover(OpenLoop{Loop::Lags, p, K});
-  const Band wBand = band(cross.w);
+  const Acceptance wBand = band(cross.w);
   Values v{{"T1", n(p.t1)}, {"T2", n(p.t2)}, {"T3", n(p.t3)}, {"k1", n(p.k1)}, {"k", n(k.k)}, {"a3", n(k.a3)},
            {"a2", n(k.a2)}, {"a1", n(k.a1)}, {"kcr", n(K)}, {"k_shown", c(k.k, 6)}, {"a3_shown", c(k.a3, 6)},
            {"a2_shown", c(k.a2, 6)}, {"a1_shown", c(k.a1, 6)}, {"kcr_shown", c(K, 6)}, {"wcr", n(cross.w)},
            {"wcr_shown", c(cross.w, 6)}, {"wcr_lg", c(std::log10(cross.w), 5)}, {"wcr_lo", bandEnd(wBand.lo, true)},
            {"wcr_hi", bandEnd(wBand.hi, false)}, {"p1", c(poles.alpha[0], 6)}, {"beta", c(poles.beta[1], 6)},
            {"beta_neg", c(poles.beta[2], 6)}};
-  const Band kBand = band(K);
+  const Acceptance kBand = band(K);
   v["kcr_lo"] = bandEnd(kBand.lo, true);
   v["sumT"] = n(p.t1 + p.t2 + p.t3);
   v["sumTT"] = n(p.t1 * p.t2 + p.t1 * p.t3 + p.t2 * p.t3);

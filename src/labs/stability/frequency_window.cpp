@@ -120,8 +120,8 @@ void FrequencyWindow::FormCreate() {
     expect(i++, Acceptance::exact(0), QStringLiteral("0"));
     expect(i++, Acceptance::exact(0), QStringLiteral("0"));
   } else {
-    const Band b = readMarginBand(open_, cross_);
-    expect(i++, Acceptance::literal(b.lo, b.hi), acceptedText(phaseMargin()));
+    const Acceptance b = readMarginBand(open_, cross_);
+    expect(i++, b, acceptedText(phaseMargin()));
   }
   expect(i, Acceptance::band(cross_.w), acceptedText(cross_.w));
 }

@@ -171,8 +171,8 @@ void PolesWindow::expectOpenPoles() {
     if (!matcher_.closed(p) && p != chosen) open.push_back(p);
   auto next = open.begin();
   const auto rule = [](double v) {
-    const Band b = band(v);
-    return Acceptance::literal(b.lo, b.hi);
+    const Acceptance b = band(v);
+    return b;
   };
   for (int k = 0; k < answerCount() / 2; ++k) {
     const int a = 2 * k, b = a + 1;

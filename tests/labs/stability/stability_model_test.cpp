@@ -149,13 +149,13 @@ TEST(StabilityModel, PhaseMarginReadOffThePlotIsAccepted) {
       const double w = crossover(f).w;
       const double dphi = -std::numbers::pi - st::phaseForcing(d, t4, w);
       ASSERT_NEAR(dphi, -std::numbers::pi - f.phi(w), 1e-12);
-      const Band b = phaseMarginBand(dphi);
+      const Acceptance b = phaseMarginBand(dphi);
       const double read = -std::numbers::pi - std::ceil(10 * f.phi(w)) / 10;
-      EXPECT_TRUE(b.holds(read)) << dphi << " read " << read;
-      EXPECT_TRUE(b.holds(dphi));
-      EXPECT_FALSE(b.holds(0.0));
-      EXPECT_FALSE(b.holds(-dphi));
-      EXPECT_FALSE(b.holds(dphi - 0.11));
+      EXPECT_TRUE(b.accepts(read)) << dphi << " read " << read;
+      EXPECT_TRUE(b.accepts(dphi));
+      EXPECT_FALSE(b.accepts(0.0));
+      EXPECT_FALSE(b.accepts(-dphi));
+      EXPECT_FALSE(b.accepts(dphi - 0.11));
       ++draws_;
     }
   EXPECT_GT(draws_, 1000);
@@ -168,7 +168,7 @@ TEST(StabilityModel, PolesEnteredInEveryOrderEvenWhenBandsOverlap) {
   ASSERT_NEAR(z.alpha[0], -3.448, 1e-3);
   ASSERT_NEAR(z.alpha[1], -3.276, 1e-3);
   ASSERT_NEAR(z.beta[1], 17.80, 1e-2);
-  ASSERT_TRUE(band(z.alpha[0]).holds(z.alpha[1]));
+  ASSERT_TRUE(band(z.alpha[0]).accepts(z.alpha[1]));
   std::array<int, 3> order{0, 1, 2};
   int orders = 0;
   do {
@@ -226,8 +226,8 @@ TEST(StabilityModel, MarginReadOnThePhasePlotIsAccepted) {
   const int i = static_cast<int>(std::floor(100 * std::log10(c.w)));
   EXPECT_NEAR(margin, -0.2390, 1e-4);
   EXPECT_NEAR(marginOnPlot(open, i), -0.3416, 1e-4);
-  EXPECT_FALSE(phaseMarginBand(margin).holds(marginOnPlot(open, i)));
-  const Band b = readMarginBand(open, c);
-  for (double v : {margin, marginOnPlot(open, i), marginOnPlot(open, i + 1)}) EXPECT_TRUE(b.holds(v)) << v;
+  EXPECT_FALSE(phaseMarginBand(margin).accepts(marginOnPlot(open, i)));
+  const Acceptance b = readMarginBand(open, c);
+  for (double v : {margin, marginOnPlot(open, i), marginOnPlot(open, i + 1)}) EXPECT_TRUE(b.accepts(v)) << v;
   EXPECT_LT(b.hi, 0);
 }
