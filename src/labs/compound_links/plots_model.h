@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "framework/acceptance.h"
-#include "framework/canvas.h"
+#include "framework/pixels.h"
 
 namespace compound {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/canvas.h"
+#include "framework/pixels.h"
 
 namespace invariance {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "framework/acceptance.h"
-#include "framework/canvas.h"
+#include "framework/pixels.h"
 #include "lag_series.h"
 #include "link_cases.h"
 
