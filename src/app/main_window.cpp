@@ -13,11 +13,10 @@
 #include "framework/canvas.h"
 #include "framework/widgets.h"
 #include "help/help_viewer.h"
-#include "menu_table.h"
+#include "program.h"
 #include "picture_icon.h"
 #include "program_icon.h"
 #include "pictures/pictures.h"
-#include "window_registry.h"
 
 namespace {
 

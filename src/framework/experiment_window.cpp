@@ -41,6 +41,12 @@ ExperimentWindow::ExperimentWindow(Host& host, const QString& objectName, const 
   connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer1Timer", [this] { Timer1Timer(); }); });
 }
 
+void ExperimentWindow::declare(int helpContext, int errorLimit) {
+  helpContext_ = helpContext;
+  setProperty("helpContext", helpContext);
+  errorLimit_ = errorLimit;
+}
+
 ExperimentWindow::~ExperimentWindow() {
   trace_.cancel();
   if (holdsBusy_) host_.Busy = false;

@@ -66,6 +66,9 @@ class ExperimentWindow : public QMdiSubWindow {
   // Closed windows linger until the event loop frees them; nothing may use them then.
   bool isClosed() const { return closed_; }
   int helpContext() const { return helpContext_; }
+  // What the work's declaration says of the window: the help topic F1 opens and the number
+  // of wrong answers after which the data are drawn anew.
+  void declare(int helpContext, int errorLimit);
   QWidget* client() const { return client_; }
   QTimer* Timer1 = nullptr;
 

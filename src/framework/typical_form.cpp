@@ -109,6 +109,46 @@ void TypicalForm::iconLine(PlotView* icon, const QColor& color, double x1, doubl
   c.line(at(x1), at(y1), at(x2), at(y2));
 }
 
+bool TypicalForm::stepPass(int j, const StepTrace& t) {
+  if (j >= t.passes) return false;
+  Canvas& c = Image1->canvas();
+  const auto iconRow = [&t](int n) { return t.iconOutput ? t.iconOutput(n) : t.output(n); };
+  if (j < RampInputPass) {
+    if (t.leadDots) {
+      c.setPen(colors::Blue, 3);
+      c.dot(j + 10, 240);
+    }
+    iconLine(Image3, colors::Red, j + 10, 240, j + 11, 240);
+    iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
+  } else if (j == RampInputPass) {
+    c.setPen(colors::Red, t.inputPen);
+    c.line(30, 240, 30, t.input);
+    iconLine(Image3, colors::Red, 30, 240, t.iconStep.x(), t.iconStep.y());
+    if (t.outputJumps) {
+      c.setPen(colors::Blue, 2);
+      c.line(30, 240, 30, t.output(1));
+      iconLine(Image4, colors::Blue, 30, 240, 30, t.output(1));
+    }
+  } else {
+    const int n = j - RampInputPass;
+    if (t.dots) {
+      c.setPen(colors::Blue, 3);
+      c.dot(j + 10, t.output(n));
+      c.setPen(colors::Red, 3);
+      c.dot(j + 10, t.input);
+    } else {
+      c.setPen(colors::Blue, 2);
+      c.line(j + 9, t.output(n), j + 10, t.output(n + 1));
+      c.setPen(colors::Red, 2);
+      c.line(j + 9, t.input, j + 10, t.input);
+    }
+    const int x = j + t.iconShift;
+    iconLine(Image3, colors::Red, x, t.input, x + 1, t.input);
+    iconLine(Image4, colors::Blue, x, iconRow(n), x + 1, iconRow(n + 1));
+  }
+  return true;
+}
+
 void TypicalForm::outputSegment(int x1, int y1, int x2, int y2) {
   Canvas& c = Image1->canvas();
   c.setPen(colors::Blue, 2);

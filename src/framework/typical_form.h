@@ -8,7 +8,9 @@
 // A window passes its texts and picture, adds its answer rows, and draws its plot in its own
 // FormCreate and trace; FormCreate here reloads every bitmap first.
 #include <QColor>
+#include <QPoint>
 #include <QString>
+#include <functional>
 
 #include "experiment_window.h"
 
@@ -66,6 +68,22 @@ class TypicalForm : public ExperimentWindow {
     inputSegment(j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
   }
   static constexpr int RampInputPass = 20;
+  // A step-response trace, the input applied at pass 20 at x = 30: before it both icons run
+  // along the time axis at y = 240; at it the input rises to its level; after it, pass j draws
+  // the output from output(n) to output(n + 1), n = j − 20, and the input's level beside it.
+  struct StepTrace {
+    int passes = 351;                       // the end pass
+    std::function<int(int)> output;         // row of the output n pixels after the input
+    std::function<double(int)> iconOutput;  // the icon's row of it (unrounded); empty: output
+    int input = 140;                        // row of the input's level
+    QPoint iconStep{31, 130};               // where the input's rise ends in its icon
+    bool dots = false;         // the curves as dots of pen 3 (instead of segments of pen 2)
+    bool leadDots = false;     // the zero output dotted on the axis before the input
+    int inputPen = 3;          // pen of the input's rise
+    int iconShift = 10;        // icon segments of pass j start at x = j + iconShift
+    bool outputJumps = false;  // the output rises with the input to output(1)
+  };
+  bool stepPass(int j, const StepTrace& t);
   // The static frame of a sine-response plot: title, "0", "h", "t, c", the axes (time axis at
   // y = 135) and the dashed levels of the input's crest and trough (red, "gmax") and of the
   // output's, R pixels off the axis (blue, "rmax").

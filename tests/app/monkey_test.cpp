@@ -19,8 +19,7 @@
 #include <deque>
 #include <random>
 
-#include "app/menu_table.h"
-#include "app/sequence.h"
+#include "app/program.h"
 #include "help/help_viewer.h"
 #include "support/fixture.h"
 #include "support/student.h"

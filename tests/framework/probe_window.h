@@ -1,7 +1,7 @@
 #pragma once
 // A small experiment window that exists only for the tests of the framework: one plot,
 // two answers (a value read off a line and an exact integer), a short trace.
-#include "app/window_registry.h"
+#include "framework/window_registry.h"
 #include "framework/canvas.h"
 #include "framework/experiment_window.h"
 #include "framework/numtext.h"

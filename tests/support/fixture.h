@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/window_registry.h"
+#include "framework/window_registry.h"
 #include "framework/experiment_window.h"
 #include "framework/numtext.h"
 #include "framework/plot_view.h"

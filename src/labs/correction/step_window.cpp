@@ -44,7 +44,6 @@ StepWindow::StepWindow(Host& host, const Work& work, int n)
                     {text(work.title), text(work.taskNumber(n)), QString(), text(work.picture)}, stepShape()),
       work_(work),
       n_(n) {
-  errorLimit_ = 2;
   endsWork_ = n == work.windows;
   // The steady-state error may be typed while the curve is still growing.
   firstFieldOpenDuringTrace_ = true;

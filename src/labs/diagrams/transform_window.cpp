@@ -69,7 +69,6 @@ TransformWindow::TransformWindow(Host& host)
     : ExperimentWindow(host, QStringLiteral("Form10_1"), Caption, HelpContext) {
   hasTrace_ = false;
   noReadout();
-  errorLimit_ = 5;
   endsWork_ = true;
   QWidget* c = client();
 

@@ -24,7 +24,6 @@ constexpr int kPlotPanelWidth = 425;
 InvarianceForm::InvarianceForm(Host& host, const WindowRow& row)
     : TypicalForm(host, row.form, row.caption(), row.helpContext(), {row.title(), row.counter(), QString(), row.picture}),
       row_(row) {
-  errorLimit_ = kErrorLimit;
   // The disturbance work's title needs four lines at the shared size; it steps down until it
   // fits its panel.
   for (int px = 21; px >= 12; --px) {

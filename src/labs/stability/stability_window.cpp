@@ -24,7 +24,6 @@ QString indexed(const QString& letter, const QString& index) {
 
 StabilityWindow::StabilityWindow(Host& host, const WindowRow& row)
     : ExperimentWindow(host, q(row.form), q(row.caption()), kHelpContext), row_(row) {
-  errorLimit_ = row.errorLimit;
   Timer1->setInterval(100);
 
   // The title gives room to the task panel below it: the windows show everything above the

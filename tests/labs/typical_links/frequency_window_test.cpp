@@ -110,7 +110,7 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
 
 TEST_F(Frequency, AFreshSeriesAfterTheClosingRunIsNotAFinishedWork) {
   script({50, 1000});
-  auto* sine = dynamic_cast<IntegratingSine*>(start("Form1_3"));
+  auto* sine = dynamic_cast<SineForm*>(start("Form1_3"));
   main->setCompleted("Form1_3", true);
   main->BNextClick();
   settle();

@@ -154,8 +154,8 @@ TEST_F(Ramp, ExactTOnlyAndTheCrossingMark) {
   EXPECT_EQ(messages.last(), msg::WrongValue);
   type(w, 0, "0.669");
   EXPECT_EQ(w->errorCount(), 2);
-  EXPECT_EQ(w->data().crossingX(), 284);
-  EXPECT_EQ(FloatToStr(w->data().crossingTime()) + " c", loc("1.34 c"));
+  EXPECT_EQ(w->data().markX, 284);
+  EXPECT_EQ(FloatToStr(w->data().crossingTime) + " c", loc("1.34 c"));
   PlotView* p = w->plot();
   EXPECT_EQ(px(p, 284, 200), colors::Black);  // the mark down to the time axis
   EXPECT_EQ(px(p, 283, 200), colors::White);
@@ -186,8 +186,8 @@ TEST_F(Sine, PhaseBandIsLiteralAndAmplitudeIsBandedAroundOneOverOmegaT) {
   type(w, 1, "1.57");
   EXPECT_EQ(messages.last(), msg::TooManyErrors);  // the third error of the window
   settle();
-  EXPECT_DOUBLE_EQ(w->data().T, 0.3);
-  EXPECT_DOUBLE_EQ(w->data().w, 10);
+  EXPECT_DOUBLE_EQ(w->data().p.T, 0.3);
+  EXPECT_DOUBLE_EQ(w->data().p.w, 10);
   EXPECT_TRUE(w->edit(0)->text().isEmpty());
   type(w, 0, FloatToStr(1 / 3.0));
   EXPECT_EQ(w->edit(0)->text(), loc("0.333"));  // cut to five characters
@@ -216,7 +216,7 @@ TEST_F(Sine, PhaseAnswersAroundMinusHalfPi) {
 
 TEST_F(Sine, OutputDashesOnePixelInsideTheInputDashes) {
   auto* w = openSine(20, 500);
-  EXPECT_EQ(w->data().amplitudePixels(), 109);
+  EXPECT_EQ(w->data().amplitudePixels, 109);
   PlotView* p = w->plot();
   EXPECT_EQ(px(p, 45, 24), colors::White);
   EXPECT_EQ(px(p, 45, 25), colors::Red);

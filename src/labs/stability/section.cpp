@@ -1,12 +1,16 @@
-#include "labs/stability/register.h"
+#include "labs/stability/section.h"
 
-#include "app/window_registry.h"
 #include "labs/stability/coefficient_window.h"
 #include "labs/stability/frequency_window.h"
 #include "labs/stability/poles_window.h"
 
-void registerStability(WindowRegistry& r) {
-  using namespace stability;
+namespace stability {
+
+SectionEntry section() {
+  const QString buttons[] = {QStringLiteral("B61"), QStringLiteral("b62"), QStringLiteral("b63")};
+  const int tops[] = {24, 120, 216};
+  SectionEntry s{6, QStringLiteral("Устойчивость одноконтурной САУ"), 9, {}};
+  for (int work = 1; work <= 3; ++work) s.works.push_back({buttons[work - 1], tops[work - 1], kHelpContext, {}});
   for (const WindowRow& w : allWindows()) {
     const WindowRow* row = &w;  // the table lives for the whole run
     ExperimentWindow* (*make)(Host&, const WindowRow&) = nullptr;
@@ -21,6 +25,10 @@ void registerStability(WindowRegistry& r) {
         make = [](Host& h, const WindowRow& x) -> ExperimentWindow* { return ExperimentWindow::create<PolesWindow>(h, x); };
         break;
     }
-    r.add(QString::fromStdString(w.form), [make, row](Host& h) { return make(h, *row); });
+    s.works[w.work - 1].windows.push_back(
+        {QString::fromStdString(w.form), [make, row](Host& h) { return make(h, *row); }, w.errorLimit});
   }
+  return s;
 }
+
+}  // namespace stability
