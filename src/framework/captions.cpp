@@ -1,6 +1,7 @@
 #include "captions.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -33,6 +34,16 @@ int advance(const Run& r, const QFont& main, const QFont& small) {
 
 QFont arial(int px, bool bold, bool italic) { return fonts::font(fonts::Arial, px, bold, italic); }
 QFont sansSerif(int px) { return fonts::font(fonts::SansSerif, px); }
+
+QFont fitWords(const QString& text, QFont font, int room, int smallest) {
+  const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const auto fits = [&words, room](const QFont& f) {
+    const QFontMetrics m(f);
+    return std::all_of(words.begin(), words.end(), [&](const QString& w) { return m.horizontalAdvance(w) <= room; });
+  };
+  while (font.pixelSize() > smallest && !fits(font)) font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
 
 int captionWidth(const std::vector<Run>& runs, const QFont& main, const QFont& small) {
   int w = 0;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "framework/captions.h"
 #include "framework/widgets.h"
 
 namespace compound {
@@ -90,21 +91,9 @@ AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerLine& line, 
   return {edit, mark};
 }
 
-}  // namespace compound
-
-namespace compound {
-
 void fitTitle(QLabel* title) {
   // The longest word must fit the panel: some link names are longer than 21 bold pixels allow.
-  QFont f = title->font();
-  const QStringList words = title->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  const auto widest = [&words](const QFont& font) {
-    int w = 0;
-    for (const QString& word : words) w = std::max(w, QFontMetrics(font).horizontalAdvance(word));
-    return w;
-  };
-  while (f.pixelSize() > 12 && widest(f) > title->width() - 4) f.setPixelSize(f.pixelSize() - 1);
-  title->setFont(f);
+  title->setFont(captions::fitWords(title->text(), title->font(), title->width() - 4));
 }
 
 }  // namespace compound

@@ -10,7 +10,7 @@
 #include "framework/plot_view.h"
 #include "framework/random.h"
 #include "framework/widgets.h"
-#include "labs/diagrams/rich_text.h"
+#include "framework/rich_text.h"
 #include "pictures/pictures.h"
 
 namespace diagrams {

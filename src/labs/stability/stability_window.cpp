@@ -18,10 +18,6 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QString acceptedText(double v) { return numtext::FloatCut(v, 6); }
 
-QString indexed(const QString& letter, const QString& index) {
-  return letter + QStringLiteral("<sub>") + index + QStringLiteral("</sub>");
-}
-
 StabilityWindow::StabilityWindow(Host& host, const WindowRow& row)
     : ExperimentWindow(host, q(row.form), q(row.caption()), kHelpContext), row_(row) {
   Timer1->setInterval(100);
