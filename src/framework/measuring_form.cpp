@@ -158,8 +158,5 @@ void MeasuringForm::stepClosing(int rLabelY, int gLabelY, int finalRow) {
 void MeasuringForm::stepFrame(int unitRow) {
   stepTitle();
   plotText(10, unitRow, QStringLiteral("1"), 12);
-  plotText(10, 240, QStringLiteral("0"), 12);
-  plotText(10, 10, QStringLiteral("h"), 12);
-  plotText(350, 240, QStringLiteral("t, c"), 12);
-  timeAxes(240, 375);
+  timeFrame(350, 375);
 }

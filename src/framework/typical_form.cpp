@@ -94,6 +94,13 @@ void TypicalForm::timeAxes(int y0, int right) {
   }
 }
 
+void TypicalForm::timeFrame(int tLabel, int right) {
+  plotText(10, 240, QStringLiteral("0"), 12);
+  plotText(10, 10, QStringLiteral("h"), 12);
+  plotText(tLabel, 240, QStringLiteral("t, c"), 12);
+  timeAxes(240, right);
+}
+
 void TypicalForm::plotText(int x, int y, const QString& text, int points, const QColor& color) {
   Canvas& c = Image1->canvas();
   c.setFont(fonts::SansSerif, points, true);

@@ -53,6 +53,9 @@ class TypicalForm : public ExperimentWindow {
   // The axes of a time plot in black: the vertical one at x = 30 from y = 20 to 260, the
   // time axis at y0 from x = 10 to `right`; and the same in both icons.
   void timeAxes(int y0, int right = 410);
+  // The labels and axes of a time plot whose time axis is y = 240: "0", "h", "t, c" at
+  // x = tLabel, and the axes up to `right`.
+  void timeFrame(int tLabel = 380, int right = 410);
   // A segment of the output curve (blue, icon Image4) or of the input curve (red, Image3), in
   // plot coordinates: on the plot with pen width 2 and in the curve's icon.
   void outputSegment(int x1, int y1, int x2, int y2);

@@ -23,10 +23,7 @@ void IntegratingStep::FormCreate() {
 
   plotText(60, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
   plotText(10, 120, QStringLiteral("1"), 12);
-  plotText(10, 240, QStringLiteral("0"), 12);
-  plotText(10, 10, QStringLiteral("h"), 12);
-  plotText(380, 240, QStringLiteral("t, c"), 12);
-  timeAxes(240);
+  timeFrame();
 }
 
 TraceRunner::Recipe IntegratingStep::traceRecipe() {

@@ -83,10 +83,7 @@ void RampForm::FormCreate() {
   }
 
   plotText(40, 0, QStringLiteral("Реакция на линейно-нарастающий сигнал g(t)=t"), 10);
-  plotText(10, 240, QStringLiteral("0"), 12);
-  plotText(10, 10, QStringLiteral("h"), 12);
-  plotText(380, 240, QStringLiteral("t, c"), 12);
-  timeAxes(240);
+  timeFrame();
 }
 
 TraceRunner::Recipe RampForm::traceRecipe() {
