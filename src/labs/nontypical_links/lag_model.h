@@ -9,6 +9,7 @@
 
 #include "framework/acceptance.h"
 #include "framework/pixels.h"
+#include "framework/random.h"
 
 namespace nontypical {
 
@@ -23,7 +24,7 @@ inline constexpr int kGuideColumn = 10000;
 struct Lag {
   double T = 0;
   double k = 0;
-  static Lag draw();  // re-seeds, then T = RandomRange(300, 700) / 1000, then k = RandomRange(100, 900) / 1000
+  static Lag draw(rnd::Source& random = rnd::source());  // re-seeds, then T = RandomRange(300, 700) / 1000, then k = RandomRange(100, 900) / 1000
 };
 
 inline double omega(int column) { return column / kColumnsPerRad; }

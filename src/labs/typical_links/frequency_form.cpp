@@ -80,7 +80,7 @@ void FrequencyForm::FormCreate() {
   Image11->canvas().loadWall();
 
   Randomize();
-  link_->generate(r == 1);
+  link_->generate(r == 1, rnd::source());
   if (closingRun())
     Timer1->stop();  // the closing run keeps the fifth frequency and traces nothing
   else

@@ -14,9 +14,9 @@ FrequencyLink::Setup IntegratingFrequency::setup() const {
   return s;
 }
 
-void IntegratingFrequency::generate(bool keep) {
+void IntegratingFrequency::generate(bool keep, rnd::Source& random) {
   // Drawn in every run, as the series always has been, but only the first run's T is kept.
-  const double T = integrating::Frequency::drawT();
+  const double T = integrating::Frequency::drawT(random);
   if (keep || data_.T == 0) data_.T = T;
 }
 

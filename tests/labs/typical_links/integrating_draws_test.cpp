@@ -48,7 +48,7 @@ LUMEQ_MODEL_DRAWS("integrating sine", [](draws::Probe& p) {
 
 LUMEQ_MODEL_DRAWS("integrating frequency", [](draws::Probe& p) {
   IntegratingFrequency link;
-  link.generate(true);
+  link.generate(true, rnd::source());
   const FrequencyLink::Setup s = link.setup();
   for (int run = 1; run <= 5; ++run) {
     const double w = link.omega(run);
