@@ -342,10 +342,16 @@ ExperimentWindow* Main::open(const QString& form) {
 }
 
 void Main::showChild(ExperimentWindow* w) {
+  // The frame remembers the focus of the window before, also while a message box has it:
+  // given back later, it would activate that window again over this one.
+  if (QWidget* f = focusWidget(); f && f != w && !w->isAncestorOf(f) && mdi_->isAncestorOf(f)) f->clearFocus();
   w->showMaximized();
   mdi_->setActiveSubWindow(w);
   // The area does not report activations while the frame itself is inactive.
   if (lastActivated_ != w) childActivated(w);
+  // A window that shows no answer box yet holds the focus itself; one that does keeps it
+  // where its activation put it.
+  if (QWidget* f = focusWidget(); !f || (f != w && !w->isAncestorOf(f))) w->setFocus();
 }
 
 void Main::childActivated(QMdiSubWindow* s) {

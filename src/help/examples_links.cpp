@@ -25,13 +25,15 @@ void band(Values& v, const QString& name, const Acceptance& a) {
   v[name + QStringLiteral("_hi")] = bandEnd(a.hi, false);
 }
 
-// The sine window's example: the given values, r_max and Δφ with their bands.
+// The sine window's example: the given values, r_max and Δφ as its boxes show them once
+// accepted (longer than four and five characters they are cut to five and six), with their bands.
 void sineValues(Values& v, const links::SteadySine& h) {
+  const QString A = n(h.amplitude), phi = n(h.phase);
   v["h_T"] = n(h.p.T);
   v["h_w"] = n(h.p.w);
   v["h_k"] = n(h.p.k);
-  v["h_A"] = n(h.amplitude);
-  v["h_phi"] = n(h.phase);
+  v["h_A"] = A.size() > 4 ? numtext::cut(A, 5) : A;
+  v["h_phi"] = phi.size() > 5 ? numtext::cut(phi, 6) : phi;
   band(v, "h_A", Acceptance::band(h.amplitude));
   band(v, "h_phi", Acceptance::band(h.phase));
 }
@@ -77,7 +79,7 @@ Values aperiodicLink() {
   s.k = 1.5;
   v["s_T"] = n(s.T);
   v["s_k"] = n(s.k);
-  v["s_tp"] = n(s.tp());
+  v["s_tp"] = c(s.tp(), 6);
   v["s_tp_shown"] = c(s.tp(), 4);
   v["s_low"] = n(0.95 * s.k);
   v["s_high"] = n(1.05 * s.k);
@@ -121,9 +123,10 @@ Values oscillatingLink() {
   v["s_k"] = n(s.k);
   v["s_g"] = n(s.gamma);
   v["s_beta"] = c(beta, 6);
-  v["s_sigma"] = n(s.sigma());
+  v["s_sigma"] = c(s.sigma(), 6);
   v["s_sigma_shown"] = c(s.sigma(), 4);
   v["s_tp"] = n(s.tp);
+  v["s_tp_rough"] = c(3 * s.T / s.gamma, 6);
   v["s_period"] = c(period, 5);
   v["s_ln"] = c(ls, 6);
   v["s_gfound"] = c(ls / std::sqrt(std::numbers::pi * std::numbers::pi + ls * ls), 6);
@@ -202,8 +205,8 @@ Values piLink() {
   v["h_T1"] = n(h.T1);
   v["h_T2"] = n(h.T2);
   v["h_w"] = n(h.w);
-  v["h_A"] = n(h.A());
-  v["h_phi"] = n(h.dphi());
+  v["h_A"] = sine[0].shown;
+  v["h_phi"] = sine[1].shown;
   band(v, "h_A", sine[0].rule);
   band(v, "h_phi", sine[1].rule);
   compound::pi::Frequency f;
@@ -213,7 +216,7 @@ Values piLink() {
   v["f_T1"] = n(f.T1);
   v["f_T2"] = n(f.T2);
   v["f_R"] = n(f.target());
-  v["f_w1"] = n(f.w1());
+  v["f_w1"] = f.answer().shown;
   band(v, "f_w1", f.answer().rule);
   compound::pi::Circuit k{150, 400};
   v["c_T1"] = n(k.T1());
@@ -228,18 +231,18 @@ Values differentiatingLink() {
   const compound::diff::Step s{0.1, 2};
   v["s_T1"] = n(s.T1);
   v["s_h0"] = n(s.h0);
-  v["s_T2"] = n(s.T2());
+  v["s_T2"] = s.answer().shown;
   v["s_h1"] = c(s.h0 * std::exp(-1.0), 5);
   band(v, "s_T2", s.answer().rule);
   compound::diff::Harmonic h{0.1, 0.05, 20};
   v["h_T1"] = n(h.T1);
   v["h_A"] = n(h.A);
   v["h_w"] = QString::number(h.w);
-  v["h_B1"] = n(h.B1());
+  v["h_B1"] = h.idealAnswer().shown;
   band(v, "h_B1", h.idealAnswer().rule);
   compound::diff::Lowered d{h, 3};
   v["d_k"] = QString::number(d.k);
-  v["d_T2"] = n(d.T2());
+  v["d_T2"] = d.answer().shown;
   band(v, "d_T2", d.answer().rule);
   compound::diff::Asymptotic a{0.3, 0.05};
   const auto lafc = a.lafc();
@@ -271,8 +274,10 @@ Values forcingLink() {
   v["h_T2"] = n(h.T2);
   v["h_w"] = QString::number(h.w);
   v["h_A"] = c(h.A(), 6);
-  v["h_ratio"] = c(h.A() / h.k, 6);
-  v["h_k"] = c(h.A() * std::sqrt(1 + h.w * h.T2 * h.w * h.T2) / std::sqrt(1 + h.w * h.T1 * h.w * h.T1), 6);
+  // A/k follows from T1, T2 and ω alone; k is then r_max divided by it.
+  const double ratio = std::sqrt(1 + h.w * h.T1 * h.w * h.T1) / std::sqrt(1 + h.w * h.T2 * h.w * h.T2);
+  v["h_ratio"] = c(ratio, 6);
+  v["h_k"] = c(h.A() / ratio, 6);
   band(v, "h_k", h.answer().rule);
   compound::infors::Asymptotic a{0.4, 0.05, 2};
   const auto lafc = a.lafc();

@@ -18,10 +18,16 @@ QString n(double v) { return FloatToStr(v); }
 QString c(double v, int chars) { return numtext::FloatCut(v, chars); }
 
 Values stateVariables() {
-  const diagrams::StateParams p{2, 0.1, 0.05, 0.5};
+  // RandomRange draws 20, 10, 8, 10: k1 = 2, T1 = 0.1 s, T3 = 0.08 s, γ = 0.5. T3 differs
+  // from T2 = T1/k1, so the example tells the two apart.
+  const int raw[] = {20, 10, 8, 10};
+  int next = 0;
+  const diagrams::StateParams p = diagrams::drawStateParams([&](int, int) { return raw[next++]; });
   const diagrams::StateAnswers a = diagrams::stateAnswers(p);
-  return {{"k1", n(p.k1)}, {"T1", n(p.T1)}, {"T3", n(p.T3)}, {"g", n(p.gamma)}, {"k2", n(a.k2)}, {"T2", n(a.T2)},
-          {"k3", n(a.k3)}, {"k", c(a.k, 7)}, {"T", c(a.T, 7)}};
+  using diagrams::AnswerLength, diagrams::SummaryLength;
+  return {{"k1", n(p.k1)}, {"T1", n(p.T1)}, {"T3", n(p.T3)}, {"g", n(p.gamma)}, {"k2", c(a.k2, AnswerLength)},
+          {"T2", c(a.T2, AnswerLength)}, {"k3", c(a.k3, AnswerLength)}, {"k", c(a.k, SummaryLength)},
+          {"T", c(a.T, SummaryLength)}, {"T1T3", c(p.T1 * p.T3, AnswerLength)}, {"k1T3", c(p.k1 * p.T3, AnswerLength)}};
 }
 
 Values transformations() {
@@ -42,20 +48,15 @@ Values stability() {
   const double K = criticalGain(Loop::Lags, p);
   const Poles poles = polesOnBoundary(characteristic(Loop::Lags, p, K));
   const Crossover cross = crossover(OpenLoop{Loop::Lags, p, K});
-  const Acceptance wBand = band(cross.w);
-  Values v{{"T1", n(p.t1)}, {"T2", n(p.t2)}, {"T3", n(p.t3)}, {"k1", n(p.k1)}, {"k", n(k.k)}, {"a3", n(k.a3)},
-           {"a2", n(k.a2)}, {"a1", n(k.a1)}, {"kcr", n(K)}, {"k_shown", c(k.k, 6)}, {"a3_shown", c(k.a3, 6)},
-           {"a2_shown", c(k.a2, 6)}, {"a1_shown", c(k.a1, 6)}, {"kcr_shown", c(K, 6)}, {"wcr", n(cross.w)},
-           {"wcr_shown", c(cross.w, 6)}, {"wcr_lg", c(std::log10(cross.w), 5)}, {"wcr_lo", bandEnd(wBand.lo, true)},
-           {"wcr_hi", bandEnd(wBand.hi, false)}, {"p1", c(poles.alpha[0], 6)}, {"beta", c(poles.beta[1], 6)},
-           {"beta_neg", c(poles.beta[2], 6)}};
-  const Acceptance kBand = band(K);
-  v["kcr_lo"] = bandEnd(kBand.lo, true);
-  v["sumT"] = n(p.t1 + p.t2 + p.t3);
-  v["sumTT"] = n(p.t1 * p.t2 + p.t1 * p.t3 + p.t2 * p.t3);
-  v["prodT"] = n(p.t1 * p.t2 * p.t3);
-  v["kcr_hi"] = bandEnd(kBand.hi, false);
-  return v;
+  const Acceptance wBand = band(cross.w), kBand = band(K);
+  // Answers as the fields show them once accepted: cut to six characters.
+  return {{"T1", n(p.t1)}, {"T2", n(p.t2)}, {"T3", n(p.t3)}, {"k1", n(p.k1)}, {"k", c(k.k, 6)}, {"a3", c(k.a3, 6)},
+          {"a2", c(k.a2, 6)}, {"a1", c(k.a1, 6)}, {"kcr", c(K, 6)}, {"kcr_lo", bandEnd(kBand.lo, true)},
+          {"kcr_hi", bandEnd(kBand.hi, false)}, {"sumT", c(p.t1 + p.t2 + p.t3, 6)},
+          {"sumTT", c(p.t1 * p.t2 + p.t1 * p.t3 + p.t2 * p.t3, 6)}, {"prodT", c(p.t1 * p.t2 * p.t3, 6)},
+          {"wcr_shown", c(cross.w, 6)}, {"wcr_lg", c(std::log10(cross.w), 5)}, {"wcr_lo", bandEnd(wBand.lo, true)},
+          {"wcr_hi", bandEnd(wBand.hi, false)}, {"p1", c(poles.alpha[0], 6)}, {"beta", c(poles.beta[1], 6)},
+          {"beta_neg", c(poles.beta[2], 6)}};
 }
 
 Values astatism() {
@@ -83,18 +84,45 @@ Values invarianceWork(invariance::Work work) {
           {"w", c(std::sqrt(invariance::omegaSquared(p)), 6)}};
 }
 
+// The draws of a correction window, RandomRange(10, 250) for T1 and RandomRange(65, 85) for m,
+// turned into T1, m and T2 as the windows turn them.
+correction::Params correctionDraw(int t1, int m) {
+  const int raw[] = {t1, m};
+  int next = 0;
+  return correction::drawParams([&](int, int) { return raw[next++]; });
+}
+
+// A step window of a correction work: it draws its own T1 and T2 and takes only the gain k
+// over from the first window; its answers are checked by the model's rules for the drawn curve.
+void correctionStep(Values& v, const QString& key, correction::Scheme s, const correction::Params& p, double k) {
+  const correction::Response r = correction::simulate(s, p.T1, p.T2, k);
+  const Acceptance e = correction::errorRule(r), tp = correction::settlingRule(r);
+  const auto put = [&](const char* name, const QString& value) { v[key + QLatin1String(name)] = value; };
+  put("T1", n(p.T1));
+  put("T2", c(p.T2, 5));  // as the step windows show T2 and k
+  put("k", c(k, 5));
+  put("steady", c(r.steady(), 6));
+  put("e", c(r.error(), 6));
+  put("e_lo", bandEnd(e.lo, true));
+  put("e_hi", bandEnd(e.hi, false));
+  put("tp", c(r.settling, 6));
+  put("tp_lo", bandEnd(tp.lo, true));
+  put("tp_hi", bandEnd(tp.hi, false));
+  put("low", c(0.95 * r.steady(), 5));
+  put("high", c(1.05 * r.steady(), 5));
+}
+
 Values correctionWork(correction::Scheme s) {
-  const double T1 = 0.1, T2 = 0.75;
-  const std::vector<double> k = correction::gains(s, T1, T2);
-  const correction::Polynomial poly = correction::characteristic(s, T1, T2, k[0]);
-  const correction::Response r = correction::simulate(s, T1, T2, k[0]);
-  Values v{{"T1", n(T1)}, {"T2", n(T2)}, {"m", n(T2 / T1)}, {"k", n(k[0])}, {"k_shown", c(k[0], 6)},
-           {"a2", n(poly.a2)}, {"a1", c(poly.a1, 6)}, {"a0", c(poly.a0, 6)}, {"root", c(-poly.a1 / (2 * poly.a2), 6)},
-           {"steady", c(r.steady(), 6)}, {"e", c(r.error(), 6)}, {"tp", c(r.settling, 6)}, {"dt", n(r.dt)},
-           {"e_lo", bandEnd(Acceptance::band(r.error()).lo, true)}, {"e_hi", bandEnd(Acceptance::band(r.error()).hi, false)},
-           {"tp_lo", bandEnd(Acceptance::band(r.settling, 0.9, 1.1).lo, true)}, {"tp_hi", bandEnd(Acceptance::band(r.settling, 0.9, 1.1).hi, false)},
-           {"low", c(0.95 * r.steady(), 5)}, {"high", c(1.05 * r.steady(), 5)}};
-  if (k.size() > 1) v["k2"] = n(k[1]), v["k2_shown"] = c(k[1], 6);
+  const correction::Work& work = correction::work(s);
+  const correction::Params p = correctionDraw(100, 75);
+  const std::vector<double> k = correction::gains(s, p.T1, p.T2);
+  const correction::Polynomial poly = correction::characteristic(s, p.T1, p.T2, k[0]);
+  Values v{{"T1", n(p.T1)}, {"T2", c(p.T2, work.t2Chars)}, {"m", n(p.m)}, {"k", c(k[0], 6)},
+           {"a2", c(poly.a2, 6)}, {"a1", c(poly.a1, 6)}, {"a0", c(poly.a0, 6)}, {"root", c(-poly.a1 / (2 * poly.a2), 6)}};
+  if (k.size() > 1) v["k2"] = c(k[1], 6);
+  // Window 2 (and window 3 of the parallel work, with the second gain) draws anew.
+  correctionStep(v, QStringLiteral("s_"), s, correctionDraw(200, 70), k[work.gainOf[0]]);
+  if (work.windows > 2) correctionStep(v, QStringLiteral("t_"), s, correctionDraw(40, 80), k[work.gainOf[1]]);
   return v;
 }
 

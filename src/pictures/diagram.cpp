@@ -309,6 +309,15 @@ void Diagram::reportProblem(const QString& what) { reported_ << what; }
 
 void Diagram::keepOut(const QRectF& area, const QString& why) { keepOut_.push_back({area, why}); }
 
+QStringList Diagram::texts() const
+{
+    QStringList out;
+    for (const Mark& m : marks_)
+        if (m.kind == Kind::Text || m.kind == Kind::Box)
+            out << m.what;
+    return out;
+}
+
 QStringList Diagram::problems() const
 {
     QStringList out = reported_;

@@ -107,6 +107,8 @@ public:
     void keepOut(const QRectF& area, const QString& why);
     // Human-readable list of overlaps, clipped items and keep-out violations; empty when clean.
     QStringList problems() const;
+    // What the picture says, in drawing order: "box 1/T_1p" for a box, "text k_1" for a letter.
+    QStringList texts() const;
     void reportProblem(const QString& what);
 
 private:

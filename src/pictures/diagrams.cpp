@@ -132,7 +132,9 @@ void paintLab95(Diagram& d)
     feedbackThrough(d, r, b, s, 145, expr(QStringLiteral("k_3")));
 }
 
-// The oscillating link, a broad arrow, and its state-variable diagram.
+// The oscillating link, a broad arrow, and its state-variable diagram: the aperiodic link of
+// lab9_3 as 1/T1 · 1/p closed by k1, then the integrator of lab9_4 as 1/T3 · 1/p, all closed by
+// k3, which is 1/(T1T3p² + k1T3p + k3).
 void paintLab96(Diagram& d)
 {
     Row link(d, 89);
@@ -152,7 +154,7 @@ void paintLab96(Diagram& d)
     Row r(d, 84);
     int s1 = -1, s2 = -1, b1 = -1, b2 = -1;
     r.input(kG, kInputColour).sum(&s1).sum(&s2).block(fr("1", "T_1")).block(fr("1", "p")).branch(&b1)
-        .block(fr("1", "T_2")).block(fr("1", "p")).branch(&b2).output(kR, kOutputColour);
+        .block(fr("1", "T_3")).block(fr("1", "p")).branch(&b2).output(kR, kOutputColour);
     r.fit(235, 608);
     r.draw();
     feedbackThrough(d, r, b1, s2, 30, expr(QStringLiteral("k_1")));

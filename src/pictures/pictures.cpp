@@ -32,12 +32,14 @@ const std::map<QString, catalogue::Entry>& entries()
     return all;
 }
 
-QImage render(const catalogue::Entry& e, QStringList* problems)
+QImage render(const catalogue::Entry& e, QStringList* problems, QStringList* texts = nullptr)
 {
     draw::Diagram d(e.size, e.background, e.style);
     e.paint(d);
     if (problems)
         *problems = d.problems();
+    if (texts)
+        *texts = d.texts();
     return d.finish();
 }
 
@@ -75,6 +77,16 @@ QStringList layoutProblems(const QString& name)
     QStringList problems;
     render(found->second, &problems);
     return problems;
+}
+
+QStringList texts(const QString& name)
+{
+    const auto found = entries().find(name);
+    if (found == entries().end())
+        return {};
+    QStringList texts;
+    render(found->second, nullptr, &texts);
+    return texts;
 }
 
 }  // namespace pictures

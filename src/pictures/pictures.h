@@ -13,4 +13,6 @@ QStringList names();
 // Redraws `name` and lists whatever in it overlaps, is clipped, or lies under the
 // icons the windows put on top of it; empty for a clean picture or an unknown name.
 QStringList layoutProblems(const QString& name);
+// Redraws `name` and lists its boxes and letters as Diagram::texts() gives them.
+QStringList texts(const QString& name);
 }  // namespace pictures

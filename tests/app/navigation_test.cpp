@@ -220,3 +220,17 @@ TEST_F(Navigation, EnterOnTheFocusedNextButtonMovesOn) {
   ASSERT_TRUE(active());
   EXPECT_EQ(active()->objectName(), "Form1_2");
 }
+
+TEST_F(Navigation, BackDoesNothingWhileATraceRuns) {
+  ProbeWindow::passes = 60;
+  script({50, 60});
+  ASSERT_NO_FATAL_FAILURE(finish(start("Form1_1")));
+  pacing(true);
+  main->BNextClick();
+  ASSERT_TRUE(main->Busy);
+  main->BBackClick();
+  EXPECT_EQ(active()->objectName(), "Form1_2");
+  settle();
+  EXPECT_EQ(active()->objectName(), "Form1_2");
+  EXPECT_FALSE(main->Busy);
+}

@@ -268,3 +268,18 @@ TEST(Pictures, CompoundLinksKeepTheirLettersOffTheIconsAndFormulasInk)
             << n << pictures::layoutProblems(QString::fromLatin1(n)).join(u'\n').toStdString();
     }
 }
+
+// The state-variable diagram of the last step is the loop the work built: the aperiodic link
+// as 1/T1 · 1/p closed by k1, then the integrator 1/(T3p) as 1/T3 · 1/p, closed by k3. With
+// 1/T2 in the second chain it would be 1/(T1T2p² + k1T2p + k3), another system.
+TEST(Pictures, StateVariableDiagramChainsT1AndT3)
+{
+    const QStringList texts = pictures::texts(QStringLiteral("lab9_6"));
+    QStringList chain;
+    for (const QString& t : texts)
+        if (t == QStringLiteral("box 1/p") || t.startsWith(QStringLiteral("box 1/T_")))
+            chain << t;
+    EXPECT_EQ(chain, QStringList({"box 1/T_1", "box 1/p", "box 1/T_3", "box 1/p"})) << texts.join(u',').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("box k_1")) && texts.contains(QStringLiteral("box k_3")));
+    EXPECT_TRUE(pictures::texts(QStringLiteral("no such picture")).isEmpty());
+}

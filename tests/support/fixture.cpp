@@ -6,6 +6,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QTimer>
+
+void TestMessages::info(const QString& text) {
+  RecordingMessageService::info(text);
+  if (!boxes) return;
+  QTimer::singleShot(0, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  BoxMessageService(QApplication::activeWindow()).info(text);
+}
 
 TrainerTest::TrainerTest(const WindowRegistry* windows) {
   auto scripted = std::make_unique<rnd::ScriptedSource>();

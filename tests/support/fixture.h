@@ -13,6 +13,15 @@
 #include "framework/plot_view.h"
 #include "framework/random.h"
 
+// Recorded messages; with `boxes` on, each message is also shown as a real modal box that
+// closes itself once it is up, so the focus leaves the window and comes back as it does for
+// a student.
+class TestMessages : public RecordingMessageService {
+ public:
+  void info(const QString& text) override;
+  bool boxes = false;
+};
+
 class TrainerTest : public ::testing::Test {
  protected:
   explicit TrainerTest(const WindowRegistry* windows = nullptr);
@@ -40,7 +49,7 @@ class TrainerTest : public ::testing::Test {
   QString readoutTitle() const;
   bool readoutShown() const;
 
-  RecordingMessageService messages;
+  TestMessages messages;
   rnd::ScriptedSource* random = nullptr;
   std::unique_ptr<rnd::Source> previousRandom;
   bool calculatorStarts = false;

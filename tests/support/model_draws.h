@@ -4,7 +4,7 @@
 //   LUMEQ_MODEL_DRAWS("integrating step", [](draws::Probe& p) { ...one draw and its checks... });
 //
 // Every test program with rows runs each row LUMEQ_DRAWS times (default: the row's count,
-// 10 000 unless a costly row says fewer) through the
+// 1000 unless a costly row says fewer; the deep CTest run sets 10 000) through the
 // program's random seam, seeded (LUMEQ_DRAWS_SEED, printed), and stops a row at its first
 // faulty draw.
 #include <QAnyStringView>
@@ -43,7 +43,7 @@ class Probe {
 struct Row {
   QString name;
   std::function<void(Probe&)> draw;
-  int count = 10000;  // draws per run (LUMEQ_DRAWS overrides every row)
+  int count = 1000;  // draws per quick run (LUMEQ_DRAWS overrides every row)
 };
 
 // Registers a row; returns true so that it can initialise a static.

@@ -153,7 +153,8 @@ void StateWindow::buildSummary(QFrame* lower) {
   bevel->setGeometry(196, 8, 4, 145);
   ST1 = valueRow(summary_, QPoint(216, 20), named(QStringLiteral("T"), QStringLiteral("1")), QStringLiteral("ST1"));
   SK1 = valueRow(summary_, QPoint(216, 66), named(QStringLiteral("k"), QStringLiteral("1")), QStringLiteral("SK1"));
-  ST2 = valueRow(summary_, QPoint(404, 20), named(QStringLiteral("T"), QStringLiteral("2")), QStringLiteral("ST2"));
+  // The right column is the second chain of the final picture: 1/T3 · 1/p closed by k3.
+  ST3 = valueRow(summary_, QPoint(404, 20), named(QStringLiteral("T"), QStringLiteral("3")), QStringLiteral("ST3"));
   SK3 = valueRow(summary_, QPoint(404, 66), named(QStringLiteral("k"), QStringLiteral("3")), QStringLiteral("SK3"));
 }
 
@@ -192,7 +193,7 @@ void StateWindow::showData() {
   SG->setText(FloatToStr(p.gamma));
   ST1->setText(seconds(FloatToStr(p.T1)));
   SK1->setText(FloatToStr(p.k1));
-  ST2->setText(seconds(numtext::FloatCut(a.T2, GivenLength)));
+  ST3->setText(seconds(FloatToStr(p.T3)));
   SK3->setText(numtext::FloatCut(a.k3, SummaryLength));
 }
 

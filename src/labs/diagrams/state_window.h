@@ -70,7 +70,7 @@ class StateWindow : public ExperimentWindow {
   QLabel* task3Text_ = nullptr;
   // Value labels: given data of tasks 2 and 3, and the summary.
   QLabel *LK1 = nullptr, *LT1 = nullptr, *LK2 = nullptr, *LT2 = nullptr, *LT3 = nullptr;
-  QLabel *SK = nullptr, *ST = nullptr, *SG = nullptr, *ST1 = nullptr, *SK1 = nullptr, *ST2 = nullptr, *SK3 = nullptr;
+  QLabel *SK = nullptr, *ST = nullptr, *SG = nullptr, *ST1 = nullptr, *SK1 = nullptr, *ST3 = nullptr, *SK3 = nullptr;
 
   StateParams params_;
   StateAnswers truth_;

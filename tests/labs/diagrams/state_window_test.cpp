@@ -1,6 +1,7 @@
 // Form9_1 played through the real widgets: the wipes, the choice question, the three number
 // fields under one error counter, the summary and the end of the work.
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -91,6 +92,13 @@ TEST_F(StateWorkTest, PlayedToTheEnd) {
   EXPECT_EQ(label("ST"), numtext::FloatCut(a.T, 7) + QStringLiteral(" c"));
   EXPECT_EQ(label("SG"), loc(QStringLiteral("0.5")));
   EXPECT_EQ(label("SK3"), numtext::FloatCut(a.k3, 7));
+  // The right column is the second chain of the final picture, 1/T3 · 1/p closed by k3; T2
+  // (0.00196 here) belongs to no block of that picture.
+  EXPECT_EQ(label("ST3"), loc(QStringLiteral("0.1 c")));
+  QStringList captions;
+  for (QLabel* l : w->findChild<QFrame*>(QStringLiteral("Panel8"))->findChildren<QLabel*>()) captions << l->text();
+  EXPECT_TRUE(captions.contains(QStringLiteral("T<sub>3</sub> =")));
+  EXPECT_FALSE(captions.contains(QStringLiteral("T<sub>2</sub> =")));
   main->BMenuClick();
   EXPECT_EQ(messages.last(), QStringLiteral("Лабораторная работа выполнена!"));
 }

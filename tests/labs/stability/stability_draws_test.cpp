@@ -104,13 +104,14 @@ void polesWindow(draws::Probe& p, const WindowRow& row, const Params& q, const P
   const double sy = row.regime == Regime::Unstable ? 135 / peakOfRun(row.rule, q, value, end) : row.sy;
   p.value(name + " sy", sy);
   State st;
+  const QString curve = name + " response";
   while (end > st.t && !p.failed()) {
     eulerStep(row.rule, q, value, st);
     int y = row.y0 - ceil_(st.y * sy);
     // m = 1.0, where Form18_5's draw starts, puts its loop on the boundary: the swing reaches
     // 2.0, the plot's top, and Euler's slow growth takes it a pixel over. Left as drawn.
     if (row.loop == Loop::Forcing && m == 1.0) y = std::max(y, 0);
-    p.pixel(name + " response", ceil_(st.t * sx) + 30, row.regime == Regime::Unstable ? std::min(y, row.y0) : y, plot);
+    p.pixel(curve, ceil_(st.t * sx) + 30, row.regime == Regime::Unstable ? std::min(y, row.y0) : y, plot);
   }
 }
 
