@@ -4,6 +4,7 @@
 
 #include "framework/numtext.h"
 #include "framework/random.h"
+#include "diff_model.h"
 
 namespace compound::infors {
 
@@ -60,11 +61,11 @@ Sinusoids Sine::plot() const {
 Expected Sine::answer() const { return {Acceptance::band(k), FloatCut(k, 6)}; }
 
 Asymptotic Asymptotic::draw(rnd::Source& random) {
+  // T1 and T2 as the differentiating link's asymptotic LAFC draws them, then k.
+  const diff::Asymptotic lags = diff::Asymptotic::draw(random);
   Asymptotic a;
-  random.reseed();
-  a.T1 = random.range(20, 50) / 100.0;
-  random.reseed();
-  a.T2 = random.range(1, 15) / 100.0;
+  a.T1 = lags.T1;
+  a.T2 = lags.T2;
   random.reseed();
   const int k = random.range(2, 100);
   a.k = (k == 10 ? 20 : k) / 10.0;
