@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "framework/canvas.h"
+#include "i18n/language.h"
 #include "pictures/pixel_ratio.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Lumeq"));
   fonts::install();
   display::setRatio(app.devicePixelRatio());
+  // The system language, or "--lang ru|en"; Russian when the translation cannot be loaded.
+  language::set(language::atStart(QCoreApplication::arguments()));
   Main main;
   main.helpFile = QStringLiteral("c:\\Program Files\\Lumeq\\Help\\Help.hlp");
   if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -52,7 +52,6 @@ QIcon arrowIcon(const QString& name) {
 
 Main::Main(MainServices services) : services_(std::move(services)) {
   setObjectName(QStringLiteral("Main"));
-  setWindowTitle(Caption);
   QApplication::setWindowIcon(programIcon());
   setProperty("helpContext", MainHelpContext);
   if (services_.messages) {
@@ -71,8 +70,8 @@ Main::Main(MainServices services) : services_(std::move(services)) {
   setCentralWidget(frame);
 
   // The menu bar carries the help, and a maximized experiment window's system buttons.
-  auto* help = menuBar()->addMenu(QStringLiteral("Справка"));
-  help->addAction(QStringLiteral("Вызов справки\tF1"), this, [this] { showHelp(); });
+  helpMenu_ = menuBar()->addMenu(QString());
+  helpAction_ = helpMenu_->addAction(QString(), this, [this] { showHelp(); });
 
   mdi_ = new QMdiArea(frame);
   mdi_->setObjectName(QStringLiteral("MDIClient"));
@@ -82,11 +81,13 @@ Main::Main(MainServices services) : services_(std::move(services)) {
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { childActivated(w); });
 
-  Label1 = ui::label(frame, QPoint(24, 0), QStringLiteral("Линейные непрерывные системы. Виртуальная лаборатория"),
+  Label1 = ui::label(frame, QPoint(24, 0), QString(),
             fonts::font(fonts::Arial, 21, false, false, true), QColor(0x00, 0x66, 0xCC), QStringLiteral("Label1"));
 
   buildStartScreen(frame);
   buildCommandBar(frame);
+  buildLanguageSwitch();
+  retranslate();
 
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setContext(Qt::ApplicationShortcut);
@@ -115,7 +116,7 @@ void Main::buildStartScreen(QWidget* frame) {
   Panel1 = ui::panel(frame, QRect(8, 32, 617, 401), ui::Bevel::Single, QStringLiteral("Panel1"));
   int top = 16;
   for (const auto& s : sectionButtons()) {
-    auto* b = new QPushButton(s.caption, Panel1);
+    auto* b = new QPushButton(Panel1);
     b->setObjectName(s.name);
     b->setGeometry(20, top, 261, 33);
     top += 32;
@@ -131,10 +132,8 @@ void Main::buildStartScreen(QWidget* frame) {
     b->setObjectName(w.name);
     b->setGeometry(8, w.top, 260, 73);
     b->setAutoRaise(true);
-    b->setIcon(lazyPictureIcon(w.name));
     b->setIconSize(QSize(256, 69));
     b->setEnabled(windows_->has(w.form));
-    b->setToolTip(b->isEnabled() ? QString() : QStringLiteral("Эта работа пока недоступна"));
     connect(b, &QToolButton::clicked, this, [this, form = w.form] { guarded("WorkClick", [&] { workClick(form); }); });
   }
   for (const auto& s : sectionButtons())
@@ -145,15 +144,15 @@ void Main::buildStartScreen(QWidget* frame) {
   p->setGeometry(48, 312, 18, 33);
   p->setChecked(true);
   p->setProperty("helpContext", MainHelpContext);
-  auto* caption = new CheckCaption(QStringLiteral("Включить построение переходных характеристик во времени "), p);
-  caption->setGeometry(66, 312, 191, 33);
+  animationCaption_ = new CheckCaption(QString(), p);
+  animationCaption_->setGeometry(66, 312, 191, 33);
 
   const QFont credits = fonts::fontPt(fonts::SansSerif, 8, true);
-  Label8 = ui::label(Panel1, QPoint(440, 360), QStringLiteral("Идея и методика: кафедра САУ"), credits, colors::Navy,
+  Label8 = ui::label(Panel1, QPoint(440, 360), QString(), credits, colors::Navy,
                      QStringLiteral("Label8"));
-  Label9 = ui::label(Panel1, QPoint(440, 376), QStringLiteral("Программа: команда Lumeq"), credits, colors::Navy,
+  Label9 = ui::label(Panel1, QPoint(440, 376), QString(), credits, colors::Navy,
                      QStringLiteral("Label9"));
-  Button10 = new QPushButton(ExitText, Panel1);
+  Button10 = new QPushButton(Panel1);
   Button10->setObjectName(QStringLiteral("Button10"));
   Button10->setGeometry(432, 360, 169, 25);
   Button10->setFont(credits);
@@ -164,7 +163,7 @@ void Main::buildStartScreen(QWidget* frame) {
 void Main::buildCommandBar(QWidget* frame) {
   Panel2 = ui::panel(frame, QRect(8, 384, 617, 57), ui::Bevel::Single, QStringLiteral("Panel2"));
   ui::setBackground(Panel2, colors::SkyBlue);
-  GroupBox1 = new QGroupBox(QStringLiteral("Координаты указателя"), Panel2);
+  GroupBox1 = new QGroupBox(Panel2);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   GroupBox1->setGeometry(8, 4, 233, 45);
   GroupBox1->setFont(fonts::fontPt(fonts::Arial, 8));
@@ -181,23 +180,88 @@ void Main::buildCommandBar(QWidget* frame) {
   KoordY1->setIndent(3);
   GroupBox1->hide();
 
-  auto button = [this](const QString& name, const QString& text, const QRect& r, auto handler) {
-    auto* b = new QPushButton(text, Panel2);
+  auto button = [this](const QString& name, const QRect& r, auto handler) {
+    auto* b = new QPushButton(Panel2);
     b->setObjectName(name);
     b->setGeometry(r);
     b->setAutoDefault(true);  // Enter on the focused button presses it (focus goes to Next after an answer)
     connect(b, &QPushButton::clicked, this, [this, handler, name] { guarded(qPrintable(name), [&] { (this->*handler)(); }); });
     return b;
   };
-  BMenu = button(QStringLiteral("BMenu"), QStringLiteral("Меню"), QRect(256, 16, 75, 25), &Main::BMenuClick);
-  BBack = button(QStringLiteral("BBack"), QStringLiteral("Назад"), QRect(336, 16, 81, 25), &Main::BBackClick);
-  BNext = button(QStringLiteral("BNext"), QStringLiteral("Далее"), QRect(424, 16, 81, 25), &Main::BNextClick);
-  BClose = button(QStringLiteral("BClose"), QStringLiteral("Калькулятор"), QRect(512, 16, 89, 25), &Main::BCloseClick);
+  BMenu = button(QStringLiteral("BMenu"), QRect(256, 16, 75, 25), &Main::BMenuClick);
+  BBack = button(QStringLiteral("BBack"), QRect(336, 16, 81, 25), &Main::BBackClick);
+  BNext = button(QStringLiteral("BNext"), QRect(424, 16, 81, 25), &Main::BNextClick);
+  BClose = button(QStringLiteral("BClose"), QRect(512, 16, 89, 25), &Main::BCloseClick);
   BBack->setIcon(arrowIcon(QStringLiteral("arrow_left")));
   BNext->setIcon(arrowIcon(QStringLiteral("arrow_right")));
   BNext->setLayoutDirection(Qt::RightToLeft);  // the arrow stands right of the text
   Panel2->hide();
   Panel2->raise();
+}
+
+void Main::buildLanguageSwitch() {
+  // Two small buttons in the free corner under the animation check box; the language they
+  // choose applies at once to the start screen and to every work started after it.
+  auto make = [this](const QString& name, const QString& text, language::Language l, int x) {
+    auto* b = new QToolButton(Panel1);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setGeometry(x, 364, 29, 21);
+    b->setCheckable(true);
+    b->setAutoExclusive(true);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::TabFocus);
+    b->setChecked(language::current() == l);
+    connect(b, &QToolButton::clicked, this, [this, l] {
+      guarded("LanguageClick", [&] {
+        // A translation that cannot be loaded leaves the language, and the switch, as they were.
+        if (!language::set(l)) (language::current() == language::Language::English ? langEn_ : langRu_)->setChecked(true);
+      });
+    });
+    return b;
+  };
+  langRu_ = make(QStringLiteral("LanguageRu"), QStringLiteral("RU"), language::Language::Russian, 20);
+  langEn_ = make(QStringLiteral("LanguageEn"), QStringLiteral("EN"), language::Language::English, 51);
+}
+
+void Main::retranslate() {
+  if (Panel2->isHidden()) setWindowTitle(Caption);  // a work's frame title is left alone
+  helpMenu_->setTitle(tr("Справка"));
+  helpAction_->setText(tr("Вызов справки\tF1"));
+  Label1->setText(tr("Линейные непрерывные системы. Виртуальная лаборатория"));
+  Label1->adjustSize();
+  for (const auto& s : sectionButtons())
+    if (auto* b = Panel1->findChild<QPushButton*>(s.name)) b->setText(tr(s.caption));
+  for (const auto& w : workButtons()) {
+    auto* b = Panel1->findChild<QToolButton*>(w.name);
+    b->setIcon(lazyPictureIcon(w.name));  // the caption drawn in the picture follows the language
+    b->setToolTip(b->isEnabled() ? QString() : tr("Эта работа пока недоступна"));
+  }
+  animationCaption_->setText(tr("Включить построение переходных характеристик во времени "));
+  Label8->setText(tr("Идея и методика: кафедра САУ"));
+  Label8->adjustSize();
+  Label9->setText(tr("Программа: команда Lumeq"));
+  Label9->adjustSize();
+  Button10->setText(ExitText);
+  const QString languageTip = tr("Язык интерфейса");
+  langRu_->setToolTip(languageTip);
+  langEn_->setToolTip(languageTip);
+  (language::current() == language::Language::English ? langEn_ : langRu_)->setChecked(true);
+
+  if (!readoutShowsParameters_) GroupBox1->setTitle(readoutTitle(readoutLocked_));
+  BMenu->setText(tr("Меню"));
+  BBack->setText(tr("Назад"));
+  BNext->setText(tr("Далее"));
+  BClose->setText(tr("Калькулятор"));
+}
+
+QString Main::readoutTitle(bool locked) const {
+  return locked ? tr("Координаты указателя (locked)") : tr("Координаты указателя");
+}
+
+void Main::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  QMainWindow::changeEvent(e);
 }
 
 void Main::Timer1Timer() {
@@ -231,7 +295,7 @@ void Main::workClick(const QString& form) {
 
 void Main::BCloseClick() {
   const bool started = services_.startCalculator ? services_.startCalculator() : startCalculator();
-  if (!started) messages().info(QStringLiteral("Приложения \"калькулятор\" нет!"));
+  if (!started) messages().info(tr("Приложения \"калькулятор\" нет!"));
 }
 
 void Main::pace() {
@@ -262,7 +326,8 @@ void Main::showReadout(bool visible) { GroupBox1->setVisible(visible); }
 void Main::resetReadout(const QString& xName, const QString& yName, bool yGreek) {
   if (readoutShowsParameters_) {
     readoutShowsParameters_ = false;
-    GroupBox1->setTitle(QStringLiteral("Координаты указателя"));
+    readoutLocked_ = false;
+    GroupBox1->setTitle(readoutTitle(false));
   }
   KoordX->setFont(fonts::font(fonts::Arial, 16));
   setReadoutName(KoordX, xName);
@@ -290,7 +355,8 @@ void Main::setReadout(const ReadoutText& t) {
 }
 
 void Main::setReadoutLocked(bool locked) {
-  GroupBox1->setTitle(locked ? QStringLiteral("Координаты указателя (locked)") : QStringLiteral("Координаты указателя"));
+  readoutLocked_ = locked;
+  GroupBox1->setTitle(readoutTitle(locked));
 }
 
 void Main::showParameters(const QString& caption, const ReadoutText& text) {

@@ -18,6 +18,7 @@
 #include "framework/experiment_window.h"
 #include "framework/host.h"
 #include "framework/messages.h"
+#include "i18n/language.h"
 
 class WindowRegistry;
 class HelpViewer;
@@ -34,8 +35,8 @@ class Main : public QMainWindow, public Host {
   explicit Main(MainServices services = {});
   ~Main() override;
 
-  static inline const QString Caption = QStringLiteral("Лабораторный тренажер. Lumeq");
-  static inline const QString ExitText = QStringLiteral("Выход");
+  static constexpr language::Text Caption{"Main", QT_TRANSLATE_NOOP("Main", "Лабораторный тренажер. Lumeq")};
+  static constexpr language::Text ExitText{"Main", QT_TRANSLATE_NOOP("Main", "Выход")};
   QString helpFile;  // kept as the program's help-file setting; topics come from resources
 
   // Host
@@ -86,10 +87,15 @@ class Main : public QMainWindow, public Host {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void changeEvent(QEvent* e) override;
 
  private:
   void buildStartScreen(QWidget* frame);
   void buildCommandBar(QWidget* frame);
+  void buildLanguageSwitch();
+  // Puts the texts of the frame, the start screen and the command bar in the running language.
+  void retranslate();
+  QString readoutTitle(bool locked) const;
   void showChild(ExperimentWindow* w);
   void childActivated(QMdiSubWindow* w);
   void restoreStartScreen();
@@ -108,6 +114,11 @@ class Main : public QMainWindow, public Host {
   QLabel *KoordX = nullptr, *KoordX1 = nullptr, *KoordY = nullptr, *KoordY1 = nullptr;
   QLabel *Label8 = nullptr, *Label9 = nullptr;
   QPushButton* Button10 = nullptr;
+  QLabel* animationCaption_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QAction* helpAction_ = nullptr;
+  QToolButton *langRu_ = nullptr, *langEn_ = nullptr;
+  bool readoutLocked_ = false;
   QPushButton *BMenu = nullptr, *BBack = nullptr, *BNext = nullptr, *BClose = nullptr;
   QHash<QString, QWidget*> panels_;
   QHash<QString, QPointer<ExperimentWindow>> refs_;

@@ -48,9 +48,9 @@ void Main::BMenuClick() {
   // A click during a trace does nothing at all: no message, no flag touched.
   if (Busy) return;
   if (WorkDone) {
-    messages().info(QStringLiteral("Лабораторная работа выполнена!"));
+    messages().info(tr("Лабораторная работа выполнена!"));
     WorkDone = false;
-  } else if (!messages().confirm(QStringLiteral("Результаты работ будут сброшены\n\rПерейти в главное меню?"))) {
+  } else if (!messages().confirm(tr("Результаты работ будут сброшены\n\rПерейти в главное меню?"))) {
     return;
   }
   BNext->setEnabled(true);

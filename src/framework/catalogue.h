@@ -3,6 +3,7 @@
 // works, each with its button on the section's panel, its help topic and its windows in order
 // (with their error limits). The program builds its menu, its window registry and the Next/Back
 // rows from these declarations and keeps no table of works of its own.
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -29,7 +30,7 @@ struct WorkEntry {
 
 struct SectionEntry {
   int number = 0;  // its button is Button<number>; the start screen lists the sections by it
-  QString caption;
+  const char* caption = "";  // Russian source, marked for translation in the "Main" context
   int panel = 0;  // the works' buttons stand on Panel<panel>; 0: the button opens its one work
   std::vector<WorkEntry> works;
 };
@@ -46,8 +47,8 @@ struct NextRow {
 
 // The start screen's section buttons and the work buttons of each panel.
 struct SectionButton {
-  QString name;  // Button1 ... Button9
-  QString caption;
+  QString name;         // Button1 ... Button9
+  const char* caption;  // Russian source, marked for translation in the "Main" context
   QString panel;  // work panel shown, empty for the single-window sections
   QString form;   // window opened directly when there is no panel
 };

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <deque>
 
+#include "i18n/language.h"
+
 class QWidget;
 
 class MessageService {
@@ -44,14 +46,15 @@ class RecordingMessageService : public MessageService {
   std::deque<bool> answers;
 };
 
-// The fixed texts of the answer protocol.
+// The fixed texts of the answer protocol, shown in the running language.
 namespace msg {
-inline const QString BadFormat = QStringLiteral("Неверный формат ввода!");
-inline const QString WrongValue = QStringLiteral("Неверное значение, повторите попытку!");
-inline const QString TooManyErrors =
-    QStringLiteral("Вы превысили допустимое количество ошибок!\n\rИсходные данные будут изменены.");
-inline const QString BadValue = QStringLiteral("Неверное значение!");
+using language::Text;
+inline constexpr Text BadFormat{"msg", QT_TRANSLATE_NOOP("msg", "Неверный формат ввода!")};
+inline constexpr Text WrongValue{"msg", QT_TRANSLATE_NOOP("msg", "Неверное значение, повторите попытку!")};
+inline constexpr Text TooManyErrors{
+    "msg", QT_TRANSLATE_NOOP("msg", "Вы превысили допустимое количество ошибок!\n\rИсходные данные будут изменены.")};
+inline constexpr Text BadValue{"msg", QT_TRANSLATE_NOOP("msg", "Неверное значение!")};
 // Answers to a question asked with a button ("Ответить") instead of an answer box.
-inline const QString Right = QStringLiteral("Верно!");
-inline const QString NotRight = QStringLiteral("Не верно!\n\rПодумайте!");
+inline constexpr Text Right{"msg", QT_TRANSLATE_NOOP("msg", "Верно!")};
+inline constexpr Text NotRight{"msg", QT_TRANSLATE_NOOP("msg", "Не верно!\n\rПодумайте!")};
 }  // namespace msg

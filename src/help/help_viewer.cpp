@@ -54,20 +54,14 @@ HelpViewer::HelpViewer(QWidget* parent)
     : QDialog(parent), text_(new QTextBrowser), list_(new QListWidget), find_(new QLineEdit),
       back_(new QToolButton), forward_(new QToolButton) {
   setObjectName(QStringLiteral("HelpViewer"));
-  setWindowTitle(QStringLiteral("Справка"));
   resize(900, 600);
 
-  back_->setText(QStringLiteral("◀ Назад"));
-  forward_->setText(QStringLiteral("Вперёд ▶"));
-  back_->setToolTip(QStringLiteral("Предыдущий раздел (Alt+←)"));
-  forward_->setToolTip(QStringLiteral("Следующий раздел (Alt+→)"));
   auto* smaller = new QToolButton;
   auto* larger = new QToolButton;
+  smaller_ = smaller;
+  larger_ = larger;
   smaller->setText(QStringLiteral("A−"));
   larger->setText(QStringLiteral("A+"));
-  smaller->setToolTip(QStringLiteral("Мельче (Ctrl+−)"));
-  larger->setToolTip(QStringLiteral("Крупнее (Ctrl++)"));
-  find_->setPlaceholderText(QStringLiteral("Поиск по словам"));
   find_->setClearButtonEnabled(true);
 
   auto* bar = new QHBoxLayout;
@@ -83,9 +77,10 @@ HelpViewer::HelpViewer(QWidget* parent)
   list_->setWordWrap(true);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int c : kContexts) {
-    auto* item = new QListWidgetItem(topicTitle(c), list_);
+    auto* item = new QListWidgetItem(list_);
     item->setData(Qt::UserRole, c);
   }
+  retranslate();
   text_->setOpenLinks(false);
   basePointSize_ = text_->font().pointSizeF() + 1;
   applyZoom(0);
@@ -141,13 +136,33 @@ void HelpViewer::forward() {
 void HelpViewer::display(int context) {
   current_ = context;
   const QString html = topicHtml(context);
-  text_->setHtml(html.isEmpty() ? QStringLiteral("<p>Раздел справки %1 не найден.</p>").arg(context) : html);
+  text_->setHtml(html.isEmpty() ? tr("<p>Раздел справки %1 не найден.</p>").arg(context) : html);
   for (int i = 0; i < list_->count(); ++i)
     if (list_->item(i)->data(Qt::UserRole).toInt() == context && list_->currentRow() != i) {
       QSignalBlocker block(list_);
       list_->setCurrentRow(i);
     }
   updateButtons();
+}
+
+void HelpViewer::retranslate() {
+  setWindowTitle(tr("Справка"));
+  back_->setText(tr("◀ Назад"));
+  forward_->setText(tr("Вперёд ▶"));
+  back_->setToolTip(tr("Предыдущий раздел (Alt+←)"));
+  forward_->setToolTip(tr("Следующий раздел (Alt+→)"));
+  smaller_->setToolTip(tr("Мельче (Ctrl+−)"));
+  larger_->setToolTip(tr("Крупнее (Ctrl++)"));
+  find_->setPlaceholderText(tr("Поиск по словам"));
+  // The topics themselves come in the running language as well.
+  for (int i = 0; i < list_->count(); ++i) list_->item(i)->setText(topicTitle(list_->item(i)->data(Qt::UserRole).toInt()));
+  if (!find_->text().isEmpty()) search(find_->text());
+  if (current_ != 0) display(current_);
+}
+
+void HelpViewer::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(e);
 }
 
 void HelpViewer::updateButtons() {

@@ -37,7 +37,11 @@ class HelpViewer : public QDialog {
   // Topics whose text holds every word of the query (case-insensitive), in contents order.
   static QList<int> matchingContexts(const QString& query);
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private:
+  void retranslate();
   void display(int context);
   void updateButtons();
   void applyZoom(int steps);
@@ -47,6 +51,8 @@ class HelpViewer : public QDialog {
   QLineEdit* find_;
   QToolButton* back_;
   QToolButton* forward_;
+  QToolButton* smaller_ = nullptr;
+  QToolButton* larger_ = nullptr;
   QList<int> history_;
   qsizetype pos_ = -1;
   int current_ = 0;

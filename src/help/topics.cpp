@@ -16,9 +16,15 @@ static void initHelpResources() {
 
 namespace help {
 
-QString topicSource(int context) {
+QString topicSource(int context) { return topicSource(context, language::current()); }
+
+QString topicSource(int context, language::Language l) {
   initHelpResources();
-  QFile f(QStringLiteral(":/help/%1.html").arg(context));
+  // The Russian topics are the originals; every other language has a folder of its own.
+  const QString path = l == language::Language::Russian
+                           ? QStringLiteral(":/help/%1.html").arg(context)
+                           : QStringLiteral(":/help/%1/%2.html").arg(language::code(l)).arg(context);
+  QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(f.readAll());
 }

@@ -2,12 +2,14 @@
 // The help topics: the text of a topic (a resource file per context number, in the markup of
 // topic_markup.h) and the numbers of its worked example, computed by the sections' own model
 // functions, so that an example always agrees with what the windows accept.
+#include "i18n/language.h"
 #include "topic_markup.h"
 
 namespace help {
 
-// The topic's file as written, empty when there is none.
+// The topic's file as written, in the running language or the one given; empty when there is none.
 QString topicSource(int context);
+QString topicSource(int context, language::Language l);
 // The topic as the viewer shows it: the example's numbers filled in, formulas expanded.
 QString renderTopic(int context);
 

@@ -2,6 +2,7 @@
 #include "pictures/diagram.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 #include <functional>

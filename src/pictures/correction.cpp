@@ -12,7 +12,7 @@ using namespace draw;
 namespace {
 
 const QColor kCorrector{0x80, 0x00, 0x80};
-const QString kNote = QStringLiteral("коррекция");
+QString note() { return QCoreApplication::translate("pictures", "коррекция"); }
 
 Block fr(const char* num, const char* den) { return frac(QString::fromUtf8(num), QString::fromUtf8(den)); }
 
@@ -76,7 +76,7 @@ void paintSeries(Diagram& d) {
   Corrected m(d, 50, {expr(QStringLiteral("k")), fr("1", "T_1p+1"), fr("1", "T_2p+1")});
   m.draw();
   const QRectF k = m.row.rect(m.ids[0]);
-  d.words(kNote, QPointF(k.center().x(), k.bottom() + 4), Qt::AlignHCenter | Qt::AlignTop, kCorrector);
+  d.words(note(), QPointF(k.center().x(), k.bottom() + 4), Qt::AlignHCenter | Qt::AlignTop, kCorrector);
 }
 
 // Parallel: from E through k, over the first lag, into the junction between the lags.
@@ -91,7 +91,7 @@ void paintParallel(Diagram& d) {
   const QPointF into = r.top(m.ids[2]);
   d.arrow({from, QPointF(from.x(), top), QPointF(k.left(), top)});
   d.arrow({QPointF(k.right(), top), QPointF(into.x(), top), into});
-  d.words(kNote, QPointF(into.x() + 8, top), Qt::AlignLeft | Qt::AlignVCenter, kCorrector);
+  d.words(note(), QPointF(into.x() + 8, top), Qt::AlignLeft | Qt::AlignVCenter, kCorrector);
   tint(d, QRectF(from.x() - 4, 0, into.x() - from.x() + 8, into.y() - 1));
   tint(d, QRectF(from.x() - 4, 0, 8, from.y() - d.style().dotRadius - 1));
 }
@@ -108,7 +108,7 @@ void paintLocalFeedback(Diagram& d) {
   const QPointF into = r.top(m.input);
   d.arrow({from, QPointF(from.x(), top), QPointF(k.right(), top)});
   d.arrow({QPointF(k.left(), top), QPointF(into.x(), top), into});
-  d.words(kNote, QPointF(from.x() + 8, top), Qt::AlignLeft | Qt::AlignVCenter, kCorrector);
+  d.words(note(), QPointF(from.x() + 8, top), Qt::AlignLeft | Qt::AlignVCenter, kCorrector);
   tint(d, QRectF(into.x() - 4, 0, from.x() - into.x() + 8, into.y() - 1));
   tint(d, QRectF(from.x() - 4, into.y() - 1, 8, from.y() - into.y() - d.style().dotRadius));
 }

@@ -24,7 +24,7 @@ void paintLinkWindow(Diagram& d, const Block& block)
 }
 
 // G(p) → [block] → R(p) with the caption underneath: the face of a link's work button.
-Entry linkButton(const QString& name, const Block& block, const QString& caption)
+Entry linkButton(const QString& name, const Block& block, const char* caption)
 {
     Style style = Style::button();
     // A lone link has room to breathe; equal box heights keep the faces of the buttons alike.
@@ -38,7 +38,7 @@ Entry linkButton(const QString& name, const Block& block, const QString& caption
                 const qreal width = r.minimumWidth();
                 r.fit((d.size().width() - width) / 2, (d.size().width() + width) / 2);
                 r.draw();
-                d.caption(caption);
+                d.caption(QCoreApplication::translate("pictures", caption));
             }};
 }
 
@@ -62,21 +62,21 @@ std::vector<Entry> links()
     return {
         linkWindow(QStringLiteral("integral"), frac(QStringLiteral("1"), QStringLiteral("Tp"))),
         linkButton(QStringLiteral("BIntegrZveno"), frac(QStringLiteral("1"), QStringLiteral("Tp")),
-                   QStringLiteral("Интегрирующее звено")),
+                   QT_TRANSLATE_NOOP("pictures", "Интегрирующее звено")),
         linkButton(QStringLiteral("BAperZveno"), frac(QStringLiteral("k"), QStringLiteral("Tp+1")),
-                   QStringLiteral("Апериодическое звено")),
+                   QT_TRANSLATE_NOOP("pictures", "Апериодическое звено")),
         linkButton(QStringLiteral("BKolebZveno"), frac(QStringLiteral("k"), QStringLiteral("T^2p^2+2ξTp+1")),
-                   QStringLiteral("Колебательное звено")),
+                   QT_TRANSLATE_NOOP("pictures", "Колебательное звено")),
         linkButton(QStringLiteral("B4"), expr(QStringLiteral("k·e^{-τp}")),
-                   QStringLiteral("Звено чистого запаздывания")),
+                   QT_TRANSLATE_NOOP("pictures", "Звено чистого запаздывания")),
         linkButton(QStringLiteral("B5"), frac(QStringLiteral("k"), QStringLiteral("Tp-1")),
-                   QStringLiteral("Неминимально-фазовое звено первого порядка")),
+                   QT_TRANSLATE_NOOP("pictures", "Неминимально-фазовое звено первого порядка")),
         linkButton(QStringLiteral("B6"), frac(QStringLiteral("T_1p+1"), QStringLiteral("T_2p")),
-                   QStringLiteral("\"ПИ\" звено")),
+                   QT_TRANSLATE_NOOP("pictures", "\"ПИ\" звено")),
         linkButton(QStringLiteral("B7"), frac(QStringLiteral("T_1p"), QStringLiteral("T_2p+1")),
-                   QStringLiteral("Реально-дифф. звено")),
+                   QT_TRANSLATE_NOOP("pictures", "Реально-дифф. звено")),
         linkButton(QStringLiteral("B8"), frac(QStringLiteral("k(T_1p+1)"), QStringLiteral("T_2p+1")),
-                   QStringLiteral("Инерционно-форсирующее звено")),
+                   QT_TRANSLATE_NOOP("pictures", "Инерционно-форсирующее звено")),
     };
 }
 

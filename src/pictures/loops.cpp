@@ -38,11 +38,12 @@ Entry labEntry(const QString& name, const QList<Part>& parts)
 constexpr qreal kLeft = 3;
 constexpr qreal kRight = 257;
 
-Entry button(const QString& name, std::function<void(Diagram&)> paint, const QString& caption)
+// The caption is a source text marked for translation, put in the running language when drawn.
+Entry button(const QString& name, std::function<void(Diagram&)> paint, const char* caption)
 {
     return {name, QSize(260, 73), Qt::white, Style::button(), [paint, caption](Diagram& d) {
                 paint(d);
-                d.caption(caption);
+                d.caption(QCoreApplication::translate("pictures", caption));
             }};
 }
 
@@ -67,7 +68,7 @@ void paintSeriesCorrection(Diagram& d)
     Loop loop(d, 28, {expr(kK), fr("1", "T_1p+1"), fr("1", "T_2p+1")}, kE);
     loop.row.setStretch(loop.row.count() - 3, 0.5);
     loop.draw(kLeft, kRight, 50, 2);
-    loop.row.note(loop.ids[0], QStringLiteral("коррекция"));
+    loop.row.note(loop.ids[0], QCoreApplication::translate("pictures", "коррекция"));
 }
 
 // Parallel correction: the error also goes through k straight to a summing point
@@ -114,24 +115,24 @@ std::vector<Entry> loops()
         labEntry(QStringLiteral("lab22"), {fr("T_3p+1", "T_1p"), f, fr("1", "T_2p")}),
 
         button(QStringLiteral("B81"), simpleLoop({fr("1", "T_1p+1"), fr("1", "T_2p+1")}, kE),
-               QStringLiteral("к сигналу задания")),
+               QT_TRANSLATE_NOOP("pictures", "к сигналу задания")),
         button(QStringLiteral("b82"), simpleLoop({fr("1", "T_1p+1"), f, fr("1", "T_2p+1")}, kE),
-               QStringLiteral("к сигналу возмущения")),
-        button(QStringLiteral("b91"), paintSeriesCorrection, QStringLiteral("последовательная коррекция")),
-        button(QStringLiteral("b92"), paintParallelCorrection, QStringLiteral("параллельная коррекция")),
-        button(QStringLiteral("b93"), paintFeedbackCorrection, QStringLiteral("корр. в виде обратной связи")),
+               QT_TRANSLATE_NOOP("pictures", "к сигналу возмущения")),
+        button(QStringLiteral("b91"), paintSeriesCorrection, QT_TRANSLATE_NOOP("pictures", "последовательная коррекция")),
+        button(QStringLiteral("b92"), paintParallelCorrection, QT_TRANSLATE_NOOP("pictures", "параллельная коррекция")),
+        button(QStringLiteral("b93"), paintFeedbackCorrection, QT_TRANSLATE_NOOP("pictures", "корр. в виде обратной связи")),
 
         button(QStringLiteral("B61"), simpleLoop({expr(QStringLiteral("k_1")), fr("1", "T_1p+1"), fr("1", "T_2p+1"), fr("1", "T_3p+1")}),
-               QStringLiteral("Схема №1")),
+               QT_TRANSLATE_NOOP("pictures", "Схема №1")),
         button(QStringLiteral("b62"), simpleLoop({expr(QStringLiteral("k_1")), fr("1", "T_1p"), fr("1", "T_2p+1"), fr("1", "T_3p+1")}),
-               QStringLiteral("Схема № 2")),
+               QT_TRANSLATE_NOOP("pictures", "Схема № 2")),
         button(QStringLiteral("b63"), simpleLoop({expr(QStringLiteral("k_1")), fr("1", "T_1p"), fr("1", "T_2p"), fr("1", "T_3p+1")}),
-               QStringLiteral("Схема № 3")),
+               QT_TRANSLATE_NOOP("pictures", "Схема № 3")),
 
-        button(QStringLiteral("b71"), simpleLoop({fr("1", "T_1p+1"), f, fr("1", "T_2p+1")}), QStringLiteral("Схема №1")),
-        button(QStringLiteral("b72"), simpleLoop({fr("1", "T_1p+1"), f, fr("1", "T_2p")}), QStringLiteral("Схема № 2")),
-        button(QStringLiteral("b73"), simpleLoop({fr("1", "T_1p"), f, fr("1", "T_2p+1")}), QStringLiteral("Схема № 3")),
-        button(QStringLiteral("b74"), simpleLoop({fr("T_3p+1", "T_1p"), f, fr("1", "T_2p")}), QStringLiteral("Схема № 4")),
+        button(QStringLiteral("b71"), simpleLoop({fr("1", "T_1p+1"), f, fr("1", "T_2p+1")}), QT_TRANSLATE_NOOP("pictures", "Схема №1")),
+        button(QStringLiteral("b72"), simpleLoop({fr("1", "T_1p+1"), f, fr("1", "T_2p")}), QT_TRANSLATE_NOOP("pictures", "Схема № 2")),
+        button(QStringLiteral("b73"), simpleLoop({fr("1", "T_1p"), f, fr("1", "T_2p+1")}), QT_TRANSLATE_NOOP("pictures", "Схема № 3")),
+        button(QStringLiteral("b74"), simpleLoop({fr("T_3p+1", "T_1p"), f, fr("1", "T_2p")}), QT_TRANSLATE_NOOP("pictures", "Схема № 4")),
     };
 }
 

@@ -1,5 +1,6 @@
 #include "pictures/pictures.h"
 
+#include "i18n/language.h"
 #include "pictures/catalogue.h"
 
 #include <QHash>
@@ -48,14 +49,16 @@ QImage render(const catalogue::Entry& e, QStringList* problems, QStringList* tex
 QImage get(const QString& name)
 {
     // Pictures are only ever drawn from the GUI thread, so a plain static cache will do.
+    // Pictures with words are drawn once per language.
     static QHash<QString, QImage> cache;
-    if (auto it = cache.constFind(name); it != cache.constEnd())
+    const QString key = language::code(language::current()) + QLatin1Char('/') + name;
+    if (auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
     const auto found = entries().find(name);
     if (found == entries().end())
         return QImage();
     QImage img = render(found->second, nullptr);
-    cache.insert(name, img);
+    cache.insert(key, img);
     return img;
 }
 

@@ -146,7 +146,7 @@ TEST(Catalogue, NinetyWindowsEachInOneWorkInOrder) {
   QSet<QString> seen;
   for (const SectionEntry& s : programCatalogue().sections())
     for (const WorkEntry& w : s.works) {
-      EXPECT_GT(w.helpContext, 0) << s.caption.toStdString();
+      EXPECT_GT(w.helpContext, 0) << s.caption;
       for (std::size_t i = 0; i < w.windows.size(); ++i) {
         const QString& form = w.windows[i].form;
         EXPECT_TRUE(form.endsWith(QStringLiteral("_%1").arg(i + 1))) << form.toStdString();
@@ -164,7 +164,7 @@ class Declared : public TrainerTest {
  protected:
   Declared() : TrainerTest(&catalogue().windows()) {}
   static const Catalogue& catalogue() {
-    static const Catalogue c({{1, QStringLiteral("Раздел"), 3,
+    static const Catalogue c({{1, "Раздел", 3,
                                {{QStringLiteral("B1"), 16, 42,
                                  {{QStringLiteral("Form1_1"),
                                    [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<ProbeWindow>(h); },

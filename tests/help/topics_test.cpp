@@ -25,6 +25,7 @@
 #include "labs/typical_links/integrating_model.h"
 #include "labs/typical_links/oscillating_model.h"
 #include "support/fixture.h"
+#include "support/language_guard.h"
 
 namespace {
 
@@ -273,5 +274,21 @@ TEST_F(ExampleAgreesWithWindows, CorrectionStepWindowsDrawTheirOwnTimeConstants)
     }
     main->BMenuClick();  // the work is done: back to the start screen
     flushDeletes();
+  }
+}
+
+// The English topics: the same examples with the same numbers, and no Russian word left.
+TEST(HelpTopics, EnglishTopicsCarryTheSameExamplesWithoutARussianWord) {
+  LanguageGuard english(language::Language::English);
+  for (int context : HelpViewer::contexts()) {
+    const QString html = HelpViewer::topicHtml(context);
+    ASSERT_FALSE(html.isEmpty()) << context;
+    EXPECT_FALSE(hasCyrillic(html)) << context << " " << html.mid(html.indexOf(QRegularExpression("[А-Яа-яЁё]")) - 40, 80).toStdString();
+    EXPECT_FALSE(html.contains(QStringLiteral("{{"))) << context;
+    EXPECT_FALSE(HelpViewer::topicTitle(context).isEmpty()) << context;
+    EXPECT_NE(help::topicSource(context), help::topicSource(context, language::Language::Russian)) << context;
+    const QString example = html.section(QStringLiteral("name=\"example\""), 1);
+    for (const QString& number : expectedNumbers(context))
+      EXPECT_TRUE(example.contains(number)) << context << " lacks " << number.toStdString();
   }
 }

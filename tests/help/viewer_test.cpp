@@ -6,9 +6,11 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "help/help_viewer.h"
+#include "support/language_guard.h"
 
 TEST(HelpViewer, BackAndForwardWalkTheTopicsSeen) {
   HelpViewer v(nullptr);
@@ -87,4 +89,25 @@ TEST(HelpViewer, ShotsOfTopicsWhenAsked) {
     text->setMinimumHeight(0);
     v.resize(1000, 720);
   }
+}
+
+// The viewer follows the language while open: its own controls, the contents and the topic shown.
+TEST(HelpViewer, SwitchesLanguageWhileOpen) {
+  HelpViewer v(nullptr);
+  v.showTopic(12);
+  const QString russianTitle = v.currentTitle();
+  {
+    LanguageGuard english(language::Language::English);
+    QStringList shown{v.windowTitle(), v.findChild<QLineEdit*>()->placeholderText(), v.currentTitle(),
+                      v.findChild<QTextBrowser*>()->toPlainText()};
+    for (auto* b : v.findChildren<QToolButton*>()) shown << b->text() << b->toolTip();
+    auto* list = v.findChild<QListWidget*>();
+    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+    for (const QString& t : shown) EXPECT_FALSE(hasCyrillic(t)) << t.left(80).toStdString();
+    EXPECT_EQ(v.currentTitle(), "First-order lag link");
+    v.search(QStringLiteral("settling time"));
+    EXPECT_TRUE(v.listedContexts().contains(12));
+  }
+  EXPECT_EQ(v.currentTitle(), russianTitle);
+  EXPECT_EQ(v.windowTitle(), "Справка");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/language_guard.h"
+
 #include <QColor>
 #include <QImage>
 #include <QMap>
@@ -282,4 +284,22 @@ TEST(Pictures, StateVariableDiagramChainsT1AndT3)
     EXPECT_EQ(chain, QStringList({"box 1/T_1", "box 1/p", "box 1/T_3", "box 1/p"})) << texts.join(u',').toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("box k_1")) && texts.contains(QStringLiteral("box k_3")));
     EXPECT_TRUE(pictures::texts(QStringLiteral("no such picture")).isEmpty());
+}
+
+// In English the words in the pictures (captions, "compensation" notes) are longer: still laid
+// out cleanly, and no Russian word left.
+TEST(Pictures, EnglishWordsFitAndLeaveNoRussian)
+{
+    LanguageGuard english(language::Language::English);
+    for (const QString& n : pictures::names()) {
+        const QStringList problems = pictures::layoutProblems(n);
+        EXPECT_TRUE(problems.isEmpty()) << n.toStdString() << ":\n" << problems.join(u'\n').toStdString();
+        for (const QString& t : pictures::texts(n))
+            EXPECT_FALSE(hasCyrillic(t)) << n.toStdString() << ": " << t.toStdString();
+    }
+    EXPECT_TRUE(pictures::texts(QStringLiteral("BIntegrZveno")).contains(QStringLiteral("text Integrating link")));
+    // Drawn once per language: the Russian picture is not the English one.
+    const QImage inEnglish = pictures::get(QStringLiteral("BIntegrZveno"));
+    language::set(language::Language::Russian);
+    EXPECT_NE(pictures::get(QStringLiteral("BIntegrZveno")), inEnglish);
 }

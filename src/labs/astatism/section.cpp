@@ -9,7 +9,7 @@ namespace astatism {
 SectionEntry section() {
   const QString buttons[] = {QStringLiteral("b71"), QStringLiteral("b72"), QStringLiteral("b73"), QStringLiteral("b74")};
   const int tops[] = {2, 80, 160, 238};
-  SectionEntry s{7, QStringLiteral("Астатизм САУ"), 10, {}};
+  SectionEntry s{7, QT_TRANSLATE_NOOP("Main", "Астатизм САУ"), 10, {}};
   for (int work = 1; work <= kWorkCount; ++work) s.works.push_back({buttons[work - 1], tops[work - 1], kHelpContext, {}});
   for (const WindowInfo& w : allWindows()) {
     const WindowInfo* info = &w;  // the table lives for the whole run

@@ -22,7 +22,7 @@ SectionEntry section() {
   }
   made.add(QStringLiteral("Form6_4"), [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<CircuitForm>(h); });
   return {3,
-          QStringLiteral("Составные динамические звенья"),
+          QT_TRANSLATE_NOOP("Main", "Составные динамические звенья"),
           6,
           {{QStringLiteral("B6"), 24, texts::PiHelp, windowsOf(made, 6, 4)},
            {QStringLiteral("B7"), 112, texts::DiffHelp, windowsOf(made, 7, 4)},

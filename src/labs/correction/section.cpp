@@ -8,7 +8,7 @@ namespace correction {
 SectionEntry section() {
   const QString buttons[] = {QStringLiteral("b91"), QStringLiteral("b92"), QStringLiteral("b93")};
   const int tops[] = {16, 112, 216};
-  SectionEntry s{9, QStringLiteral("Коррекция САУ"), 8, {}};
+  SectionEntry s{9, QT_TRANSLATE_NOOP("Main", "Коррекция САУ"), 8, {}};
   for (const Work& w : works()) {
     const Work* work = &w;  // the table lives for the whole run
     const int i = static_cast<int>(s.works.size());

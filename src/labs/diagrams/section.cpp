@@ -11,8 +11,8 @@ std::vector<SectionEntry> sections() {
   WorkEntry transform{
       QString(), 0, 5,
       {{QStringLiteral("Form10_1"), [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<TransformWindow>(h); }, 5}}};
-  return {{4, QStringLiteral("Представление схемы в переменных состояния"), 0, {state}},
-          {5, QStringLiteral("Структурные преобразования схем"), 0, {transform}}};
+  return {{4, QT_TRANSLATE_NOOP("Main", "Представление схемы в переменных состояния"), 0, {state}},
+          {5, QT_TRANSLATE_NOOP("Main", "Структурные преобразования схем"), 0, {transform}}};
 }
 
 }  // namespace diagrams

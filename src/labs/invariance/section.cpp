@@ -22,7 +22,7 @@ SectionEntry section() {
                             },
                             kErrorLimit});
   }
-  return {8, QStringLiteral("Инвариантность САУ"), 7, {reference, disturbance}};
+  return {8, QT_TRANSLATE_NOOP("Main", "Инвариантность САУ"), 7, {reference, disturbance}};
 }
 
 }  // namespace invariance

@@ -12,7 +12,7 @@ SectionEntry section() {
   for (const LagWindow& row : lagWindows())
     lag.windows.push_back({QString::fromLatin1(row.form),
                            [&row](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<LagLinkWindow>(h, row); }});
-  return {2, QStringLiteral("Нетиповые динамические звенья"), 5, {delay, lag}};
+  return {2, QT_TRANSLATE_NOOP("Main", "Нетиповые динамические звенья"), 5, {delay, lag}};
 }
 
 }  // namespace nontypical

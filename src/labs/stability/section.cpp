@@ -9,7 +9,7 @@ namespace stability {
 SectionEntry section() {
   const QString buttons[] = {QStringLiteral("B61"), QStringLiteral("b62"), QStringLiteral("b63")};
   const int tops[] = {24, 120, 216};
-  SectionEntry s{6, QStringLiteral("Устойчивость одноконтурной САУ"), 9, {}};
+  SectionEntry s{6, QT_TRANSLATE_NOOP("Main", "Устойчивость одноконтурной САУ"), 9, {}};
   for (int work = 1; work <= 3; ++work) s.works.push_back({buttons[work - 1], tops[work - 1], kHelpContext, {}});
   for (const WindowRow& w : allWindows()) {
     const WindowRow* row = &w;  // the table lives for the whole run

@@ -111,7 +111,7 @@ WorkEntry oscillatingWork() {
 namespace typical {
 
 SectionEntry section() {
-  return {1, QStringLiteral("Типовые динамические звенья"), 3, {integratingWork(), aperiodicWork(), oscillatingWork()}};
+  return {1, QT_TRANSLATE_NOOP("Main", "Типовые динамические звенья"), 3, {integratingWork(), aperiodicWork(), oscillatingWork()}};
 }
 
 }  // namespace typical
