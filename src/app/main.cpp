@@ -19,5 +19,6 @@ int main(int argc, char** argv) {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     main.move(screen->availableGeometry().center() - main.rect().center());
   main.show();
+  main.applyArguments(QApplication::arguments());
   return app.exec();
 }

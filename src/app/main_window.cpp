@@ -13,6 +13,7 @@
 #include "framework/canvas.h"
 #include "framework/widgets.h"
 #include "help/help_viewer.h"
+#include "journal_print.h"
 #include "program.h"
 #include "picture_icon.h"
 #include "program_icon.h"
@@ -50,7 +51,7 @@ QIcon arrowIcon(const QString& name) {
 
 }  // namespace
 
-Main::Main(MainServices services) : services_(std::move(services)) {
+Main::Main(MainServices services) : services_(std::move(services)), journal_(services_.clock) {
   setObjectName(QStringLiteral("Main"));
   QApplication::setWindowIcon(programIcon());
   setProperty("helpContext", MainHelpContext);
@@ -158,6 +159,12 @@ void Main::buildStartScreen(QWidget* frame) {
   Button10->setFont(credits);
   Button10->hide();
   connect(Button10, &QPushButton::clicked, this, [this] { close(); });
+
+  // The journal for the teacher, in the free corner between the work panels and the credits.
+  BJournal = new QPushButton(QStringLiteral("Журнал"), Panel1);
+  BJournal->setObjectName(QStringLiteral("BJournal"));
+  BJournal->setGeometry(312, 360, 97, 25);
+  connect(BJournal, &QPushButton::clicked, this, [this] { guarded("BJournalClick", [this] { BJournalClick(); }); });
 }
 
 void Main::buildCommandBar(QWidget* frame) {
@@ -195,6 +202,22 @@ void Main::buildCommandBar(QWidget* frame) {
   BBack->setIcon(arrowIcon(QStringLiteral("arrow_left")));
   BNext->setIcon(arrowIcon(QStringLiteral("arrow_right")));
   BNext->setLayoutDirection(Qt::RightToLeft);  // the arrow stands right of the text
+  // Keys for the bar that leave its texts as they are: each presses its button, so it does
+  // what a click does and nothing while the button is hidden, disabled or the bar is Busy.
+  const struct {
+    QPushButton* button;
+    QKeyCombination key;
+    const char* tip;
+  } keys[] = {{BNext, Qt::ALT | Qt::Key_Right, "Следующий опыт (Alt+→)"},
+              {BBack, Qt::ALT | Qt::Key_Left, "Предыдущий опыт (Alt+←)"},
+              {BMenu, Qt::ALT | Qt::Key_M, "Завершить работу и вернуться к разделам (Alt+M)"}};
+  for (const auto& k : keys) {
+    k.button->setToolTip(QString::fromUtf8(k.tip));
+    auto* s = new QShortcut(QKeySequence(k.key), this);
+    connect(s, &QShortcut::activated, k.button, [b = k.button] {
+      if (b->isVisible()) b->click();
+    });
+  }
   Panel2->hide();
   Panel2->raise();
 }
@@ -288,6 +311,7 @@ void Main::sectionClick(const QString& button) {
 
 void Main::workClick(const QString& form) {
   if (!windows_->has(form) || findWindow(form)) return;
+  recordWorkStart(form);
   Panel1->hide();
   Label1->hide();
   open(form);
@@ -374,6 +398,7 @@ void Main::enableBack(bool on) { BBack->setEnabled(on); }
 ExperimentWindow* Main::findWindow(const QString& form) const { return refs_.value(form).data(); }
 
 void Main::windowClosing(ExperimentWindow* w) {
+  journal_.windowLeft(w->objectName());
   auto it = refs_.find(w->objectName());
   if (it != refs_.end() && it->data() == w) refs_.erase(it);
   if (lastActivated_ == w) lastActivated_ = nullptr;
@@ -424,6 +449,7 @@ void Main::childActivated(QMdiSubWindow* s) {
   auto* w = qobject_cast<ExperimentWindow*>(s);
   if (!w || w == lastActivated_) return;
   lastActivated_ = w;
+  journal_.windowReached(w->objectName(), w->windowTitle());
   guarded("FormActivate", [w] { w->FormActivate(); });
 }
 
@@ -454,5 +480,6 @@ void Main::closeEvent(QCloseEvent* e) {
     for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->close();
   }
   if (help_) help_->close();
+  writeJournalAtExit();
   e->accept();
 }

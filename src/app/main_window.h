@@ -19,6 +19,8 @@
 #include "framework/host.h"
 #include "framework/messages.h"
 #include "i18n/language.h"
+#include "journal.h"
+#include "journal_dialog.h"
 
 class WindowRegistry;
 class HelpViewer;
@@ -27,6 +29,8 @@ struct MainServices {
   MessageService* messages = nullptr;          // null: real message boxes
   std::function<bool()> startCalculator;      // null: the desktop's calculator
   const WindowRegistry* windows = nullptr;    // null: every window of the program
+  journal::Journal::Clock clock;              // null: the system clock
+  JournalDialogServices journal;              // null members: the standard dialogs
 };
 
 class Main : public QMainWindow, public Host {
@@ -57,6 +61,7 @@ class Main : public QMainWindow, public Host {
   void restartWork(const QString& firstForm) override;
   ExperimentWindow* findWindow(const QString& form) const override;
   void windowClosing(ExperimentWindow* w) override;
+  void report(const QString& form, AnswerEvent event, int field) override;
 
   template <class W>
   W* window(const QString& form) const { return qobject_cast<W*>(findWindow(form)); }
@@ -69,7 +74,19 @@ class Main : public QMainWindow, public Host {
   void BNextClick();
   void BBackClick();
   void BMenuClick();
+  void BJournalClick();
   void showHelp();
+
+  // The record of this run, and whose it is (typed in the journal dialog).
+  const journal::Journal& journal() const { return journal_; }
+  journal::Student& student() { return student_; }
+  // The open journal dialog, if any.
+  JournalDialog* journalDialog() const { return journalDialog_; }
+  // Writes the journal as PDF to path when the program closes. A path that cannot be
+  // written is reported now (and then not used); returns whether it will be written.
+  bool setJournalPdf(const QString& path);
+  // The command line: `--journal-pdf PATH` (or `--journal-pdf=PATH`); anything else is left alone.
+  void applyArguments(const QStringList& arguments);
 
   // The active experiment window (the one Next and Back act on), if any.
   ExperimentWindow* activeChild() const;
@@ -101,6 +118,8 @@ class Main : public QMainWindow, public Host {
   void restoreStartScreen();
   void closeAllWindows();
   void setReadoutName(QLabel* name, const QString& text);
+  void recordWorkStart(const QString& firstForm);
+  void writeJournalAtExit();
 
   MainServices services_;
   MessageService* messages_;
@@ -120,6 +139,11 @@ class Main : public QMainWindow, public Host {
   QToolButton *langRu_ = nullptr, *langEn_ = nullptr;
   bool readoutLocked_ = false;
   QPushButton *BMenu = nullptr, *BBack = nullptr, *BNext = nullptr, *BClose = nullptr;
+  QPushButton* BJournal = nullptr;
+  journal::Journal journal_;
+  journal::Student student_;
+  QString journalPdf_;  // written at exit when not empty
+  QPointer<JournalDialog> journalDialog_;
   QHash<QString, QWidget*> panels_;
   QHash<QString, QPointer<ExperimentWindow>> refs_;
   QPointer<QMdiSubWindow> lastActivated_;

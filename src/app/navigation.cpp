@@ -53,6 +53,7 @@ void Main::BMenuClick() {
   } else if (!messages().confirm(tr("Результаты работ будут сброшены\n\rПерейти в главное меню?"))) {
     return;
   }
+  journal_.workLeft();
   BNext->setEnabled(true);
   BBack->setEnabled(true);
   closeAllWindows();

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "accessibility.h"
 #include "canvas.h"
 #include "messages.h"
 #include "numtext.h"
@@ -49,6 +50,9 @@ void ExperimentWindow::declare(int helpContext, int errorLimit) {
 
 ExperimentWindow::~ExperimentWindow() {
   trace_.cancel();
+  // The plots outlive this part of the window: a focus change while they go must not reach
+  // handlers of a window that is no more.
+  for (auto* v : findChildren<PlotView*>()) v->onMouseMove({});
   if (holdsBusy_) host_.Busy = false;
 }
 
@@ -185,17 +189,20 @@ void ExperimentWindow::answerEntered(int i) {
     v = static_cast<double>(*n);
   }
   if (!v) {
+    host_.report(objectName(), Host::AnswerEvent::BadFormat, i);
     host_.messages().info(msg::BadFormat);
     a.edit->clear();
     return;
   }
   if (!acceptsEntry(i, *v)) {
     ++errors_;
+    host_.report(objectName(), Host::AnswerEvent::Wrong, i);
     if (errors_ < errorLimit_) {
       host_.messages().info(msg::WrongValue);
       a.edit->clear();
     } else {
       host_.messages().info(msg::TooManyErrors);
+      host_.report(objectName(), Host::AnswerEvent::Regenerated, i);
       regenerate();
     }
     return;
@@ -206,6 +213,7 @@ void ExperimentWindow::answerEntered(int i) {
   a.edit->setText(a.shown);
   a.edit->setReadOnly(true);
   if (a.mark) a.mark->show();
+  host_.report(objectName(), Host::AnswerEvent::Accepted, i);
   answerAccepted(i);
 }
 
@@ -218,6 +226,7 @@ void ExperimentWindow::answerAccepted(int i) {
 
 void ExperimentWindow::allAnswered() {
   host_.setCompleted(objectName(), true);
+  host_.report(objectName(), Host::AnswerEvent::WindowDone);
   if (endsWork_) {
     markWorkDone();
     host_.focusMenu();
@@ -228,6 +237,7 @@ void ExperimentWindow::allAnswered() {
 
 void ExperimentWindow::markWorkDone() {
   host_.WorkDone = true;
+  host_.report(objectName(), Host::AnswerEvent::WorkDone);
   ownsWorkDone_ = true;
 }
 
@@ -253,9 +263,26 @@ void ExperimentWindow::readoutMove(PlotView* plot, Qt::MouseButtons b, Qt::Keybo
       host_.setReadoutLocked(false);
       plot->setCursor(Qt::CrossCursor);
       host_.setReadout(compute());
+      plot->readingShown();
     } else {
       host_.setReadoutLocked(true);
       plot->setCursor(Qt::ArrowCursor);
+      plot->readingLocked();
     }
   });
+}
+
+void ExperimentWindow::describeControls() {
+  std::vector<QWidget*> boxes;
+  for (const Answer& a : answers_) {
+    boxes.push_back(a.edit);
+    if (a.edit->accessibleName().isEmpty()) a.edit->setAccessibleName(a11y::answerName(a.edit));
+  }
+  auto bare = [](QString s) { return s.remove(QLatin1Char('=')).trimmed(); };
+  const QString read = hasReadout_ ? QStringLiteral(", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
+                                         .arg(bare(readoutX_), bare(readoutYGreek_ ? fonts::greek(readoutY_) : readoutY_))
+                                   : QString();
+  for (auto* v : findChildren<PlotView*>())
+    if (v->reads() && v->accessibleDescription().isEmpty()) v->setAccessibleDescription(windowTitle() + read);
+  a11y::orderTabs(client_, boxes);
 }

@@ -40,6 +40,7 @@ class ExperimentWindow : public QMdiSubWindow {
   static W* create(Host& host, Args&&... args) {
     auto* w = new W(host, std::forward<Args>(args)...);
     w->FormCreate();
+    w->describeControls();
     w->Timer1->start();
     return w;
   }
@@ -114,6 +115,12 @@ class ExperimentWindow : public QMdiSubWindow {
   // The work is complete (Menu then ends it without asking) for as long as this window lives
   // with its current data.
   void markWorkDone();
+
+  // Accessible names and Tab order, once the window is complete: every answer box is named
+  // after its caption (unless the window named it), every reading plot is described by the
+  // window's caption and its readout, and Tab visits the answers in their order, then the
+  // other controls from top to bottom.
+  void describeControls();
 
   // Pointer readout: names shown on activation; moves over a plot update it.
   void setReadoutNames(const QString& x, const QString& y, bool yGreek = false);

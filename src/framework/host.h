@@ -63,6 +63,14 @@ class Host {
   // A window that is going away (closed by its own close box) tells the host first.
   virtual void windowClosing(ExperimentWindow* w) = 0;
 
+  // What the answer protocol tells the record of the work (the teacher's journal). `field`
+  // is the 0-based answer field; -1 is a question answered with a button. WindowDone: the
+  // window's last answer was accepted; WorkDone: the work's completed flag was set.
+  enum class AnswerEvent { Accepted, Wrong, BadFormat, Regenerated, WindowDone, WorkDone };
+  virtual void report(const QString& form, AnswerEvent event, int field = -1) {
+    (void)form, (void)event, (void)field;
+  }
+
  private:
   QHash<QString, bool> completion_;
 };

@@ -1,7 +1,9 @@
 #include "plot_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 PlotView::PlotView(QWidget* parent, const QRect& geometry, QSize canvasSize) : QWidget(parent), canvas_(canvasSize) {
   setGeometry(geometry);
@@ -9,19 +11,97 @@ PlotView::PlotView(QWidget* parent, const QRect& geometry, QSize canvasSize) : Q
   canvas_.setOnChange([this] { update(); });
 }
 
+void PlotView::onMouseMove(MoveHandler h) {
+  move_ = std::move(h);
+  setMouseTracking(reads());
+  setFocusPolicy(reads() ? Qt::StrongFocus : Qt::NoFocus);
+  if (reads() && accessibleName().isEmpty()) setAccessibleName(QStringLiteral("График"));
+}
+
+QRect PlotView::readingArea() const {
+  return QRect(0, 0, std::min(width(), canvas_.size().width()), std::min(height(), canvas_.size().height()));
+}
+
+bool PlotView::crossHairShown() const { return hasPoint_ && !stretch_ && (live_ || hasFocus()); }
+
 void PlotView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (stretch_)
     p.drawImage(rect(), canvas_.image());
   else
     p.drawImage(0, 0, canvas_.image());
+  if (crossHairShown()) {
+    const QRect a = readingArea();
+    p.setPen(QPen(QColor(0x80, 0x00, 0x80), 1, Qt::DashLine));
+    p.drawLine(point_.x(), a.top(), point_.x(), a.bottom());
+    p.drawLine(a.left(), point_.y(), a.right(), point_.y());
+  }
 }
 
-void PlotView::mouseMoveEvent(QMouseEvent* e) {
-  if (move_) move_(e->buttons(), e->modifiers(), e->position().toPoint().x(), e->position().toPoint().y());
+void PlotView::report(Qt::MouseButtons b, Qt::KeyboardModifiers m, QPoint at) {
+  if (!move_) return;
+  pending_ = at;
+  move_(b, m, at.x(), at.y());
 }
+
+QPoint PlotView::clamped(QPoint p) const {
+  // The point stays on the visible bitmap; the window clamps it further as it does a pointer.
+  const QRect a = readingArea();
+  return {std::clamp(p.x(), a.left(), a.right()), std::clamp(p.y(), a.top(), a.bottom())};
+}
+
+void PlotView::readingShown() {
+  point_ = pending_;
+  hasPoint_ = true;
+  live_ = true;
+  update();
+}
+
+void PlotView::readingLocked() {
+  live_ = false;
+  update();
+}
+
+void PlotView::mouseMoveEvent(QMouseEvent* e) { report(e->buttons(), e->modifiers(), e->position().toPoint()); }
 
 void PlotView::mousePressEvent(QMouseEvent* e) {
   // A press is the first point of a drag: read it at once.
-  if (move_) move_(e->buttons(), e->modifiers(), e->position().toPoint().x(), e->position().toPoint().y());
+  report(e->buttons(), e->modifiers(), e->position().toPoint());
+}
+
+void PlotView::keyPressEvent(QKeyEvent* e) {
+  const Qt::KeyboardModifiers m = e->modifiers() & ~Qt::KeypadModifier;
+  if (!reads() || (m != Qt::NoModifier && m != Qt::ShiftModifier)) return QWidget::keyPressEvent(e);
+  const int step = m == Qt::ShiftModifier ? 10 : 1;
+  const QRect a = readingArea();
+  QPoint p = hasPoint_ ? point_ : origin_;
+  switch (e->key()) {
+    case Qt::Key_Left: p.rx() -= step; break;
+    case Qt::Key_Right: p.rx() += step; break;
+    case Qt::Key_Up: p.ry() -= step; break;
+    case Qt::Key_Down: p.ry() += step; break;
+    case Qt::Key_Home: p.setX(a.left()); break;
+    case Qt::Key_End: p.setX(a.right()); break;
+    default: return QWidget::keyPressEvent(e);
+  }
+  report(Qt::LeftButton, Qt::NoModifier, clamped(p));
+  e->accept();
+}
+
+void PlotView::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  // Tab brings the reading back where it was (or to the origin); a click reads where it lands.
+  if (reads() && (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)) {
+    report(Qt::LeftButton, Qt::NoModifier, clamped(hasPoint_ ? point_ : origin_));
+  }
+  update();
+}
+
+void PlotView::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  // Leaving freezes the last reading, as releasing the mouse button does (a window that
+  // ignores the move, e.g. one that started over meanwhile, leaves no live cross-hair either).
+  if (live_) report(Qt::NoButton, Qt::NoModifier, point_);
+  live_ = false;
+  update();
 }

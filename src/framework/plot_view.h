@@ -1,6 +1,12 @@
 #pragma once
 // An image control that shows the top-left part of its canvas one to one and reports mouse
 // moves with the held buttons and modifiers (the pointer readout works from those).
+//
+// A view that reports moves can also be read from the keyboard: it takes the focus by click
+// or Tab, and the arrow keys (Shift: ten pixels), Home and End move a reading point that is
+// reported exactly as a press of the left button at that pixel. A thin cross-hair marks the
+// point read last while the view has the focus or a drag is on; it is painted over the shown
+// bitmap and never drawn into the canvas.
 #include <QWidget>
 #include <functional>
 
@@ -16,15 +22,43 @@ class PlotView : public QWidget {
   void setStretch(bool on) { stretch_ = on; update(); }
 
   using MoveHandler = std::function<void(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)>;
-  void onMouseMove(MoveHandler h) { move_ = std::move(h); setMouseTracking(static_cast<bool>(move_)); }
+  // A handler makes the view a reading plot (pointer tracking and keyboard focus).
+  void onMouseMove(MoveHandler h);
+  bool reads() const { return static_cast<bool>(move_); }
+
+  // Where the keyboard reading starts when nothing was read yet (the plot's origin).
+  void setOrigin(QPoint p) { origin_ = p; }
+  QPoint origin() const { return origin_; }
+  // The point read last (the cross-hair's), if any.
+  bool hasReadingPoint() const { return hasPoint_; }
+  QPoint readingPoint() const { return point_; }
+  bool crossHairShown() const;
+  // The visible part of the canvas: the pixels a reading point may take.
+  QRect readingArea() const;
+
+  // The window's readout tells whether the point just reported was read (it becomes the
+  // reading point, the readout is live) or the reading was frozen.
+  void readingShown();
+  void readingLocked();
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
 
  private:
+  void report(Qt::MouseButtons b, Qt::KeyboardModifiers m, QPoint at);
+  QPoint clamped(QPoint p) const;
+
   Canvas canvas_;
   MoveHandler move_;
   bool stretch_ = false;
+  QPoint origin_{0, 0};
+  QPoint pending_;  // the point being reported
+  QPoint point_;
+  bool hasPoint_ = false;
+  bool live_ = false;  // the readout follows this view (drag or keys) and is not frozen
 };

@@ -80,6 +80,7 @@ CheckMark::CheckMark(QWidget* parent, const QRect& r, const QString& name) : QTo
   setObjectName(name);
   setAutoRaise(true);
   setFocusPolicy(Qt::NoFocus);
+  setAccessibleName(QStringLiteral("принято"));
   QIcon icon;
   icon.addPixmap(QPixmap::fromImage(pictures::get(QStringLiteral("check"))), QIcon::Normal);
   icon.addPixmap(QPixmap::fromImage(pictures::get(QStringLiteral("check_disabled"))), QIcon::Disabled);

@@ -30,6 +30,12 @@ TrainerTest::TrainerTest(const WindowRegistry* windows) {
     return calculatorStarts;
   };
   s.windows = windows;
+  s.clock = [this] { return now; };
+  s.journal.askPdfPath = [this](QWidget*, const QString& suggested) {
+    pdfSuggested = suggested;
+    return pdfAnswer;
+  };
+  s.journal.askPrinter = [](QPrinter&, QWidget*) { return false; };
   main = std::make_unique<Main>(s);
   main->p->setChecked(false);
   main->Timer1->stop();

@@ -2,6 +2,7 @@
 // The main window with the test seams: scripted random draws, recorded messages with
 // scripted Yes/No answers, animation off unless a test turns it on.
 #include <QApplication>
+#include <QDateTime>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -54,6 +55,11 @@ class TrainerTest : public ::testing::Test {
   std::unique_ptr<rnd::Source> previousRandom;
   bool calculatorStarts = false;
   int calculatorCalls = 0;
+  // The journal's clock, moved on by the tests; the save dialog's answer (empty: cancelled)
+  // and the file it suggested.
+  QDateTime now = QDateTime(QDate(2026, 12, 9), QTime(10, 0));
+  QString pdfAnswer;
+  QString pdfSuggested;
   std::unique_ptr<Main> main;
 };
 

@@ -117,9 +117,11 @@ void CircuitForm::Button1Click() {
   std::array<bool, 6> ticked{};
   for (int i = 0; i < 6; ++i) ticked[i] = CB[i]->isChecked();
   if (!pi::Circuit::rightElements(ticked)) {
+    host().report(objectName(), Host::AnswerEvent::Wrong);
     host().messages().info(Wrong);
     return;
   }
+  host().report(objectName(), Host::AnswerEvent::Accepted);
   host().messages().info(Right);
   questionPanel->hide();
   resistancePanel->show();

@@ -37,6 +37,7 @@ HarmonicForm::HarmonicForm(Host& host, const HarmonicRow& row)
   if (row.readout) {
     setReadoutNames(QStringLiteral("h ="), QStringLiteral("j ="), true);
     Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+    Image1->setOrigin({30, 135});
   } else {
     noReadout();
   }

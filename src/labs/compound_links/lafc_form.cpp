@@ -26,6 +26,7 @@ LafcForm::LafcForm(Host& host, const LafcRow& row)
   Image4->hide();
   setReadoutNames(QStringLiteral("lg(w)="), QStringLiteral("w ="));
   Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+  Image1->setOrigin({30, Axis});
 }
 
 void LafcForm::FormCreate() {

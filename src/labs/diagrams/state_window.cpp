@@ -259,9 +259,11 @@ void StateWindow::wipeTo(const QString& picture) {
 
 void StateWindow::Button1Click() {
   if (!RB.at(AperiodicChoice)->isChecked()) {
+    host().report(objectName(), Host::AnswerEvent::Wrong);
     host().messages().info(msg::NotRight);
     return;
   }
+  host().report(objectName(), Host::AnswerEvent::Accepted);
   host().messages().info(msg::Right);
   Label5->setText(taskNumber(2));
   wipeTo(QStringLiteral("lab9_3"));

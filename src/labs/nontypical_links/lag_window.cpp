@@ -61,6 +61,8 @@ void LagLinkWindow::buildRow(int i) {
   auto* edit = new AnswerEdit(p, QRect(75, 8, 56, 25), 6, QStringLiteral("Edit%1").arg(i + 1));
   edit->setFont(fonts::font(fonts::SansSerif, 14));
   auto* mark = new CheckMark(p, QRect(131, 8, 21, 25), QStringLiteral("SpeedButton%1").arg(i + 1));
+  edit->setAccessibleName(QStringLiteral("Предел %1 при %2")
+                              .arg(amplitude ? QStringLiteral("A(ω)") : QStringLiteral("φ(ω)"), i % 2 ? "ω→∞" : "ω→0"));
   addAnswer(edit, mark);
 }
 

@@ -96,6 +96,12 @@ FrequencyWindow::FrequencyWindow(Host& host, const WindowRow& row) : StabilityWi
     connect(s, &QSlider::valueChanged, this, [this] { guarded("TrackBarChange", [this] { TrackBarChange(); }); });
   Image1->onMouseMove([this](auto b, auto m, int x, int y) { plotMove(false, b, m, x, y); });
   Image3->onMouseMove([this](auto b, auto m, int x, int y) { plotMove(true, b, m, x, y); });
+  Image1->setAccessibleName(QStringLiteral("ЛАЧХ разомкнутой системы"));
+  Image3->setAccessibleName(QStringLiteral("ЛФЧХ разомкнутой системы"));
+  TrackBar1->setAccessibleName(QStringLiteral("Курсор частоты, lg ω"));
+  TrackBar2->setAccessibleName(QStringLiteral("Курсор амплитуды, L"));
+  TrackBar3->setAccessibleName(QStringLiteral("Курсор фазы, φ"));
+  for (PlotView* v : {Image1, Image3}) v->setOrigin({kAxisX, kAxisY});
 }
 
 double FrequencyWindow::phaseMargin() const { return -std::numbers::pi - open_.phi(cross_.w); }

@@ -29,6 +29,7 @@ FrequencyForm::FrequencyForm(Host& host, const QString& objectName, std::unique_
   setReadoutNames(QStringLiteral("A ="), QStringLiteral("j ="), true);
   Image11->onMouseMove(
       [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image11MouseMove(b, m, x, y); });
+  Image11->setOrigin({40, 60});
 }
 
 void FrequencyForm::buildLayout() {

@@ -13,6 +13,7 @@ IntegratingStep::IntegratingStep(Host& host)
                   {texts::Title, texts::taskNumber(1), texts::ReadT, texts::Picture}) {
   addAnswerRow(texts::AnswerTop, QStringLiteral("T = "), 5);
   Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+  Image1->setOrigin({30, 240});
 }
 
 void IntegratingStep::FormCreate() {

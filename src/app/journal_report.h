@@ -1,0 +1,33 @@
+#pragma once
+// The journal as the teacher reads it: one rich-text document (header, a table of the works,
+// then each work's windows in order) that the dialog shows, the printer prints and the PDF
+// holds.
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+#include "journal.h"
+
+class QTextDocument;
+
+namespace journal {
+
+struct ReportHeader {
+  QString program;
+  QString version;
+  QDateTime date;
+  Student student;
+};
+
+QString reportHtml(const Journal& journal, const ReportHeader& header, const QLocale& locale = QLocale());
+// Fills doc with the report in the journal's own font.
+void fillDocument(QTextDocument& doc, const Journal& journal, const ReportHeader& header,
+                  const QLocale& locale = QLocale());
+
+QString outcomeText(Outcome outcome);
+// "45 с", "3 мин 05 с", "1 ч 02 мин", the numbers as the locale writes them.
+QString durationText(qint64 ms, const QLocale& locale = QLocale());
+// The line at the top of every printed page: whose record it is.
+QString pageHeader(const Student& student);
+
+}  // namespace journal
