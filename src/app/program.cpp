@@ -11,8 +11,8 @@
 
 const Catalogue& programCatalogue() {
   static const Catalogue catalogue = [] {
-    std::vector<SectionEntry> sections{typical::section(),  nontypical::section(), compound::section(),
-                                       stability::section(), astatism::section(),  invariance::section(),
+    std::vector<SectionEntry> sections{typical::section(),   nontypical::section(), compound::section(),
+                                       stability::section(), astatism::section(),   invariance::section(),
                                        correction::section()};
     for (SectionEntry& s : diagrams::sections()) sections.push_back(std::move(s));
     return Catalogue(std::move(sections));

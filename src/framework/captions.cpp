@@ -21,9 +21,7 @@ int riseOf(const QFont& main, const QFont& small) {
   return static_cast<int>(std::lround(1.45 * QFontMetrics(small).ascent() - QFontMetrics(main).ascent()));
 }
 
-const QFont& fontOf(const Run& r, const QFont& main, const QFont& small) {
-  return r.kind == Run::Text ? main : small;
-}
+const QFont& fontOf(const Run& r, const QFont& main, const QFont& small) { return r.kind == Run::Text ? main : small; }
 
 // A small gap after an index or exponent keeps the next letter from touching it.
 int advance(const Run& r, const QFont& main, const QFont& small) {
@@ -70,7 +68,8 @@ AnswerRow answerRow(QWidget* panel, int n, int y, const std::vector<Run>& label,
   // Centred in the room left of the box (never left of the panel's border).
   caption(panel, QPoint(std::max(2, (editX - w) / 2), y), label, main, small, colors::Black);
   constexpr int markX = 138;
-  auto* edit = new AnswerEdit(panel, QRect(editX, y, markX - 1 - editX, 25), maxLength, QStringLiteral("Edit%1").arg(n));
+  auto* edit =
+      new AnswerEdit(panel, QRect(editX, y, markX - 1 - editX, 25), maxLength, QStringLiteral("Edit%1").arg(n));
   auto* mark = new CheckMark(panel, QRect(markX, y, 31, 25), QStringLiteral("SpeedButton%1").arg(n));
   return {edit, mark};
 }

@@ -20,8 +20,10 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
                    [](const SectionEntry& a, const SectionEntry& b) { return a.number < b.number; });
   for (const SectionEntry& s : sections_) {
     const QString panel = s.panel ? QStringLiteral("Panel%1").arg(s.panel) : QString();
-    const QString first = s.works.empty() || s.works.front().windows.empty() ? QString() : s.works.front().windows.front().form;
-    sectionButtons_.push_back({QStringLiteral("Button%1").arg(s.number), s.caption, panel, s.panel ? QString() : first});
+    const QString first =
+        s.works.empty() || s.works.front().windows.empty() ? QString() : s.works.front().windows.front().form;
+    sectionButtons_.push_back(
+        {QStringLiteral("Button%1").arg(s.number), s.caption, panel, s.panel ? QString() : first});
   }
 
   // Panels and their buttons in the order of the panel numbers.

@@ -29,9 +29,9 @@ struct WorkEntry {
 };
 
 struct SectionEntry {
-  int number = 0;  // its button is Button<number>; the start screen lists the sections by it
+  int number = 0;            // its button is Button<number>; the start screen lists the sections by it
   const char* caption = "";  // Russian source, marked for translation in the "Main" context
-  int panel = 0;  // the works' buttons stand on Panel<panel>; 0: the button opens its one work
+  int panel = 0;             // the works' buttons stand on Panel<panel>; 0: the button opens its one work
   std::vector<WorkEntry> works;
 };
 
@@ -49,8 +49,8 @@ struct NextRow {
 struct SectionButton {
   QString name;         // Button1 ... Button9
   const char* caption;  // Russian source, marked for translation in the "Main" context
-  QString panel;  // work panel shown, empty for the single-window sections
-  QString form;   // window opened directly when there is no panel
+  QString panel;        // work panel shown, empty for the single-window sections
+  QString form;         // window opened directly when there is no panel
 };
 
 struct WorkButton {

@@ -74,7 +74,8 @@ void ExperimentWindow::closeEvent(QCloseEvent* e) {
 int ExperimentWindow::addAnswer(AnswerEdit* edit, CheckMark* mark) {
   const int i = static_cast<int>(answers_.size());
   answers_.push_back({edit, mark, {}, {}, edit->maxLength()});
-  connect(edit, &AnswerEdit::enterPressed, this, [this, i] { guarded("EditKeyPress", [this, i] { answerEntered(i); }); });
+  connect(edit, &AnswerEdit::enterPressed, this,
+          [this, i] { guarded("EditKeyPress", [this, i] { answerEntered(i); }); });
   return i;
 }
 
@@ -279,9 +280,10 @@ void ExperimentWindow::describeControls() {
     if (a.edit->accessibleName().isEmpty()) a.edit->setAccessibleName(a11y::answerName(a.edit));
   }
   auto bare = [](QString s) { return s.remove(QLatin1Char('=')).trimmed(); };
-  const QString read = hasReadout_ ? QStringLiteral(", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
-                                         .arg(bare(readoutX_), bare(readoutYGreek_ ? fonts::greek(readoutY_) : readoutY_))
-                                   : QString();
+  const QString read = hasReadout_
+                           ? QStringLiteral(", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
+                                 .arg(bare(readoutX_), bare(readoutYGreek_ ? fonts::greek(readoutY_) : readoutY_))
+                           : QString();
   for (auto* v : findChildren<PlotView*>())
     if (v->reads() && v->accessibleDescription().isEmpty()) v->setAccessibleDescription(windowTitle() + read);
   a11y::orderTabs(client_, boxes);

@@ -29,7 +29,7 @@ class ExperimentWindow : public QMdiSubWindow {
     AnswerEdit* edit = nullptr;
     CheckMark* mark = nullptr;
     Acceptance rule;
-    QString shown;  // the text the box shows once accepted
+    QString shown;        // the text the box shows once accepted
     int typedLength = 0;  // the box's maximum length for typing
     bool whole = false;   // the box takes whole numbers only
   };

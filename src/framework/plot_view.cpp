@@ -76,13 +76,26 @@ void PlotView::keyPressEvent(QKeyEvent* e) {
   const QRect a = readingArea();
   QPoint p = hasPoint_ ? point_ : origin_;
   switch (e->key()) {
-    case Qt::Key_Left: p.rx() -= step; break;
-    case Qt::Key_Right: p.rx() += step; break;
-    case Qt::Key_Up: p.ry() -= step; break;
-    case Qt::Key_Down: p.ry() += step; break;
-    case Qt::Key_Home: p.setX(a.left()); break;
-    case Qt::Key_End: p.setX(a.right()); break;
-    default: return QWidget::keyPressEvent(e);
+    case Qt::Key_Left:
+      p.rx() -= step;
+      break;
+    case Qt::Key_Right:
+      p.rx() += step;
+      break;
+    case Qt::Key_Up:
+      p.ry() -= step;
+      break;
+    case Qt::Key_Down:
+      p.ry() += step;
+      break;
+    case Qt::Key_Home:
+      p.setX(a.left());
+      break;
+    case Qt::Key_End:
+      p.setX(a.right());
+      break;
+    default:
+      return QWidget::keyPressEvent(e);
   }
   report(Qt::LeftButton, Qt::NoModifier, clamped(p));
   e->accept();

@@ -19,7 +19,10 @@ class PlotView : public QWidget {
   PlotView(QWidget* parent, const QRect& geometry, QSize canvasSize = {455, 283});
   Canvas& canvas() { return canvas_; }
   // Stretch the canvas to the view instead of showing it 1:1 (diagram pictures only).
-  void setStretch(bool on) { stretch_ = on; update(); }
+  void setStretch(bool on) {
+    stretch_ = on;
+    update();
+  }
 
   using MoveHandler = std::function<void(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)>;
   // A handler makes the view a reading plot (pointer tracking and keyboard focus).

@@ -23,16 +23,16 @@ TypicalForm::TypicalForm(Host& host, const QString& objectName, const QString& c
                          const TypicalLayout& layout)
     : ExperimentWindow(host, objectName, caption, helpContext), picture_(layout.picture) {
   titlePanel = ui::panel(client(), TitleRect, ui::Bevel::Single, QStringLiteral("Panel1"));
-  titleLabel = ui::label(titlePanel, QRect(4, 2, TitleRect.width() - 8, TitleRect.height() - 4), layout.title,
-                         fonts::font(fonts::Arial, 21, true), colors::Navy, Qt::AlignCenter, true,
-                         QStringLiteral("Label1"));
+  titleLabel =
+      ui::label(titlePanel, QRect(4, 2, TitleRect.width() - 8, TitleRect.height() - 4), layout.title,
+                fonts::font(fonts::Arial, 21, true), colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
 
   taskPanel = ui::panel(client(), TaskRect, ui::Bevel::Single, QStringLiteral("Panel2"));
   taskNumber = ui::label(taskPanel, QPoint(8, 6), layout.taskNumber, fonts::font(fonts::Arial, 19, false, true),
                          Qt::black, QStringLiteral("Label2"));
-  taskText = ui::label(taskPanel, QRect(8, 34, TaskRect.width() - 14, 150), layout.taskText,
-                       fonts::font(fonts::Arial, 16), Qt::black, Qt::AlignLeft | Qt::AlignTop, true,
-                       QStringLiteral("Label3"));
+  taskText =
+      ui::label(taskPanel, QRect(8, 34, TaskRect.width() - 14, 150), layout.taskText, fonts::font(fonts::Arial, 16),
+                Qt::black, Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label3"));
   taskText->setVisible(!layout.taskText.isEmpty());
 
   // The picture fills the panel; the icons lie over the ends of its arrows, where the
@@ -70,8 +70,7 @@ int TypicalForm::addAnswerRow(int top, const QString& caption, int maxLength, in
   const int n = answerCount() + 1;
   // The 21-pixel caption stands on the same baseline as the box's text.
   ui::label(taskPanel, QPoint(8, top - 1), greek ? fonts::greek(caption) : caption,
-            fonts::font(greek ? fonts::Symbol : fonts::SansSerif, 21), Qt::black,
-            QStringLiteral("LabelEdit%1").arg(n));
+            fonts::font(greek ? fonts::Symbol : fonts::SansSerif, 21), Qt::black, QStringLiteral("LabelEdit%1").arg(n));
   auto* edit = new AnswerEdit(taskPanel, QRect(boxX, top, 89, 25), maxLength, QStringLiteral("Edit%1").arg(n));
   auto* mark = new CheckMark(taskPanel, QRect(boxX + 90, top, 35, 25), QStringLiteral("SpeedButton%1").arg(n));
   return addAnswer(edit, mark);

@@ -80,11 +80,11 @@ class TypicalForm : public ExperimentWindow {
     std::function<double(int)> iconOutput;  // the icon's row of it (unrounded); empty: output
     int input = 140;                        // row of the input's level
     QPoint iconStep{31, 130};               // where the input's rise ends in its icon
-    bool dots = false;         // the curves as dots of pen 3 (instead of segments of pen 2)
-    bool leadDots = false;     // the zero output dotted on the axis before the input
-    int inputPen = 3;          // pen of the input's rise
-    int iconShift = 10;        // icon segments of pass j start at x = j + iconShift
-    bool outputJumps = false;  // the output rises with the input to output(1)
+    bool dots = false;                      // the curves as dots of pen 3 (instead of segments of pen 2)
+    bool leadDots = false;                  // the zero output dotted on the axis before the input
+    int inputPen = 3;                       // pen of the input's rise
+    int iconShift = 10;                     // icon segments of pass j start at x = j + iconShift
+    bool outputJumps = false;               // the output rises with the input to output(1)
   };
   bool stepPass(int j, const StepTrace& t);
   // The static frame of a sine-response plot: title, "0", "h", "t, c", the axes (time axis at
@@ -102,7 +102,6 @@ class TypicalForm : public ExperimentWindow {
   void rampLead(int j, bool dots);
 
  protected:  // the icons' scale: one seventh unless a window says otherwise
-
   QFrame* titlePanel = nullptr;
   QFrame* taskPanel = nullptr;
   QFrame* diagramPanel = nullptr;

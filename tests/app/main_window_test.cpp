@@ -35,7 +35,8 @@ TEST_F(StartScreen, LayoutAsDesigned) {
     EXPECT_EQ(w(panel)->geometry(), QRect(312, 8, 273, 313)) << panel.toStdString();
     EXPECT_FALSE(shown(panel));
   }
-  for (const auto& b : workButtons()) EXPECT_EQ(w(b.name)->geometry(), QRect(8, b.top, 260, 73)) << b.name.toStdString();
+  for (const auto& b : workButtons())
+    EXPECT_EQ(w(b.name)->geometry(), QRect(8, b.top, 260, 73)) << b.name.toStdString();
   EXPECT_TRUE(main->p->isChecked() || true);  // the fixture unticks it; a fresh window has it ticked
   Main fresh;
   EXPECT_TRUE(fresh.p->isChecked());
@@ -164,11 +165,15 @@ class Declared : public TrainerTest {
  protected:
   Declared() : TrainerTest(&catalogue().windows()) {}
   static const Catalogue& catalogue() {
-    static const Catalogue c({{1, "Раздел", 3,
-                               {{QStringLiteral("B1"), 16, 42,
-                                 {{QStringLiteral("Form1_1"),
-                                   [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<ProbeWindow>(h); },
-                                   5}}}}}});
+    static const Catalogue c(
+        {{1,
+          "Раздел",
+          3,
+          {{QStringLiteral("B1"),
+            16,
+            42,
+            {{QStringLiteral("Form1_1"),
+              [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<ProbeWindow>(h); }, 5}}}}}});
     return c;
   }
 };

@@ -20,8 +20,8 @@ class ProbeWindow : public ExperimentWindow {
       readoutMove(plot, b, m, [&] {
         const int bx = readoutOffset(x, 30, 410, x - 30, 0, 410);
         const int d = readoutOffset(y, 20, 240, 240 - y, 240, 0);
-        return ReadoutText{"h = ", numtext::FloatCut(d / 110.0, 6) + ".", "t = ",
-                           numtext::FloatCut(bx * T / 190, 5) + " c;"};
+        return ReadoutText{"h = ", numtext::FloatCut(d / 110.0, 6) + ".",
+                           "t = ", numtext::FloatCut(bx * T / 190, 5) + " c;"};
       });
     });
     for (int i = 0; i < 2; ++i)

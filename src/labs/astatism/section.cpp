@@ -7,10 +7,12 @@
 namespace astatism {
 
 SectionEntry section() {
-  const QString buttons[] = {QStringLiteral("b71"), QStringLiteral("b72"), QStringLiteral("b73"), QStringLiteral("b74")};
+  const QString buttons[] = {QStringLiteral("b71"), QStringLiteral("b72"), QStringLiteral("b73"),
+                             QStringLiteral("b74")};
   const int tops[] = {2, 80, 160, 238};
   SectionEntry s{7, QT_TRANSLATE_NOOP("Main", "Астатизм САУ"), 10, {}};
-  for (int work = 1; work <= kWorkCount; ++work) s.works.push_back({buttons[work - 1], tops[work - 1], kHelpContext, {}});
+  for (int work = 1; work <= kWorkCount; ++work)
+    s.works.push_back({buttons[work - 1], tops[work - 1], kHelpContext, {}});
   for (const WindowInfo& w : allWindows()) {
     const WindowInfo* info = &w;  // the table lives for the whole run
     WindowRegistry::Factory make;

@@ -23,7 +23,8 @@ struct Harmonic {
   double T1 = 0, A = 0;
   int w = 10;
 
-  static Harmonic draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(1, 25)/100, ω = RandomRange(10, 100), A = RandomRange(1, 9)/100
+  static Harmonic draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(1, 25)/100, ω = RandomRange(10, 100),
+                                                              // A = RandomRange(1, 9)/100
   double B1() const { return w * A * T1; }
   double scale() const { return A < B1() ? 110 / B1() : 110 / A; }
   Sinusoids plot() const;
@@ -47,7 +48,8 @@ struct Lowered {
 struct Asymptotic {
   double T1 = 0, T2 = 0;
 
-  static Asymptotic draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(20, 50)/100, T2 = RandomRange(1, 15)/100, re-seeded before each
+  static Asymptotic draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(20, 50)/100, T2 = RandomRange(1,
+                                                                // 15)/100, re-seeded before each
   Lafc lafc() const;
   std::vector<Expected> answers() const;  // T1 and T2 in full
 };

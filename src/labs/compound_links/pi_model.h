@@ -29,7 +29,8 @@ double phase(double T1, double w);
 struct Sine {
   double T1 = 0, T2 = 0, w = 0;
 
-  static Sine draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(100, 600)/1000, T2 = RandomRange(100, 1000)/1000, ω = RandomRange(500, 1500)/100
+  static Sine draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(100, 600)/1000, T2 = RandomRange(100,
+                                                          // 1000)/1000, ω = RandomRange(500, 1500)/100
   double A() const { return amplitude(T1, T2, w); }
   double dphi() const { return phase(T1, w); }
   Sinusoids plot() const;
@@ -46,7 +47,7 @@ struct Frequency {
   static Frequency draw(rnd::Source& random = rnd::source());
   int target() const { return T1 >= T2 ? N : 1; }
   double w1() const;
-  Sinusoids plot() const;  // at ω1, with a fixed advance whatever ω1 is
+  Sinusoids plot() const;   // at ω1, with a fixed advance whatever ω1 is
   Expected answer() const;  // ω1 cut to 5
 };
 

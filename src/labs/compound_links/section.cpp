@@ -20,7 +20,8 @@ SectionEntry section() {
     const LafcRow* p = &row;
     made.add(row.form, [p](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<LafcForm>(h, *p); });
   }
-  made.add(QStringLiteral("Form6_4"), [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<CircuitForm>(h); });
+  made.add(QStringLiteral("Form6_4"),
+           [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<CircuitForm>(h); });
   return {3,
           QT_TRANSLATE_NOOP("Main", "Составные динамические звенья"),
           6,

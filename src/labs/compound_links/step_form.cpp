@@ -11,7 +11,7 @@
 namespace compound {
 
 namespace {
-constexpr int Axis = 240;     // the time axis
+constexpr int Axis = 240;       // the time axis
 constexpr int kInputPass = 20;  // the pass of the input step
 constexpr int kEndPass = 351;
 }  // namespace
@@ -56,10 +56,7 @@ TraceRunner::Recipe StepForm::curveRecipe() {
   t.outputJumps = true;
   static_assert(kInputPass == RampInputPass);
   return {[this, t](int j) { return stepPass(j, t); },
-          [this, s, in] {
-            stepClosing(230 - s.heights.back(), in, s.steady >= 0 ? Axis - s.steady : -1);
-          },
-          1};
+          [this, s, in] { stepClosing(230 - s.heights.back(), in, s.steady >= 0 ? Axis - s.steady : -1); }, 1};
 }
 
 QString StepForm::levelText(int position) const {

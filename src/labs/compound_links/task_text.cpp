@@ -78,8 +78,8 @@ AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerLine& line, 
   const QFont rest = fonts::font(fonts::SansSerif, 21);
   const QFont small = fonts::font(fonts::SansSerif, 13);
   // The 21-pixel caption stands on the same baseline as the box's text.
-  QLabel* letter = ui::label(panel, QPoint(8, top - 1), line.greekLetter ? fonts::greek(line.letter) : line.letter,
-                             big, Qt::black, QStringLiteral("LabelEdit%1").arg(n));
+  QLabel* letter = ui::label(panel, QPoint(8, top - 1), line.greekLetter ? fonts::greek(line.letter) : line.letter, big,
+                             Qt::black, QStringLiteral("LabelEdit%1").arg(n));
   int x = letter->x() + QFontMetrics(big).horizontalAdvance(letter->text());
   if (!line.index.isEmpty()) {
     ui::label(panel, QPoint(x, top + 9), line.index, small);

@@ -67,7 +67,8 @@ Parameters parameterRows(QWidget* panel, int y) {
   QLabel** labels[] = {&p.LT1, &p.LT2};
   for (int i = 0; i < 2; ++i) {
     const int row = y + 24 * i;
-    caption(panel, QPoint(12, row), QStringLiteral("T"), QString::number(i + 1), QStringLiteral(" ="), 19, colors::Teal);
+    caption(panel, QPoint(12, row), QStringLiteral("T"), QString::number(i + 1), QStringLiteral(" ="), 19,
+            colors::Teal);
     *labels[i] = ui::label(panel, QRect(valueX, row, 126, 23), QString(), value, colors::Teal,
                            Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("LT%1").arg(i + 1));
   }

@@ -18,9 +18,9 @@ SectionEntry section() {
                                return ExperimentWindow::create<GainWindow>(h, *work);
                              }});
     for (int n = 2; n <= w.windows; ++n)
-      entry.windows.push_back({layout::text(w.form(n)),
-                               [work, n](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<StepWindow>(h, *work, n); },
-                               2});
+      entry.windows.push_back(
+          {layout::text(w.form(n)),
+           [work, n](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<StepWindow>(h, *work, n); }, 2});
     s.works.push_back(entry);
   }
   return s;

@@ -15,9 +15,12 @@ SectionEntry section() {
         .windows.push_back({w.form,
                             [row](Host& h) -> ExperimentWindow* {
                               switch (row->task) {
-                                case Task::Compensator: return ExperimentWindow::create<CompensatorForm>(h, *row);
-                                case Task::Runs: return ExperimentWindow::create<RunsForm>(h, *row);
-                                default: return ExperimentWindow::create<ResponseForm>(h, *row);
+                                case Task::Compensator:
+                                  return ExperimentWindow::create<CompensatorForm>(h, *row);
+                                case Task::Runs:
+                                  return ExperimentWindow::create<RunsForm>(h, *row);
+                                default:
+                                  return ExperimentWindow::create<ResponseForm>(h, *row);
                               }
                             },
                             kErrorLimit});

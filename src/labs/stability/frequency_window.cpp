@@ -40,8 +40,8 @@ QString taskHtml(const WindowRow& row) {
   if (row.loop == Loop::Forcing)
     return QStringLiteral("Определите запас устойчивости по фазе ") + purple.arg(QStringLiteral("Δφ")) +
            QStringLiteral(" и частоту среза ") + purple.arg(omega) + QStringLiteral(", если ") + indexed("T", "4") +
-           QStringLiteral(" &gt; ") + indexed("T", "4,кр") + ", " + indexed("T", "1") + ", " + indexed("T", "2") + ", " +
-           indexed("T", "3") + ", " + indexed("k", "1") + QStringLiteral(" - прежние");
+           QStringLiteral(" &gt; ") + indexed("T", "4,кр") + ", " + indexed("T", "1") + ", " + indexed("T", "2") +
+           ", " + indexed("T", "3") + ", " + indexed("k", "1") + QStringLiteral(" - прежние");
   return QStringLiteral("Определите запасы устойчивости ") + purple.arg(QStringLiteral("ΔL, Δφ")) +
          QStringLiteral(" и частоту среза ") + purple.arg(omega) + QStringLiteral(", если ") + indexed("k", "1") +
          " = " + indexed("k", "1,кр") + ", " + indexed("T", "1") + ", " + indexed("T", "2") + ", " + indexed("T", "3") +

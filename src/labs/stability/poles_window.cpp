@@ -58,8 +58,8 @@ PolesWindow::PolesWindow(Host& host, const WindowRow& row) : StabilityWindow(hos
 
   for (int k = 0; k < 6; ++k) {
     const QString letter = k % 2 == 0 ? QStringLiteral("α") : QStringLiteral("β");
-    const auto r = captions::answerRow(task, k + 1, 128 + 29 * k, {text(letter), sub(QString::number(k / 2 + 1)), text("=")},
-                                               13, 7, 46);
+    const auto r = captions::answerRow(task, k + 1, 128 + 29 * k,
+                                       {text(letter), sub(QString::number(k / 2 + 1)), text("=")}, 13, 7, 46);
     addAnswer(r.edit, r.mark);
   }
 

@@ -16,13 +16,19 @@ SectionEntry section() {
     ExperimentWindow* (*make)(Host&, const WindowRow&) = nullptr;
     switch (w.shape) {
       case Shape::Coefficients:
-        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* { return ExperimentWindow::create<CoefficientWindow>(h, x); };
+        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* {
+          return ExperimentWindow::create<CoefficientWindow>(h, x);
+        };
         break;
       case Shape::Frequency:
-        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* { return ExperimentWindow::create<FrequencyWindow>(h, x); };
+        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* {
+          return ExperimentWindow::create<FrequencyWindow>(h, x);
+        };
         break;
       case Shape::Poles:
-        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* { return ExperimentWindow::create<PolesWindow>(h, x); };
+        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* {
+          return ExperimentWindow::create<PolesWindow>(h, x);
+        };
         break;
     }
     s.works[w.work - 1].windows.push_back(

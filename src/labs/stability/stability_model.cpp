@@ -58,8 +58,8 @@ double OpenLoop::L(double w) const {
   const auto lag = [w](double t) { return 10 * std::log10(1 + (w * t) * (w * t)); };
   switch (loop) {
     case Loop::Lags:
-      return 20 * std::log10(value) -
-             10 * std::log10((1 + (w * p.t1) * (w * p.t1)) * (1 + (w * p.t2) * (w * p.t2)) * (1 + (w * p.t3) * (w * p.t3)));
+      return 20 * std::log10(value) - 10 * std::log10((1 + (w * p.t1) * (w * p.t1)) * (1 + (w * p.t2) * (w * p.t2)) *
+                                                      (1 + (w * p.t3) * (w * p.t3)));
     case Loop::Integrator:
       return 20 * std::log10(value) - 20 * std::log10(w * p.t1) -
              10 * std::log10((1 + (w * p.t2) * (w * p.t2)) * (1 + (w * p.t3) * (w * p.t3)));
@@ -72,8 +72,10 @@ double OpenLoop::L(double w) const {
 
 double OpenLoop::phi(double w) const {
   switch (loop) {
-    case Loop::Lags: return -(std::atan(w * p.t1) + std::atan(w * p.t2) + std::atan(w * p.t3));
-    case Loop::Integrator: return -std::numbers::pi / 2 - std::atan(w * p.t2) - std::atan(w * p.t3);
+    case Loop::Lags:
+      return -(std::atan(w * p.t1) + std::atan(w * p.t2) + std::atan(w * p.t3));
+    case Loop::Integrator:
+      return -std::numbers::pi / 2 - std::atan(w * p.t2) - std::atan(w * p.t3);
     case Loop::DoubleIntegrator:
     case Loop::Forcing:
       return std::atan((value - p.t3) * w / (1 + p.t3 * value * w * w)) - std::numbers::pi;

@@ -46,7 +46,7 @@ Cubic characteristic(Loop loop, const Params& p, double gainOrT4);
 struct OpenLoop {
   Loop loop = Loop::Lags;
   Params p;
-  double value = 0;  // K or T4
+  double value = 0;            // K or T4
   double L(double w) const;    // dB
   double phi(double w) const;  // rad
 };
@@ -96,9 +96,7 @@ class PoleMatcher {
   std::optional<int> enterBeta(double v);
   bool closed(int pole) const { return closed_[pole]; }
   // The pole an accepted α entry offers its β first, none while no α waits for its β.
-  std::optional<int> pending() const {
-    return pending_.empty() ? std::nullopt : std::optional<int>(pending_.front());
-  }
+  std::optional<int> pending() const { return pending_.empty() ? std::nullopt : std::optional<int>(pending_.front()); }
 
  private:
   Poles poles_;

@@ -39,8 +39,8 @@ QFrame* StabilityWindow::panel(const QRect& r, const QString& name) {
   return ui::panel(client(), r, ui::Bevel::Single, name);
 }
 
-QLabel* StabilityWindow::richText(QWidget* parent, const QRect& r, const QString& html, int pixels,
-                                  const QColor& color, bool italic) {
+QLabel* StabilityWindow::richText(QWidget* parent, const QRect& r, const QString& html, int pixels, const QColor& color,
+                                  bool italic) {
   auto* l = ui::label(parent, r, html, fonts::font(fonts::Arial, pixels, false, italic), color,
                       Qt::AlignLeft | Qt::AlignTop, true);
   l->setTextFormat(Qt::RichText);

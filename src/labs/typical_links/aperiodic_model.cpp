@@ -80,9 +80,7 @@ double Frequency::omega(int run) const {
 
 double Frequency::level(double w) const { return 20 * std::log10(k) - 10 * std::log10(1 + (w * T) * (w * T)); }
 
-double Frequency::Sx() const {
-  return 60 / std::max(std::fabs(std::log10(omega(1))), std::fabs(std::log10(omega(5))));
-}
+double Frequency::Sx() const { return 60 / std::max(std::fabs(std::log10(omega(1))), std::fabs(std::log10(omega(5)))); }
 
 double Frequency::SL() const { return 30 / std::max(std::fabs(level(omega(1))), std::fabs(level(omega(5)))); }
 

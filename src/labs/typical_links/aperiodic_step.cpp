@@ -97,8 +97,8 @@ void AperiodicStep::drawGuides(Canvas& c) {
   c.line(30, 240 - ceil_(100 * d.tangentStart(b_)), endX, d.finalRow());
   c.setFont(fonts::SansSerif, 8);
   c.setFontColor(colors::Green);
-  c.textOut(endX, d.finalRow() - 20, QStringLiteral("t = ") + numtext::FloatCut(b_ * d.dt() + d.T, 5) +
-                                          QStringLiteral(" c"));
+  c.textOut(endX, d.finalRow() - 20,
+            QStringLiteral("t = ") + numtext::FloatCut(b_ * d.dt() + d.T, 5) + QStringLiteral(" c"));
   c.setFontColor(colors::Black);
   c.setPen(colors::MoneyGreen, 1);
   c.line(b_ + 30, 30, b_ + 30, 240);

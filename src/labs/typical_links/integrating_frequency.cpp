@@ -39,18 +39,24 @@ void IntegratingFrequency::hodographExtras(Canvas& c) const {
 
 freq::Box IntegratingFrequency::marker(freq::Plot plot, double w) const {
   switch (plot) {
-    case freq::Plot::Hodograph: return data_.hodographMarker(w);
-    case freq::Plot::Phase: return data_.phaseMarker(w);
-    case freq::Plot::Lafc: break;
+    case freq::Plot::Hodograph:
+      return data_.hodographMarker(w);
+    case freq::Plot::Phase:
+      return data_.phaseMarker(w);
+    case freq::Plot::Lafc:
+      break;
   }
   return data_.lafcMarker(w);
 }
 
 std::vector<freq::Curve> IntegratingFrequency::exactCurves(freq::Plot plot) const {
   switch (plot) {
-    case freq::Plot::Hodograph: return {integrating::Frequency::hodographLine()};
-    case freq::Plot::Phase: return {integrating::Frequency::phaseLine()};
-    case freq::Plot::Lafc: break;
+    case freq::Plot::Hodograph:
+      return {integrating::Frequency::hodographLine()};
+    case freq::Plot::Phase:
+      return {integrating::Frequency::phaseLine()};
+    case freq::Plot::Lafc:
+      break;
   }
   return {data_.lafcLine()};
 }

@@ -25,7 +25,7 @@ struct Step {
   double T = 0;
 
   static Step draw(rnd::Source& random = rnd::source());  // T = RandomRange(10, 100) / 100
-  double slope() const { return 220 * T / 380; }  // K
+  double slope() const { return 220 * T / 380; }          // K
   // Height of the output above the time axis after n steps, unrounded and as drawn.
   double rise(int n) const { return n / T * slope(); }
   int height(int n) const { return trunc(rise(n)); }
@@ -61,7 +61,8 @@ struct Sine {
   double T = 0;
   double w = 0;
 
-  static Sine draw(rnd::Source& random = rnd::source());  // T = RandomRange(20, 60) / 100, then ω = RandomRange(500, 1800) / 100
+  static Sine draw(
+      rnd::Source& random = rnd::source());  // T = RandomRange(20, 60) / 100, then ω = RandomRange(500, 1800) / 100
   double amplitude() const { return 1 / (w * T); }
   // Output amplitude in pixels. The plot was designed with extended-precision arithmetic,
   // in which 110/ω/T stays a hair below 110 when ω·T is 1 only up to the rounding of the

@@ -12,7 +12,8 @@ IntegratingStep::IntegratingStep(Host& host)
     : TypicalForm(host, QStringLiteral("Form1_1"), texts::caption(1), texts::HelpContext,
                   {texts::Title, texts::taskNumber(1), texts::ReadT, texts::Picture}) {
   addAnswerRow(texts::AnswerTop, QStringLiteral("T = "), 5);
-  Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+  Image1->onMouseMove(
+      [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
   Image1->setOrigin({30, 240});
 }
 

@@ -109,9 +109,7 @@ double Frequency::D(double w) const {
 
 double Frequency::re(double w) const { return w == 1 / T ? 0 : k * (1 - w * w * T * T) / D(w); }
 
-double Frequency::im(double w) const {
-  return w == 1 / T ? -k / (2 * gamma * w * T) : -2 * gamma * w * T * k / D(w);
-}
+double Frequency::im(double w) const { return w == 1 / T ? -k / (2 * gamma * w * T) : -2 * gamma * w * T * k / D(w); }
 
 double Frequency::phase(double w) const {
   if (w == 1 / T) return -std::numbers::pi / 2;

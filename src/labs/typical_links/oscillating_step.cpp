@@ -53,7 +53,5 @@ TraceRunner::Recipe OscillatingStep::curveRecipe() {
   t.inputPen = 2;
   t.iconShift = 9;
   return {[this, t](int j) { return stepPass(j, t); },
-          [this, d] {
-            stepClosing(230 - d.height(350), 120, d.finalRow());
-          }};
+          [this, d] { stepClosing(230 - d.height(350), 120, d.finalRow()); }};
 }

@@ -33,8 +33,14 @@ WorkEntry integratingWork() {
   ramp.answerLength = 5;
   ramp.answerTop = AnswerTop;
   ramp.openDuringTrace = false;
-  SineSetup sine{QStringLiteral("Form1_3"), caption(3), HelpContext, layout(3, QString()), 7,
-                 SineTask{32, 2, 53, 20, false, 96, 20, 44, 94, 109, 132}, 381, [] {
+  SineSetup sine{QStringLiteral("Form1_3"),
+                 caption(3),
+                 HelpContext,
+                 layout(3, QString()),
+                 7,
+                 SineTask{32, 2, 53, 20, false, 96, 20, 44, 94, 109, 132},
+                 381,
+                 [] {
                    Randomize();
                    return SineCase::of(integrating::Sine::draw());
                  }};
@@ -44,7 +50,8 @@ WorkEntry integratingWork() {
           {{QStringLiteral("Form1_1"), make<IntegratingStep>()},
            {QStringLiteral("Form1_2"), make<RampForm>(ramp)},
            {QStringLiteral("Form1_3"), make<SineForm>(sine)},
-           {QStringLiteral("Form1_4"), [](Host& h) -> ExperimentWindow* {
+           {QStringLiteral("Form1_4"),
+            [](Host& h) -> ExperimentWindow* {
               return ExperimentWindow::create<FrequencyForm>(h, QStringLiteral("Form1_4"),
                                                              std::make_unique<IntegratingFrequency>());
             }}},
@@ -55,28 +62,33 @@ WorkEntry integratingWork() {
 WorkEntry aperiodicWork() {
   using namespace aperiodic::texts;
   const TypicalLayout ramp{Title, taskNumber(2), QString(), Picture}, sine{Title, taskNumber(3), QString(), Picture};
-  return {QStringLiteral("BAperZveno"),
-          120,
-          HelpContext,
-          {{QStringLiteral("Form2_1"), make<AperiodicStep>()},
-           {QStringLiteral("Form2_2"),
-            make<RampForm>(RampSetup{QStringLiteral("Form2_2"), caption(2), HelpContext, ramp,
-                                     QStringLiteral("Для заданного значения постоянной времени"), false,
-                                     QStringLiteral("определите значение коэффициента k"), [] {
-                                       Randomize();
-                                       return RampPlot::of(aperiodic::drawRamp());
-                                     }})},
-           {QStringLiteral("Form2_3"), make<SineForm>(SineSetup{QStringLiteral("Form2_3"), caption(3), HelpContext, sine,
-                                                                7, SineTask{}, 380, [] {
-                                                                  Randomize();
-                                                                  return SineCase::of(aperiodic::drawSine());
-                                                                }})},
-           {QStringLiteral("Form2_4"), [](Host& h) -> ExperimentWindow* {
-              FrequencyLink::Setup s{Title, QStringLiteral("Апериодическое звено. Опыт №4."), HelpContext, 7, 7, false, true};
-              return ExperimentWindow::create<FrequencyForm>(
-                  h, QStringLiteral("Form2_4"), std::make_unique<LagFrequency>(s, std::make_unique<aperiodic::Frequency>()));
-            }}},
-          true};
+  return {
+      QStringLiteral("BAperZveno"),
+      120,
+      HelpContext,
+      {{QStringLiteral("Form2_1"), make<AperiodicStep>()},
+       {QStringLiteral("Form2_2"), make<RampForm>(RampSetup{QStringLiteral("Form2_2"), caption(2), HelpContext, ramp,
+                                                            QStringLiteral("Для заданного значения постоянной времени"),
+                                                            false, QStringLiteral("определите значение коэффициента k"),
+                                                            [] {
+                                                              Randomize();
+                                                              return RampPlot::of(aperiodic::drawRamp());
+                                                            }})},
+       {QStringLiteral("Form2_3"),
+        make<SineForm>(SineSetup{QStringLiteral("Form2_3"), caption(3), HelpContext, sine, 7, SineTask{}, 380,
+                                 [] {
+                                   Randomize();
+                                   return SineCase::of(aperiodic::drawSine());
+                                 }})},
+       {QStringLiteral("Form2_4"),
+        [](Host& h) -> ExperimentWindow* {
+          FrequencyLink::Setup s{Title, QStringLiteral("Апериодическое звено. Опыт №4."), HelpContext, 7, 7, false,
+                                 true};
+          return ExperimentWindow::create<FrequencyForm>(
+              h, QStringLiteral("Form2_4"),
+              std::make_unique<LagFrequency>(s, std::make_unique<aperiodic::Frequency>()));
+        }}},
+      true};
 }
 
 WorkEntry oscillatingWork() {
@@ -89,19 +101,23 @@ WorkEntry oscillatingWork() {
           224,
           HelpContext,
           {{QStringLiteral("Form3_1"), make<OscillatingStep>(), 4},
-           {QStringLiteral("Form3_2"), make<RampForm>(RampSetup{QStringLiteral("Form3_2"), caption(2), HelpContext, ramp,
-                                                                QStringLiteral("Для заданных значений:"), true,
-                                                                QStringLiteral("определите значение коэффициента k:"), [] {
+           {QStringLiteral("Form3_2"), make<RampForm>(RampSetup{QStringLiteral("Form3_2"), caption(2), HelpContext,
+                                                                ramp, QStringLiteral("Для заданных значений:"), true,
+                                                                QStringLiteral("определите значение коэффициента k:"),
+                                                                [] {
                                                                   Randomize();
                                                                   return RampPlot::of(oscillating::drawRamp());
                                                                 }})},
-           {QStringLiteral("Form3_3"), make<SineForm>(SineSetup{QStringLiteral("Form3_3"), caption(3), HelpContext, sine, 8,
-                                                                withGamma, 380,
-                                                                [] { return SineCase::of(oscillating::drawSine()); }})},
-           {QStringLiteral("Form3_4"), [](Host& h) -> ExperimentWindow* {
-              FrequencyLink::Setup s{Title, QStringLiteral("Колебательное звено. Опыт №4."), HelpContext, 6, 7, false, true};
+           {QStringLiteral("Form3_3"),
+            make<SineForm>(SineSetup{QStringLiteral("Form3_3"), caption(3), HelpContext, sine, 8, withGamma, 380,
+                                     [] { return SineCase::of(oscillating::drawSine()); }})},
+           {QStringLiteral("Form3_4"),
+            [](Host& h) -> ExperimentWindow* {
+              FrequencyLink::Setup s{Title, QStringLiteral("Колебательное звено. Опыт №4."), HelpContext, 6, 7, false,
+                                     true};
               return ExperimentWindow::create<FrequencyForm>(
-                  h, QStringLiteral("Form3_4"), std::make_unique<LagFrequency>(s, std::make_unique<oscillating::Frequency>()));
+                  h, QStringLiteral("Form3_4"),
+                  std::make_unique<LagFrequency>(s, std::make_unique<oscillating::Frequency>()));
             }}},
           true};
 }
@@ -111,7 +127,10 @@ WorkEntry oscillatingWork() {
 namespace typical {
 
 SectionEntry section() {
-  return {1, QT_TRANSLATE_NOOP("Main", "Типовые динамические звенья"), 3, {integratingWork(), aperiodicWork(), oscillatingWork()}};
+  return {1,
+          QT_TRANSLATE_NOOP("Main", "Типовые динамические звенья"),
+          3,
+          {integratingWork(), aperiodicWork(), oscillatingWork()}};
 }
 
 }  // namespace typical

@@ -106,13 +106,13 @@ void SineForm::FormCreate() {
 TraceRunner::Recipe SineForm::traceRecipe() {
   const SineCase d = data_;
   return {[this, d, last = setup_.passes](int j) {
-    if (j >= last) return false;
-    // n starts below zero: the curves are in steady state from the left edge.
-    const int n = j - InputPass;
-    outputSegment(j + 10, 135 - d.output(n), j + 11, 135 - d.output(n + 1));
-    inputSegment(j + 10, 135 - d.input(n), j + 11, 135 - d.input(n + 1));
-    return true;
-  },
+            if (j >= last) return false;
+            // n starts below zero: the curves are in steady state from the left edge.
+            const int n = j - InputPass;
+            outputSegment(j + 10, 135 - d.output(n), j + 11, 135 - d.output(n + 1));
+            inputSegment(j + 10, 135 - d.input(n), j + 11, 135 - d.input(n + 1));
+            return true;
+          },
           {},
           1};
 }

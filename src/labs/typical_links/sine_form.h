@@ -36,7 +36,7 @@ struct SineTask {
   int valuesTop = 50, valuesPitch = 18;
   bool tealT = true;  // the value of T in teal, as the others
   int questionTop = 106;
-  int lineGap = 18, restGap = 38;              // "фаз Δφ = …" and "и амплитуду …" below the question
+  int lineGap = 18, restGap = 38;  // "фаз Δφ = …" and "и амплитуду …" below the question
   int amplitudeGap = 80, maxGap = 95, phaseGap = 114;  // the answer rows below it
 };
 

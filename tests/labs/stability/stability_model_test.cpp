@@ -80,7 +80,9 @@ TEST(StabilityModel, PolesAgreeWithAnIndependentRootFinder) {
     const int work = workOf(row.loop);
     for (std::size_t n = 0; n < ps.size(); ++n) {
       const Params p = toParams(ps[n]);
-      const double m = row.multiplier.any() ? row.multiplier.of(row.multiplier.lo + int(n) % (row.multiplier.hi - row.multiplier.lo)) : 1;
+      const double m = row.multiplier.any()
+                           ? row.multiplier.of(row.multiplier.lo + int(n) % (row.multiplier.hi - row.multiplier.lo))
+                           : 1;
       const double v = m * (work == 3 ? criticalT4(p) : criticalGain(row.loop, p));
       const Poles mine = row.regime == Regime::Boundary ? polesOnBoundary(characteristic(row.loop, p, v))
                                                         : poles(characteristic(row.loop, p, v));
@@ -187,14 +189,14 @@ TEST(StabilityModel, MatcherRefusesWhatIsNoLongerOpen) {
   PoleMatcher m(z);
   ASSERT_TRUE(m.enterAlpha(-5));
   ASSERT_EQ(m.enterBeta(0), 0);
-  EXPECT_FALSE(m.enterAlpha(-5));    // the real pole again
-  EXPECT_FALSE(m.enterAlpha(0.001)); // a zero real part takes only zero
+  EXPECT_FALSE(m.enterAlpha(-5));     // the real pole again
+  EXPECT_FALSE(m.enterAlpha(0.001));  // a zero real part takes only zero
   ASSERT_TRUE(m.enterAlpha(-0.0));
-  EXPECT_FALSE(m.enterBeta(3.2));    // outside ±5 % of both
-  EXPECT_FALSE(m.enterBeta(0));      // the real pole is closed
+  EXPECT_FALSE(m.enterBeta(3.2));  // outside ±5 % of both
+  EXPECT_FALSE(m.enterBeta(0));    // the real pole is closed
   ASSERT_EQ(m.enterBeta(-2.9), 2);
   ASSERT_TRUE(m.enterAlpha(0));
-  EXPECT_FALSE(m.enterBeta(-3));     // the lower one is taken
+  EXPECT_FALSE(m.enterBeta(-3));  // the lower one is taken
   EXPECT_EQ(m.enterBeta(3), 1);
 }
 

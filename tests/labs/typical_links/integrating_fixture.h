@@ -47,8 +47,8 @@ class Integrating : public TrainerTest {
     for (int x = r.left(); x <= r.right(); ++x)
       for (int y = r.top(); y <= r.bottom(); ++y) {
         const QColor p = v->canvas().pixel(x, y);
-        n += c == QColor(Qt::black) ? p.value() < 128
-                                    : p.hsvSaturation() > 80 && std::abs(p.hsvHue() - c.hsvHue()) < 12;
+        n +=
+            c == QColor(Qt::black) ? p.value() < 128 : p.hsvSaturation() > 80 && std::abs(p.hsvHue() - c.hsvHue()) < 12;
       }
     return n;
   }

@@ -100,9 +100,7 @@ TEST(LinksModel, SettlingTimeAndOvershootOfTheOscillatingLink) {
 }
 
 TEST(LinksModel, OscillatingStepResponseMatchesASimulationOfTheLink) {
-  const struct {
-    double T, k, gamma;
-  } cases[] = {{0.3, 0.6, 0.10}, {0.79, 1.29, 0.29}, {0.5, 1.0, 0.17}};
+  const struct { double T, k, gamma; } cases[] = {{0.3, 0.6, 0.10}, {0.79, 1.29, 0.29}, {0.5, 1.0, 0.17}};
   for (const auto& c : cases) {
     const oscillating::Link l{c.T, c.k, c.gamma};
     // T²y'' + 2γTy' + y = k·1(t) from rest, and the same with the ramp input t.
