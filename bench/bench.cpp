@@ -11,8 +11,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/menu_table.h"
-#include "app/window_registry.h"
+#include "app/program.h"
 #include "framework/canvas.h"
 #include "framework/messages.h"
 #include "walk.h"

@@ -9,8 +9,12 @@ QStringList defaultCalculators() {
 #elif defined(Q_OS_MACOS)
   return {QStringLiteral("/System/Applications/Calculator.app/Contents/MacOS/Calculator")};
 #else
-  return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),       QStringLiteral("mate-calc"),
-          QStringLiteral("galculator"),       QStringLiteral("qalculate-gtk"), QStringLiteral("qalculate-qt"),
+  return {QStringLiteral("gnome-calculator"),
+          QStringLiteral("kcalc"),
+          QStringLiteral("mate-calc"),
+          QStringLiteral("galculator"),
+          QStringLiteral("qalculate-gtk"),
+          QStringLiteral("qalculate-qt"),
           QStringLiteral("xcalc")};
 #endif
 }

@@ -17,9 +17,15 @@ int sum(const std::vector<WindowEntry>& windows, F f) {
 }
 }  // namespace
 
-int WorkEntry::wrongTotal() const { return sum(windows, [](const WindowEntry& w) { return w.wrongTotal(); }); }
-int WorkEntry::formatErrors() const { return sum(windows, [](const WindowEntry& w) { return w.formatErrors; }); }
-int WorkEntry::regenerations() const { return sum(windows, [](const WindowEntry& w) { return w.regenerations; }); }
+int WorkEntry::wrongTotal() const {
+  return sum(windows, [](const WindowEntry& w) { return w.wrongTotal(); });
+}
+int WorkEntry::formatErrors() const {
+  return sum(windows, [](const WindowEntry& w) { return w.formatErrors; });
+}
+int WorkEntry::regenerations() const {
+  return sum(windows, [](const WindowEntry& w) { return w.regenerations; });
+}
 
 qint64 WorkEntry::durationMs(const QDateTime& now) const {
   return std::max<qint64>(0, started.msecsTo(ended.isValid() ? ended : now));
@@ -39,7 +45,8 @@ Journal::Journal(Clock clock) : clock_(clock ? std::move(clock) : Clock([] { ret
 WorkEntry* Journal::current() { return running() ? &works_.back() : nullptr; }
 
 WindowEntry& Journal::window(WorkEntry& work, const QString& form) {
-  auto it = std::find_if(work.windows.begin(), work.windows.end(), [&](const WindowEntry& w) { return w.form == form; });
+  auto it =
+      std::find_if(work.windows.begin(), work.windows.end(), [&](const WindowEntry& w) { return w.form == form; });
   if (it != work.windows.end()) return *it;
   work.windows.emplace_back().form = form;
   return work.windows.back();
@@ -71,7 +78,8 @@ void Journal::windowLeft(const QString& form) {
 
 void Journal::stopActive() {
   if (active_.isEmpty()) return;
-  if (WorkEntry* work = current()) window(*work, active_).activeMs += std::max<qint64>(0, activeSince_.msecsTo(clock_()));
+  if (WorkEntry* work = current())
+    window(*work, active_).activeMs += std::max<qint64>(0, activeSince_.msecsTo(clock_()));
   active_.clear();
 }
 
@@ -80,12 +88,21 @@ void Journal::answer(const QString& form, Host::AnswerEvent event, int field) {
   if (!work) return;
   WindowEntry& w = window(*work, form);
   switch (event) {
-    case Host::AnswerEvent::Accepted: ++w.accepted; break;
-    case Host::AnswerEvent::Wrong: ++w.wrong[field]; break;
-    case Host::AnswerEvent::BadFormat: ++w.formatErrors; break;
-    case Host::AnswerEvent::Regenerated: ++w.regenerations; break;
+    case Host::AnswerEvent::Accepted:
+      ++w.accepted;
+      break;
+    case Host::AnswerEvent::Wrong:
+      ++w.wrong[field];
+      break;
+    case Host::AnswerEvent::BadFormat:
+      ++w.formatErrors;
+      break;
+    case Host::AnswerEvent::Regenerated:
+      ++w.regenerations;
+      break;
     case Host::AnswerEvent::WindowDone:
-    case Host::AnswerEvent::WorkDone: break;
+    case Host::AnswerEvent::WorkDone:
+      break;
   }
 }
 

@@ -13,13 +13,13 @@
 namespace journal {
 
 struct WindowEntry {
-  QString form;      // Form1_2
-  QString caption;   // as the window showed it when first reached
+  QString form;     // Form1_2
+  QString caption;  // as the window showed it when first reached
   int accepted = 0;
   QMap<int, int> wrong;  // field (0-based, -1 for a question answered with a button) -> count
   int formatErrors = 0;
   int regenerations = 0;
-  qint64 activeMs = 0;   // time the window was the active one
+  qint64 activeMs = 0;  // time the window was the active one
 
   int wrongTotal() const;
 };
@@ -87,7 +87,7 @@ class Journal {
 
   Clock clock_;
   std::vector<WorkEntry> works_;
-  QString active_;       // the form whose time is running, empty if none
+  QString active_;  // the form whose time is running, empty if none
   QDateTime activeSince_;
 };
 

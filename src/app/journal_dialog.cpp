@@ -28,8 +28,8 @@ QString journalPdfTitle(const journal::Student& student) {
   return QCoreApplication::translate("Journal", "Журнал лабораторных работ: %1").arg(journal::pageHeader(student));
 }
 
-JournalDialog::JournalDialog(const journal::Journal& journal, journal::Student& student,
-                             JournalDialogServices services, QWidget* parent)
+JournalDialog::JournalDialog(const journal::Journal& journal, journal::Student& student, JournalDialogServices services,
+                             QWidget* parent)
     : QDialog(parent), journal_(journal), student_(student), services_(std::move(services)) {
   setObjectName(QStringLiteral("JournalDialog"));
   setWindowTitle(tr("Журнал"));
@@ -78,7 +78,9 @@ JournalDialog::JournalDialog(const journal::Journal& journal, journal::Student& 
   refresh();
 }
 
-void JournalDialog::refresh() { journal::fillDocument(*JournalText->document(), journal_, journalHeader(journal_, student_)); }
+void JournalDialog::refresh() {
+  journal::fillDocument(*JournalText->document(), journal_, journalHeader(journal_, student_));
+}
 
 void JournalDialog::printClick() {
   QPrinter printer(QPrinter::HighResolution);
@@ -97,13 +99,13 @@ void JournalDialog::savePdfClick() {
   static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\s]+"));
   QString base = student_.name.trimmed();
   base.replace(unsafe, QStringLiteral("_"));
-  const QString suggested = QDir::home().filePath(
-      base.isEmpty() ? tr("журнал.pdf") : tr("журнал_%1.pdf").arg(base));
+  const QString suggested = QDir::home().filePath(base.isEmpty() ? tr("журнал.pdf") : tr("журнал_%1.pdf").arg(base));
   const QString path = services_.askPdfPath
-                     ? services_.askPdfPath(this, suggested)
-                     : QFileDialog::getSaveFileName(this, tr("Сохранить журнал"), suggested, tr("PDF (*.pdf)"));
+                           ? services_.askPdfPath(this, suggested)
+                           : QFileDialog::getSaveFileName(this, tr("Сохранить журнал"), suggested, tr("PDF (*.pdf)"));
   if (path.isEmpty()) return;
-  if (!journal::writePdf(document(), path, journal::pageHeader(student_), journalPdfTitle(student_)) && services_.inform)
+  if (!journal::writePdf(document(), path, journal::pageHeader(student_), journalPdfTitle(student_)) &&
+      services_.inform)
     services_.inform(tr("Не удалось записать файл журнала:\n\r%1").arg(QDir::toNativeSeparators(path)));
 }
 

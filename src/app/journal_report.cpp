@@ -35,7 +35,8 @@ QString wrongText(const WindowEntry& w, const QLocale& l) {
 }
 
 QString dateText(const QDateTime& t, const QLocale& l) {
-  return QStringLiteral("%1, %2").arg(l.toString(t.date(), QLocale::LongFormat), l.toString(t.time(), QLocale::ShortFormat));
+  return QStringLiteral("%1, %2").arg(l.toString(t.date(), QLocale::LongFormat),
+                                      l.toString(t.time(), QLocale::ShortFormat));
 }
 
 QString workName(const WorkEntry& w) {
@@ -48,8 +49,7 @@ QString workName(const WorkEntry& w) {
 // titles. `widths` gives some columns their share of the width in per cent.
 QString headRows(const QStringList& titles, const QMap<int, int>& widths, const QString& caption = {}) {
   QString rows = QStringLiteral("<thead>");
-  if (!caption.isEmpty())
-    rows += QStringLiteral("<tr><td colspan=\"%1\">%2</td></tr>").arg(titles.size()).arg(caption);
+  if (!caption.isEmpty()) rows += QStringLiteral("<tr><td colspan=\"%1\">%2</td></tr>").arg(titles.size()).arg(caption);
   rows += QStringLiteral("<tr>");
   for (int i = 0; i < titles.size(); ++i) {
     const QString width = widths.contains(i) ? QStringLiteral(" width=\"%1%\"").arg(widths[i]) : QString();
@@ -77,9 +77,9 @@ QString worksTable(const Journal& j, const QLocale& l) {
 
 QString windowsTable(const WorkEntry& w, const QString& caption, const QLocale& l) {
   QString h = QLatin1String(Table);
-  h += headRows({tr("Окно"), tr("Принято ответов"), tr("Неверных ответов"), tr("Ошибок формата"), tr("Смен данных"),
-                 tr("Время")},
-                {{0, 32}, {5, 11}}, caption);
+  h += headRows(
+      {tr("Окно"), tr("Принято ответов"), tr("Неверных ответов"), tr("Ошибок формата"), tr("Смен данных"), tr("Время")},
+      {{0, 32}, {5, 11}}, caption);
   for (const WindowEntry& e : w.windows) {
     h += QStringLiteral("<tr>") + cell(esc(e.caption.isEmpty() ? e.form : e.caption)) + num(number(e.accepted, l)) +
          cell(wrongText(e, l), "right") + num(number(e.formatErrors, l)) + num(number(e.regenerations, l)) +
@@ -92,10 +92,14 @@ QString windowsTable(const WorkEntry& w, const QString& caption, const QLocale& 
 
 QString outcomeText(Outcome outcome) {
   switch (outcome) {
-    case Outcome::Running: return tr("выполняется");
-    case Outcome::Completed: return tr("выполнена");
-    case Outcome::Left: return tr("прервана (выход в меню)");
-    case Outcome::Unfinished: return tr("не завершена (открыта при выходе)");
+    case Outcome::Running:
+      return tr("выполняется");
+    case Outcome::Completed:
+      return tr("выполнена");
+    case Outcome::Left:
+      return tr("прервана (выход в меню)");
+    case Outcome::Unfinished:
+      return tr("не завершена (открыта при выходе)");
   }
   return {};
 }
@@ -119,8 +123,8 @@ QString reportHtml(const Journal& j, const ReportHeader& head, const QLocale& l)
   h += QStringLiteral("<h2>%1</h2>").arg(esc(tr("Журнал лабораторных работ")));
   h += QStringLiteral("<p>%1: %2, %3 %4<br>%5: %6<br>%7: <b>%8</b><br>%9: %10</p>")
            .arg(esc(tr("Программа")), esc(head.program), esc(tr("версия")), esc(head.version), esc(tr("Дата")),
-                esc(dateText(head.date, l)), esc(tr("Студент")), orDash(head.student.name),
-                esc(tr("Группа")), orDash(head.student.group));
+                esc(dateText(head.date, l)), esc(tr("Студент")), orDash(head.student.name), esc(tr("Группа")),
+                orDash(head.student.group));
   if (j.works().empty()) {
     h += QStringLiteral("<p>%1</p>").arg(esc(tr("Ни одна работа ещё не начиналась.")));
     return h + QStringLiteral("</body></html>");

@@ -4,8 +4,8 @@
 
 #include "app/main_window.h"
 #include "framework/canvas.h"
-#include "framework/pixel_ratio.h"
 #include "i18n/language.h"
+#include "pictures/pixel_ratio.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -8,8 +8,7 @@
 
 #include "journal_print.h"
 #include "main_window.h"
-#include "menu_table.h"
-#include "sequence.h"
+#include "program.h"
 
 namespace {
 

@@ -14,11 +14,10 @@
 #include "framework/widgets.h"
 #include "help/help_viewer.h"
 #include "journal_print.h"
-#include "menu_table.h"
+#include "program.h"
 #include "picture_icon.h"
 #include "program_icon.h"
 #include "pictures/pictures.h"
-#include "window_registry.h"
 
 namespace {
 
@@ -83,8 +82,8 @@ Main::Main(MainServices services) : services_(std::move(services)), journal_(ser
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) { childActivated(w); });
 
-  Label1 = ui::label(frame, QPoint(24, 0), QString(),
-            fonts::font(fonts::Arial, 21, false, false, true), QColor(0x00, 0x66, 0xCC), QStringLiteral("Label1"));
+  Label1 = ui::label(frame, QPoint(24, 0), QString(), fonts::font(fonts::Arial, 21, false, false, true),
+                     QColor(0x00, 0x66, 0xCC), QStringLiteral("Label1"));
 
   buildStartScreen(frame);
   buildCommandBar(frame);
@@ -122,7 +121,8 @@ void Main::buildStartScreen(QWidget* frame) {
     b->setObjectName(s.name);
     b->setGeometry(20, top, 261, 33);
     top += 32;
-    connect(b, &QPushButton::clicked, this, [this, name = s.name] { guarded("SectionClick", [&] { sectionClick(name); }); });
+    connect(b, &QPushButton::clicked, this,
+            [this, name = s.name] { guarded("SectionClick", [&] { sectionClick(name); }); });
   }
   for (const QString& name : workPanels()) {
     auto* panel = ui::panel(Panel1, QRect(312, 8, 273, 313), ui::Bevel::Lowered, name);
@@ -150,10 +150,8 @@ void Main::buildStartScreen(QWidget* frame) {
   animationCaption_->setGeometry(66, 312, 191, 33);
 
   const QFont credits = fonts::fontPt(fonts::SansSerif, 8, true);
-  Label8 = ui::label(Panel1, QPoint(440, 360), QString(), credits, colors::Navy,
-                     QStringLiteral("Label8"));
-  Label9 = ui::label(Panel1, QPoint(440, 376), QString(), credits, colors::Navy,
-                     QStringLiteral("Label9"));
+  Label8 = ui::label(Panel1, QPoint(440, 360), QString(), credits, colors::Navy, QStringLiteral("Label8"));
+  Label9 = ui::label(Panel1, QPoint(440, 376), QString(), credits, colors::Navy, QStringLiteral("Label9"));
   Button10 = new QPushButton(Panel1);
   Button10->setObjectName(QStringLiteral("Button10"));
   Button10->setGeometry(432, 360, 169, 25);
@@ -193,7 +191,8 @@ void Main::buildCommandBar(QWidget* frame) {
     b->setObjectName(name);
     b->setGeometry(r);
     b->setAutoDefault(true);  // Enter on the focused button presses it (focus goes to Next after an answer)
-    connect(b, &QPushButton::clicked, this, [this, handler, name] { guarded(qPrintable(name), [&] { (this->*handler)(); }); });
+    connect(b, &QPushButton::clicked, this,
+            [this, handler, name] { guarded(qPrintable(name), [&] { (this->*handler)(); }); });
     return b;
   };
   BMenu = button(QStringLiteral("BMenu"), QRect(256, 16, 75, 25), &Main::BMenuClick);
@@ -239,7 +238,8 @@ void Main::buildLanguageSwitch() {
     connect(b, &QToolButton::clicked, this, [this, l] {
       guarded("LanguageClick", [&] {
         // A translation that cannot be loaded leaves the language, and the switch, as they were.
-        if (!language::set(l)) (language::current() == language::Language::English ? langEn_ : langRu_)->setChecked(true);
+        if (!language::set(l))
+          (language::current() == language::Language::English ? langEn_ : langRu_)->setChecked(true);
       });
     });
     return b;

@@ -26,11 +26,11 @@ class WindowRegistry;
 class HelpViewer;
 
 struct MainServices {
-  MessageService* messages = nullptr;          // null: real message boxes
-  std::function<bool()> startCalculator;      // null: the desktop's calculator
-  const WindowRegistry* windows = nullptr;    // null: every window of the program
-  journal::Journal::Clock clock;              // null: the system clock
-  JournalDialogServices journal;              // null members: the standard dialogs
+  MessageService* messages = nullptr;       // null: real message boxes
+  std::function<bool()> startCalculator;    // null: the desktop's calculator
+  const WindowRegistry* windows = nullptr;  // null: every window of the program
+  journal::Journal::Clock clock;            // null: the system clock
+  JournalDialogServices journal;            // null members: the standard dialogs
 };
 
 class Main : public QMainWindow, public Host {
@@ -64,7 +64,9 @@ class Main : public QMainWindow, public Host {
   void report(const QString& form, AnswerEvent event, int field) override;
 
   template <class W>
-  W* window(const QString& form) const { return qobject_cast<W*>(findWindow(form)); }
+  W* window(const QString& form) const {
+    return qobject_cast<W*>(findWindow(form));
+  }
 
   // Handlers.
   void Timer1Timer();
@@ -97,7 +99,9 @@ class Main : public QMainWindow, public Host {
   ExperimentWindow* open(const QString& form) override;
 
   template <class T = QWidget>
-  T* control(const QString& name) const { return findChild<T*>(name); }
+  T* control(const QString& name) const {
+    return findChild<T*>(name);
+  }
 
   QCheckBox* p = nullptr;
   QTimer* Timer1 = nullptr;

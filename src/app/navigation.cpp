@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "main_window.h"
-#include "sequence.h"
+#include "program.h"
 
 void Main::BNextClick() {
   if (Busy) return;

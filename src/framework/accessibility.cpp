@@ -24,7 +24,7 @@ QString plain(const QLabel* l) {
 
 QString unitOf(const QString& quantity) {
   const QString q = quantity.section(QLatin1Char('_'), 0, 0);
-  if (q.endsWith(QChar(0x03C6))) return QStringLiteral("рад");     // φ, Δφ
+  if (q.endsWith(QChar(0x03C6))) return QStringLiteral("рад");                                   // φ, Δφ
   if (q.endsWith(QChar(0x03C9)) || q == QString(QChar(0x03A9))) return QStringLiteral("рад/с");  // ω, Ω
   if (q == QLatin1String("t") || q == QLatin1String("T") || q == QString(QChar(0x03C4))) return QStringLiteral("с");
   if (q == QLatin1String("L") || q == QStringLiteral("ΔL")) return QStringLiteral("дБ");
@@ -53,7 +53,8 @@ QString answerName(const QWidget* box) {
   if (row.empty()) return {};
   std::stable_sort(row.begin(), row.end(), [](auto* a, auto* c) { return a->x() < c->x(); });
   // The caption's main text is its tallest piece; smaller pieces below its top are indices.
-  const QLabel* main = *std::max_element(row.begin(), row.end(), [](auto* a, auto* c) { return a->height() < c->height(); });
+  const QLabel* main =
+      *std::max_element(row.begin(), row.end(), [](auto* a, auto* c) { return a->height() < c->height(); });
   QString name;
   for (const QLabel* l : row) {
     const bool index = l != main && l->height() < main->height() && l->y() > main->y() + 2;

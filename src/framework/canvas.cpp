@@ -45,43 +45,68 @@ QString greek(const QString& s) {
   out.reserve(s.size());
   for (QChar c : s) {
     switch (c.unicode()) {
-      case 'a': out += QChar(0x03B1); break;
-      case 'b': out += QChar(0x03B2); break;
-      case 'g': out += QChar(0x03B3); break;
-      case 'd': out += QChar(0x03B4); break;
-      case 'e': out += QChar(0x03B5); break;
-      case 'j': out += QChar(0x03C6); break;
-      case 'l': out += QChar(0x03BB); break;
-      case 'm': out += QChar(0x03BC); break;
-      case 'p': out += QChar(0x03C0); break;
-      case 's': out += QChar(0x03C3); break;
-      case 't': out += QChar(0x03C4); break;
-      case 'w': out += QChar(0x03C9); break;
-      case 'x': out += QChar(0x03BE); break;
-      case 'D': out += QChar(0x0394); break;
-      case 'F': out += QChar(0x03A6); break;
-      case 'W': out += QChar(0x03A9); break;
-      case 0xAE: out += QChar(0x2192); break;
-      case 0xA5: out += QChar(0x221E); break;
-      default: out += c;
+      case 'a':
+        out += QChar(0x03B1);
+        break;
+      case 'b':
+        out += QChar(0x03B2);
+        break;
+      case 'g':
+        out += QChar(0x03B3);
+        break;
+      case 'd':
+        out += QChar(0x03B4);
+        break;
+      case 'e':
+        out += QChar(0x03B5);
+        break;
+      case 'j':
+        out += QChar(0x03C6);
+        break;
+      case 'l':
+        out += QChar(0x03BB);
+        break;
+      case 'm':
+        out += QChar(0x03BC);
+        break;
+      case 'p':
+        out += QChar(0x03C0);
+        break;
+      case 's':
+        out += QChar(0x03C3);
+        break;
+      case 't':
+        out += QChar(0x03C4);
+        break;
+      case 'w':
+        out += QChar(0x03C9);
+        break;
+      case 'x':
+        out += QChar(0x03BE);
+        break;
+      case 'D':
+        out += QChar(0x0394);
+        break;
+      case 'F':
+        out += QChar(0x03A6);
+        break;
+      case 'W':
+        out += QChar(0x03A9);
+        break;
+      case 0xAE:
+        out += QChar(0x2192);
+        break;
+      case 0xA5:
+        out += QChar(0x221E);
+        break;
+      default:
+        out += c;
     }
   }
   return out;
 }
 
 }  // namespace fonts
-
-
-namespace display {
-namespace {
-qreal& slot() {
-  static qreal r = 1;
-  return r;
-}
-}  // namespace
-qreal ratio() { return slot(); }
-void setRatio(qreal r) { slot() = r > 0 ? r : 1; }
-}  // namespace display
 
 namespace {
 QImage blank(QSize logical, qreal r) {
@@ -195,7 +220,10 @@ void Canvas::lineTo(int x, int y) {
     p.setBrush(penColor_);
     const int r = penWidth_ / 2;
     const QRect box(x - r, y - r, penWidth_, penWidth_);
-    if (penWidth_ >= 4) p.drawEllipse(box); else p.drawRect(box);
+    if (penWidth_ >= 4)
+      p.drawEllipse(box);
+    else
+      p.drawRect(box);
     p.setBrush(Qt::NoBrush);
   } else {
     p.setPen(pen());

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "pixel_ratio.h"
+#include "pictures/pixel_ratio.h"
 #include "pixels.h"
 
 namespace colors {
@@ -72,7 +72,10 @@ class Canvas {
   void moveTo(int x, int y);
   // As on the classic canvas, the end point itself is left to the next segment.
   void lineTo(int x, int y);
-  void line(int x1, int y1, int x2, int y2) { moveTo(x1, y1); lineTo(x2, y2); }
+  void line(int x1, int y1, int x2, int y2) {
+    moveTo(x1, y1);
+    lineTo(x2, y2);
+  }
   // A zero-length line with the current pen: a dot of the pen's width.
   void dot(int x, int y) { line(x, y, x, y); }
   // Rectangles and ellipses by their bounding box, right and bottom edges excluded.
@@ -110,4 +113,3 @@ class Canvas {
   QPoint pos_;
   std::function<void()> onChange_;
 };
-

@@ -1,6 +1,7 @@
 #include "captions.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -20,9 +21,7 @@ int riseOf(const QFont& main, const QFont& small) {
   return static_cast<int>(std::lround(1.45 * QFontMetrics(small).ascent() - QFontMetrics(main).ascent()));
 }
 
-const QFont& fontOf(const Run& r, const QFont& main, const QFont& small) {
-  return r.kind == Run::Text ? main : small;
-}
+const QFont& fontOf(const Run& r, const QFont& main, const QFont& small) { return r.kind == Run::Text ? main : small; }
 
 // A small gap after an index or exponent keeps the next letter from touching it.
 int advance(const Run& r, const QFont& main, const QFont& small) {
@@ -33,6 +32,16 @@ int advance(const Run& r, const QFont& main, const QFont& small) {
 
 QFont arial(int px, bool bold, bool italic) { return fonts::font(fonts::Arial, px, bold, italic); }
 QFont sansSerif(int px) { return fonts::font(fonts::SansSerif, px); }
+
+QFont fitWords(const QString& text, QFont font, int room, int smallest) {
+  const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const auto fits = [&words, room](const QFont& f) {
+    const QFontMetrics m(f);
+    return std::all_of(words.begin(), words.end(), [&](const QString& w) { return m.horizontalAdvance(w) <= room; });
+  };
+  while (font.pixelSize() > smallest && !fits(font)) font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
 
 int captionWidth(const std::vector<Run>& runs, const QFont& main, const QFont& small) {
   int w = 0;
@@ -59,7 +68,8 @@ AnswerRow answerRow(QWidget* panel, int n, int y, const std::vector<Run>& label,
   // Centred in the room left of the box (never left of the panel's border).
   caption(panel, QPoint(std::max(2, (editX - w) / 2), y), label, main, small, colors::Black);
   constexpr int markX = 138;
-  auto* edit = new AnswerEdit(panel, QRect(editX, y, markX - 1 - editX, 25), maxLength, QStringLiteral("Edit%1").arg(n));
+  auto* edit =
+      new AnswerEdit(panel, QRect(editX, y, markX - 1 - editX, 25), maxLength, QStringLiteral("Edit%1").arg(n));
   auto* mark = new CheckMark(panel, QRect(markX, y, 31, 25), QStringLiteral("SpeedButton%1").arg(n));
   return {edit, mark};
 }

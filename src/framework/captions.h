@@ -38,6 +38,10 @@ struct AnswerRow {
 AnswerRow answerRow(QWidget* panel, int n, int y, const std::vector<Run>& label, int subPixels, int maxLength,
                     int editX = 46);
 
+// The font at the largest pixel size, from its own down, at which every word of `text` fits in
+// `room` pixels, so that a title wraps only between words (never smaller than `smallest`).
+QFont fitWords(const QString& text, QFont font, int room, int smallest = 12);
+
 // Fonts of the forms, by pixel height.
 QFont arial(int px, bool bold = false, bool italic = false);
 QFont sansSerif(int px);

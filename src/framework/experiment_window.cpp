@@ -42,6 +42,12 @@ ExperimentWindow::ExperimentWindow(Host& host, const QString& objectName, const 
   connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer1Timer", [this] { Timer1Timer(); }); });
 }
 
+void ExperimentWindow::declare(int helpContext, int errorLimit) {
+  helpContext_ = helpContext;
+  setProperty("helpContext", helpContext);
+  errorLimit_ = errorLimit;
+}
+
 ExperimentWindow::~ExperimentWindow() {
   trace_.cancel();
   // The plots outlive this part of the window: a focus change while they go must not reach
@@ -68,7 +74,8 @@ void ExperimentWindow::closeEvent(QCloseEvent* e) {
 int ExperimentWindow::addAnswer(AnswerEdit* edit, CheckMark* mark) {
   const int i = static_cast<int>(answers_.size());
   answers_.push_back({edit, mark, {}, {}, edit->maxLength()});
-  connect(edit, &AnswerEdit::enterPressed, this, [this, i] { guarded("EditKeyPress", [this, i] { answerEntered(i); }); });
+  connect(edit, &AnswerEdit::enterPressed, this,
+          [this, i] { guarded("EditKeyPress", [this, i] { answerEntered(i); }); });
   return i;
 }
 
@@ -273,9 +280,10 @@ void ExperimentWindow::describeControls() {
     if (a.edit->accessibleName().isEmpty()) a.edit->setAccessibleName(a11y::answerName(a.edit));
   }
   auto bare = [](QString s) { return s.remove(QLatin1Char('=')).trimmed(); };
-  const QString read = hasReadout_ ? QStringLiteral(", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
-                                         .arg(bare(readoutX_), bare(readoutYGreek_ ? fonts::greek(readoutY_) : readoutY_))
-                                   : QString();
+  const QString read = hasReadout_
+                           ? QStringLiteral(", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
+                                 .arg(bare(readoutX_), bare(readoutYGreek_ ? fonts::greek(readoutY_) : readoutY_))
+                           : QString();
   for (auto* v : findChildren<PlotView*>())
     if (v->reads() && v->accessibleDescription().isEmpty()) v->setAccessibleDescription(windowTitle() + read);
   a11y::orderTabs(client_, boxes);

@@ -29,7 +29,7 @@ class ExperimentWindow : public QMdiSubWindow {
     AnswerEdit* edit = nullptr;
     CheckMark* mark = nullptr;
     Acceptance rule;
-    QString shown;  // the text the box shows once accepted
+    QString shown;        // the text the box shows once accepted
     int typedLength = 0;  // the box's maximum length for typing
     bool whole = false;   // the box takes whole numbers only
   };
@@ -67,6 +67,9 @@ class ExperimentWindow : public QMdiSubWindow {
   // Closed windows linger until the event loop frees them; nothing may use them then.
   bool isClosed() const { return closed_; }
   int helpContext() const { return helpContext_; }
+  // What the work's declaration says of the window: the help topic F1 opens and the number
+  // of wrong answers after which the data are drawn anew.
+  void declare(int helpContext, int errorLimit);
   QWidget* client() const { return client_; }
   QTimer* Timer1 = nullptr;
 

@@ -67,9 +67,7 @@ class Host {
   // is the 0-based answer field; -1 is a question answered with a button. WindowDone: the
   // window's last answer was accepted; WorkDone: the work's completed flag was set.
   enum class AnswerEvent { Accepted, Wrong, BadFormat, Regenerated, WindowDone, WorkDone };
-  virtual void report(const QString& form, AnswerEvent event, int field = -1) {
-    (void)form, (void)event, (void)field;
-  }
+  virtual void report(const QString& form, AnswerEvent event, int field = -1) { (void)form, (void)event, (void)field; }
 
  private:
   QHash<QString, bool> completion_;

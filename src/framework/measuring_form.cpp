@@ -34,13 +34,16 @@ MeasuringForm::MeasuringForm(Host& host, const QString& objectName, const QStrin
     s->setInvertedAppearance(true);
     s->setInvertedControls(true);
     s->setEnabled(false);
-    s->setAccessibleName(i == 0 ? QStringLiteral("Первая измерительная линия") : QStringLiteral("Вторая измерительная линия"));
-    connect(s, &QSlider::valueChanged, this, [this, i] { guarded("TrackBarChange", [this, i] { TrackBarChange(i); }); });
+    s->setAccessibleName(i == 0 ? QStringLiteral("Первая измерительная линия")
+                                : QStringLiteral("Вторая измерительная линия"));
+    connect(s, &QSlider::valueChanged, this,
+            [this, i] { guarded("TrackBarChange", [this, i] { TrackBarChange(i); }); });
     auto* e = new AnswerEdit(barPanel, QRect(2, boxTop + i * 24, shape_.bars.width() - 4, 22), 32,
                              QStringLiteral("Edit%1").arg(6 + i));
     e->setFont(fonts::font(fonts::SansSerif, 13));
     e->setEnabled(false);
-    e->setAccessibleName(i == 0 ? QStringLiteral("Уровень первой линии, h") : QStringLiteral("Уровень второй линии, h"));
+    e->setAccessibleName(i == 0 ? QStringLiteral("Уровень первой линии, h")
+                                : QStringLiteral("Уровень второй линии, h"));
     connect(e, &AnswerEdit::enterPressed, this, [this, i] { guarded("EditKeyPress", [this, i] { EditKeyPress(i); }); });
     (i == 0 ? TrackBar1 : TrackBar2) = s;
     (i == 0 ? Edit6 : Edit7) = e;
@@ -50,7 +53,8 @@ MeasuringForm::MeasuringForm(Host& host, const QString& objectName, const QStrin
   Image5->setObjectName(QStringLiteral("Image5"));
   Image5->hide();
 
-  Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+  Image1->onMouseMove(
+      [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
   Image1->setOrigin({shape_.x0, shape_.y0});
 }
 
@@ -161,8 +165,5 @@ void MeasuringForm::stepClosing(int rLabelY, int gLabelY, int finalRow) {
 void MeasuringForm::stepFrame(int unitRow) {
   stepTitle();
   plotText(10, unitRow, QStringLiteral("1"), 12);
-  plotText(10, 240, QStringLiteral("0"), 12);
-  plotText(10, 10, QStringLiteral("h"), 12);
-  plotText(350, 240, QStringLiteral("t, c"), 12);
-  timeAxes(240, 375);
+  timeFrame(350, 375);
 }

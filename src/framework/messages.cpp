@@ -9,9 +9,7 @@ QString forDisplay(QString text) { return text.replace(QStringLiteral("\n\r"), Q
 QString title() { return QApplication::applicationName(); }
 }  // namespace
 
-void BoxMessageService::info(const QString& text) {
-  QMessageBox::information(parent_, title(), forDisplay(text));
-}
+void BoxMessageService::info(const QString& text) { QMessageBox::information(parent_, title(), forDisplay(text)); }
 
 bool BoxMessageService::confirm(const QString& text) {
   return QMessageBox::question(parent_, title(), forDisplay(text), QMessageBox::Yes | QMessageBox::No,

@@ -39,7 +39,10 @@ class RecordingMessageService : public MessageService {
     return a;
   }
   QString last() const { return shown.isEmpty() ? QString() : shown.last(); }
-  void clear() { shown.clear(); asked.clear(); }
+  void clear() {
+    shown.clear();
+    asked.clear();
+  }
 
   QStringList shown;
   QStringList asked;

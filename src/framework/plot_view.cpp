@@ -83,16 +83,29 @@ void PlotView::keyPressEvent(QKeyEvent* e) {
   const QRect a = readingArea();
   QPoint p = hasPoint_ ? point_ : origin_;
   switch (e->key()) {
-    case Qt::Key_Left: p.rx() -= step; break;
-    case Qt::Key_Right: p.rx() += step; break;
-    case Qt::Key_Up: p.ry() -= step; break;
-    case Qt::Key_Down: p.ry() += step; break;
-    case Qt::Key_Home: p.setX(a.left()); break;
-    case Qt::Key_End: p.setX(a.right()); break;
+    case Qt::Key_Left:
+      p.rx() -= step;
+      break;
+    case Qt::Key_Right:
+      p.rx() += step;
+      break;
+    case Qt::Key_Up:
+      p.ry() -= step;
+      break;
+    case Qt::Key_Down:
+      p.ry() += step;
+      break;
+    case Qt::Key_Home:
+      p.setX(a.left());
+      break;
+    case Qt::Key_End:
+      p.setX(a.right());
+      break;
     default:
       // Typing goes on where it was typed before the plot took the focus with a click or
       // Tab: a reading followed by the answer works as it always did.
-      if ((!e->text().isEmpty() && e->text().at(0).isPrint()) || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+      if ((!e->text().isEmpty() && e->text().at(0).isPrint()) || e->key() == Qt::Key_Return ||
+          e->key() == Qt::Key_Enter) {
         if (QWidget* back = typedInto_.data(); back && back->isVisible() && back->isEnabled()) {
           back->setFocus(Qt::OtherFocusReason);
           QKeyEvent copy(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), e->count());

@@ -20,7 +20,10 @@ class PlotView : public QWidget {
   PlotView(QWidget* parent, const QRect& geometry, QSize canvasSize = {455, 283});
   Canvas& canvas() { return canvas_; }
   // Stretch the canvas to the view instead of showing it 1:1 (diagram pictures only).
-  void setStretch(bool on) { stretch_ = on; update(); }
+  void setStretch(bool on) {
+    stretch_ = on;
+    update();
+  }
 
   using MoveHandler = std::function<void(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)>;
   // A handler makes the view a reading plot (pointer tracking and keyboard focus).
@@ -60,7 +63,7 @@ class PlotView : public QWidget {
   QPoint origin_{0, 0};
   QPointer<QWidget> typedInto_;
   bool watchingFocus_ = false;  // the box that had the focus before the plot
-  QPoint pending_;  // the point being reported
+  QPoint pending_;              // the point being reported
   QPoint point_;
   bool hasPoint_ = false;
   bool live_ = false;  // the readout follows this view (drag or keys) and is not frozen

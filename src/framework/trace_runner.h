@@ -27,7 +27,10 @@ class TraceRunner {
   // drawing at its next pass and the new recipe runs from the start once it has unwound.
   void run(Recipe recipe);
   // Abandons the running trace (the window is closing or its data are being replaced).
-  void cancel() { ++generation_; pendingValid_ = false; }
+  void cancel() {
+    ++generation_;
+    pendingValid_ = false;
+  }
   bool running() const { return active_; }
 
  private:

@@ -23,16 +23,16 @@ TypicalForm::TypicalForm(Host& host, const QString& objectName, const QString& c
                          const TypicalLayout& layout)
     : ExperimentWindow(host, objectName, caption, helpContext), picture_(layout.picture) {
   titlePanel = ui::panel(client(), TitleRect, ui::Bevel::Single, QStringLiteral("Panel1"));
-  titleLabel = ui::label(titlePanel, QRect(4, 2, TitleRect.width() - 8, TitleRect.height() - 4), layout.title,
-                         fonts::font(fonts::Arial, 21, true), colors::Navy, Qt::AlignCenter, true,
-                         QStringLiteral("Label1"));
+  titleLabel =
+      ui::label(titlePanel, QRect(4, 2, TitleRect.width() - 8, TitleRect.height() - 4), layout.title,
+                fonts::font(fonts::Arial, 21, true), colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
 
   taskPanel = ui::panel(client(), TaskRect, ui::Bevel::Single, QStringLiteral("Panel2"));
   taskNumber = ui::label(taskPanel, QPoint(8, 6), layout.taskNumber, fonts::font(fonts::Arial, 19, false, true),
                          Qt::black, QStringLiteral("Label2"));
-  taskText = ui::label(taskPanel, QRect(8, 34, TaskRect.width() - 14, 150), layout.taskText,
-                       fonts::font(fonts::Arial, 16), Qt::black, Qt::AlignLeft | Qt::AlignTop, true,
-                       QStringLiteral("Label3"));
+  taskText =
+      ui::label(taskPanel, QRect(8, 34, TaskRect.width() - 14, 150), layout.taskText, fonts::font(fonts::Arial, 16),
+                Qt::black, Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label3"));
   taskText->setVisible(!layout.taskText.isEmpty());
 
   // The picture fills the panel; the icons lie over the ends of its arrows, where the
@@ -70,8 +70,7 @@ int TypicalForm::addAnswerRow(int top, const QString& caption, int maxLength, in
   const int n = answerCount() + 1;
   // The 21-pixel caption stands on the same baseline as the box's text.
   ui::label(taskPanel, QPoint(8, top - 1), greek ? fonts::greek(caption) : caption,
-            fonts::font(greek ? fonts::Symbol : fonts::SansSerif, 21), Qt::black,
-            QStringLiteral("LabelEdit%1").arg(n));
+            fonts::font(greek ? fonts::Symbol : fonts::SansSerif, 21), Qt::black, QStringLiteral("LabelEdit%1").arg(n));
   auto* edit = new AnswerEdit(taskPanel, QRect(boxX, top, 89, 25), maxLength, QStringLiteral("Edit%1").arg(n));
   auto* mark = new CheckMark(taskPanel, QRect(boxX + 90, top, 35, 25), QStringLiteral("SpeedButton%1").arg(n));
   return addAnswer(edit, mark);
@@ -94,6 +93,13 @@ void TypicalForm::timeAxes(int y0, int right) {
   }
 }
 
+void TypicalForm::timeFrame(int tLabel, int right) {
+  plotText(10, 240, QStringLiteral("0"), 12);
+  plotText(10, 10, QStringLiteral("h"), 12);
+  plotText(tLabel, 240, QStringLiteral("t, c"), 12);
+  timeAxes(240, right);
+}
+
 void TypicalForm::plotText(int x, int y, const QString& text, int points, const QColor& color) {
   Canvas& c = Image1->canvas();
   c.setFont(fonts::SansSerif, points, true);
@@ -107,6 +113,46 @@ void TypicalForm::iconLine(PlotView* icon, const QColor& color, double x1, doubl
   Canvas& c = icon->canvas();
   c.setPen(color, 1);
   c.line(at(x1), at(y1), at(x2), at(y2));
+}
+
+bool TypicalForm::stepPass(int j, const StepTrace& t) {
+  if (j >= t.passes) return false;
+  Canvas& c = Image1->canvas();
+  const auto iconRow = [&t](int n) { return t.iconOutput ? t.iconOutput(n) : t.output(n); };
+  if (j < RampInputPass) {
+    if (t.leadDots) {
+      c.setPen(colors::Blue, 3);
+      c.dot(j + 10, 240);
+    }
+    iconLine(Image3, colors::Red, j + 10, 240, j + 11, 240);
+    iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
+  } else if (j == RampInputPass) {
+    c.setPen(colors::Red, t.inputPen);
+    c.line(30, 240, 30, t.input);
+    iconLine(Image3, colors::Red, 30, 240, t.iconStep.x(), t.iconStep.y());
+    if (t.outputJumps) {
+      c.setPen(colors::Blue, 2);
+      c.line(30, 240, 30, t.output(1));
+      iconLine(Image4, colors::Blue, 30, 240, 30, t.output(1));
+    }
+  } else {
+    const int n = j - RampInputPass;
+    if (t.dots) {
+      c.setPen(colors::Blue, 3);
+      c.dot(j + 10, t.output(n));
+      c.setPen(colors::Red, 3);
+      c.dot(j + 10, t.input);
+    } else {
+      c.setPen(colors::Blue, 2);
+      c.line(j + 9, t.output(n), j + 10, t.output(n + 1));
+      c.setPen(colors::Red, 2);
+      c.line(j + 9, t.input, j + 10, t.input);
+    }
+    const int x = j + t.iconShift;
+    iconLine(Image3, colors::Red, x, t.input, x + 1, t.input);
+    iconLine(Image4, colors::Blue, x, iconRow(n), x + 1, iconRow(n + 1));
+  }
+  return true;
 }
 
 void TypicalForm::outputSegment(int x1, int y1, int x2, int y2) {

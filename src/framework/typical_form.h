@@ -8,7 +8,9 @@
 // A window passes its texts and picture, adds its answer rows, and draws its plot in its own
 // FormCreate and trace; FormCreate here reloads every bitmap first.
 #include <QColor>
+#include <QPoint>
 #include <QString>
+#include <functional>
 
 #include "experiment_window.h"
 
@@ -51,6 +53,9 @@ class TypicalForm : public ExperimentWindow {
   // The axes of a time plot in black: the vertical one at x = 30 from y = 20 to 260, the
   // time axis at y0 from x = 10 to `right`; and the same in both icons.
   void timeAxes(int y0, int right = 410);
+  // The labels and axes of a time plot whose time axis is y = 240: "0", "h", "t, c" at
+  // x = tLabel, and the axes up to `right`.
+  void timeFrame(int tLabel = 380, int right = 410);
   // A segment of the output curve (blue, icon Image4) or of the input curve (red, Image3), in
   // plot coordinates: on the plot with pen width 2 and in the curve's icon.
   void outputSegment(int x1, int y1, int x2, int y2);
@@ -66,6 +71,22 @@ class TypicalForm : public ExperimentWindow {
     inputSegment(j + 9, 240 - d.input(k - 1), j + 10, 240 - d.input(k));
   }
   static constexpr int RampInputPass = 20;
+  // A step-response trace, the input applied at pass 20 at x = 30: before it both icons run
+  // along the time axis at y = 240; at it the input rises to its level; after it, pass j draws
+  // the output from output(n) to output(n + 1), n = j − 20, and the input's level beside it.
+  struct StepTrace {
+    int passes = 351;                       // the end pass
+    std::function<int(int)> output;         // row of the output n pixels after the input
+    std::function<double(int)> iconOutput;  // the icon's row of it (unrounded); empty: output
+    int input = 140;                        // row of the input's level
+    QPoint iconStep{31, 130};               // where the input's rise ends in its icon
+    bool dots = false;                      // the curves as dots of pen 3 (instead of segments of pen 2)
+    bool leadDots = false;                  // the zero output dotted on the axis before the input
+    int inputPen = 3;                       // pen of the input's rise
+    int iconShift = 10;                     // icon segments of pass j start at x = j + iconShift
+    bool outputJumps = false;               // the output rises with the input to output(1)
+  };
+  bool stepPass(int j, const StepTrace& t);
   // The static frame of a sine-response plot: title, "0", "h", "t, c", the axes (time axis at
   // y = 135) and the dashed levels of the input's crest and trough (red, "gmax") and of the
   // output's, R pixels off the axis (blue, "rmax").
@@ -81,7 +102,6 @@ class TypicalForm : public ExperimentWindow {
   void rampLead(int j, bool dots);
 
  protected:  // the icons' scale: one seventh unless a window says otherwise
-
   QFrame* titlePanel = nullptr;
   QFrame* taskPanel = nullptr;
   QFrame* diagramPanel = nullptr;

@@ -11,10 +11,19 @@ QFrame* panel(QWidget* parent, const QRect& r, Bevel bevel, const QString& name)
   auto* f = new QFrame(parent);
   f->setGeometry(r);
   switch (bevel) {
-    case Bevel::Single: f->setFrameStyle(QFrame::Box | QFrame::Plain); f->setLineWidth(1); break;
-    case Bevel::Lowered: f->setFrameStyle(QFrame::Panel | QFrame::Sunken); break;
-    case Bevel::Raised: f->setFrameStyle(QFrame::Panel | QFrame::Raised); break;
-    case Bevel::None: f->setFrameStyle(QFrame::NoFrame); break;
+    case Bevel::Single:
+      f->setFrameStyle(QFrame::Box | QFrame::Plain);
+      f->setLineWidth(1);
+      break;
+    case Bevel::Lowered:
+      f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      break;
+    case Bevel::Raised:
+      f->setFrameStyle(QFrame::Panel | QFrame::Raised);
+      break;
+    case Bevel::None:
+      f->setFrameStyle(QFrame::NoFrame);
+      break;
   }
   if (!name.isEmpty()) f->setObjectName(name);
   return f;

@@ -169,8 +169,13 @@ Values delayLink() {
   d.w = 6;
   d.k = 0.5;
   d.A = 10;
-  Values v{{"T", n(d.T)}, {"w", n(d.w)}, {"k", n(d.k)}, {"A", n(d.A)}, {"kA", n(d.k * d.A)},
-           {"shift", n(d.w * d.T)}, {"dash", n(d.level(d.outputDash()))}};
+  Values v{{"T", n(d.T)},
+           {"w", n(d.w)},
+           {"k", n(d.k)},
+           {"A", n(d.A)},
+           {"kA", n(d.k * d.A)},
+           {"shift", n(d.w * d.T)},
+           {"dash", n(d.level(d.outputDash()))}};
   band(v, "k", d.gainRule());
   band(v, "T", d.delayRule());
   return v;
@@ -182,8 +187,12 @@ Values nonMinimumPhaseLink() {
   lag.k = 0.4;
   const auto right = nontypical::limits(nontypical::Pole::Right, lag);
   const auto left = nontypical::limits(nontypical::Pole::Left, lag);
-  Values v{{"T", n(lag.T)}, {"k", n(lag.k)}, {"pi", c(right[2].value, 7)}, {"halfpi", c(right[3].value, 7)},
-           {"left_phi0", n(left[2].value)}, {"w2", n(2 / lag.T)},
+  Values v{{"T", n(lag.T)},
+           {"k", n(lag.k)},
+           {"pi", c(right[2].value, 7)},
+           {"halfpi", c(right[3].value, 7)},
+           {"left_phi0", n(left[2].value)},
+           {"w2", n(2 / lag.T)},
            {"phi_right_w2", c(nontypical::phase(nontypical::Pole::Right, 2 / lag.T, lag.T), 6)},
            {"phi_left_w2", c(nontypical::phase(nontypical::Pole::Left, 2 / lag.T, lag.T), 6)}};
   band(v, "k", right[0].rule);
@@ -295,16 +304,26 @@ Values forcingLink() {
 
 Values linkExamples(int context) {
   switch (context) {
-    case 111: return program();
-    case 11: return integratingLink();
-    case 12: return aperiodicLink();
-    case 13: return oscillatingLink();
-    case 21: return delayLink();
-    case 22: return nonMinimumPhaseLink();
-    case 31: return piLink();
-    case 32: return differentiatingLink();
-    case 33: return forcingLink();
-    default: return {};
+    case 111:
+      return program();
+    case 11:
+      return integratingLink();
+    case 12:
+      return aperiodicLink();
+    case 13:
+      return oscillatingLink();
+    case 21:
+      return delayLink();
+    case 22:
+      return nonMinimumPhaseLink();
+    case 31:
+      return piLink();
+    case 32:
+      return differentiatingLink();
+    case 33:
+      return forcingLink();
+    default:
+      return {};
   }
 }
 

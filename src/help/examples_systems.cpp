@@ -25,9 +25,17 @@ Values stateVariables() {
   const diagrams::StateParams p = diagrams::drawStateParams([&](int, int) { return raw[next++]; });
   const diagrams::StateAnswers a = diagrams::stateAnswers(p);
   using diagrams::AnswerLength, diagrams::SummaryLength;
-  return {{"k1", n(p.k1)}, {"T1", n(p.T1)}, {"T3", n(p.T3)}, {"g", n(p.gamma)}, {"k2", c(a.k2, AnswerLength)},
-          {"T2", c(a.T2, AnswerLength)}, {"k3", c(a.k3, AnswerLength)}, {"k", c(a.k, SummaryLength)},
-          {"T", c(a.T, SummaryLength)}, {"T1T3", c(p.T1 * p.T3, AnswerLength)}, {"k1T3", c(p.k1 * p.T3, AnswerLength)}};
+  return {{"k1", n(p.k1)},
+          {"T1", n(p.T1)},
+          {"T3", n(p.T3)},
+          {"g", n(p.gamma)},
+          {"k2", c(a.k2, AnswerLength)},
+          {"T2", c(a.T2, AnswerLength)},
+          {"k3", c(a.k3, AnswerLength)},
+          {"k", c(a.k, SummaryLength)},
+          {"T", c(a.T, SummaryLength)},
+          {"T1T3", c(p.T1 * p.T3, AnswerLength)},
+          {"k1T3", c(p.k1 * p.T3, AnswerLength)}};
 }
 
 Values transformations() {
@@ -48,14 +56,28 @@ Values stability() {
   const double K = criticalGain(Loop::Lags, p);
   const Poles poles = polesOnBoundary(characteristic(Loop::Lags, p, K));
   const Crossover cross = crossover(OpenLoop{Loop::Lags, p, K});
-  const Band wBand = band(cross.w), kBand = band(K);
+  const Acceptance wBand = band(cross.w), kBand = band(K);
   // Answers as the fields show them once accepted: cut to six characters.
-  return {{"T1", n(p.t1)}, {"T2", n(p.t2)}, {"T3", n(p.t3)}, {"k1", n(p.k1)}, {"k", c(k.k, 6)}, {"a3", c(k.a3, 6)},
-          {"a2", c(k.a2, 6)}, {"a1", c(k.a1, 6)}, {"kcr", c(K, 6)}, {"kcr_lo", bandEnd(kBand.lo, true)},
-          {"kcr_hi", bandEnd(kBand.hi, false)}, {"sumT", c(p.t1 + p.t2 + p.t3, 6)},
-          {"sumTT", c(p.t1 * p.t2 + p.t1 * p.t3 + p.t2 * p.t3, 6)}, {"prodT", c(p.t1 * p.t2 * p.t3, 6)},
-          {"wcr_shown", c(cross.w, 6)}, {"wcr_lg", c(std::log10(cross.w), 5)}, {"wcr_lo", bandEnd(wBand.lo, true)},
-          {"wcr_hi", bandEnd(wBand.hi, false)}, {"p1", c(poles.alpha[0], 6)}, {"beta", c(poles.beta[1], 6)},
+  return {{"T1", n(p.t1)},
+          {"T2", n(p.t2)},
+          {"T3", n(p.t3)},
+          {"k1", n(p.k1)},
+          {"k", c(k.k, 6)},
+          {"a3", c(k.a3, 6)},
+          {"a2", c(k.a2, 6)},
+          {"a1", c(k.a1, 6)},
+          {"kcr", c(K, 6)},
+          {"kcr_lo", bandEnd(kBand.lo, true)},
+          {"kcr_hi", bandEnd(kBand.hi, false)},
+          {"sumT", c(p.t1 + p.t2 + p.t3, 6)},
+          {"sumTT", c(p.t1 * p.t2 + p.t1 * p.t3 + p.t2 * p.t3, 6)},
+          {"prodT", c(p.t1 * p.t2 * p.t3, 6)},
+          {"wcr_shown", c(cross.w, 6)},
+          {"wcr_lg", c(std::log10(cross.w), 5)},
+          {"wcr_lo", bandEnd(wBand.lo, true)},
+          {"wcr_hi", bandEnd(wBand.hi, false)},
+          {"p1", c(poles.alpha[0], 6)},
+          {"beta", c(poles.beta[1], 6)},
           {"beta_neg", c(poles.beta[2], 6)}};
 }
 
@@ -66,11 +88,24 @@ Values astatism() {
   const ErrorCoefficients f = errorCoefficients(1, Signal::Disturbance, p);
   const std::vector<double> ramp = trueAnswers(windowInfo(1, 5), p);
   const std::vector<double> parabola = trueAnswers(windowInfo(1, 7), p);
-  return {{"T1", n(p.t1)}, {"T2", n(p.t2)}, {"g0", n(g.c0)}, {"g1", n(g.c1)}, {"g2", n(g.c2)},
-          {"gN", QString::number(g.order)}, {"f0", n(f.c0)}, {"f1", n(f.c1)}, {"f2", n(f.c2)},
-          {"fN", QString::number(f.order)}, {"r0", n(ramp[0])}, {"r1", n(ramp[1])}, {"r2", n(ramp[2])},
-          {"q0", n(parabola[0])}, {"q1", n(parabola[1])}, {"q2", n(parabola[2])},
-          {"g1_lo", bandEnd(std::fmin(0.95 * g.c1, 1.05 * g.c1), true)}, {"g1_hi", bandEnd(std::fmax(0.95 * g.c1, 1.05 * g.c1), false)},
+  return {{"T1", n(p.t1)},
+          {"T2", n(p.t2)},
+          {"g0", n(g.c0)},
+          {"g1", n(g.c1)},
+          {"g2", n(g.c2)},
+          {"gN", QString::number(g.order)},
+          {"f0", n(f.c0)},
+          {"f1", n(f.c1)},
+          {"f2", n(f.c2)},
+          {"fN", QString::number(f.order)},
+          {"r0", n(ramp[0])},
+          {"r1", n(ramp[1])},
+          {"r2", n(ramp[2])},
+          {"q0", n(parabola[0])},
+          {"q1", n(parabola[1])},
+          {"q2", n(parabola[2])},
+          {"g1_lo", bandEnd(std::fmin(0.95 * g.c1, 1.05 * g.c1), true)},
+          {"g1_hi", bandEnd(std::fmax(0.95 * g.c1, 1.05 * g.c1), false)},
           {"q0_lo", bandEnd(std::fmin(0.95 * parabola[0], 1.05 * parabola[0]), true)},
           {"q0_hi", bandEnd(std::fmax(0.95 * parabola[0], 1.05 * parabola[0]), false)}};
 }
@@ -79,8 +114,14 @@ Values invarianceWork(invariance::Work work) {
   const invariance::Params p = invariance::makeParams(0.1, 1.5);
   const double b = invariance::leadConstant(work, p);
   const Acceptance lead = invariance::leadBand(b, numtext::StrToFloat(c(b, 5)).value_or(b));
-  return {{"T1", n(p.t1)}, {"T2", n(p.t2)}, {"T2_shown", c(p.t2, 5)}, {"e", n(invariance::kSteadyError)},
-          {"b", n(b)}, {"b_lo", bandEnd(lead.lo, true)}, {"b_hi", bandEnd(lead.hi, false)}, {"sigma", c(invariance::sigma(p), 6)},
+  return {{"T1", n(p.t1)},
+          {"T2", n(p.t2)},
+          {"T2_shown", c(p.t2, 5)},
+          {"e", n(invariance::kSteadyError)},
+          {"b", n(b)},
+          {"b_lo", bandEnd(lead.lo, true)},
+          {"b_hi", bandEnd(lead.hi, false)},
+          {"sigma", c(invariance::sigma(p), 6)},
           {"w", c(std::sqrt(invariance::omegaSquared(p)), 6)}};
 }
 
@@ -117,8 +158,10 @@ Values correctionWork(correction::Scheme s) {
   const correction::Params p = correctionDraw(100, 75);
   const std::vector<double> k = correction::gains(s, p.T1, p.T2);
   const correction::Polynomial poly = correction::characteristic(s, p.T1, p.T2, k[0]);
-  Values v{{"T1", n(p.T1)}, {"T2", c(p.T2, work.t2Chars)}, {"m", n(p.m)}, {"k", c(k[0], 6)},
-           {"a2", c(poly.a2, 6)}, {"a1", c(poly.a1, 6)}, {"a0", c(poly.a0, 6)}, {"root", c(-poly.a1 / (2 * poly.a2), 6)}};
+  Values v{{"T1", n(p.T1)},       {"T2", c(p.T2, work.t2Chars)},
+           {"m", n(p.m)},         {"k", c(k[0], 6)},
+           {"a2", c(poly.a2, 6)}, {"a1", c(poly.a1, 6)},
+           {"a0", c(poly.a0, 6)}, {"root", c(-poly.a1 / (2 * poly.a2), 6)}};
   if (k.size() > 1) v["k2"] = c(k[1], 6);
   // Window 2 (and window 3 of the parallel work, with the second gain) draws anew.
   correctionStep(v, QStringLiteral("s_"), s, correctionDraw(200, 70), k[work.gainOf[0]]);
@@ -130,16 +173,26 @@ Values correctionWork(correction::Scheme s) {
 
 Values systemExamples(int context) {
   switch (context) {
-    case 4: return stateVariables();
-    case 5: return transformations();
-    case 6: return stability();
-    case 7: return astatism();
-    case 81: return invarianceWork(invariance::Work::Reference);
-    case 82: return invarianceWork(invariance::Work::Disturbance);
-    case 91: return correctionWork(correction::Scheme::Series);
-    case 92: return correctionWork(correction::Scheme::Parallel);
-    case 93: return correctionWork(correction::Scheme::LocalFeedback);
-    default: return {};
+    case 4:
+      return stateVariables();
+    case 5:
+      return transformations();
+    case 6:
+      return stability();
+    case 7:
+      return astatism();
+    case 81:
+      return invarianceWork(invariance::Work::Reference);
+    case 82:
+      return invarianceWork(invariance::Work::Disturbance);
+    case 91:
+      return correctionWork(correction::Scheme::Series);
+    case 92:
+      return correctionWork(correction::Scheme::Parallel);
+    case 93:
+      return correctionWork(correction::Scheme::LocalFeedback);
+    default:
+      return {};
   }
 }
 

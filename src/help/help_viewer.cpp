@@ -31,7 +31,9 @@ const char* kStyle =
 
 QList<int> HelpViewer::contexts() { return kContexts; }
 
-QString HelpViewer::topicHtml(int context) { return kContexts.contains(context) ? help::renderTopic(context) : QString(); }
+QString HelpViewer::topicHtml(int context) {
+  return kContexts.contains(context) ? help::renderTopic(context) : QString();
+}
 
 QString HelpViewer::topicTitle(int context) {
   static const QRegularExpression title(QStringLiteral("<h2>(.*)</h2>"));
@@ -44,15 +46,20 @@ QList<int> HelpViewer::matchingContexts(const QString& query) {
   QList<int> found;
   for (int c : kContexts) {
     const QString plain = QTextDocumentFragment::fromHtml(topicHtml(c)).toPlainText();
-    if (std::all_of(words.begin(), words.end(), [&](const QString& w) { return plain.contains(w, Qt::CaseInsensitive); }))
+    if (std::all_of(words.begin(), words.end(),
+                    [&](const QString& w) { return plain.contains(w, Qt::CaseInsensitive); }))
       found << c;
   }
   return found;
 }
 
 HelpViewer::HelpViewer(QWidget* parent)
-    : QDialog(parent), text_(new QTextBrowser), list_(new QListWidget), find_(new QLineEdit),
-      back_(new QToolButton), forward_(new QToolButton) {
+    : QDialog(parent),
+      text_(new QTextBrowser),
+      list_(new QListWidget),
+      find_(new QLineEdit),
+      back_(new QToolButton),
+      forward_(new QToolButton) {
   setObjectName(QStringLiteral("HelpViewer"));
   resize(900, 600);
 
@@ -106,9 +113,11 @@ HelpViewer::HelpViewer(QWidget* parent)
   connect(larger, &QToolButton::clicked, this, &HelpViewer::zoomIn);
   for (const QKeySequence& k : {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
     connect(new QShortcut(k, this), &QShortcut::activated, this, &HelpViewer::zoomIn);
-  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), this), &QShortcut::activated, this, &HelpViewer::zoomOut);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), this), &QShortcut::activated, this,
+          &HelpViewer::zoomOut);
   connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this), &QShortcut::activated, this, &HelpViewer::back);
-  connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this), &QShortcut::activated, this, &HelpViewer::forward);
+  connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this), &QShortcut::activated, this,
+          &HelpViewer::forward);
   updateButtons();
 }
 
@@ -155,7 +164,8 @@ void HelpViewer::retranslate() {
   larger_->setToolTip(tr("Крупнее (Ctrl++)"));
   find_->setPlaceholderText(tr("Поиск по словам"));
   // The topics themselves come in the running language as well.
-  for (int i = 0; i < list_->count(); ++i) list_->item(i)->setText(topicTitle(list_->item(i)->data(Qt::UserRole).toInt()));
+  for (int i = 0; i < list_->count(); ++i)
+    list_->item(i)->setText(topicTitle(list_->item(i)->data(Qt::UserRole).toInt()));
   if (!find_->text().isEmpty()) search(find_->text());
   if (current_ != 0) display(current_);
 }

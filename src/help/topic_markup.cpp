@@ -53,7 +53,8 @@ QString expandFormulas(QString text) {
   static const QRegularExpression sqrt(QStringLiteral("<sqrt>(.*?)</sqrt>"),
                                        QRegularExpression::DotMatchesEverythingOption);
   text.replace(sqrt, QStringLiteral("√<span style=\"text-decoration: overline\">\\1</span>"));
-  static const QRegularExpression formula(QStringLiteral("<f>(.*?)</f>"), QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression formula(QStringLiteral("<f>(.*?)</f>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
   QString out;
   qsizetype from = 0;
   for (auto it = formula.globalMatch(text); it.hasNext();) {

@@ -16,7 +16,7 @@ QString renderTopic(int context);
 // The numbers of a topic's worked example, by the names its text uses. Numbers go through
 // the program's number text, so they show the locale's decimal separator.
 Values exampleValues(int context);
-Values linkExamples(int context);   // 111 and the links: 11 to 13, 21, 22, 31 to 33
+Values linkExamples(int context);    // 111 and the links: 11 to 13, 21, 22, 31 to 33
 Values systemExamples(int context);  // the loops: 4 to 7, 81, 82, 91 to 93
 
 // An end of an acceptance band for the text: five significant digits, rounded into the band

@@ -22,7 +22,8 @@ std::optional<Language> fromCode(const QString& code) {
 
 Language fromLocaleName(const QString& name) {
   // "ru_RU.UTF-8" -> "ru"; "C.UTF-8" -> "C".
-  const QString lang = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0).section(QLatin1Char('_'), 0, 0);
+  const QString lang =
+      name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0).section(QLatin1Char('_'), 0, 0);
   if (lang.isEmpty() || lang == QLatin1String("C") || lang == QLatin1String("POSIX")) return Language::Russian;
   return lang.compare(QLatin1String("ru"), Qt::CaseInsensitive) == 0 ? Language::Russian : Language::English;
 }

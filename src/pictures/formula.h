@@ -24,42 +24,42 @@ QFont font(int pixelSize, bool italic = false);
 // '^' or a stray '}' is drawn as written and an unclosed group runs to the end, since
 // a picture with a stray brace beats a missing picture.
 class Formula {
-public:
-    Formula() = default;
-    Formula(const QString& markup, int pixelSize);
+ public:
+  Formula() = default;
+  Formula(const QString& markup, int pixelSize);
 
-    // Ink metrics relative to the baseline at x = 0; ascent and descent are
-    // distances (positive up and positive down respectively).
-    qreal width() const { return width_; }
-    qreal ascent() const { return ascent_; }
-    qreal descent() const { return descent_; }
-    qreal height() const { return ascent_ + descent_; }
-    bool isEmpty() const { return runs_.empty(); }
+  // Ink metrics relative to the baseline at x = 0; ascent and descent are
+  // distances (positive up and positive down respectively).
+  qreal width() const { return width_; }
+  qreal ascent() const { return ascent_; }
+  qreal descent() const { return descent_; }
+  qreal height() const { return ascent_ + descent_; }
+  bool isEmpty() const { return runs_.empty(); }
 
-    // The characters as drawn, without the markup (minus signs already substituted).
-    QString plainText() const;
-    // Pixel sizes used, in drawing order; lets callers check that scripts came out smaller.
-    std::vector<int> runSizes() const;
+  // The characters as drawn, without the markup (minus signs already substituted).
+  QString plainText() const;
+  // Pixel sizes used, in drawing order; lets callers check that scripts came out smaller.
+  std::vector<int> runSizes() const;
 
-    // Returns the ink rectangle actually covered.
-    QRectF drawAtBaseline(QPainter& p, QPointF baselineLeft, const QColor& colour) const;
-    // Places the ink box's centre at `centre`.
-    QRectF drawCentred(QPainter& p, QPointF centre, const QColor& colour) const;
-    QRectF inkRect(QPointF baselineLeft) const;
+  // Returns the ink rectangle actually covered.
+  QRectF drawAtBaseline(QPainter& p, QPointF baselineLeft, const QColor& colour) const;
+  // Places the ink box's centre at `centre`.
+  QRectF drawCentred(QPainter& p, QPointF centre, const QColor& colour) const;
+  QRectF inkRect(QPointF baselineLeft) const;
 
-private:
-    struct Run {
-        QString text;
-        int size;
-        qreal x;     // advance from the start of the formula
-        qreal rise;  // baseline shift, positive up
-    };
-    void layOut(const QString& markup, int& pos, int size, qreal rise, qreal& x, bool group);
+ private:
+  struct Run {
+    QString text;
+    int size;
+    qreal x;     // advance from the start of the formula
+    qreal rise;  // baseline shift, positive up
+  };
+  void layOut(const QString& markup, int& pos, int size, qreal rise, qreal& x, bool group);
 
-    std::vector<Run> runs_;
-    qreal width_ = 0;
-    qreal ascent_ = 0;
-    qreal descent_ = 0;
+  std::vector<Run> runs_;
+  qreal width_ = 0;
+  qreal ascent_ = 0;
+  qreal descent_ = 0;
 };
 
 }  // namespace pictures::draw

@@ -4,16 +4,15 @@ namespace pictures::catalogue {
 
 using namespace draw;
 
-std::vector<Entry> typical()
-{
-    // The oscillating link's long denominator keeps clear of the icons only in a smaller face.
-    Entry koleb = linkWindow(QStringLiteral("koleb"), frac(QStringLiteral("k"), QStringLiteral("T^2p^2+2γTp+1")));
-    koleb.style.formulaSize = 16;
-    koleb.style.padX = 6;
-    return {
-        linkWindow(QStringLiteral("aperiod"), frac(QStringLiteral("k"), QStringLiteral("Tp+1"))),
-        koleb,
-    };
+std::vector<Entry> typical() {
+  // The oscillating link's long denominator keeps clear of the icons only in a smaller face.
+  Entry koleb = linkWindow(QStringLiteral("koleb"), frac(QStringLiteral("k"), QStringLiteral("T^2p^2+2γTp+1")));
+  koleb.style.formulaSize = 16;
+  koleb.style.padX = 6;
+  return {
+      linkWindow(QStringLiteral("aperiod"), frac(QStringLiteral("k"), QStringLiteral("Tp+1"))),
+      koleb,
+  };
 }
 
 }  // namespace pictures::catalogue

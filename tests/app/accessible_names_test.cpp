@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 
+#include "app/program.h"
 #include "support/fixture.h"
 
 namespace {
@@ -28,7 +29,8 @@ TEST_F(TrainerTest, EveryWindowNamesTheControlsTheKeyboardReaches) {
       QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
       ASSERT_TRUE(a) << c->objectName().toStdString();
       const QString name = a->text(QAccessible::Name);
-      EXPECT_TRUE(name != c->objectName() && std::any_of(name.begin(), name.end(), [](QChar ch) { return ch.isLetter(); }))
+      EXPECT_TRUE(name != c->objectName() &&
+                  std::any_of(name.begin(), name.end(), [](QChar ch) { return ch.isLetter(); }))
           << c->objectName().toStdString() << ": '" << name.toStdString() << "'";
       if (auto* plot = qobject_cast<PlotView*>(c))
         EXPECT_TRUE(a->text(QAccessible::Description).contains(w->windowTitle())) << c->objectName().toStdString();

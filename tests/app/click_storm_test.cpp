@@ -33,8 +33,12 @@ TEST_F(ClickStorm, CommandsAnswersAndClosesInAnyOrder) {
       case 0:
         if (main->children().isEmpty()) main->open(works[pick(works.size())]);
         break;
-      case 1: main->BNextClick(); break;
-      case 2: main->BBackClick(); break;
+      case 1:
+        main->BNextClick();
+        break;
+      case 2:
+        main->BBackClick();
+        break;
       case 3:
         messages.answers = {pick(2) == 0};
         main->BMenuClick();
@@ -48,8 +52,11 @@ TEST_F(ClickStorm, CommandsAnswersAndClosesInAnyOrder) {
           for (int i = 0; i < w->answerCount(); ++i)
             if (w->edit(i)->isEnabled()) type(w, i, junk[pick(junk.size())]);
         break;
-      case 7: main->p->setChecked(pick(4) != 0); break;
-      default: break;
+      case 7:
+        main->p->setChecked(pick(4) != 0);
+        break;
+      default:
+        break;
     }
     checkInvariants();
   };

@@ -4,7 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 
-#include "app/sequence.h"
+#include "app/program.h"
 #include "support/fixture.h"
 
 namespace {
@@ -31,8 +31,7 @@ class FrontWindow : public TrainerTest {
     ExperimentWindow* w = main->findWindow(form);
     if (!w) return "not created";
     if (active() != w) return "active: " + (active() ? active()->objectName() : QString("none")).toStdString();
-    if (!main->windowTitle().contains(w->windowTitle()))
-      return "main title: " + main->windowTitle().toStdString();
+    if (!main->windowTitle().contains(w->windowTitle())) return "main title: " + main->windowTitle().toStdString();
     QWidget* focus = QApplication::focusWidget();
     if (!focus || (focus != w && !w->isAncestorOf(focus)))
       return "focus: " + (focus ? focus->objectName() : QString("none")).toStdString();

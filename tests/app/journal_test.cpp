@@ -260,7 +260,8 @@ TEST_F(Journal, TheButtonTakesAFreeSpotAndLeavesTheRestOfTheStartScreenAsItWas) 
   EXPECT_EQ(b->parentWidget(), panel);
   EXPECT_TRUE(panel->rect().contains(b->geometry()));
   for (auto* sibling : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-    if (sibling != b) EXPECT_FALSE(sibling->geometry().intersects(b->geometry())) << sibling->objectName().toStdString();
+    if (sibling != b)
+      EXPECT_FALSE(sibling->geometry().intersects(b->geometry())) << sibling->objectName().toStdString();
   // Also the exit button that replaces the credits, and every work panel.
   main->Timer1Timer();
   for (int i = 0; i < 5; ++i) main->Timer1Timer();
@@ -293,7 +294,7 @@ TEST(JournalReport, NumbersDatesAndTimesFollowTheLocale) {
   const journal::ReportHeader head{"Тренажёр", "1.0", t, {"Иванова <b>Мария</b>", ""}};
   QTextDocument doc;
   doc.setHtml(journal::reportHtml(j, head, ru));
-  const QString ruText = doc.toRawText();  // with the locale's own spaces
+  const QString ruText = doc.toRawText();                                   // with the locale's own spaces
   EXPECT_TRUE(ruText.contains(ru.toString(1234))) << ruText.toStdString();  // grouped as Russian writes it
   EXPECT_TRUE(ruText.contains(ru.toString(t.date(), QLocale::LongFormat)));
   EXPECT_TRUE(ruText.contains("Иванова <b>Мария</b>"));  // typed text stays text

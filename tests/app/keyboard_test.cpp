@@ -176,7 +176,10 @@ TEST_F(Keyboard, AWorkPlayedWithTheKeyboardOnly) {
     ASSERT_TRUE(w);
     ASSERT_EQ(w->objectName().toStdString(), form);
     if (std::ranges::any_of(w->findChildren<PlotView*>(), &PlotView::reads)) {
-      ASSERT_TRUE(tabTo([](QWidget* f) { auto* p = qobject_cast<PlotView*>(f); return p && p->reads(); }));
+      ASSERT_TRUE(tabTo([](QWidget* f) {
+        auto* p = qobject_cast<PlotView*>(f);
+        return p && p->reads();
+      }));
       key(Qt::Key_Right, Qt::ShiftModifier);
       key(Qt::Key_Up);
       EXPECT_NE(label("KoordX1"), "???");

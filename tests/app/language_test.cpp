@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QToolButton>
 
-#include "app/menu_table.h"
+#include "app/program.h"
 #include "framework/probe_window.h"
 #include "pictures/pictures.h"
 #include "support/fixture.h"
@@ -123,6 +123,7 @@ TEST_F(LanguageSwitch, SwitchSitsInTheFreeCornerOfTheStartScreen) {
   auto* en = main->control<QToolButton>("LanguageEn");
   const QRect both = ru->geometry().united(en->geometry());
   for (auto* w : ru->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (w != ru && w != en && w->isVisible()) EXPECT_FALSE(w->geometry().intersects(both)) << w->objectName().toStdString();
+    if (w != ru && w != en && w->isVisible())
+      EXPECT_FALSE(w->geometry().intersects(both)) << w->objectName().toStdString();
   EXPECT_TRUE(ru->parentWidget()->rect().contains(both));
 }

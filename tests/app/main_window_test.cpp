@@ -3,11 +3,11 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QToolButton>
 
 #include "app/calculator.h"
-#include "app/menu_table.h"
-#include "app/sequence.h"
+#include "app/program.h"
 #include "framework/probe_window.h"
 #include "help/help_viewer.h"
 #include "support/fixture.h"
@@ -35,7 +35,8 @@ TEST_F(StartScreen, LayoutAsDesigned) {
     EXPECT_EQ(w(panel)->geometry(), QRect(312, 8, 273, 313)) << panel.toStdString();
     EXPECT_FALSE(shown(panel));
   }
-  for (const auto& b : workButtons()) EXPECT_EQ(w(b.name)->geometry(), QRect(8, b.top, 260, 73)) << b.name.toStdString();
+  for (const auto& b : workButtons())
+    EXPECT_EQ(w(b.name)->geometry(), QRect(8, b.top, 260, 73)) << b.name.toStdString();
   EXPECT_TRUE(main->p->isChecked() || true);  // the fixture unticks it; a fresh window has it ticked
   Main fresh;
   EXPECT_TRUE(fresh.p->isChecked());
@@ -138,6 +139,51 @@ TEST(NextTable, RowsAndPredecessors) {
   EXPECT_EQ(openRowTo("Form1_1"), nullptr);
   EXPECT_EQ(openRowTo("Form20_1"), nullptr);
   EXPECT_EQ(nextRowFrom("form1_1"), nullptr);  // names compare exactly
+}
+
+// Each work is declared once in its section: 90 windows, each in one work, numbered in the
+// order Next walks them, every work with a help topic.
+TEST(Catalogue, NinetyWindowsEachInOneWorkInOrder) {
+  QSet<QString> seen;
+  for (const SectionEntry& s : programCatalogue().sections())
+    for (const WorkEntry& w : s.works) {
+      EXPECT_GT(w.helpContext, 0) << s.caption;
+      for (std::size_t i = 0; i < w.windows.size(); ++i) {
+        const QString& form = w.windows[i].form;
+        EXPECT_TRUE(form.endsWith(QStringLiteral("_%1").arg(i + 1))) << form.toStdString();
+        EXPECT_FALSE(seen.contains(form)) << form.toStdString();
+        seen.insert(form);
+      }
+    }
+  EXPECT_EQ(seen.size(), 90);
+  EXPECT_EQ(programWindows().forms().size(), 90);
+}
+
+// A window made through the declaration carries its work's help topic and its own error limit,
+// whatever it was built with.
+class Declared : public TrainerTest {
+ protected:
+  Declared() : TrainerTest(&catalogue().windows()) {}
+  static const Catalogue& catalogue() {
+    static const Catalogue c(
+        {{1,
+          "Раздел",
+          3,
+          {{QStringLiteral("B1"),
+            16,
+            42,
+            {{QStringLiteral("Form1_1"),
+              [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<ProbeWindow>(h); }, 5}}}}}});
+    return c;
+  }
+};
+
+TEST_F(Declared, WindowCarriesItsWorksTopicAndItsLimit) {
+  ExperimentWindow* w = start("Form1_1");
+  ASSERT_TRUE(w);
+  EXPECT_EQ(w->helpContext(), 42);
+  EXPECT_EQ(w->property("helpContext").toInt(), 42);
+  EXPECT_EQ(w->errorLimit(), 5);
 }
 
 // Every window of every work, opened on its own, one after the other: nothing it lays out runs

@@ -19,8 +19,7 @@
 #include <deque>
 #include <random>
 
-#include "app/menu_table.h"
-#include "app/sequence.h"
+#include "app/program.h"
 #include "help/help_viewer.h"
 #include "support/fixture.h"
 #include "support/student.h"
@@ -47,7 +46,7 @@ class Monkey : public TrainerTest {
   std::mt19937 gen;
   unsigned seed = 0;
   int events = 0;
-  int midTrace = 0;  // events that arrived while a trace was running
+  int midTrace = 0;     // events that arrived while a trace was running
   int traceBudget = 0;  // events still to land in the running paced trace
   int rightAnswers = 0;
   bool stop = false;
@@ -58,7 +57,9 @@ class Monkey : public TrainerTest {
   bool chance(int percent) { return pick(100) < percent; }
   double unit() { return std::uniform_real_distribution<double>(0, 1)(gen); }
   template <class T>
-  T* any(const QList<T*>& list) { return list.isEmpty() ? nullptr : list.at(pick(list.size())); }
+  T* any(const QList<T*>& list) {
+    return list.isEmpty() ? nullptr : list.at(pick(list.size()));
+  }
 
   void note(const QString& what) {
     const auto* w = active();
@@ -93,8 +94,8 @@ class Monkey : public TrainerTest {
     return typedForm(chance(50) ? r.hi + off : r.lo - off, w->edit(i)->maxLength());
   }
   QString junk() {
-    static const QStringList keys{"0", "1", "5", "9", "-", "+", ".", ",", "e", "E", "e-", "E+", " ", "x", "abc",
-                                  "ж", "Е", "е", "1e999", "-0", "∞", "nan", "inf", "0,5", "0.5", "\t"};
+    static const QStringList keys{"0", "1",   "5", "9", "-", "+",     ".",  ",", "e",   "E",   "e-",  "E+",  " ",
+                                  "x", "abc", "ж", "Е", "е", "1e999", "-0", "∞", "nan", "inf", "0,5", "0.5", "\t"};
     if (chance(8)) return {};
     const int n = chance(6) ? 300 + pick(3000) : 1 + pick(10);
     QString t;
@@ -143,9 +144,10 @@ class Monkey : public TrainerTest {
                     messages.shown.at(k) != msg::TooManyErrors)
             << "right answer \"" << text.toStdString() << "\" refused: " << messages.shown.at(k).toStdString();
       ++rightAnswers;
-    }
-    else if (kind == 1) typeInto(w, i, wrong(w, i), "wrong");
-    else typeInto(w, i, junk(), "junk");
+    } else if (kind == 1)
+      typeInto(w, i, wrong(w, i), "wrong");
+    else
+      typeInto(w, i, junk(), "junk");
   }
 
   void drag() {
@@ -176,8 +178,8 @@ class Monkey : public TrainerTest {
       case 1: {
         QAbstractSlider* s = any(usable<QAbstractSlider>(w));
         if (!s) break;
-        static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
-                                       Qt::Key_End};
+        static const Qt::Key keys[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
+                                       Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
         const Qt::Key k = keys[pick(6)];
         note(QStringLiteral("slider %1 key %2").arg(s->objectName()).arg(k, 0, 16));
         QTest::keyClick(s, k);
@@ -235,29 +237,41 @@ class Monkey : public TrainerTest {
   void workEvent() {
     // A student whose window is done mostly moves on.
     if (auto* w = active(); w && w->completed() && !main->Busy && chance(40)) {
-      if (nextRowFrom(w->objectName())) click(main->control<QPushButton>("BNext"), "Next");
-      else menu();
+      if (nextRowFrom(w->objectName()))
+        click(main->control<QPushButton>("BNext"), "Next");
+      else
+        menu();
       return;
     }
     const int r = pick(200);
-    if (r < 80) answer(0);
-    else if (r < 96) answer(1);
-    else if (r < 116) answer(2);
-    else if (r < 126) click(main->control<QPushButton>("BNext"), "Next");
-    else if (r < 134) click(main->control<QPushButton>("BBack"), "Back");
-    else if (r < 137) menu();
+    if (r < 80)
+      answer(0);
+    else if (r < 96)
+      answer(1);
+    else if (r < 116)
+      answer(2);
+    else if (r < 126)
+      click(main->control<QPushButton>("BNext"), "Next");
+    else if (r < 134)
+      click(main->control<QPushButton>("BBack"), "Back");
+    else if (r < 137)
+      menu();
     else if (r < 139) {
       if (auto* w = chance(80) ? active() : any(main->children())) {
         note("close box " + w->objectName());
         w->close();
       }
-    } else if (r < 155) drag();
-    else if (r < 171) control();
-    else if (r < 174) help();
+    } else if (r < 155)
+      drag();
+    else if (r < 171)
+      control();
+    else if (r < 174)
+      help();
     else if (r < 180) {
       note("animation");
       pacing(chance(50));
-    } else if (r < 183) click(main->control<QPushButton>("BClose"), "calculator");
+    } else if (r < 183)
+      click(main->control<QPushButton>("BClose"), "calculator");
     else if (r < 191) {
       if (auto* f = QApplication::focusWidget()) {
         note("Enter on " + f->objectName());
@@ -282,8 +296,10 @@ class Monkey : public TrainerTest {
         traceBudget = pick(15);
       }
     }
-    if (startScreen()) startScreenEvent();
-    else workEvent();
+    if (startScreen())
+      startScreenEvent();
+    else
+      workEvent();
     for (auto* w : main->children()) opened.insert(w->objectName());
     check();
   }
@@ -332,7 +348,8 @@ class Monkey : public TrainerTest {
 
 TEST_F(Monkey, RandomStudentNeverBreaksTheProgram) {
   const int total = envInt("LUMEQ_MONKEY_EVENTS", 3000);
-  seed = static_cast<unsigned>(envInt("LUMEQ_MONKEY_SEED", static_cast<int>(QRandomGenerator::global()->bounded(1 << 30))));
+  seed = static_cast<unsigned>(
+      envInt("LUMEQ_MONKEY_SEED", static_cast<int>(QRandomGenerator::global()->bounded(1 << 30))));
   gen.seed(seed);
   std::printf("monkey: seed %u, %d events (LUMEQ_MONKEY_SEED, LUMEQ_MONKEY_EVENTS)\n", seed, total);
   std::fflush(stdout);
@@ -363,8 +380,8 @@ TEST_F(Monkey, RandomStudentNeverBreaksTheProgram) {
   QStringList seen(opened.begin(), opened.end());
   seen.sort();
   std::printf("monkey: %d events (%d during paced traces, %d right answers) in %.1f s, %lld windows opened: %s\n",
-              events, midTrace, rightAnswers,
-              t.elapsed() / 1000.0, static_cast<long long>(seen.size()), qPrintable(seen.join(' ')));
+              events, midTrace, rightAnswers, t.elapsed() / 1000.0, static_cast<long long>(seen.size()),
+              qPrintable(seen.join(' ')));
 }
 
 }  // namespace

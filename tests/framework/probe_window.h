@@ -1,7 +1,7 @@
 #pragma once
 // A small experiment window that exists only for the tests of the framework: one plot,
 // two answers (a value read off a line and an exact integer), a short trace.
-#include "app/window_registry.h"
+#include "framework/window_registry.h"
 #include "framework/canvas.h"
 #include "framework/experiment_window.h"
 #include "framework/numtext.h"
@@ -20,8 +20,8 @@ class ProbeWindow : public ExperimentWindow {
       readoutMove(plot, b, m, [&] {
         const int bx = readoutOffset(x, 30, 410, x - 30, 0, 410);
         const int d = readoutOffset(y, 20, 240, 240 - y, 240, 0);
-        return ReadoutText{"h = ", numtext::FloatCut(d / 110.0, 6) + ".", "t = ",
-                           numtext::FloatCut(bx * T / 190, 5) + " c;"};
+        return ReadoutText{"h = ", numtext::FloatCut(d / 110.0, 6) + ".",
+                           "t = ", numtext::FloatCut(bx * T / 190, 5) + " c;"};
       });
     });
     for (int i = 0; i < 2; ++i)

@@ -152,7 +152,8 @@ TEST_F(Protocol, ClosingTheProgramMidTraceEndsTheTrace) {
   QTimer::singleShot(50, main.get(), [this] { main->close(); });
   QElapsedTimer t;
   t.start();
-  while (t.elapsed() < 5000 && (!main->closing() || (w && w->tracing()))) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  while (t.elapsed() < 5000 && (!main->closing() || (w && w->tracing())))
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   EXPECT_LT(t.elapsed(), 2000);  // 1000 paced passes would take over 10 s
   ASSERT_TRUE(w);
   EXPECT_FALSE(w->tracing());

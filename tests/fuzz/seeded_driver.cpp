@@ -19,9 +19,9 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   std::mt19937_64 gen(seed);
   auto pick = [&](std::size_t n) { return static_cast<std::size_t>(gen() % n); };
-  static const char* const keys[] = {"0", "1", "2", "5", "9", "0", "7", ".", ",", "-", "+", "e", "E", " ", "\t",
-                                     "x", "a", "inf", "nan", "е", "Е", "ж", "0x", "\xff", "∞", "1e308", "1e-308",
-                                     "00000000", "99999999", "\0"};
+  static const char* const keys[] = {"0", "1", "2",  "5",    "9",  "0",     "7",      ".",        ",",        "-",
+                                     "+", "e", "E",  " ",    "\t", "x",     "a",      "inf",      "nan",      "е",
+                                     "Е", "ж", "0x", "\xff", "∞",  "1e308", "1e-308", "00000000", "99999999", "\0"};
   const auto start = std::chrono::steady_clock::now();
   std::string in;
   for (long i = 0; i < count; ++i) {

@@ -52,7 +52,8 @@ QStringList expectedNumbers(int context) {
     case 13: {
       const auto s = oscillating::Step::of(0.5, 1, 0.2);
       const auto h = oscillating::sine(0.3, 10, 1.5, 0.3);
-      return {c(s.sigma(), 6), n(s.tp), n(oscillating::ramp(0.4, 1.6, 0.3).crossingTime), c(h.amplitude, 5), c(h.phase, 6)};
+      return {c(s.sigma(), 6), n(s.tp), n(oscillating::ramp(0.4, 1.6, 0.3).crossingTime), c(h.amplitude, 5),
+              c(h.phase, 6)};
     }
     case 21: {
       nontypical::Delay d;
@@ -157,7 +158,8 @@ TEST(HelpTopics, NumbersFollowTheDecimalSeparator) {
 }
 
 TEST(HelpTopics, BandEndsShownLieInsideTheBand) {
-  for (const Acceptance& a : {Acceptance::band(1.497866136777, 0.94), Acceptance::band(-1.249045772), Acceptance::band(0.00473)}) {
+  for (const Acceptance& a :
+       {Acceptance::band(1.497866136777, 0.94), Acceptance::band(-1.249045772), Acceptance::band(0.00473)}) {
     const double lo = *StrToFloat(help::bandEnd(a.lo, true)), hi = *StrToFloat(help::bandEnd(a.hi, false));
     EXPECT_TRUE(a.accepts(lo) && a.accepts(hi)) << a.lo << " " << a.hi;
     EXPECT_LE(help::bandEnd(a.lo, true).size(), 9);  // five significant digits
@@ -199,11 +201,11 @@ class ExampleAgreesWithWindows : public TrainerTest {
     const QString ex = example(context);
     const ExperimentWindow::Answer& a = w->answer(i);
     EXPECT_TRUE(quotes(ex, a.shown)) << context << " " << w->objectName().toStdString() << " box " << i << " shows "
-                                      << a.shown.toStdString();
+                                     << a.shown.toStdString();
     if (!band) return;
     for (const QString& end : {help::bandEnd(a.rule.lo, true), help::bandEnd(a.rule.hi, false)})
       EXPECT_TRUE(quotes(ex, end)) << context << " " << w->objectName().toStdString() << " box " << i << " band end "
-                                    << end.toStdString();
+                                   << end.toStdString();
   }
   // The example quotes the value of a label of w, without the unit the label adds.
   static void quotesLabel(int context, ExperimentWindow* w, const char* name) {
@@ -283,7 +285,8 @@ TEST(HelpTopics, EnglishTopicsCarryTheSameExamplesWithoutARussianWord) {
   for (int context : HelpViewer::contexts()) {
     const QString html = HelpViewer::topicHtml(context);
     ASSERT_FALSE(html.isEmpty()) << context;
-    EXPECT_FALSE(hasCyrillic(html)) << context << " " << html.mid(html.indexOf(QRegularExpression("[А-Яа-яЁё]")) - 40, 80).toStdString();
+    EXPECT_FALSE(hasCyrillic(html)) << context << " "
+                                    << html.mid(html.indexOf(QRegularExpression("[А-Яа-яЁё]")) - 40, 80).toStdString();
     EXPECT_FALSE(html.contains(QStringLiteral("{{"))) << context;
     EXPECT_FALSE(HelpViewer::topicTitle(context).isEmpty()) << context;
     EXPECT_NE(help::topicSource(context), help::topicSource(context, language::Language::Russian)) << context;

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/window_registry.h"
+#include "framework/window_registry.h"
 #include "framework/experiment_window.h"
 #include "framework/numtext.h"
 #include "framework/plot_view.h"
@@ -40,7 +40,9 @@ class TrainerTest : public ::testing::Test {
   void type(ExperimentWindow* w, int i, const QString& text);
   ExperimentWindow* active() const { return main->activeChild(); }
   template <class W = ExperimentWindow>
-  W* window(const QString& form) const { return dynamic_cast<W*>(main->findWindow(form)); }
+  W* window(const QString& form) const {
+    return dynamic_cast<W*>(main->findWindow(form));
+  }
   // Frees windows whose deletion the event loop deferred.
   static void flushDeletes();
   QString label(const QString& name) const;

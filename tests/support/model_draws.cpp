@@ -69,7 +69,8 @@ void Probe::answer(QAnyStringView what, const Acceptance& rule, double truth, do
   value(what, truth);
   value(what.toString() + QStringLiteral(" from the screen"), fromScreen);
   if (!rule.accepts(truth))
-    fail(what, QStringLiteral("true value %1 outside its rule [%2, %3]").arg(truth, 0, 'g', 17).arg(rule.lo).arg(rule.hi));
+    fail(what,
+         QStringLiteral("true value %1 outside its rule [%2, %3]").arg(truth, 0, 'g', 17).arg(rule.lo).arg(rule.hi));
   const QString typed = typedForm(fromScreen, maxLength);
   const auto v = numtext::StrToFloat(typed);
   if (!v || !rule.accepts(*v))
@@ -95,7 +96,8 @@ double Probe::shown(QAnyStringView what, const QString& text) {
 
 TEST(ModelDraws, EveryModelThroughRandomDraws) {
   const int override = envInt("LUMEQ_DRAWS", 0);
-  const auto seed = static_cast<unsigned>(envInt("LUMEQ_DRAWS_SEED", static_cast<int>(QRandomGenerator::global()->bounded(1 << 30))));
+  const auto seed =
+      static_cast<unsigned>(envInt("LUMEQ_DRAWS_SEED", static_cast<int>(QRandomGenerator::global()->bounded(1 << 30))));
   std::printf("model draws: seed %u (LUMEQ_DRAWS_SEED; LUMEQ_DRAWS sets the draws per model)\n", seed);
   auto previous = rnd::install(std::make_unique<SeededSource>(seed));
   for (const Row& row : rows()) {

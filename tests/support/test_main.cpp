@@ -5,7 +5,8 @@
 #include "framework/canvas.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumeq"));
   fonts::install();

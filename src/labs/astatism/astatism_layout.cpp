@@ -52,7 +52,8 @@ QString parameterText(int index, double value) {
 
 void showParameters(const std::vector<QLabel*>& labels, const Params& p) {
   const double values[] = {p.t1, p.t2, p.t3};
-  for (std::size_t i = 0; i < labels.size() && i < 3; ++i) labels[i]->setText(parameterText(static_cast<int>(i), values[i]));
+  for (std::size_t i = 0; i < labels.size() && i < 3; ++i)
+    labels[i]->setText(parameterText(static_cast<int>(i), values[i]));
 }
 
 QString acceptedText(double truth) { return numtext::FloatCut(truth, 6); }

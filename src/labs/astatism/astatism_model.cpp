@@ -64,12 +64,16 @@ constexpr ResponseRow kResponseRows[] = {
 
 std::string titleFor(int task) {
   switch (task) {
-    case 3: return "Реакция системы r(t) на сигнал задания g(t)=1";
-    case 4: return "Реакция системы r(t) на сигнал возмущения f(t)=1";
+    case 3:
+      return "Реакция системы r(t) на сигнал задания g(t)=1";
+    case 4:
+      return "Реакция системы r(t) на сигнал возмущения f(t)=1";
     case 5:
-    case 7: return "Реакция системы r(t) на сигнал задания g(t)=t";
+    case 7:
+      return "Реакция системы r(t) на сигнал задания g(t)=t";
     case 6:
-    case 8: return "Реакция системы r(t) на сигнал возмущения f(t)=t";
+    case 8:
+      return "Реакция системы r(t) на сигнал возмущения f(t)=t";
   }
   return {};
 }
@@ -99,16 +103,13 @@ WindowInfo makeWindow(int work, int task) {
     w.ranges = row.ranges;
     ResponseLayout& p = w.plot;
     p.title = titleFor(task);
-    if (w.shape == Shape::Parabola)
-      p.exponentX = kPlotWidth - (w.signal == Signal::Reference ? 65 : 45);
+    if (w.shape == Shape::Parabola) p.exponentX = kPlotWidth - (w.signal == Signal::Reference ? 65 : 45);
     p.y0 = row.y0;
     p.kxFactor = row.kxFactor;
     p.kh = row.kh;
     p.inputPixels = row.inputPixels;
     p.tickStep = row.tickStep;
-    p.valueTickSpan = w.signal == Signal::Reference
-                          ? kPlotHeight - 40
-                          : ceilInt((kPlotHeight - 40) / 2.0);
+    p.valueTickSpan = w.signal == Signal::Reference ? kPlotHeight - 40 : ceilInt((kPlotHeight - 40) / 2.0);
     p.labelShift = row.labelShift;
     break;
   }
@@ -152,8 +153,7 @@ const WindowInfo* findWindow(std::string_view formName) {
 
 Params drawParams(const WindowInfo& window, const std::function<int(int, int)>& randomRange) {
   std::array<double, 3> t{};
-  for (int i = 0; i < window.paramCount; ++i)
-    t[i] = randomRange(window.ranges[i].lo, window.ranges[i].hi) / 1000.0;
+  for (int i = 0; i < window.paramCount; ++i) t[i] = randomRange(window.ranges[i].lo, window.ranges[i].hi) / 1000.0;
   return {t[0], t[1], t[2]};
 }
 
@@ -182,9 +182,12 @@ std::vector<double> trueAnswers(const WindowInfo& window, const Params& p) {
   if (!window.isResponse()) return {c.c0, c.c1, c.c2, static_cast<double>(c.order)};
   // The error series applied to x = 1, t, t^2 (x'' = 2 cancels the 1/2 of the series).
   switch (window.shape) {
-    case Shape::Step: return {c.c0, 0, 0};
-    case Shape::Ramp: return {c.c1, c.c0, 0};
-    case Shape::Parabola: return {c.c2, 2 * c.c1, c.c0};
+    case Shape::Step:
+      return {c.c0, 0, 0};
+    case Shape::Ramp:
+      return {c.c1, c.c0, 0};
+    case Shape::Parabola:
+      return {c.c2, 2 * c.c1, c.c0};
   }
   return {};
 }
@@ -198,9 +201,12 @@ bool accepts(double truth, double typed) {
 
 double inputValue(Shape shape, double t) {
   switch (shape) {
-    case Shape::Step: return 1;
-    case Shape::Ramp: return t;
-    case Shape::Parabola: return t * t;
+    case Shape::Step:
+      return 1;
+    case Shape::Ramp:
+      return t;
+    case Shape::Parabola:
+      return t * t;
   }
   return 0;
 }
@@ -245,8 +251,12 @@ Trace::Trace(const WindowInfo& window, const Params& params) : window_(&window),
   // Scaled so that the input ends inputPixels above the axis; the two-step forms keep the
   // rounding of the drawn scales.
   switch (window.shape) {
-    case Shape::Step: ky_ = L.inputPixels; break;
-    case Shape::Ramp: ky_ = (L.inputPixels / L.kh) / S; break;
+    case Shape::Step:
+      ky_ = L.inputPixels;
+      break;
+    case Shape::Ramp:
+      ky_ = (L.inputPixels / L.kh) / S;
+      break;
     case Shape::Parabola: {
       const double span = L.kh * S;
       ky_ = L.inputPixels / (span * span);
@@ -274,9 +284,12 @@ int Trace::iconAxisRow() const { return toIcon(y0()); }
 
 int Trace::valueTickStep() const {
   switch (window_->plot.tickStep) {
-    case TickStepRule::KyOver5: return ceilInt(ky_ / 5);
-    case TickStepRule::KyOver2: return ceilInt(ky_ / 2);
-    case TickStepRule::Fixed20: return 20;
+    case TickStepRule::KyOver5:
+      return ceilInt(ky_ / 5);
+    case TickStepRule::KyOver2:
+      return ceilInt(ky_ / 2);
+    case TickStepRule::Fixed20:
+      return 20;
   }
   return 20;
 }
@@ -314,8 +327,7 @@ ClosingLabels Trace::closingLabels() const {
   const ResponseLayout& L = window_->plot;
   const double t = state_.t;
   const int x = column(t) + L.labelShift;
-  ClosingLabels labels{{x, inputRow(t) - L.inputLabelRaise}, std::nullopt,
-                       {x, row(state_.r) - L.outputLabelRaise}};
+  ClosingLabels labels{{x, inputRow(t) - L.inputLabelRaise}, std::nullopt, {x, row(state_.r) - L.outputLabelRaise}};
   if (window_->signal == Signal::Disturbance) labels.mirroredInput = Point{x, mirroredInputRow(t)};
   return labels;
 }

@@ -26,7 +26,7 @@ inline constexpr int kIconScale = 8;
 
 enum class WindowKind { Coefficients, Response };
 enum class Signal { Reference, Disturbance };  // g or f
-enum class Shape { Step, Ramp, Parabola };      // u(t) = 1, t, t^2
+enum class Shape { Step, Ramp, Parabola };     // u(t) = 1, t, t^2
 enum class TickStepRule { KyOver5, KyOver2, Fixed20 };
 
 // A parameter is RandomRange(lo, hi) / 1000 seconds: lo .. hi-1, or exactly lo when lo == hi.
@@ -58,8 +58,8 @@ struct ResponseLayout {
 };
 
 struct WindowInfo {
-  int work = 0;  // 1..4
-  int task = 0;  // 1..8
+  int work = 0;          // 1..4
+  int task = 0;          // 1..8
   std::string formName;  // "Form19_1" .. "Form22_8"
   std::string caption;   // "Астатизм САУ. Лаб №1.1"
   std::string scheme;    // "Схема №1"
@@ -144,9 +144,9 @@ struct Point {
 };
 
 struct ClosingLabels {
-  Point input;                        // "g(t)" or "f(t)"
+  Point input;                         // "g(t)" or "f(t)"
   std::optional<Point> mirroredInput;  // "-f(t)", disturbance windows
-  Point output;                       // "r(t)"
+  Point output;                        // "r(t)"
 };
 
 // One run of a response window: the scales derived from the drawn parameters, the loop state,

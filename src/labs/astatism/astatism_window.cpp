@@ -11,7 +11,6 @@ AstatismWindow::AstatismWindow(Host& host, const WindowInfo& info)
     : ExperimentWindow(host, QString::fromStdString(info.formName), QString::fromStdString(info.caption), kHelpContext,
                        {858, 634}),
       info_(info) {
-  errorLimit_ = info.errorLimit();
   endsWork_ = info.endsWork();
   noReadout();
   Timer1->setInterval(100);

@@ -34,15 +34,17 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : Astat
 
   auto* question = ui::panel(c, QRect(192, 136, 433, 241), ui::Bevel::Single, QStringLiteral("Panel1"));
   const QFont q = arial(19), qIndex = arial(13);
-  ui::label(question, QRect(8, 8, 417, 49), QStringLiteral("Для САУ с заданной структурой определите коэффициенты ошибок:"),
-            q, colors::Navy, Qt::AlignLeft | Qt::AlignTop, true);
+  ui::label(question, QRect(8, 8, 417, 49),
+            QStringLiteral("Для САУ с заданной структурой определите коэффициенты ошибок:"), q, colors::Navy,
+            Qt::AlignLeft | Qt::AlignTop, true);
   caption(question, {160, 56},
-          {text(QStringLiteral("с")), sub("0" + g), text(QStringLiteral(", с")), sub("1" + g), text(QStringLiteral(", с")),
-           sub("2" + g), text(QStringLiteral(" - ? "))},
+          {text(QStringLiteral("с")), sub("0" + g), text(QStringLiteral(", с")), sub("1" + g),
+           text(QStringLiteral(", с")), sub("2" + g), text(QStringLiteral(" - ? "))},
           q, qIndex, colors::Purple);
   ui::label(question, QPoint(8, 80), QStringLiteral("и порядок астатизма системы"), q, colors::Navy);
-  caption(question, {172, 104}, {text(QStringLiteral("N")), sub(QStringLiteral("аст,") + g), text(QStringLiteral(" - ?"))},
-          q, qIndex, colors::Purple);
+  caption(question, {172, 104},
+          {text(QStringLiteral("N")), sub(QStringLiteral("аст,") + g), text(QStringLiteral(" - ?"))}, q, qIndex,
+          colors::Purple);
   if (info.signal == Signal::Reference)
     ui::label(question, QPoint(12, 128), QStringLiteral("относительно сигнала задания"), q, colors::Navy,
               QStringLiteral("Label35"));
@@ -55,9 +57,9 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : Astat
 
   const int maxLength = info.answerMaxLength();
   for (int k = 0; k < 3; ++k) {
-    const AnswerRow row = answerRow(task, k + 1, 104 + extra + 32 * k,
-                                    {text(QStringLiteral("с")), sub(QString::number(k) + g), text(QStringLiteral("="))},
-                                    13, maxLength);
+    const AnswerRow row =
+        answerRow(task, k + 1, 104 + extra + 32 * k,
+                  {text(QStringLiteral("с")), sub(QString::number(k) + g), text(QStringLiteral("="))}, 13, maxLength);
     addAnswer(row.edit, row.mark);
   }
   // "N" with its long index needs more room than the coefficients: its box starts later and

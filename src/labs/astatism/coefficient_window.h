@@ -17,7 +17,6 @@ class CoefficientWindow : public AstatismWindow {
   void FormCreate() override;
   void Timer1Timer() override;
   void regenerate() override;
-
 };
 
 }  // namespace astatism

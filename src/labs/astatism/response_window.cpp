@@ -45,9 +45,9 @@ ResponseWindow::ResponseWindow(Host& host, const WindowInfo& info) : AstatismWin
   LT = parameterRows(task, info, 20);
   ui::label(task, QRect(1, rows.ask, 168, 30), QStringLiteral("Определите установившуюся ошибку"), arial(13),
             colors::Black, Qt::AlignHCenter | Qt::AlignTop, true);
-  const std::vector<Run> error{text(QStringLiteral("e(t) =a")), sub(QStringLiteral("0")), text(QStringLiteral("+a")),
-                               sub(QStringLiteral("1")), text(QStringLiteral("t + a")), sub(QStringLiteral("2")),
-                               text(QStringLiteral("t")), sup(QStringLiteral("2"))};
+  const std::vector<Run> error{
+      text(QStringLiteral("e(t) =a")), sub(QStringLiteral("0")), text(QStringLiteral("+a")), sub(QStringLiteral("1")),
+      text(QStringLiteral("t + a")),   sub(QStringLiteral("2")), text(QStringLiteral("t")),  sup(QStringLiteral("2"))};
   const QFont eMain = sansSerif(21), eIndex = sansSerif(13);
   caption(task, {std::max(2, (177 - captionWidth(error, eMain, eIndex)) / 2), rows.error}, error, eMain, eIndex,
           colors::Purple);
@@ -217,7 +217,8 @@ void ResponseWindow::drawClosingLabels() {
   const QString r = QStringLiteral("r(t)");
   Point out = l.output;
   const QFontMetrics small(fonts::fontPt(info_.shape == Shape::Parabola ? fonts::Arial : fonts::SansSerif, 8));
-  const QRect cell(std::min(out.x, kPlotWidth - 1 - fm.horizontalAdvance(r)), out.y, fm.horizontalAdvance(r), fm.height());
+  const QRect cell(std::min(out.x, kPlotWidth - 1 - fm.horizontalAdvance(r)), out.y, fm.horizontalAdvance(r),
+                   fm.height());
   for (const TimeTick& t : sim_->timeTicks())
     if (cell.intersects(QRect(t.labelX, t.labelY, small.horizontalAdvance(FloatToStr(t.value)), small.height())))
       out.y = t.labelY + small.height();

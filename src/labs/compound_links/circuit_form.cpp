@@ -34,12 +34,12 @@ CircuitForm::CircuitForm(Host& host)
   Image4->hide();
   plotPanel->hide();
 
-  const auto flow = writeTask(taskPanel, 32, 186,
-                              {words(QStringLiteral("Исходные данные:")), br(), words(QStringLiteral("T"), colors::Teal),
-                               sub(QStringLiteral("1"), colors::Teal), words(QStringLiteral(" = "), colors::Teal),
-                               value(QStringLiteral("LT1")), br(), words(QStringLiteral("T"), colors::Teal),
-                               sub(QStringLiteral("2"), colors::Teal), words(QStringLiteral(" = "), colors::Teal),
-                               value(QStringLiteral("Lt2"))});
+  const auto flow = writeTask(
+      taskPanel, 32, 186,
+      {words(QStringLiteral("Исходные данные:")), br(), words(QStringLiteral("T"), colors::Teal),
+       sub(QStringLiteral("1"), colors::Teal), words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("LT1")),
+       br(), words(QStringLiteral("T"), colors::Teal), sub(QStringLiteral("2"), colors::Teal),
+       words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("Lt2"))});
   LT1 = flow.values.value(QStringLiteral("LT1"));
   Lt2 = flow.values.value(QStringLiteral("Lt2"));
   auto* scheme = new PlotView(taskPanel, QRect(8, 150, 177, 100), QSize(177, 100));
@@ -49,8 +49,8 @@ CircuitForm::CircuitForm(Host& host)
   const QColor blue = colors::Blue, purple = colors::Purple;
   questionPanel = ui::panel(client(), QuestionRect, ui::Bevel::Single, QStringLiteral("Panel5"));
   writeTask(questionPanel, 4, 410,
-            {words(QStringLiteral("Укажите, из каких элементов "), blue), words(QStringLiteral("(R, L, С)"), purple), br(),
-             words(QStringLiteral("состоят сопротивления "), blue), words(QStringLiteral("Z"), purple),
+            {words(QStringLiteral("Укажите, из каких элементов "), blue), words(QStringLiteral("(R, L, С)"), purple),
+             br(), words(QStringLiteral("состоят сопротивления "), blue), words(QStringLiteral("Z"), purple),
              sub(QStringLiteral("1"), purple), words(QStringLiteral(" и "), blue), words(QStringLiteral("Z"), purple),
              sub(QStringLiteral("2"), purple), br(), words(QStringLiteral("с помощью которых реализуется"), blue), br(),
              words(QStringLiteral("передаточная функция \"ПИ\" звена"), blue)},
@@ -59,12 +59,14 @@ CircuitForm::CircuitForm(Host& host)
   resistancePanel = ui::panel(client(), QuestionRect, ui::Bevel::Single, QStringLiteral("Panel6"));
   // C₂ = 10⁻⁶ Ф: the exponent is a small label raised after the 10.
   const QPoint ten =
-      writeTask(resistancePanel, 6, 410, {words(QStringLiteral("При С")), sub(QStringLiteral("2")), words(QStringLiteral(" = 10"))}, 21)
+      writeTask(resistancePanel, 6, 410,
+                {words(QStringLiteral("При С")), sub(QStringLiteral("2")), words(QStringLiteral(" = 10"))}, 21)
           .end;
   ui::label(resistancePanel, QPoint(ten.x(), 2), QStringLiteral("-6"), fonts::font(fonts::Arial, 14));
   ui::label(resistancePanel, QPoint(ten.x() + 18, 6), QStringLiteral(" Ф  определите:"), fonts::font(fonts::Arial, 21));
   for (int i = 0; i < 2; ++i) {
-    const AnswerWidgets w = answerRow(resistancePanel, i + 1, 40 + 36 * i, {QStringLiteral("R"), QString::number(i + 1), 7});
+    const AnswerWidgets w =
+        answerRow(resistancePanel, i + 1, 40 + 36 * i, {QStringLiteral("R"), QString::number(i + 1), 7});
     wholeNumberField(addAnswer(w.edit, w.mark));
   }
 
@@ -167,13 +169,31 @@ void CircuitForm::drawCircuit() {
     c.textOut(textX, textY, name);
   };
   // Input branch on y = 70.
-  if (CB[0]->isChecked()) resistor(5, 70, QStringLiteral("R1"), 15, 50); else c.line(5, 70, 45, 70);
-  if (CB[1]->isChecked()) coil(45, 70, QStringLiteral("L1"), 55, 50); else c.line(45, 70, 80, 70);
-  if (CB[2]->isChecked()) capacitor(80, 70, 100, QStringLiteral("C1"), 76, 45); else c.line(80, 70, 100, 70);
+  if (CB[0]->isChecked())
+    resistor(5, 70, QStringLiteral("R1"), 15, 50);
+  else
+    c.line(5, 70, 45, 70);
+  if (CB[1]->isChecked())
+    coil(45, 70, QStringLiteral("L1"), 55, 50);
+  else
+    c.line(45, 70, 80, 70);
+  if (CB[2]->isChecked())
+    capacitor(80, 70, 100, QStringLiteral("C1"), 76, 45);
+  else
+    c.line(80, 70, 100, 70);
   // Feedback branch on y = 30.
-  if (CB[3]->isChecked()) resistor(95, 30, QStringLiteral("R2"), 105, 10); else c.line(95, 30, 135, 30);
-  if (CB[4]->isChecked()) coil(135, 30, QStringLiteral("L2"), 145, 10); else c.line(135, 30, 170, 30);
-  if (CB[5]->isChecked()) capacitor(170, 30, 190, QStringLiteral("C2"), 166, 5); else c.line(170, 30, 190, 30);
+  if (CB[3]->isChecked())
+    resistor(95, 30, QStringLiteral("R2"), 105, 10);
+  else
+    c.line(95, 30, 135, 30);
+  if (CB[4]->isChecked())
+    coil(135, 30, QStringLiteral("L2"), 145, 10);
+  else
+    c.line(135, 30, 170, 30);
+  if (CB[5]->isChecked())
+    capacitor(170, 30, 190, QStringLiteral("C2"), 166, 5);
+  else
+    c.line(170, 30, 190, 30);
 }
 
 }  // namespace compound

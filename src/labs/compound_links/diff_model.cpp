@@ -7,26 +7,24 @@ namespace compound::diff {
 
 using numtext::FloatCut;
 
-Step Step::draw() {
+Step Step::draw(rnd::Source& random) {
   Step s;
-  s.T1 = RandomRange(1, 25) / 100.0;
-  s.h0 = RandomRange(5, 25) / 10.0;
+  s.T1 = random.range(1, 25) / 100.0;
+  s.h0 = random.range(5, 25) / 10.0;
   return s;
 }
 
 StepCurve Step::curve() const {
-  StepCurve c{delta(), scale(), {}, -1};
-  for (int n = 0; n <= StepCurve::kLastIndex; ++n) c.heights.push_back(ceil_(std::exp(-n * c.delta / T2()) * h0 * c.S));
-  return c;
+  return StepCurve::sampled(delta(), scale(), [this](double t) { return std::exp(-t / T2()) * h0; });
 }
 
 Expected Step::answer() const { return {Acceptance::band(T2()), FloatCut(T2(), 6)}; }
 
-Harmonic Harmonic::draw() {
+Harmonic Harmonic::draw(rnd::Source& random) {
   Harmonic h;
-  h.T1 = RandomRange(1, 25) / 100.0;
-  h.w = RandomRange(10, 100);
-  h.A = RandomRange(1, 9) / 100.0;
+  h.T1 = random.range(1, 25) / 100.0;
+  h.w = random.range(10, 100);
+  h.A = random.range(1, 9) / 100.0;
   return h;
 }
 
@@ -34,10 +32,10 @@ Sinusoids Harmonic::plot() const { return {scale(), A, B1(), kPi / 2, kHarmonicA
 
 Expected Harmonic::idealAnswer() const { return {Acceptance::band(B1()), FloatCut(B1(), 6)}; }
 
-Lowered Lowered::draw() {
+Lowered Lowered::draw(rnd::Source& random) {
   Lowered l;
-  l.h = Harmonic::draw();
-  l.k = RandomRange(2, 10);
+  l.h = Harmonic::draw(random);
+  l.k = random.range(2, 10);
   return l;
 }
 
@@ -48,12 +46,12 @@ Sinusoids Lowered::output2(double T2) const {
 
 Expected Lowered::answer() const { return {Acceptance::band(T2()), FloatCut(T2(), 6)}; }
 
-Asymptotic Asymptotic::draw() {
+Asymptotic Asymptotic::draw(rnd::Source& random) {
   Asymptotic a;
-  Randomize();
-  a.T1 = RandomRange(20, 50) / 100.0;
-  Randomize();
-  a.T2 = RandomRange(1, 15) / 100.0;
+  random.reseed();
+  a.T1 = random.range(20, 50) / 100.0;
+  random.reseed();
+  a.T2 = random.range(1, 15) / 100.0;
   return a;
 }
 

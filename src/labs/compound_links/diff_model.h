@@ -2,6 +2,7 @@
 // The real differentiating link W(p) = T1p/(T2p + 1): drawn parameters, true answers and plot
 // numbers of its four windows.
 #include "plots_model.h"
+#include "framework/random.h"
 
 namespace compound::diff {
 
@@ -9,7 +10,7 @@ namespace compound::diff {
 struct Step {
   double T1 = 0, h0 = 0;
 
-  static Step draw();  // T1 = RandomRange(1, 25)/100, h0 = RandomRange(5, 25)/10
+  static Step draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(1, 25)/100, h0 = RandomRange(5, 25)/10
   double T2() const { return T1 / h0; }
   double delta() const { return 4 * (T1 + T2()) / 380; }
   double scale() const { return h0 > 1 ? 210 / h0 : 110; }
@@ -22,7 +23,8 @@ struct Harmonic {
   double T1 = 0, A = 0;
   int w = 10;
 
-  static Harmonic draw();  // T1 = RandomRange(1, 25)/100, ω = RandomRange(10, 100), A = RandomRange(1, 9)/100
+  static Harmonic draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(1, 25)/100, ω = RandomRange(10, 100),
+                                                              // A = RandomRange(1, 9)/100
   double B1() const { return w * A * T1; }
   double scale() const { return A < B1() ? 110 / B1() : 110 / A; }
   Sinusoids plot() const;
@@ -34,7 +36,7 @@ struct Lowered {
   Harmonic h;
   int k = 2;
 
-  static Lowered draw();  // as Form7_2, then k = RandomRange(2, 10)
+  static Lowered draw(rnd::Source& random = rnd::source());  // as Form7_2, then k = RandomRange(2, 10)
   // A·ωT1/√(1 + (ωT2)²) = B1/k.
   double T2() const { return std::sqrt(double(k) * k - 1) / h.w; }
   // The output for a given T2, with the input amplitude A included.
@@ -46,7 +48,8 @@ struct Lowered {
 struct Asymptotic {
   double T1 = 0, T2 = 0;
 
-  static Asymptotic draw();  // T1 = RandomRange(20, 50)/100, T2 = RandomRange(1, 15)/100, re-seeded before each
+  static Asymptotic draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(20, 50)/100, T2 = RandomRange(1,
+                                                                // 15)/100, re-seeded before each
   Lafc lafc() const;
   std::vector<Expected> answers() const;  // T1 and T2 in full
 };

@@ -36,7 +36,8 @@ HarmonicForm::HarmonicForm(Host& host, const HarmonicRow& row)
   }
   if (row.readout) {
     setReadoutNames(QStringLiteral("h ="), QStringLiteral("j ="), true);
-    Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+    Image1->onMouseMove(
+        [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
     Image1->setOrigin({30, 135});
   } else {
     noReadout();
@@ -160,8 +161,8 @@ void HarmonicForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, 
   readoutMove(Image1, b, m, [&] {
     const int bx = harmonicOffsetX(X), d = harmonicOffsetY(Y);
     return ReadoutText{QStringLiteral("h = "), numtext::FloatCut(d / data_.plot.S, 5) + QStringLiteral(";"),
-                       QStringLiteral("j = "),
-                       numtext::FloatCut(bx * data_.plot.advance, 5) + QStringLiteral("рад"), true};
+                       QStringLiteral("j = "), numtext::FloatCut(bx * data_.plot.advance, 5) + QStringLiteral("рад"),
+                       true};
   });
 }
 

@@ -4,6 +4,7 @@
 
 #include "framework/numtext.h"
 #include "framework/random.h"
+#include "diff_model.h"
 
 namespace compound::infors {
 
@@ -16,19 +17,17 @@ Step Step::of(double T1, double h0, double k) {
   return s;
 }
 
-Step Step::draw() {
-  const double T1 = RandomRange(1, 25) / 100.0;
-  const double h0 = RandomRange(5, 25) / 10.0;
-  const double k = RandomRange(50, 150) / 100.0;
+Step Step::draw(rnd::Source& random) {
+  const double T1 = random.range(1, 25) / 100.0;
+  const double h0 = random.range(5, 25) / 10.0;
+  const double k = random.range(50, 150) / 100.0;
   return of(T1, h0, k);
 }
 
 StepCurve Step::curve() const {
-  StepCurve c{delta(), scale(), {}, 0};
-  for (int n = 0; n <= StepCurve::kLastIndex; ++n)
-    c.heights.push_back(ceil_((std::exp(-n * c.delta / T2) * (ratio() - 1) + 1) * k * c.S));
-  c.steady = ceil_(k * c.S);
-  return c;
+  const double S = scale();
+  return StepCurve::sampled(
+      delta(), S, [this](double t) { return (std::exp(-t / T2) * (ratio() - 1) + 1) * k; }, ceil_(k * S));
 }
 
 QString Step::shownT1() const { return FloatCut(T1, 6); }
@@ -37,13 +36,13 @@ std::vector<Expected> Step::answers() const {
   return {{Acceptance::band(k), FloatCut(k, 6)}, {Acceptance::band(T2), FloatCut(T2, 6)}};
 }
 
-Sine Sine::draw() {
+Sine Sine::draw(rnd::Source& random) {
   Sine s;
-  s.T1 = RandomRange(1, 20) / 100.0;
-  Randomize();
-  s.T2 = RandomRange(1, 20) / 100.0;
-  s.w = RandomRange(1, 10);
-  s.k = RandomRange(3, 100) / 10.0;
+  s.T1 = random.range(1, 20) / 100.0;
+  random.reseed();
+  s.T2 = random.range(1, 20) / 100.0;
+  s.w = random.range(1, 10);
+  s.k = random.range(3, 100) / 10.0;
   return s;
 }
 
@@ -61,14 +60,14 @@ Sinusoids Sine::plot() const {
 
 Expected Sine::answer() const { return {Acceptance::band(k), FloatCut(k, 6)}; }
 
-Asymptotic Asymptotic::draw() {
+Asymptotic Asymptotic::draw(rnd::Source& random) {
+  // T1 and T2 as the differentiating link's asymptotic LAFC draws them, then k.
+  const diff::Asymptotic lags = diff::Asymptotic::draw(random);
   Asymptotic a;
-  Randomize();
-  a.T1 = RandomRange(20, 50) / 100.0;
-  Randomize();
-  a.T2 = RandomRange(1, 15) / 100.0;
-  Randomize();
-  const int k = RandomRange(2, 100);
+  a.T1 = lags.T1;
+  a.T2 = lags.T2;
+  random.reseed();
+  const int k = random.range(2, 100);
   a.k = (k == 10 ? 20 : k) / 10.0;
   return a;
 }

@@ -2,6 +2,7 @@
 // The inertial-forcing link W(p) = k·(T1p + 1)/(T2p + 1): drawn parameters, true answers and
 // plot numbers of its three windows.
 #include "plots_model.h"
+#include "framework/random.h"
 
 namespace compound::infors {
 
@@ -11,7 +12,7 @@ struct Step {
 
   // T1 = RandomRange(1, 25)/100, h0 = RandomRange(5, 25)/10, k = RandomRange(50, 150)/100;
   // T2 = k·T1/h0, and a ratio T1/T2 in (0.5, 2] becomes 2 (T1 := 2·T2).
-  static Step draw();
+  static Step draw(rnd::Source& random = rnd::source());
   static Step of(double T1, double h0, double k);
   double ratio() const { return T1 / T2; }
   double delta() const { return ratio() >= 1 ? std::log(ratio()) * 8 * T2 / 380 : 8 * T2 / 380; }
@@ -30,7 +31,7 @@ struct Sine {
 
   // T1 = RandomRange(1, 20)/100, T2 likewise after a re-seed, ω = RandomRange(1, 10),
   // k = RandomRange(3, 100)/10.
-  static Sine draw();
+  static Sine draw(rnd::Source& random = rnd::source());
   double A() const;
   double dphi() const;
   Sinusoids plot() const;
@@ -43,7 +44,7 @@ struct Asymptotic {
 
   // T1 = RandomRange(20, 50)/100, T2 = RandomRange(1, 15)/100, k = RandomRange(2, 100)/10,
   // re-seeded before each; a k of 1.0 becomes 2.0 (the plot would have no height).
-  static Asymptotic draw();
+  static Asymptotic draw(rnd::Source& random = rnd::source());
   Lafc lafc() const;
   std::vector<Expected> answers() const;  // T1 and T2 in full
 };

@@ -25,7 +25,8 @@ LafcForm::LafcForm(Host& host, const LafcRow& row)
   Image3->hide();
   Image4->hide();
   setReadoutNames(QStringLiteral("lg(w)="), QStringLiteral("w ="));
-  Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+  Image1->onMouseMove(
+      [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
   Image1->setOrigin({30, Axis});
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "plots_model.h"
+#include "framework/random.h"
 
 namespace compound::pi {
 
@@ -11,7 +12,7 @@ namespace compound::pi {
 struct Step {
   double T1 = 0, h0 = 0;
 
-  static Step draw();  // T1 = RandomRange(10, 100)/100, h0 = RandomRange(2, 25)/10
+  static Step draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(10, 100)/100, h0 = RandomRange(2, 25)/10
   double T2() const { return T1 / h0; }
   // The ramp takes 380 pixels to climb 2 − h0 units (h0 ≤ 1) or 2 units above the jump.
   double delta() const { return h0 <= 1 ? T2() * (2 - h0) / 380 : T2() * 2 / 380; }
@@ -28,7 +29,8 @@ double phase(double T1, double w);
 struct Sine {
   double T1 = 0, T2 = 0, w = 0;
 
-  static Sine draw();  // T1 = RandomRange(100, 600)/1000, T2 = RandomRange(100, 1000)/1000, ω = RandomRange(500, 1500)/100
+  static Sine draw(rnd::Source& random = rnd::source());  // T1 = RandomRange(100, 600)/1000, T2 = RandomRange(100,
+                                                          // 1000)/1000, ω = RandomRange(500, 1500)/100
   double A() const { return amplitude(T1, T2, w); }
   double dphi() const { return phase(T1, w); }
   Sinusoids plot() const;
@@ -42,10 +44,10 @@ struct Frequency {
 
   // T1 and T2 as in Form6_2; N = RandomRange(2, 10) after a re-seed, drawn again while
   // N·T2 ≤ T1 (no frequency lowers the amplitude below T1/T2).
-  static Frequency draw();
+  static Frequency draw(rnd::Source& random = rnd::source());
   int target() const { return T1 >= T2 ? N : 1; }
   double w1() const;
-  Sinusoids plot() const;  // at ω1, with a fixed advance whatever ω1 is
+  Sinusoids plot() const;   // at ω1, with a fixed advance whatever ω1 is
   Expected answer() const;  // ω1 cut to 5
 };
 
@@ -54,7 +56,7 @@ struct Frequency {
 struct Circuit {
   int t1 = 100, t2 = 100;  // the drawn integers: T1 = t1/1000, T2 = t2/1000
 
-  static Circuit draw();  // t1 = RandomRange(100, 600), t2 = RandomRange(100, 1000)
+  static Circuit draw(rnd::Source& random = rnd::source());  // t1 = RandomRange(100, 600), t2 = RandomRange(100, 1000)
   double T1() const { return t1 / 1000.0; }
   double T2() const { return t2 / 1000.0; }
   long R1() const { return 1000L * t2; }

@@ -5,11 +5,12 @@
 // framework's ulp-forgiving ceil_, as the plots were designed with rounding up.
 #include <QString>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <vector>
 
 #include "framework/acceptance.h"
-#include "framework/canvas.h"
+#include "framework/pixels.h"
 
 namespace compound {
 
@@ -31,6 +32,13 @@ struct StepCurve {
 
   int input() const { return ceil_(S); }
   static constexpr int kLastIndex = 330;
+
+  // The output h(t) sampled at t = n·Δ and drawn ⌈h·S⌉ pixels high.
+  static StepCurve sampled(double delta, double S, const std::function<double(double t)>& h, int steady = -1) {
+    StepCurve c{delta, S, {}, steady};
+    for (int n = 0; n <= kLastIndex; ++n) c.heights.push_back(ceil_(h(n * delta) * S));
+    return c;
+  }
 };
 
 // Two sinusoids about the zero line y = 135: the input and the steady-state output, S pixels

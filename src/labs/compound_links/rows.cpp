@@ -29,15 +29,23 @@ std::vector<Piece> join(std::initializer_list<std::vector<Piece>> parts) {
 
 // r₁(t)=B₁*sin(ωt+φ₁) in purple, with index 1 or 2.
 std::vector<Piece> outputFormula(const QString& i) {
-  return {words(QStringLiteral("r"), Purple), sub(i, Purple), words(QStringLiteral("(t)=B"), Purple), sub(i, Purple),
-          words(QStringLiteral("*sin("), Purple), greek(QStringLiteral("w"), Purple), words(QStringLiteral("t+"), Purple),
-          greek(QStringLiteral("j"), Purple), sub(i, Purple),
+  return {words(QStringLiteral("r"), Purple),
+          sub(i, Purple),
+          words(QStringLiteral("(t)=B"), Purple),
+          sub(i, Purple),
+          words(QStringLiteral("*sin("), Purple),
+          greek(QStringLiteral("w"), Purple),
+          words(QStringLiteral("t+"), Purple),
+          greek(QStringLiteral("j"), Purple),
+          sub(i, Purple),
           words(QStringLiteral(")"), Purple)};
 }
 
 HarmonicData piSine() {
   const auto d = pi::Sine::draw();
-  return {d.plot(), std::nullopt, d.answers(),
+  return {d.plot(),
+          std::nullopt,
+          d.answers(),
           {{QStringLiteral("LT1"), QStringLiteral(" ") + seconds(d.T1)},
            {QStringLiteral("Lt2"), QStringLiteral(" ") + seconds(d.T2)},
            {QStringLiteral("Lw"), QStringLiteral(" ") + FloatToStr(d.w) + QStringLiteral(" рад/c")}}};
@@ -45,7 +53,9 @@ HarmonicData piSine() {
 
 HarmonicData piFrequency() {
   const auto d = pi::Frequency::draw();
-  return {d.plot(), std::nullopt, {d.answer()},
+  return {d.plot(),
+          std::nullopt,
+          {d.answer()},
           {{QStringLiteral("LT1"), QStringLiteral(" ") + seconds(d.T1)},
            {QStringLiteral("Lt2"), QStringLiteral(" ") + seconds(d.T2)},
            {QStringLiteral("LUslovie"), QString::number(d.target())}}};
@@ -72,7 +82,9 @@ HarmonicData diffLowered() {
 
 HarmonicData inforsSine() {
   const auto d = infors::Sine::draw();
-  return {d.plot(), std::nullopt, {d.answer()},
+  return {d.plot(),
+          std::nullopt,
+          {d.answer()},
           {{QStringLiteral("Lw1"), QString::number(d.w) + QStringLiteral(" рад/с")},
            {QStringLiteral("LT1"), seconds(d.T1)},
            {QStringLiteral("LT2"), seconds(d.T2)}}};
@@ -82,44 +94,71 @@ const std::vector<Piece> PiGiven = join({{words(QStringLiteral("Для зада�
                                          timeRow(QStringLiteral("1"), QStringLiteral("LT1")),
                                          timeRow(QStringLiteral("2"), QStringLiteral("Lt2"))});
 
-const std::vector<Piece> DiffGiven = {words(QStringLiteral("А = "), Teal), value(QStringLiteral("La")), br(),
-                                      greek(QStringLiteral("w = "), Teal), value(QStringLiteral("Lw1")), br(),
-                                      words(QStringLiteral("T"), Teal), sub(QStringLiteral("1"), Teal),
-                                      words(QStringLiteral(" = "), Teal), value(QStringLiteral("LT1")), br()};
+const std::vector<Piece> DiffGiven = {words(QStringLiteral("А = "), Teal),
+                                      value(QStringLiteral("La")),
+                                      br(),
+                                      greek(QStringLiteral("w = "), Teal),
+                                      value(QStringLiteral("Lw1")),
+                                      br(),
+                                      words(QStringLiteral("T"), Teal),
+                                      sub(QStringLiteral("1"), Teal),
+                                      words(QStringLiteral(" = "), Teal),
+                                      value(QStringLiteral("LT1")),
+                                      br()};
 
-const std::vector<Piece> LafcTask = {words(QStringLiteral("По асимптотической ЛАЧХ определите")), br(),
-                                     words(QStringLiteral("T"), Teal), sub(QStringLiteral("1"), Teal),
-                                     words(QStringLiteral(" и Т"), Teal), sub(QStringLiteral("2"), Teal)};
+const std::vector<Piece> LafcTask = {words(QStringLiteral("По асимптотической ЛАЧХ определите")),
+                                     br(),
+                                     words(QStringLiteral("T"), Teal),
+                                     sub(QStringLiteral("1"), Teal),
+                                     words(QStringLiteral(" и Т"), Teal),
+                                     sub(QStringLiteral("2"), Teal)};
 
-const std::vector<Piece> StepTask = {words(QStringLiteral("По графику переходной функции для")), br(),
-                                     words(QStringLiteral("T"), Teal), sub(QStringLiteral("1"), Teal),
-                                     words(QStringLiteral(" = "), Teal), value(QStringLiteral("LT1")), br(),
+const std::vector<Piece> StepTask = {words(QStringLiteral("По графику переходной функции для")),
+                                     br(),
+                                     words(QStringLiteral("T"), Teal),
+                                     sub(QStringLiteral("1"), Teal),
+                                     words(QStringLiteral(" = "), Teal),
+                                     value(QStringLiteral("LT1")),
+                                     br(),
                                      words(QStringLiteral("определите:"))};
 
 }  // namespace
 
 const std::vector<StepRow>& stepRows() {
   static const std::vector<StepRow> rows = {
-      {QStringLiteral("Form6_1"), texts::piCaption(1), texts::PiHelp,
+      {QStringLiteral("Form6_1"),
+       texts::piCaption(1),
+       texts::PiHelp,
        {texts::PiTitle, texts::taskNumber(1, 4),
         QStringLiteral("По графику переходной функции определите следующие параметры:"), QStringLiteral("pi")},
        {},
        {{QStringLiteral("T"), QStringLiteral("2")}, {QStringLiteral("T"), QStringLiteral("1")}},
-       140, 6,
+       140,
+       6,
        [] {
          const auto d = pi::Step::draw();
          return StepData{d.curve(), d.answers(), {}};
        }},
-      {QStringLiteral("Form7_1"), texts::diffCaption(1), texts::DiffHelp,
-       {texts::DiffTitle, texts::taskNumber(1, 4), QString(), QStringLiteral("diff")}, StepTask,
-       {{QStringLiteral("T"), QStringLiteral("2")}}, 140, 5,
+      {QStringLiteral("Form7_1"),
+       texts::diffCaption(1),
+       texts::DiffHelp,
+       {texts::DiffTitle, texts::taskNumber(1, 4), QString(), QStringLiteral("diff")},
+       StepTask,
+       {{QStringLiteral("T"), QStringLiteral("2")}},
+       140,
+       5,
        [] {
          const auto d = diff::Step::draw();
          return StepData{d.curve(), {d.answer()}, {{QStringLiteral("LT1"), seconds(d.T1)}}};
        }},
-      {QStringLiteral("Form8_1"), texts::inforsCaption(1), texts::InforsHelp,
-       {texts::InforsTitle, texts::taskNumber(1, 3), QString(), QStringLiteral("infors")}, StepTask,
-       {{QStringLiteral("k"), QString()}, {QStringLiteral("T"), QStringLiteral("2")}}, 140, 5,
+      {QStringLiteral("Form8_1"),
+       texts::inforsCaption(1),
+       texts::InforsHelp,
+       {texts::InforsTitle, texts::taskNumber(1, 3), QString(), QStringLiteral("infors")},
+       StepTask,
+       {{QStringLiteral("k"), QString()}, {QStringLiteral("T"), QStringLiteral("2")}},
+       140,
+       5,
        [] {
          const auto d = infors::Step::draw();
          return StepData{d.curve(), d.answers(), {{QStringLiteral("LT1"), d.shownT1() + QStringLiteral(" c")}}};
@@ -174,13 +213,14 @@ const std::vector<HarmonicRow>& harmonicRows() {
     d72.caption = texts::diffCaption(2);
     d72.help = texts::DiffHelp;
     d72.layout = {texts::DiffTitle, texts::taskNumber(2, 4, true), QString(), QStringLiteral("diff")};
-    d72.task = join({{words(QStringLiteral("Для заданных значений:")), br()},
-                     DiffGiven,
-                     {words(QStringLiteral("определить амплитуду ")), words(QStringLiteral("B"), Purple),
-                      sub(QStringLiteral("1"), Purple), words(QStringLiteral(" сигнала")), br()},
-                     outputFormula(QStringLiteral("1")),
-                     {br(), words(QStringLiteral("на выходе звена")), br(), words(QStringLiteral("при ")), words(QStringLiteral("T"), Purple),
-                      sub(QStringLiteral("2"), Purple), words(QStringLiteral("=0:"), Purple)}});
+    d72.task = join(
+        {{words(QStringLiteral("Для заданных значений:")), br()},
+         DiffGiven,
+         {words(QStringLiteral("определить амплитуду ")), words(QStringLiteral("B"), Purple),
+          sub(QStringLiteral("1"), Purple), words(QStringLiteral(" сигнала")), br()},
+         outputFormula(QStringLiteral("1")),
+         {br(), words(QStringLiteral("на выходе звена")), br(), words(QStringLiteral("при ")),
+          words(QStringLiteral("T"), Purple), sub(QStringLiteral("2"), Purple), words(QStringLiteral("=0:"), Purple)}});
     d72.taskPixels = 15;
     d72.taskLineStep = 18;
     d72.answers = {{QStringLiteral("B"), QStringLiteral("1")}};
@@ -198,18 +238,19 @@ const std::vector<HarmonicRow>& harmonicRows() {
     d73.form = QStringLiteral("Form7_3");
     d73.caption = texts::diffCaption(3);
     d73.layout = {texts::DiffTitle, texts::taskNumber(3, 4, true), QString(), QStringLiteral("diff2")};
-    d73.task = join({{words(QStringLiteral("Исходные данные:")), br()},
-                     DiffGiven,
-                     {words(QStringLiteral("B"), Teal), sub(QStringLiteral("1"), Teal), words(QStringLiteral(" = "), Teal),
-                      value(QStringLiteral("LB1")), br(), words(QStringLiteral("определить значение ")),
-                      words(QStringLiteral("Т"), Purple), sub(QStringLiteral("2"), Purple), br(),
-                      words(QStringLiteral("при котором амплитуда ")), words(QStringLiteral("B"), Purple),
-                      sub(QStringLiteral("2"), Purple), br(), words(QStringLiteral("сигнала "))},
-                     outputFormula(QStringLiteral("2")),
-                     {br(), words(QStringLiteral("на выходе звена снизится")), br(), words(QStringLiteral("в ")),
-                      words(QStringLiteral("k = "), Purple), value(QStringLiteral("Lk"), Purple, 12),
-                      words(QStringLiteral(" раз по сравнению с ")), words(QStringLiteral("B"), Purple),
-                      sub(QStringLiteral("1"), Purple)}});
+    d73.task =
+        join({{words(QStringLiteral("Исходные данные:")), br()},
+              DiffGiven,
+              {words(QStringLiteral("B"), Teal), sub(QStringLiteral("1"), Teal), words(QStringLiteral(" = "), Teal),
+               value(QStringLiteral("LB1")), br(), words(QStringLiteral("определить значение ")),
+               words(QStringLiteral("Т"), Purple), sub(QStringLiteral("2"), Purple), br(),
+               words(QStringLiteral("при котором амплитуда ")), words(QStringLiteral("B"), Purple),
+               sub(QStringLiteral("2"), Purple), br(), words(QStringLiteral("сигнала "))},
+              outputFormula(QStringLiteral("2")),
+              {br(), words(QStringLiteral("на выходе звена снизится")), br(), words(QStringLiteral("в ")),
+               words(QStringLiteral("k = "), Purple), value(QStringLiteral("Lk"), Purple, 12),
+               words(QStringLiteral(" раз по сравнению с ")), words(QStringLiteral("B"), Purple),
+               sub(QStringLiteral("1"), Purple)}});
     d73.taskPixels = 13;
     d73.taskLineStep = 16;
     d73.answers = {{QStringLiteral("T"), QStringLiteral("2")}};
@@ -243,14 +284,22 @@ const std::vector<HarmonicRow>& harmonicRows() {
 
 const std::vector<LafcRow>& lafcRows() {
   static const std::vector<LafcRow> rows = {
-      {QStringLiteral("Form7_4"), texts::diffCaption(4), texts::DiffHelp,
-       {texts::DiffTitle, texts::taskNumber(4, 4), QString(), QStringLiteral("diff1")}, LafcTask, false,
+      {QStringLiteral("Form7_4"),
+       texts::diffCaption(4),
+       texts::DiffHelp,
+       {texts::DiffTitle, texts::taskNumber(4, 4), QString(), QStringLiteral("diff1")},
+       LafcTask,
+       false,
        [] {
          const auto d = diff::Asymptotic::draw();
          return LafcData{d.lafc(), d.answers()};
        }},
-      {QStringLiteral("Form8_3"), texts::inforsCaption(3), texts::InforsHelp,
-       {texts::InforsTitle, texts::taskNumber(3, 3), QString(), QStringLiteral("infors1")}, LafcTask, true,
+      {QStringLiteral("Form8_3"),
+       texts::inforsCaption(3),
+       texts::InforsHelp,
+       {texts::InforsTitle, texts::taskNumber(3, 3), QString(), QStringLiteral("infors1")},
+       LafcTask,
+       true,
        [] {
          const auto d = infors::Asymptotic::draw();
          return LafcData{d.lafc(), d.answers()};

@@ -11,8 +11,8 @@
 namespace compound {
 
 namespace {
-constexpr int Axis = 240;     // the time axis
-constexpr int kInputPass = 20;
+constexpr int Axis = 240;       // the time axis
+constexpr int kInputPass = 20;  // the pass of the input step
 constexpr int kEndPass = 351;
 }  // namespace
 
@@ -46,35 +46,17 @@ void StepForm::FormCreate() {
 TraceRunner::Recipe StepForm::curveRecipe() {
   const StepCurve s = data_.curve;
   const int in = Axis - s.input();
-  return {[this, s, in](int j) {
-            if (j >= kEndPass) return false;
-            Canvas& c = Image1->canvas();
-            if (j < kInputPass) {
-              iconLine(Image3, colors::Red, j + 10, Axis, j + 11, Axis);
-              iconLine(Image4, colors::Blue, j + 10, Axis, j + 11, Axis);
-            } else if (j == kInputPass) {
-              c.setPen(colors::Red, 2);
-              c.line(30, Axis, 30, in);
-              c.setPen(colors::Blue, 2);
-              c.line(30, Axis, 30, Axis - s.heights[0]);
-              iconLine(Image3, colors::Red, 30, Axis, 30, in);
-              iconLine(Image4, colors::Blue, 30, Axis, 30, Axis - s.heights[0]);
-            } else {
-              const int n = j - kInputPass;
-              const int from = Axis - s.heights[n - 1], to = Axis - s.heights[n];
-              c.setPen(colors::Blue, 2);
-              c.line(j + 9, from, j + 10, to);
-              c.setPen(colors::Red, 2);
-              c.line(j + 9, in, j + 10, in);
-              iconLine(Image4, colors::Blue, j + 9, from, j + 10, to);
-              iconLine(Image3, colors::Red, j + 9, in, j + 10, in);
-            }
-            return true;
-          },
-          [this, s, in] {
-            stepClosing(230 - s.heights.back(), in, s.steady >= 0 ? Axis - s.steady : -1);
-          },
-          1};
+  StepTrace t;
+  t.passes = kEndPass;
+  t.output = [s](int n) { return Axis - s.heights[n - 1]; };
+  t.input = in;
+  t.iconStep = {30, in};
+  t.inputPen = 2;
+  t.iconShift = 9;
+  t.outputJumps = true;
+  static_assert(kInputPass == RampInputPass);
+  return {[this, t](int j) { return stepPass(j, t); },
+          [this, s, in] { stepClosing(230 - s.heights.back(), in, s.steady >= 0 ? Axis - s.steady : -1); }, 1};
 }
 
 QString StepForm::levelText(int position) const {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "framework/captions.h"
 #include "framework/widgets.h"
 
 namespace compound {
@@ -77,8 +78,8 @@ AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerLine& line, 
   const QFont rest = fonts::font(fonts::SansSerif, 21);
   const QFont small = fonts::font(fonts::SansSerif, 13);
   // The 21-pixel caption stands on the same baseline as the box's text.
-  QLabel* letter = ui::label(panel, QPoint(8, top - 1), line.greekLetter ? fonts::greek(line.letter) : line.letter,
-                             big, Qt::black, QStringLiteral("LabelEdit%1").arg(n));
+  QLabel* letter = ui::label(panel, QPoint(8, top - 1), line.greekLetter ? fonts::greek(line.letter) : line.letter, big,
+                             Qt::black, QStringLiteral("LabelEdit%1").arg(n));
   int x = letter->x() + QFontMetrics(big).horizontalAdvance(letter->text());
   if (!line.index.isEmpty()) {
     ui::label(panel, QPoint(x, top + 9), line.index, small);
@@ -90,21 +91,9 @@ AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerLine& line, 
   return {edit, mark};
 }
 
-}  // namespace compound
-
-namespace compound {
-
 void fitTitle(QLabel* title) {
   // The longest word must fit the panel: some link names are longer than 21 bold pixels allow.
-  QFont f = title->font();
-  const QStringList words = title->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  const auto widest = [&words](const QFont& font) {
-    int w = 0;
-    for (const QString& word : words) w = std::max(w, QFontMetrics(font).horizontalAdvance(word));
-    return w;
-  };
-  while (f.pixelSize() > 12 && widest(f) > title->width() - 4) f.setPixelSize(f.pixelSize() - 1);
-  title->setFont(f);
+  title->setFont(captions::fitWords(title->text(), title->font(), title->width() - 4));
 }
 
 }  // namespace compound

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "framework/canvas.h"
+#include "framework/captions.h"
 #include "framework/numtext.h"
 #include "framework/plot_view.h"
 #include "framework/widgets.h"
@@ -16,15 +17,7 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QFont titleFont(const QString& title) {
   // Navy Arial 19 bold; a word too long for the panel ("Последовательная") makes it smaller.
-  const int room = TitleRect.width() - 8;
-  for (int px = 19;; --px) {
-    const QFont f = fonts::font(fonts::Arial, px, true);
-    const QFontMetrics m(f);
-    bool fits = true;
-    for (const QString& word : title.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-      fits = fits && m.horizontalAdvance(word) <= room;
-    if (fits || px <= 12) return f;
-  }
+  return captions::fitWords(title, fonts::font(fonts::Arial, 19, true), TitleRect.width() - 8);
 }
 
 QFrame* titlePanel(QWidget* client, const Work& work) {
@@ -74,7 +67,8 @@ Parameters parameterRows(QWidget* panel, int y) {
   QLabel** labels[] = {&p.LT1, &p.LT2};
   for (int i = 0; i < 2; ++i) {
     const int row = y + 24 * i;
-    caption(panel, QPoint(12, row), QStringLiteral("T"), QString::number(i + 1), QStringLiteral(" ="), 19, colors::Teal);
+    caption(panel, QPoint(12, row), QStringLiteral("T"), QString::number(i + 1), QStringLiteral(" ="), 19,
+            colors::Teal);
     *labels[i] = ui::label(panel, QRect(valueX, row, 126, 23), QString(), value, colors::Teal,
                            Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("LT%1").arg(i + 1));
   }

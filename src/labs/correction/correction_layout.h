@@ -42,8 +42,8 @@ QFrame* taskPanel(QWidget* client, const Work& work, int n);
 
 // A caption with an index, "T₁ = ": the index is a small label of its own beside the letter.
 // Returns the column right of it.
-int caption(QWidget* parent, QPoint at, const QString& letter, const QString& index, const QString& tail,
-            int pixels, const QColor& color);
+int caption(QWidget* parent, QPoint at, const QString& letter, const QString& index, const QString& tail, int pixels,
+            const QColor& color);
 
 // "T₁ = " and "T₂ = " with their value labels LT1, LT2 at rows y and y + 22.
 struct Parameters {

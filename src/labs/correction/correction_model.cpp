@@ -41,18 +41,24 @@ Params drawParams(const std::function<int(int, int)>& randomRange) {
 std::vector<double> gains(Scheme s, double T1, double T2) {
   const double root = 2 * std::sqrt(T1 * T2);
   switch (s) {
-    case Scheme::Series: return {(T1 - T2) * (T1 - T2) / (4 * T1 * T2)};
-    case Scheme::Parallel: return {(root + (T2 - T1)) / T1, (T2 - T1 - root) / T1};
-    case Scheme::LocalFeedback: return {(T2 - T1 - root) / T2};
+    case Scheme::Series:
+      return {(T1 - T2) * (T1 - T2) / (4 * T1 * T2)};
+    case Scheme::Parallel:
+      return {(root + (T2 - T1)) / T1, (T2 - T1 - root) / T1};
+    case Scheme::LocalFeedback:
+      return {(T2 - T1 - root) / T2};
   }
   return {};
 }
 
 Polynomial characteristic(Scheme s, double T1, double T2, double k) {
   switch (s) {
-    case Scheme::Series: return {T1 * T2, T1 + T2, 1 + k};
-    case Scheme::Parallel: return {T1 * T2, T1 + T2 + k * T1, 2 + k};
-    case Scheme::LocalFeedback: return {T1 * T2, T1 + T2 - k * T2, 2 - k};
+    case Scheme::Series:
+      return {T1 * T2, T1 + T2, 1 + k};
+    case Scheme::Parallel:
+      return {T1 * T2, T1 + T2 + k * T1, 2 + k};
+    case Scheme::LocalFeedback:
+      return {T1 * T2, T1 + T2 - k * T2, 2 - k};
   }
   return {0, 0, 0};
 }

@@ -23,9 +23,9 @@ enum class Scheme {
 // One work: its scheme, the texts and picture its windows share, its window names.
 struct Work {
   Scheme scheme;
-  int number;               // 13, 14, 15: FormN_1 ...
-  std::string title;        // title panel and captions, UTF-8
-  std::string picture;      // "lab13_1", "lab14", "lab15"
+  int number;           // 13, 14, 15: FormN_1 ...
+  std::string title;    // title panel and captions, UTF-8
+  std::string picture;  // "lab13_1", "lab14", "lab15"
   int helpContext;
   int windows;              // 2 or 3
   int t2Chars;              // LT2 shows T2 cut to this many characters in the gain window
@@ -79,9 +79,9 @@ inline constexpr int kRunSteps = 1001;
 struct Response {
   std::vector<double> y;  // y[j]: after j steps
   double dt = 0;
-  double steady() const { return y.back(); }  // y∞
+  double steady() const { return y.back(); }     // y∞
   double error() const { return 1 - steady(); }  // e_уст
-  double settling = 0;                          // t_рег
+  double settling = 0;                           // t_рег
 };
 Response simulate(Scheme s, double T1, double T2, double k);
 

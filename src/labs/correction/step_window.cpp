@@ -44,7 +44,6 @@ StepWindow::StepWindow(Host& host, const Work& work, int n)
                     {text(work.title), text(work.taskNumber(n)), QString(), text(work.picture)}, stepShape()),
       work_(work),
       n_(n) {
-  errorLimit_ = 2;
   endsWork_ = n == work.windows;
   // The steady-state error may be typed while the curve is still growing.
   firstFieldOpenDuringTrace_ = true;
@@ -59,8 +58,8 @@ StepWindow::StepWindow(Host& host, const Work& work, int n)
   Lk = ui::label(task, QRect(56, 98, 126, 23), QString(), fonts::font(fonts::Arial, 19), colors::Teal,
                  Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("Lk"));
   ui::label(task, QRect(6, 124, TaskRect.width() - 12, 52),
-            QStringLiteral("По графику переходной функции определите следующие параметры:"), fonts::font(fonts::Arial, 14),
-            Qt::black, Qt::AlignLeft | Qt::AlignTop, true);
+            QStringLiteral("По графику переходной функции определите следующие параметры:"),
+            fonts::font(fonts::Arial, 14), Qt::black, Qt::AlignLeft | Qt::AlignTop, true);
   const AnswerRow e = answerRow(task, 1, 176, QStringLiteral("e"), QStringLiteral("уст"));
   addAnswer(e.edit, e.mark);
   const AnswerRow t = answerRow(task, 2, 208, QStringLiteral("t"), QStringLiteral("p"));

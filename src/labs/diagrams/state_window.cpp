@@ -13,7 +13,7 @@
 #include "framework/plot_view.h"
 #include "framework/random.h"
 #include "framework/widgets.h"
-#include "labs/diagrams/rich_text.h"
+#include "framework/rich_text.h"
 #include "pictures/pictures.h"
 
 namespace diagrams {
@@ -23,10 +23,14 @@ namespace {
 constexpr int HelpContext = 4;
 const QString Caption = QStringLiteral("Представление схем в переменных сосотояния");
 
-const char* const LinkTypes[LinkTypeCount] = {
-    "Интегрирующее", "Апериодическое", "Колебательное", "Чистого запаздывания",
-    "Неминимально-фазовое 1-го порядка", "Пропорционально-интегральное", "Реального дифференцирования",
-    "Инерционно-форсирующее"};
+const char* const LinkTypes[LinkTypeCount] = {"Интегрирующее",
+                                              "Апериодическое",
+                                              "Колебательное",
+                                              "Чистого запаздывания",
+                                              "Неминимально-фазовое 1-го порядка",
+                                              "Пропорционально-интегральное",
+                                              "Реального дифференцирования",
+                                              "Инерционно-форсирующее"};
 
 QString taskNumber(int n) { return QStringLiteral("Задание №%1 из 3").arg(n); }
 QFont arial(int px, bool bold = false, bool italic = false) { return fonts::font(fonts::Arial, px, bold, italic); }
@@ -129,8 +133,8 @@ void StateWindow::buildTask3(QFrame* lower) {
   LT3 = valueRow(given2_, QPoint(8, 90), named(QStringLiteral("T"), QStringLiteral("3")), QStringLiteral("LT3"));
 
   task3_ = ui::panel(lower, QRect(192, 16, 417, 153), ui::Bevel::None, QStringLiteral("Panel7"));
-  task3Text_ = ui::label(task3_, QRect(4, 0, 409, 100), QString(), arial(16), Qt::black,
-                         Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label6"));
+  task3Text_ = ui::label(task3_, QRect(4, 0, 409, 100), QString(), arial(16), Qt::black, Qt::AlignLeft | Qt::AlignTop,
+                         true, QStringLiteral("Label6"));
   task3Text_->setTextFormat(Qt::RichText);
   richLabel(task3_, QPoint(8, 113), named(QStringLiteral("k"), QStringLiteral("3"), QStringLiteral(" = ")),
             fonts::font(fonts::SansSerif, 21), Qt::black);
@@ -185,9 +189,11 @@ void StateWindow::showData() {
   LK2->setText(numtext::FloatCut(a.k2, GivenLength));
   LT2->setText(seconds(numtext::FloatCut(a.T2, GivenLength)));
   LT3->setText(seconds(FloatToStr(p.T3)));
-  task3Text_->setText(QStringLiteral("Определите ") + rich::colored(QStringLiteral("k") + rich::sub(QStringLiteral("3")), colors::Purple) +
-                      QStringLiteral(", при котором система описывается как колебательное звено с коэффициентом затухания ") +
-                      fonts::greek(QStringLiteral("g")) + QStringLiteral(" = ") + FloatToStr(p.gamma));
+  task3Text_->setText(
+      QStringLiteral("Определите ") +
+      rich::colored(QStringLiteral("k") + rich::sub(QStringLiteral("3")), colors::Purple) +
+      QStringLiteral(", при котором система описывается как колебательное звено с коэффициентом затухания ") +
+      fonts::greek(QStringLiteral("g")) + QStringLiteral(" = ") + FloatToStr(p.gamma));
   SK->setText(numtext::FloatCut(a.k, SummaryLength));
   ST->setText(seconds(numtext::FloatCut(a.T, SummaryLength)));
   SG->setText(FloatToStr(p.gamma));

@@ -10,7 +10,7 @@
 #include "framework/plot_view.h"
 #include "framework/random.h"
 #include "framework/widgets.h"
-#include "labs/diagrams/rich_text.h"
+#include "framework/rich_text.h"
 #include "pictures/pictures.h"
 
 namespace diagrams {
@@ -53,15 +53,16 @@ std::pair<QLabel*, QLabel*> fraction(QWidget* parent, const QRect& r, const QStr
   auto* bar = new QFrame(parent);
   bar->setGeometry(r.x() + 2, r.y() + half - 1, r.width() - 4, 2);
   ui::setBackground(bar, colors::Blue);
-  QLabel* d = richLabel(parent, QRect(r.x(), r.y() + half + 2, r.width(), half - 2), den, formulaFont(), Qt::AlignCenter);
+  QLabel* d =
+      richLabel(parent, QRect(r.x(), r.y() + half + 2, r.width(), half - 2), den, formulaFont(), Qt::AlignCenter);
   return {n, d};
 }
 
 // Captions of the answer rows, in field order.
 const char* const Form1Rows[Form1Fields][2] = {{"b", "3"}, {"a", "3"}, {"b", "2"}, {"a", "2"},
-                                                {"b", "1"}, {"a", "1"}, {"b", "0"}, {"a", "0"}};
+                                               {"b", "1"}, {"a", "1"}, {"b", "0"}, {"a", "0"}};
 const char* const Form2Rows[Form2Fields][2] = {{"K", ""},  {"B", "3"}, {"A", "3"}, {"B", "2"},
-                                                {"A", "2"}, {"B", "1"}, {"A", "1"}};
+                                               {"A", "2"}, {"B", "1"}, {"A", "1"}};
 
 }  // namespace
 
@@ -69,7 +70,6 @@ TransformWindow::TransformWindow(Host& host)
     : ExperimentWindow(host, QStringLiteral("Form10_1"), Caption, HelpContext) {
   hasTrace_ = false;
   noReadout();
-  errorLimit_ = 5;
   endsWork_ = true;
   QWidget* c = client();
 
@@ -79,8 +79,9 @@ TransformWindow::TransformWindow(Host& host)
 
   auto* task = ui::panel(c, QRect(208, 111, 417, 266), ui::Bevel::Single, QStringLiteral("Panel2"));
   buildLinks(task);
-  ui::label(task, QRect(6, 116, 405, 44), QStringLiteral("Определить параметры передаточной функции системы в одной из форм:"),
-            arial(16), Qt::black, Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label1"));
+  ui::label(task, QRect(6, 116, 405, 44),
+            QStringLiteral("Определить параметры передаточной функции системы в одной из форм:"), arial(16), Qt::black,
+            Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label1"));
   buildForms(task);
   answers1_ = buildAnswers(1);
   answers2_ = buildAnswers(2);
@@ -89,7 +90,8 @@ TransformWindow::TransformWindow(Host& host)
 void TransformWindow::buildLinks(QFrame* task) {
   const QFont f = formulaFont();
   for (int k = 0; k < 3; ++k) {
-    auto* link = ui::panel(task, QRect(4 + 137 * k, 4, 133, 54), ui::Bevel::Single, QStringLiteral("PanelW%1").arg(k + 1));
+    auto* link =
+        ui::panel(task, QRect(4 + 137 * k, 4, 133, 54), ui::Bevel::Single, QStringLiteral("PanelW%1").arg(k + 1));
     richLabel(link, QRect(3, 14, 62, 24), blue(QStringLiteral("W") + rich::sub(QString::number(k + 1)) + "(p)="), f);
     const auto [num, den] = fraction(link, QRect(62, 3, 68, 48), QString(), QString());
     numerators_[k] = num;
@@ -113,7 +115,8 @@ void TransformWindow::buildForms(QFrame* task) {
   const QFont f = formulaFont();
   formPanel1_ = ui::panel(task, QRect(4, 170, 200, 68), ui::Bevel::Single, QStringLiteral("PanelForm1"));
   richLabel(formPanel1_, QRect(2, 22, 50, 24), blue(QStringLiteral("W(p)=")), f);
-  fraction(formPanel1_, QRect(50, 4, 148, 60), polynomial(QStringLiteral("b"), purple(QStringLiteral("b") + rich::sub("0"))),
+  fraction(formPanel1_, QRect(50, 4, 148, 60),
+           polynomial(QStringLiteral("b"), purple(QStringLiteral("b") + rich::sub("0"))),
            polynomial(QStringLiteral("a"), purple(QStringLiteral("a") + rich::sub("0"))));
 
   formPanel2_ = ui::panel(task, QRect(208, 170, 205, 68), ui::Bevel::Single, QStringLiteral("PanelForm2"));
@@ -135,7 +138,8 @@ void TransformWindow::buildForms(QFrame* task) {
 
 QFrame* TransformWindow::buildAnswers(int form) {
   // Both panels lie at the same place; the chosen form's one is shown.
-  auto* panel = ui::panel(client(), QRect(8, 111, 193, 266), ui::Bevel::Single, QStringLiteral("PanelAnswers%1").arg(form));
+  auto* panel =
+      ui::panel(client(), QRect(8, 111, 193, 266), ui::Bevel::Single, QStringLiteral("PanelAnswers%1").arg(form));
   const int rows = form == 1 ? Form1Fields : Form2Fields;
   for (int k = 0; k < rows; ++k) {
     const int y = 8 + 32 * k, n = answerCount() + 1;

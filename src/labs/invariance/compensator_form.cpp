@@ -15,10 +15,11 @@ CompensatorForm::CompensatorForm(Host& host, const WindowRow& row) : InvarianceF
   Image3->hide();
   Image4->hide();
   taskPanel->setGeometry(8, 104, 617, 273);
-  taskRichText(QRect(8, 34, 600, 60),
-               QStringLiteral("Определите параметры передаточной фунции: <b>W<sub>k</sub></b> обеспечивающей абсолютную "
-                              "инвариантность относительно сигнала %1, если эта функция представлена в следующем виде:")
-                   .arg(row.signalWord()));
+  taskRichText(
+      QRect(8, 34, 600, 60),
+      QStringLiteral("Определите параметры передаточной фунции: <b>W<sub>k</sub></b> обеспечивающей абсолютную "
+                     "инвариантность относительно сигнала %1, если эта функция представлена в следующем виде:")
+          .arg(row.signalWord()));
   formula(taskPanel, QPoint(16, 104), QStringLiteral("W_k = k·"), QStringLiteral("b·p+1"), QStringLiteral("a·p+1"));
   parameterRows(100, taskPanel, 330);
   for (int i = 0; i < 3; ++i) addAnswerRow(180 + 30 * i, QStringLiteral("kba").mid(i, 1) + QStringLiteral(" ="), 7, 40);

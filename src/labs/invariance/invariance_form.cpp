@@ -22,15 +22,15 @@ constexpr int kPlotPanelWidth = 425;
 }  // namespace
 
 InvarianceForm::InvarianceForm(Host& host, const WindowRow& row)
-    : TypicalForm(host, row.form, row.caption(), row.helpContext(), {row.title(), row.counter(), QString(), row.picture}),
+    : TypicalForm(host, row.form, row.caption(), row.helpContext(),
+                  {row.title(), row.counter(), QString(), row.picture}),
       row_(row) {
-  errorLimit_ = kErrorLimit;
   // The disturbance work's title needs four lines at the shared size; it steps down until it
   // fits its panel.
   for (int px = 21; px >= 12; --px) {
     const QFont f = fonts::font(fonts::Arial, px, true);
     const QRect need = QFontMetrics(f).boundingRect(QRect(0, 0, titleLabel->width(), 1000),
-                                                   Qt::AlignHCenter | Qt::TextWordWrap, titleLabel->text());
+                                                    Qt::AlignHCenter | Qt::TextWordWrap, titleLabel->text());
     if (need.height() <= titleLabel->height() || px == 12) {
       titleLabel->setFont(f);
       break;
@@ -66,8 +66,8 @@ int InvarianceForm::parameterRows(int top, QWidget* panel, int x) {
 }
 
 QLabel* InvarianceForm::taskRichText(const QRect& r, const QString& html, int pixels) {
-  QLabel* l = ui::label(taskPanel, r, html, fonts::font(fonts::Arial, pixels), Qt::black,
-                        Qt::AlignLeft | Qt::AlignTop, true);
+  QLabel* l =
+      ui::label(taskPanel, r, html, fonts::font(fonts::Arial, pixels), Qt::black, Qt::AlignLeft | Qt::AlignTop, true);
   l->setTextFormat(Qt::RichText);
   return l;
 }
@@ -129,7 +129,8 @@ void InvarianceForm::drawFrame(const Plot& plot) {
   if (ref) plotText(15, 200, QStringLiteral("0"), 12);
   plotText(15, 5, QStringLiteral("h"), 12);
   // The axis name would be cut by the plot's right edge at x = 400; it moves left just enough.
-  const int nameWidth = QFontMetrics(fonts::fontPt(fonts::SansSerif, 12, true)).horizontalAdvance(QStringLiteral("t, c"));
+  const int nameWidth =
+      QFontMetrics(fonts::fontPt(fonts::SansSerif, 12, true)).horizontalAdvance(QStringLiteral("t, c"));
   plotText(std::min(400, Image1->width() - nameWidth - 2), y0, QStringLiteral("t, c"), 12);
   c.line(30, 20, 30, ref ? 220 : 230);
   c.line(10, y0, 400, y0);

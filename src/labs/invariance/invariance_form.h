@@ -30,8 +30,7 @@ class InvarianceForm : public TypicalForm {
   // The answer row "e_уст.g = " with its box.
   int errorRow(int top);
   // A framed formula "lhs = [num / den]" drawn with the diagrams' formula type.
-  QLabel* formula(QWidget* parent, QPoint at, const QString& lhs, const QString& numerator,
-                  const QString& denominator);
+  QLabel* formula(QWidget* parent, QPoint at, const QString& lhs, const QString& numerator, const QString& denominator);
   // Geometry of the plot image: 431 x 239 inside its panel.
   void plotGeometry();
   // Icons of the response windows over the picture: beside G and R, or beside F and over R.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/canvas.h"
+#include "framework/pixels.h"
 
 namespace invariance {
 
@@ -83,7 +83,8 @@ Plot plotOf(Work work, Task task, const Params& p) {
       // One step for all three runs: the time labels do not depend on T3.
       return ref ? Plot{200, 160, 4 * (p.t1 + p.t2 + 0.5 * p.t2) / 400, 370}
                  : Plot{160, 130, (p.t1 + 1.5 * p.t2) * 4 / 400, 370};
-    case Task::Compensator: break;
+    case Task::Compensator:
+      break;
   }
   return {};
 }

@@ -61,10 +61,10 @@ void runStep(RunState& s, Work work, const Params& p, double t3, double dt);
 
 // Geometry and values of a response plot.
 struct Plot {
-  int y0 = 200;        // time axis row
-  int scale = 170;     // pixels per unit
-  double dt = 0;       // seconds per pixel column
-  int columns = 380;   // curve columns after the step (windows 1 and 3) or run steps (window 4)
+  int y0 = 200;       // time axis row
+  int scale = 170;    // pixels per unit
+  double dt = 0;      // seconds per pixel column
+  int columns = 380;  // curve columns after the step (windows 1 and 3) or run steps (window 4)
 };
 Plot plotOf(Work work, Task task, const Params& p);
 // Row of a value on the plot: y0 − ceil(v·S).

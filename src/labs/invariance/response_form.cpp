@@ -17,14 +17,15 @@ ResponseForm::ResponseForm(Host& host, const WindowRow& row) : InvarianceForm(ho
   plotGeometry();
   placeIcons();
   const int below = parameterRows(34);
-  const QString signal = QStringLiteral("<b>%1</b> <font color=\"#ff0000\">%2</font>").arg(row.signalWord(), row.signal());
+  const QString signal =
+      QStringLiteral("<b>%1</b> <font color=\"#ff0000\">%2</font>").arg(row.signalWord(), row.signal());
   if (row.task == Task::Error) {
     taskRichText(QRect(8, below, 178, 96),
                  QStringLiteral("определите величину установившейся ошибки при отработке сигнала ") + signal);
     errorRow(below + 104);
   } else {
-    taskRichText(QRect(8, below, 178, 60), QStringLiteral("определите, при каком значении <b>k</b>, e<sub>%1</sub> = 0")
-                                               .arg(row.errorIndex()));
+    taskRichText(QRect(8, below, 178, 60),
+                 QStringLiteral("определите, при каком значении <b>k</b>, e<sub>%1</sub> = 0").arg(row.errorIndex()));
     addAnswerRow(below + 80, QStringLiteral("k ="), 5, 68);
   }
 }

@@ -13,7 +13,8 @@ RunsForm::RunsForm(Host& host, const WindowRow& row) : InvarianceForm(host, row)
   Image3->hide();
   Image4->hide();
   const int below = parameterRows(34);
-  const QString signal = QStringLiteral("<b>%1</b> <font color=\"#ff0000\">%2</font>").arg(row.signalWord(), row.signal());
+  const QString signal =
+      QStringLiteral("<b>%1</b> <font color=\"#ff0000\">%2</font>").arg(row.signalWord(), row.signal());
   taskRichText(QRect(8, below, 178, 66),
                QStringLiteral("определите величину установившейся ошибки при отработке сигнала ") + signal, 14);
   const QString n = row.leadIndex();
@@ -59,8 +60,7 @@ TraceRunner::Recipe RunsForm::runsRecipe() {
             drawLegend(run);
             return true;
           },
-          [this] { InvarianceForm::allAnswered(); },
-          1};
+          [this] { InvarianceForm::allAnswered(); }, 1};
 }
 
 // "T₃ = 0.5T₂" and so on, rewritten at every step so that no curve runs over it.

@@ -4,14 +4,14 @@
 
 namespace nontypical {
 
-Delay Delay::draw() {
+Delay Delay::draw(rnd::Source& random) {
   Delay d;
-  Randomize();
-  d.T = RandomRange(100, 400) / 1000.0;
-  Randomize();
-  d.w = RandomRange(500, 700) / 100.0;
-  d.k = RandomRange(100, 900) / 1000.0;
-  d.A = RandomRange(500, 1500) / 100.0;
+  random.reseed();
+  d.T = random.range(100, 400) / 1000.0;
+  random.reseed();
+  d.w = random.range(500, 700) / 100.0;
+  d.k = random.range(100, 900) / 1000.0;
+  d.A = random.range(500, 1500) / 100.0;
   return d;
 }
 

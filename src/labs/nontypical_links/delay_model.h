@@ -9,6 +9,7 @@
 
 #include "framework/acceptance.h"
 #include "framework/pixels.h"
+#include "framework/random.h"
 
 namespace nontypical {
 
@@ -24,7 +25,7 @@ struct Delay {
   double A = 0;  // input amplitude
 
   // Re-seeds before T and again before ω, as the draws were always made.
-  static Delay draw();
+  static Delay draw(rnd::Source& random = rnd::source());
 
   // Heights above the zero level (y = 135) at time index n.
   int input(int n) const { return ceil_(110 * std::sin(w * n * kDelayStep)); }

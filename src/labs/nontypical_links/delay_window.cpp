@@ -21,7 +21,8 @@ DelayWindow::DelayWindow(Host& host)
   endsWork_ = true;
   Timer1->setInterval(10);
   setReadoutNames(QStringLiteral("h ="), QStringLiteral("j ="), true);
-  Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+  Image1->onMouseMove(
+      [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
   Image1->setOrigin({30, 135});
 }
 

@@ -4,11 +4,11 @@
 
 namespace nontypical {
 
-Lag Lag::draw() {
+Lag Lag::draw(rnd::Source& random) {
   Lag l;
-  Randomize();
-  l.T = RandomRange(300, 700) / 1000.0;
-  l.k = RandomRange(100, 900) / 1000.0;
+  random.reseed();
+  l.T = random.range(300, 700) / 1000.0;
+  l.k = random.range(100, 900) / 1000.0;
   return l;
 }
 

@@ -9,6 +9,7 @@
 
 #include "framework/acceptance.h"
 #include "framework/pixels.h"
+#include "framework/random.h"
 
 namespace nontypical {
 
@@ -23,7 +24,8 @@ inline constexpr int kGuideColumn = 10000;
 struct Lag {
   double T = 0;
   double k = 0;
-  static Lag draw();  // re-seeds, then T = RandomRange(300, 700) / 1000, then k = RandomRange(100, 900) / 1000
+  static Lag draw(rnd::Source& random = rnd::source());  // re-seeds, then T = RandomRange(300, 700) / 1000, then k =
+                                                         // RandomRange(100, 900) / 1000
 };
 
 inline double omega(int column) { return column / kColumnsPerRad; }
@@ -60,8 +62,8 @@ struct Limit {
 inline std::array<Limit, 4> limits(Pole p, const Lag& lag) {
   constexpr double pi = std::numbers::pi;
   const Limit zero{Acceptance::exact(0), 0};
-  return {Limit{Acceptance::band(lag.k), lag.k}, zero,
-          p == Pole::Right ? Limit{minusPiBand(), -pi} : zero, Limit{minusHalfPiLimitBand(), -pi / 2}};
+  return {Limit{Acceptance::band(lag.k), lag.k}, zero, p == Pole::Right ? Limit{minusPiBand(), -pi} : zero,
+          Limit{minusHalfPiLimitBand(), -pi / 2}};
 }
 
 // The two windows of the work, configured by these rows.

@@ -49,8 +49,8 @@ LagLinkWindow::LagLinkWindow(Host& host, const LagWindow& row)
 }
 
 void LagLinkWindow::buildRow(int i) {
-  auto* p = ui::panel(client(), QRect(RowLeft[i], 336, 153, 41), ui::Bevel::Single,
-                      QStringLiteral("PanelRow%1").arg(i + 1));
+  auto* p =
+      ui::panel(client(), QRect(RowLeft[i], 336, 153, 41), ui::Bevel::Single, QStringLiteral("PanelRow%1").arg(i + 1));
   ui::label(p, QPoint(5, 2), QStringLiteral("lim "), fonts::font(fonts::Arial, 13));
   L[i] = ui::label(p, QPoint(3, 19), QString(), fonts::font(fonts::Symbol, 11), Qt::black,
                    QStringLiteral("L%1").arg(i + 1));
@@ -76,9 +76,9 @@ void LagLinkWindow::FormCreate() {
   Ris2->canvas().load(pictures::get(QString::fromLatin1(row_.picture2)));
 
   // The second window studies the first one's link: the first window stays alive behind it.
-  const auto* first =
-      row_.followsFirst ? dynamic_cast<LagLinkWindow*>(host().findWindow(QString::fromLatin1(lagWindows()[0].form)))
-                        : nullptr;
+  const auto* first = row_.followsFirst
+                          ? dynamic_cast<LagLinkWindow*>(host().findWindow(QString::fromLatin1(lagWindows()[0].form)))
+                          : nullptr;
   lag_ = first ? first->lag() : Lag::draw();
 
   const auto answers = limits(row_.pole, lag_);
@@ -101,8 +101,9 @@ void LagLinkWindow::FormCreate() {
 
 void LagLinkWindow::FormActivate() {
   ExperimentWindow::FormActivate();
-  host().showParameters(QStringLiteral("Параметры звена"),
-                        {QStringLiteral("k ="), FloatToStr(lag_.k), QStringLiteral("T ="), FloatToStr(lag_.T) + QStringLiteral(" c")});
+  host().showParameters(
+      QStringLiteral("Параметры звена"),
+      {QStringLiteral("k ="), FloatToStr(lag_.k), QStringLiteral("T ="), FloatToStr(lag_.T) + QStringLiteral(" c")});
 }
 
 void LagLinkWindow::drawStaticPlot(PlotView* plot, int axisY, const QString& name) {

@@ -25,10 +25,10 @@ class LagLinkWindow : public ExperimentWindow {
   // At its error limit the second window starts the work over at the first window.
   void regenerate() override;
 
-  PlotView* Ris1 = nullptr;  // the link as one block
-  PlotView* Ris2 = nullptr;  // the link as an integrator in a loop
-  PlotView* IAw = nullptr;   // amplitude characteristic
-  PlotView* IFiw = nullptr;  // phase characteristic
+  PlotView* Ris1 = nullptr;    // the link as one block
+  PlotView* Ris2 = nullptr;    // the link as an integrator in a loop
+  PlotView* IAw = nullptr;     // amplitude characteristic
+  PlotView* IFiw = nullptr;    // phase characteristic
   std::array<QLabel*, 4> L{};  // ω→0 / ω→∞ under each "lim"
 
  protected:

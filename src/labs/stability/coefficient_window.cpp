@@ -44,7 +44,10 @@ struct Field {
 };
 
 std::vector<Field> fields(Loop loop) {
-  std::vector<Field> f{{{text("k="), }, 46},
+  std::vector<Field> f{{{
+                            text("k="),
+                        },
+                        46},
                        {{text("a"), sub("3"), text("=")}, 46},
                        {{text("a"), sub("2"), text("=")}, 46},
                        {{text("a"), sub("1"), text("=")}, 46}};
@@ -91,10 +94,9 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowRow& row) : Stabili
   auto* bar = new QFrame(formula);
   bar->setGeometry(60, 37, 124, 2);
   bar->setFrameStyle(QFrame::HLine | QFrame::Plain);
-  auto* den = richText(formula, QRect(58, 44, 130, 28),
-                       indexed("a", "3") + "p<sup>3</sup>+" + indexed("a", "2") + "p<sup>2</sup>+" + indexed("a", "1") +
-                           "p+1",
-                       15);
+  auto* den = richText(
+      formula, QRect(58, 44, 130, 28),
+      indexed("a", "3") + "p<sup>3</sup>+" + indexed("a", "2") + "p<sup>2</sup>+" + indexed("a", "1") + "p+1", 15);
   den->setAlignment(Qt::AlignCenter);
 
   auto* task = panel(QRect(8, 76, 177, 301), QStringLiteral("Panel2"));

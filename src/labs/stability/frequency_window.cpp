@@ -40,8 +40,8 @@ QString taskHtml(const WindowRow& row) {
   if (row.loop == Loop::Forcing)
     return QStringLiteral("Определите запас устойчивости по фазе ") + purple.arg(QStringLiteral("Δφ")) +
            QStringLiteral(" и частоту среза ") + purple.arg(omega) + QStringLiteral(", если ") + indexed("T", "4") +
-           QStringLiteral(" &gt; ") + indexed("T", "4,кр") + ", " + indexed("T", "1") + ", " + indexed("T", "2") + ", " +
-           indexed("T", "3") + ", " + indexed("k", "1") + QStringLiteral(" - прежние");
+           QStringLiteral(" &gt; ") + indexed("T", "4,кр") + ", " + indexed("T", "1") + ", " + indexed("T", "2") +
+           ", " + indexed("T", "3") + ", " + indexed("k", "1") + QStringLiteral(" - прежние");
   return QStringLiteral("Определите запасы устойчивости ") + purple.arg(QStringLiteral("ΔL, Δφ")) +
          QStringLiteral(" и частоту среза ") + purple.arg(omega) + QStringLiteral(", если ") + indexed("k", "1") +
          " = " + indexed("k", "1,кр") + ", " + indexed("T", "1") + ", " + indexed("T", "2") + ", " + indexed("T", "3") +
@@ -126,8 +126,8 @@ void FrequencyWindow::FormCreate() {
     expect(i++, Acceptance::exact(0), QStringLiteral("0"));
     expect(i++, Acceptance::exact(0), QStringLiteral("0"));
   } else {
-    const Band b = readMarginBand(open_, cross_);
-    expect(i++, Acceptance::literal(b.lo, b.hi), acceptedText(phaseMargin()));
+    const Acceptance b = readMarginBand(open_, cross_);
+    expect(i++, b, acceptedText(phaseMargin()));
   }
   expect(i, Acceptance::band(cross_.w), acceptedText(cross_.w));
 }

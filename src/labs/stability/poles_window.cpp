@@ -58,8 +58,8 @@ PolesWindow::PolesWindow(Host& host, const WindowRow& row) : StabilityWindow(hos
 
   for (int k = 0; k < 6; ++k) {
     const QString letter = k % 2 == 0 ? QStringLiteral("α") : QStringLiteral("β");
-    const auto r = captions::answerRow(task, k + 1, 128 + 29 * k, {text(letter), sub(QString::number(k / 2 + 1)), text("=")},
-                                               13, 7, 46);
+    const auto r = captions::answerRow(task, k + 1, 128 + 29 * k,
+                                       {text(letter), sub(QString::number(k / 2 + 1)), text("=")}, 13, 7, 46);
     addAnswer(r.edit, r.mark);
   }
 
@@ -171,8 +171,8 @@ void PolesWindow::expectOpenPoles() {
     if (!matcher_.closed(p) && p != chosen) open.push_back(p);
   auto next = open.begin();
   const auto rule = [](double v) {
-    const Band b = band(v);
-    return Acceptance::literal(b.lo, b.hi);
+    const Acceptance b = band(v);
+    return b;
   };
   for (int k = 0; k < answerCount() / 2; ++k) {
     const int a = 2 * k, b = a + 1;

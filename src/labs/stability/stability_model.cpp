@@ -58,8 +58,8 @@ double OpenLoop::L(double w) const {
   const auto lag = [w](double t) { return 10 * std::log10(1 + (w * t) * (w * t)); };
   switch (loop) {
     case Loop::Lags:
-      return 20 * std::log10(value) -
-             10 * std::log10((1 + (w * p.t1) * (w * p.t1)) * (1 + (w * p.t2) * (w * p.t2)) * (1 + (w * p.t3) * (w * p.t3)));
+      return 20 * std::log10(value) - 10 * std::log10((1 + (w * p.t1) * (w * p.t1)) * (1 + (w * p.t2) * (w * p.t2)) *
+                                                      (1 + (w * p.t3) * (w * p.t3)));
     case Loop::Integrator:
       return 20 * std::log10(value) - 20 * std::log10(w * p.t1) -
              10 * std::log10((1 + (w * p.t2) * (w * p.t2)) * (1 + (w * p.t3) * (w * p.t3)));
@@ -72,8 +72,10 @@ double OpenLoop::L(double w) const {
 
 double OpenLoop::phi(double w) const {
   switch (loop) {
-    case Loop::Lags: return -(std::atan(w * p.t1) + std::atan(w * p.t2) + std::atan(w * p.t3));
-    case Loop::Integrator: return -std::numbers::pi / 2 - std::atan(w * p.t2) - std::atan(w * p.t3);
+    case Loop::Lags:
+      return -(std::atan(w * p.t1) + std::atan(w * p.t2) + std::atan(w * p.t3));
+    case Loop::Integrator:
+      return -std::numbers::pi / 2 - std::atan(w * p.t2) - std::atan(w * p.t3);
     case Loop::DoubleIntegrator:
     case Loop::Forcing:
       return std::atan((value - p.t3) * w / (1 + p.t3 * value * w * w)) - std::numbers::pi;
@@ -92,12 +94,7 @@ Crossover crossover(const OpenLoop& f) {
   return c;
 }
 
-Band band(double v) {
-  const double a = 0.95 * v, b = 1.05 * v;
-  return {std::min(a, b), std::max(a, b)};
-}
-
-Band phaseMarginBand(double dphi) {
+Acceptance phaseMarginBand(double dphi) {
   const double lo = std::min(1.1 * dphi, dphi - 0.1);
   const double hi = std::max(0.9 * dphi, dphi + 0.1);
   // Only a negative entry is a margin of this loop.
@@ -108,8 +105,8 @@ double marginOnPlot(const OpenLoop& f, int i) {
   return -std::numbers::pi - ceil_(f.phi(std::pow(10.0, i / 100.0)) * 10) / 10.0;
 }
 
-Band readMarginBand(const OpenLoop& f, const Crossover& c) {
-  Band b = phaseMarginBand(-std::numbers::pi - f.phi(c.w));
+Acceptance readMarginBand(const OpenLoop& f, const Crossover& c) {
+  Acceptance b = phaseMarginBand(-std::numbers::pi - f.phi(c.w));
   const int i = static_cast<int>(std::floor(100 * std::log10(c.w)));
   constexpr double typed = 1e-4;  // a seven-character box keeps "-0.4416" of −0.44159
   for (int column : {i, i + 1}) {
@@ -172,14 +169,14 @@ void PoleMatcher::reset(const Poles& poles) {
 std::optional<double> PoleMatcher::enterAlpha(double v) {
   pending_.clear();
   for (int i = 0; i < 3; ++i)
-    if (!closed_[i] && band(poles_.alpha[i]).holds(v)) pending_.push_back(i);
+    if (!closed_[i] && band(poles_.alpha[i]).accepts(v)) pending_.push_back(i);
   if (pending_.empty()) return std::nullopt;
   return poles_.alpha[pending_.front()];
 }
 
 std::optional<int> PoleMatcher::enterBeta(double v) {
   for (int i : pending_)
-    if (band(poles_.beta[i]).holds(v)) {
+    if (band(poles_.beta[i]).accepts(v)) {
       closed_[i] = true;
       pending_.clear();
       return i;

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "framework/acceptance.h"
+
 namespace stability {
 
 // The loop of a work: 1 three lags; 2 an integrator and two lags; 3 two integrators and a lag,
@@ -44,7 +46,7 @@ Cubic characteristic(Loop loop, const Params& p, double gainOrT4);
 struct OpenLoop {
   Loop loop = Loop::Lags;
   Params p;
-  double value = 0;  // K or T4
+  double value = 0;            // K or T4
   double L(double w) const;    // dB
   double phi(double w) const;  // rad
 };
@@ -58,21 +60,17 @@ Crossover crossover(const OpenLoop& f);
 
 // The gain margin Δφ of the forcing loop, −π − φ(ω_ср), and its acceptance: a negative entry
 // within ±10 % of it or within 0.1 rad (the phase plot reads in steps of 0.1 rad).
-struct Band {
-  double lo = 0, hi = 0;
-  bool holds(double v) const { return lo <= v && v <= hi; }
-};
-Band phaseMarginBand(double dphi);
+Acceptance phaseMarginBand(double dphi);
 // The margin −π − φ as the phase plot shows it i columns right of its axis (100 columns a
 // decade of ω, the curve drawn ⌈10φ⌉ pixels from its axis, read in steps of 0.1 rad).
 double marginOnPlot(const OpenLoop& f, int i);
 // phaseMarginBand(−π − φ(ω_ср)), widened to hold the margins read at the two columns around
 // ω_ср as typed to four decimals: the drawn curve already takes the band's 0.1 rad, and the
 // column adds the phase's change across it.
-Band readMarginBand(const OpenLoop& f, const Crossover& c);
+Acceptance readMarginBand(const OpenLoop& f, const Crossover& c);
 
 // ±5 % around v, ends ordered by sign; a zero takes only zero.
-Band band(double v);
+inline Acceptance band(double v) { return Acceptance::band(v); }
 
 // The three poles: a real one (alpha[0], beta[0] = 0) and, for a negative discriminant, the
 // pair alpha[1] ± j beta[1] (alpha[2] = alpha[1], beta[2] = −beta[1]); three real poles
@@ -98,9 +96,7 @@ class PoleMatcher {
   std::optional<int> enterBeta(double v);
   bool closed(int pole) const { return closed_[pole]; }
   // The pole an accepted α entry offers its β first, none while no α waits for its β.
-  std::optional<int> pending() const {
-    return pending_.empty() ? std::nullopt : std::optional<int>(pending_.front());
-  }
+  std::optional<int> pending() const { return pending_.empty() ? std::nullopt : std::optional<int>(pending_.front()); }
 
  private:
   Poles poles_;

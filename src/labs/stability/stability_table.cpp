@@ -75,9 +75,7 @@ std::vector<WindowRow> build() {
 
 }  // namespace
 
-std::string formName(int work, int task) {
-  return "Form" + std::to_string(15 + work) + "_" + std::to_string(task);
-}
+std::string formName(int work, int task) { return "Form" + std::to_string(15 + work) + "_" + std::to_string(task); }
 
 std::string WindowRow::caption() const {
   return "Устойчивость САУ. Лаб №" + std::to_string(work) + "." + std::to_string(task);

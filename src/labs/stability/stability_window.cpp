@@ -18,13 +18,8 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QString acceptedText(double v) { return numtext::FloatCut(v, 6); }
 
-QString indexed(const QString& letter, const QString& index) {
-  return letter + QStringLiteral("<sub>") + index + QStringLiteral("</sub>");
-}
-
 StabilityWindow::StabilityWindow(Host& host, const WindowRow& row)
     : ExperimentWindow(host, q(row.form), q(row.caption()), kHelpContext), row_(row) {
-  errorLimit_ = row.errorLimit;
   Timer1->setInterval(100);
 
   // The title gives room to the task panel below it: the windows show everything above the
@@ -44,8 +39,8 @@ QFrame* StabilityWindow::panel(const QRect& r, const QString& name) {
   return ui::panel(client(), r, ui::Bevel::Single, name);
 }
 
-QLabel* StabilityWindow::richText(QWidget* parent, const QRect& r, const QString& html, int pixels,
-                                  const QColor& color, bool italic) {
+QLabel* StabilityWindow::richText(QWidget* parent, const QRect& r, const QString& html, int pixels, const QColor& color,
+                                  bool italic) {
   auto* l = ui::label(parent, r, html, fonts::font(fonts::Arial, pixels, false, italic), color,
                       Qt::AlignLeft | Qt::AlignTop, true);
   l->setTextFormat(Qt::RichText);

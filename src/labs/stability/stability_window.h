@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "framework/experiment_window.h"
+#include "framework/rich_text.h"
 #include "labs/stability/stability_table.h"
 
 class PlotView;
@@ -46,6 +47,6 @@ class StabilityWindow : public ExperimentWindow {
 // What a box shows once its answer is right.
 QString acceptedText(double v);
 // "T<sub>1</sub>" and the like.
-QString indexed(const QString& letter, const QString& index);
+using rich::indexed;
 
 }  // namespace stability

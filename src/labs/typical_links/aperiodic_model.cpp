@@ -7,10 +7,10 @@
 
 namespace aperiodic {
 
-Step Step::draw() {
+Step Step::draw(rnd::Source& random) {
   Step s;
-  s.T = RandomRange(10, 100) / 100.0;
-  s.k = RandomRange(120, 200) / 100.0;
+  s.T = random.range(10, 100) / 100.0;
+  s.k = random.range(120, 200) / 100.0;
   return s;
 }
 
@@ -30,9 +30,9 @@ double Step::tangentStart(int b) const {
   return k * (1 - fall) - t0 * (k / T) * fall;
 }
 
-links::RampCase drawRamp() {
-  const double T = RandomRange(40, 85) / 100.0;
-  return ramp(T, RandomRange(120, 200) / 100.0);
+links::RampCase drawRamp(rnd::Source& random) {
+  const double T = random.range(40, 85) / 100.0;
+  return ramp(T, random.range(120, 200) / 100.0);
 }
 
 links::RampCase ramp(double T, double k) {
@@ -51,10 +51,10 @@ links::RampCase ramp(double T, double k) {
   return r;
 }
 
-links::SteadySine drawSine() {
-  const double T = RandomRange(200, 400) / 1000.0;
-  const double w = RandomRange(950, 1500) / 100.0;
-  return sine(T, w, RandomRange(140, 200) / 100.0);
+links::SteadySine drawSine(rnd::Source& random) {
+  const double T = random.range(200, 400) / 1000.0;
+  const double w = random.range(950, 1500) / 100.0;
+  return sine(T, w, random.range(140, 200) / 100.0);
 }
 
 links::SteadySine sine(double T, double w, double k) {
@@ -65,10 +65,10 @@ links::SteadySine sine(double T, double w, double k) {
   return s;
 }
 
-void Frequency::generate(bool keep) {
+void Frequency::generate(bool keep, rnd::Source& random) {
   if (!keep && T != 0) return;
-  T = RandomRange(110, 150) / 100.0;
-  k = RandomRange(140, 200) / 100.0;
+  T = random.range(110, 150) / 100.0;
+  k = random.range(140, 200) / 100.0;
 }
 
 double Frequency::omega(int run) const {
@@ -80,9 +80,7 @@ double Frequency::omega(int run) const {
 
 double Frequency::level(double w) const { return 20 * std::log10(k) - 10 * std::log10(1 + (w * T) * (w * T)); }
 
-double Frequency::Sx() const {
-  return 60 / std::max(std::fabs(std::log10(omega(1))), std::fabs(std::log10(omega(5))));
-}
+double Frequency::Sx() const { return 60 / std::max(std::fabs(std::log10(omega(1))), std::fabs(std::log10(omega(5)))); }
 
 double Frequency::SL() const { return 30 / std::max(std::fabs(level(omega(1))), std::fabs(level(omega(5)))); }
 

@@ -5,9 +5,10 @@
 #include <cmath>
 
 #include "framework/acceptance.h"
-#include "framework/canvas.h"
+#include "framework/pixels.h"
 #include "lag_series.h"
 #include "link_cases.h"
+#include "framework/random.h"
 
 namespace aperiodic {
 
@@ -16,7 +17,8 @@ struct Step {
   double T = 0;
   double k = 0;
 
-  static Step draw();  // T = RandomRange(10, 100) / 100, then k = RandomRange(120, 200) / 100
+  static Step draw(
+      rnd::Source& random = rnd::source());  // T = RandomRange(10, 100) / 100, then k = RandomRange(120, 200) / 100
   double dt() const { return 8 * T / 380; }
   double tp() const { return -std::log(0.05) * T; }
   double response(double t) const { return k * (1 - std::exp(-t / T)); }
@@ -41,17 +43,19 @@ struct Step {
 
 // Form2_2: the ramp response in units of k·T (200 pixels per T) against the ramp t; the
 // crossing is labelled with the first t = a/200 at which the true response overtakes t.
-links::RampCase drawRamp();  // T = RandomRange(40, 85) / 100, then k = RandomRange(120, 200) / 100
+links::RampCase drawRamp(
+    rnd::Source& random = rnd::source());  // T = RandomRange(40, 85) / 100, then k = RandomRange(120, 200) / 100
 links::RampCase ramp(double T, double k);
 
 // Form2_3: the steady-state response to sin(ωt).
-links::SteadySine drawSine();  // T = RR(200, 400)/1000, ω = RR(950, 1500)/100, k = RR(140, 200)/100
+links::SteadySine drawSine(
+    rnd::Source& random = rnd::source());  // T = RR(200, 400)/1000, ω = RR(950, 1500)/100, k = RR(140, 200)/100
 links::SteadySine sine(double T, double w, double k);
 
 // Form2_4: five runs at ω = 10^(lg(1/T) + m·|lg T|), m = −6, −3, 0, 3, 6, one T and k.
 class Frequency : public links::LagSeries {
  public:
-  void generate(bool keep) override;  // T = RR(110, 150)/100, k = RR(140, 200)/100
+  void generate(bool keep, rnd::Source& random) override;  // T = RR(110, 150)/100, k = RR(140, 200)/100
   double omega(int run) const override;
   double re(double w) const override { return k / (1 + (w * T) * (w * T)); }
   double im(double w) const override { return -k * w * T / (1 + (w * T) * (w * T)); }

@@ -12,7 +12,6 @@ using namespace aperiodic;
 
 namespace {
 constexpr int Passes = 351;  // 1 to 350 draw, 351 ends the trace
-constexpr int InputPass = 20;
 constexpr int BoxX = 44;
 
 MeasuringShape stepShape() {
@@ -58,30 +57,11 @@ void AperiodicStep::FormCreate() {
 
 TraceRunner::Recipe AperiodicStep::curveRecipe() {
   const Step d = data_;
-  auto n = std::make_shared<int>(0);
-  return {[this, d, n](int j) {
-            if (j >= Passes) return false;
-            Canvas& c = Image1->canvas();
-            if (j < InputPass) {
-              c.setPen(colors::Blue, 3);
-              c.dot(j + 10, 240);
-              iconLine(Image3, colors::Red, j + 10, 240, j + 11, 240);
-              iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
-            } else if (j == InputPass) {
-              c.setPen(colors::Red, 3);
-              c.line(30, 240, 30, 140);
-              iconLine(Image3, colors::Red, 30, 240, 31, 130);
-            } else {
-              const int m = ++*n;
-              c.setPen(colors::Blue, 2);
-              c.line(j + 9, 240 - d.height(m), j + 10, 240 - d.height(m + 1));
-              c.setPen(colors::Red, 2);
-              c.line(j + 9, 140, j + 10, 140);
-              iconLine(Image3, colors::Red, j + 10, 140, j + 11, 140);
-              iconLine(Image4, colors::Blue, j + 10, 240 - d.height(m), j + 11, 240 - d.height(m + 1));
-            }
-            return true;
-          },
+  StepTrace t;
+  t.passes = Passes;
+  t.output = [d](int n) { return 240 - d.height(n); };
+  t.leadDots = true;
+  return {[this, t](int j) { return stepPass(j, t); },
           [this, d] {
             CB1->setEnabled(true);
             stepClosing(230 - d.height(350), 120, d.finalRow());
@@ -117,8 +97,8 @@ void AperiodicStep::drawGuides(Canvas& c) {
   c.line(30, 240 - ceil_(100 * d.tangentStart(b_)), endX, d.finalRow());
   c.setFont(fonts::SansSerif, 8);
   c.setFontColor(colors::Green);
-  c.textOut(endX, d.finalRow() - 20, QStringLiteral("t = ") + numtext::FloatCut(b_ * d.dt() + d.T, 5) +
-                                          QStringLiteral(" c"));
+  c.textOut(endX, d.finalRow() - 20,
+            QStringLiteral("t = ") + numtext::FloatCut(b_ * d.dt() + d.T, 5) + QStringLiteral(" c"));
   c.setFontColor(colors::Black);
   c.setPen(colors::MoneyGreen, 1);
   c.line(b_ + 30, 30, b_ + 30, 240);

@@ -81,7 +81,7 @@ void FrequencyForm::FormCreate() {
   Image11->canvas().loadWall();
 
   Randomize();
-  link_->generate(r == 1);
+  link_->generate(r == 1, rnd::source());
   if (closingRun())
     Timer1->stop();  // the closing run keeps the fifth frequency and traces nothing
   else
@@ -291,17 +291,17 @@ TraceRunner::Recipe FrequencyForm::traceRecipe() {
   if (closingRun()) return {};
   const double w = w_;
   return {[this, w](int j) {
-    if (j >= freq::kPasses) return false;
-    // The boxes stay shut while the curves grow, even if the student clicks into them.
-    for (int i = 0; i < answerCount(); ++i) edit(i)->setEnabled(false);
-    const int k = j - 20;  // negative at first: the curves start in steady state
-    Canvas& c = Image11->canvas();
-    c.setPen(colors::Blue, 2);
-    c.line(j + 20, 60 - link_->output(w, k), j + 21, 60 - link_->output(w, k + 1));
-    c.setPen(colors::Red, 2);
-    c.line(j + 20, 60 - link_->input(w, k), j + 21, 60 - link_->input(w, k + 1));
-    return true;
-  },
+            if (j >= freq::kPasses) return false;
+            // The boxes stay shut while the curves grow, even if the student clicks into them.
+            for (int i = 0; i < answerCount(); ++i) edit(i)->setEnabled(false);
+            const int k = j - 20;  // negative at first: the curves start in steady state
+            Canvas& c = Image11->canvas();
+            c.setPen(colors::Blue, 2);
+            c.line(j + 20, 60 - link_->output(w, k), j + 21, 60 - link_->output(w, k + 1));
+            c.setPen(colors::Red, 2);
+            c.line(j + 20, 60 - link_->input(w, k), j + 21, 60 - link_->input(w, k + 1));
+            return true;
+          },
           {},
           1};
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/acceptance.h"
+#include "framework/random.h"
 #include "frequency_plot.h"
 
 class Canvas;
@@ -31,7 +32,7 @@ class FrequencyLink {
 
   // Draws the parameters of a run; they are kept only when `keep` (the first run of a
   // series) or when none are kept yet, so that every run of a series shares them.
-  virtual void generate(bool keep) = 0;
+  virtual void generate(bool keep, rnd::Source& random) = 0;
   // ω of runs 1 to 5.
   virtual double omega(int run) const = 0;
 

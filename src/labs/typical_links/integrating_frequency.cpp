@@ -14,9 +14,9 @@ FrequencyLink::Setup IntegratingFrequency::setup() const {
   return s;
 }
 
-void IntegratingFrequency::generate(bool keep) {
+void IntegratingFrequency::generate(bool keep, rnd::Source& random) {
   // Drawn in every run, as the series always has been, but only the first run's T is kept.
-  const double T = integrating::Frequency::drawT();
+  const double T = integrating::Frequency::drawT(random);
   if (keep || data_.T == 0) data_.T = T;
 }
 
@@ -39,18 +39,24 @@ void IntegratingFrequency::hodographExtras(Canvas& c) const {
 
 freq::Box IntegratingFrequency::marker(freq::Plot plot, double w) const {
   switch (plot) {
-    case freq::Plot::Hodograph: return data_.hodographMarker(w);
-    case freq::Plot::Phase: return data_.phaseMarker(w);
-    case freq::Plot::Lafc: break;
+    case freq::Plot::Hodograph:
+      return data_.hodographMarker(w);
+    case freq::Plot::Phase:
+      return data_.phaseMarker(w);
+    case freq::Plot::Lafc:
+      break;
   }
   return data_.lafcMarker(w);
 }
 
 std::vector<freq::Curve> IntegratingFrequency::exactCurves(freq::Plot plot) const {
   switch (plot) {
-    case freq::Plot::Hodograph: return {integrating::Frequency::hodographLine()};
-    case freq::Plot::Phase: return {integrating::Frequency::phaseLine()};
-    case freq::Plot::Lafc: break;
+    case freq::Plot::Hodograph:
+      return {integrating::Frequency::hodographLine()};
+    case freq::Plot::Phase:
+      return {integrating::Frequency::phaseLine()};
+    case freq::Plot::Lafc:
+      break;
   }
   return {data_.lafcLine()};
 }

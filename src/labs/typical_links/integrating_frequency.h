@@ -10,7 +10,7 @@ class IntegratingFrequency : public FrequencyLink {
   const integrating::Frequency& data() const { return data_; }
 
   Setup setup() const override;
-  void generate(bool keep) override;
+  void generate(bool keep, rnd::Source& random) override;
   double omega(int run) const override { return data_.omega(run); }
 
   double amplitude(double w) const override { return data_.amplitude(w); }

@@ -6,34 +6,37 @@
 
 namespace integrating {
 
-Step Step::draw() { return {RandomRange(10, 100) / 100.0}; }
+Step Step::draw(rnd::Source& random) { return {random.range(10, 100) / 100.0}; }
 
-Ramp Ramp::draw() { return {RandomRange(30, 90) / 100.0}; }
+Ramp Ramp::draw(rnd::Source& random) { return {random.range(30, 90) / 100.0}; }
 
-Sine Sine::draw() {
+Sine Sine::draw(rnd::Source& random) {
   Sine s;
-  s.T = RandomRange(20, 60) / 100.0;
-  s.w = RandomRange(500, 1800) / 100.0;
+  s.T = random.range(20, 60) / 100.0;
+  s.w = random.range(500, 1800) / 100.0;
   return s;
 }
 
-double Frequency::drawT() { return RandomRange(110, 150) / 100.0; }
+double Frequency::drawT(rnd::Source& random) { return random.range(110, 150) / 100.0; }
 
 double Frequency::omega(int run) const {
   // Symmetric in lg ω around 1/T and spread by multiples of |lg T|, so that the five points
   // fit the plots whatever T is drawn.
   switch (run) {
-    case 1: return std::pow(10.0, L0() - 3 * D());
-    case 2: return std::pow(10.0, L0() - 1.5 * D());
-    case 3: return 1 / T;
-    case 4: return std::pow(10.0, L0() + 1.5 * D());
-    default: return std::pow(10.0, L0() + 3 * D());
+    case 1:
+      return std::pow(10.0, L0() - 3 * D());
+    case 2:
+      return std::pow(10.0, L0() - 1.5 * D());
+    case 3:
+      return 1 / T;
+    case 4:
+      return std::pow(10.0, L0() + 1.5 * D());
+    default:
+      return std::pow(10.0, L0() + 3 * D());
   }
 }
 
-double Frequency::Sx() const {
-  return 90 / std::max(std::fabs(std::log10(omega(1))), std::fabs(std::log10(omega(5))));
-}
+double Frequency::Sx() const { return 90 / std::max(std::fabs(std::log10(omega(1))), std::fabs(std::log10(omega(5)))); }
 
 double Frequency::SL() const { return 60 / std::fabs(20 * std::log10(1 / (omega(1) * T))) / 2; }
 

@@ -8,6 +8,7 @@
 
 #include "framework/acceptance.h"
 #include "frequency_plot.h"
+#include "framework/random.h"
 
 namespace integrating {
 
@@ -23,8 +24,8 @@ inline constexpr int kInputPass = 20;
 struct Step {
   double T = 0;
 
-  static Step draw();  // T = RandomRange(10, 100) / 100
-  double slope() const { return 220 * T / 380; }  // K
+  static Step draw(rnd::Source& random = rnd::source());  // T = RandomRange(10, 100) / 100
+  double slope() const { return 220 * T / 380; }          // K
   // Height of the output above the time axis after n steps, unrounded and as drawn.
   double rise(int n) const { return n / T * slope(); }
   int height(int n) const { return trunc(rise(n)); }
@@ -41,7 +42,7 @@ struct Step {
 struct Ramp {
   double T = 0;
 
-  static Ramp draw();  // T = RandomRange(30, 90) / 100
+  static Ramp draw(rnd::Source& random = rnd::source());  // T = RandomRange(30, 90) / 100
   double A() const { return 220 * T / 380 / 380; }
   double B() const { return 220 * T / 380; }
   int output(int n) const { return trunc(static_cast<double>(n) * n / T * A()); }
@@ -60,7 +61,8 @@ struct Sine {
   double T = 0;
   double w = 0;
 
-  static Sine draw();  // T = RandomRange(20, 60) / 100, then ω = RandomRange(500, 1800) / 100
+  static Sine draw(
+      rnd::Source& random = rnd::source());  // T = RandomRange(20, 60) / 100, then ω = RandomRange(500, 1800) / 100
   double amplitude() const { return 1 / (w * T); }
   // Output amplitude in pixels. The plot was designed with extended-precision arithmetic,
   // in which 110/ω/T stays a hair below 110 when ω·T is 1 only up to the rounding of the
@@ -79,7 +81,7 @@ struct Sine {
 struct Frequency {
   double T = 0;
 
-  static double drawT();  // RandomRange(110, 150) / 100
+  static double drawT(rnd::Source& random = rnd::source());  // RandomRange(110, 150) / 100
   double L0() const { return std::log10(1 / T); }
   double D() const { return std::fabs(L0()); }
   // ω1 .. ω5 for runs 1 .. 5.

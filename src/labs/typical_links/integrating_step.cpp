@@ -12,7 +12,8 @@ IntegratingStep::IntegratingStep(Host& host)
     : TypicalForm(host, QStringLiteral("Form1_1"), texts::caption(1), texts::HelpContext,
                   {texts::Title, texts::taskNumber(1), texts::ReadT, texts::Picture}) {
   addAnswerRow(texts::AnswerTop, QStringLiteral("T = "), 5);
-  Image1->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+  Image1->onMouseMove(
+      [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
   Image1->setOrigin({30, 240});
 }
 
@@ -24,39 +25,20 @@ void IntegratingStep::FormCreate() {
 
   plotText(60, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
   plotText(10, 120, QStringLiteral("1"), 12);
-  plotText(10, 240, QStringLiteral("0"), 12);
-  plotText(10, 10, QStringLiteral("h"), 12);
-  plotText(380, 240, QStringLiteral("t, c"), 12);
-  timeAxes(240);
+  timeFrame();
 }
 
 TraceRunner::Recipe IntegratingStep::traceRecipe() {
   const Step d = data_;
-  // n counts the output steps after the input is applied.
-  auto n = std::make_shared<int>(0);
-  return {[this, d, n](int j) {
-            if (j >= kTimePasses) return false;
-            Canvas& c = Image1->canvas();
-            if (j < kInputPass) {
-              c.setPen(colors::Blue, 3);
-              c.dot(j + 10, 240);
-              iconLine(Image3, colors::Red, j + 10, 240, j + 11, 240);
-              iconLine(Image4, colors::Blue, j + 10, 240, j + 11, 240);
-            } else if (j == kInputPass) {
-              c.setPen(colors::Red, 3);
-              c.line(30, 240, 30, 130);
-              iconLine(Image3, colors::Red, 30, 240, 31, 130);
-            } else {
-              ++*n;
-              c.setPen(colors::Blue, 3);
-              c.dot(j + 10, 240 - d.height(*n));
-              c.setPen(colors::Red, 3);
-              c.dot(j + 10, 130);
-              iconLine(Image3, colors::Red, j + 10, 130, j + 11, 130);
-              iconLine(Image4, colors::Blue, j + 10, 240 - d.rise(*n), j + 11, 240 - d.rise(*n + 1));
-            }
-            return true;
-          },
+  StepTrace t;
+  t.passes = kTimePasses;
+  t.output = [d](int n) { return 240 - d.height(n); };
+  t.iconOutput = [d](int n) { return 240 - d.rise(n); };
+  t.input = 130;
+  t.dots = true;
+  t.leadDots = true;
+  static_assert(kInputPass == RampInputPass);
+  return {[this, t](int j) { return stepPass(j, t); },
           [this] {
             plotText(380, 20, QStringLiteral("r(t)"), 12, colors::Blue);
             plotText(380, 100, QStringLiteral("g(t)"), 12, colors::Red);

@@ -13,7 +13,7 @@ class LagFrequency : public FrequencyLink {
   const links::LagSeries& series() const { return *s_; }
 
   Setup setup() const override { return setup_; }
-  void generate(bool keep) override { s_->generate(keep); }
+  void generate(bool keep, rnd::Source& random) override { s_->generate(keep, random); }
   double omega(int run) const override { return s_->omega(run); }
 
   double amplitude(double w) const override { return s_->amplitude(w); }

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "framework/acceptance.h"
-#include "framework/canvas.h"
+#include "framework/random.h"
+#include "framework/pixels.h"
 #include "frequency_plot.h"
 
 namespace links {
@@ -19,7 +20,7 @@ class LagSeries {
   double k = 0;
 
   // Draws the parameters of a run; kept only in the first run of a series (or when none are).
-  virtual void generate(bool keep) = 0;
+  virtual void generate(bool keep, rnd::Source& random) = 0;
   virtual double omega(int run) const = 0;  // runs 1 to 5
   virtual double re(double w) const = 0;    // U(ω)
   virtual double im(double w) const = 0;    // V(ω)

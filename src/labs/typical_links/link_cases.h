@@ -6,7 +6,7 @@
 #include <functional>
 #include <numbers>
 
-#include "framework/canvas.h"
+#include "framework/pixels.h"
 
 namespace links {
 

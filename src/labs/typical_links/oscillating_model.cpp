@@ -15,10 +15,10 @@ double Link::rampUnit(double t) const {
   return t - 2 * gamma * T + T * std::exp(-gamma * t / T) * (std::cos(a) + gamma / beta() * std::sin(a));
 }
 
-Step Step::draw() {
-  const double T = RandomRange(30, 80) / 100.0;
-  const double k = RandomRange(60, 130) / 100.0;
-  return of(T, k, RandomRange(10, 30) / 100.0);
+Step Step::draw(rnd::Source& random) {
+  const double T = random.range(30, 80) / 100.0;
+  const double k = random.range(60, 130) / 100.0;
+  return of(T, k, random.range(10, 30) / 100.0);
 }
 
 Step Step::of(double T, double k, double gamma) {
@@ -41,10 +41,10 @@ Acceptance Step::tpRule() const {
   return Acceptance::hull(exact, seen);
 }
 
-links::RampCase drawRamp() {
-  const double T = RandomRange(30, 60) / 100.0;
-  const double k = RandomRange(140, 200) / 100.0;
-  return ramp(T, k, RandomRange(5, 65) / 100.0);
+links::RampCase drawRamp(rnd::Source& random) {
+  const double T = random.range(30, 60) / 100.0;
+  const double k = random.range(140, 200) / 100.0;
+  return ramp(T, k, random.range(5, 65) / 100.0);
 }
 
 links::RampCase ramp(double T, double k, double gamma) {
@@ -66,13 +66,13 @@ links::RampCase ramp(double T, double k, double gamma) {
   return r;
 }
 
-links::SteadySine drawSine() {
-  Randomize();
-  const double T = RandomRange(200, 400) / 1000.0;
-  Randomize();
-  const double w = RandomRange(950, 1500) / 100.0;
-  const double k = RandomRange(140, 200) / 100.0;
-  return sine(T, w, k, RandomRange(2, 65) / 100.0);
+links::SteadySine drawSine(rnd::Source& random) {
+  random.reseed();
+  const double T = random.range(200, 400) / 1000.0;
+  random.reseed();
+  const double w = random.range(950, 1500) / 100.0;
+  const double k = random.range(140, 200) / 100.0;
+  return sine(T, w, k, random.range(2, 65) / 100.0);
 }
 
 links::SteadySine sine(double T, double w, double k, double gamma) {
@@ -87,12 +87,12 @@ links::SteadySine sine(double T, double w, double k, double gamma) {
   return s;
 }
 
-void Frequency::generate(bool keep) {
+void Frequency::generate(bool keep, rnd::Source& random) {
   if (!keep && k != 0) return;
-  RandomRange(110, 150);  // drawn as the other links draw T, but this series keeps T = 1.10
+  random.range(110, 150);  // drawn as the other links draw T, but this series keeps T = 1.10
   T = 1.10;
-  k = RandomRange(100, 140) / 100.0;
-  gamma = RandomRange(25, 65) / 100.0;
+  k = random.range(100, 140) / 100.0;
+  gamma = random.range(25, 65) / 100.0;
 }
 
 double Frequency::omega(int run) const {
@@ -109,9 +109,7 @@ double Frequency::D(double w) const {
 
 double Frequency::re(double w) const { return w == 1 / T ? 0 : k * (1 - w * w * T * T) / D(w); }
 
-double Frequency::im(double w) const {
-  return w == 1 / T ? -k / (2 * gamma * w * T) : -2 * gamma * w * T * k / D(w);
-}
+double Frequency::im(double w) const { return w == 1 / T ? -k / (2 * gamma * w * T) : -2 * gamma * w * T * k / D(w); }
 
 double Frequency::phase(double w) const {
   if (w == 1 / T) return -std::numbers::pi / 2;

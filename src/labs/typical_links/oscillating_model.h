@@ -7,6 +7,7 @@
 #include "framework/acceptance.h"
 #include "lag_series.h"
 #include "link_cases.h"
+#include "framework/random.h"
 
 namespace oscillating {
 
@@ -17,7 +18,7 @@ struct Link {
 
   double beta() const { return std::sqrt(1 - gamma * gamma); }
   double phi0() const { return std::atan(beta() / gamma); }
-  double step(double t) const;  // step response h(t)
+  double step(double t) const;      // step response h(t)
   double rampUnit(double t) const;  // response to g(t) = t with unit gain
 };
 
@@ -25,7 +26,7 @@ struct Link {
 struct Step : Link {
   double tp = 0;
 
-  static Step draw();  // T = RR(30, 80)/100, k = RR(60, 130)/100, γ = RR(10, 30)/100
+  static Step draw(rnd::Source& random = rnd::source());  // T = RR(30, 80)/100, k = RR(60, 130)/100, γ = RR(10, 30)/100
   static Step of(double T, double k, double gamma);
   double dt() const { return 3 * tp / 380; }
   // The overshoot value as the course defines it, with its own rounded e.
@@ -38,11 +39,13 @@ struct Step : Link {
 };
 
 // Form3_2: the unit-gain ramp response at the scale S, 76 pixels to the crossing time.
-links::RampCase drawRamp();  // T = RR(30, 60)/100, k = RR(140, 200)/100, γ = RR(5, 65)/100
+links::RampCase drawRamp(
+    rnd::Source& random = rnd::source());  // T = RR(30, 60)/100, k = RR(140, 200)/100, γ = RR(5, 65)/100
 links::RampCase ramp(double T, double k, double gamma);
 
 // Form3_3: the steady-state response to sin(ωt).
-links::SteadySine drawSine();  // T = RR(200, 400)/1000, ω = RR(950, 1500)/100, k = RR(140, 200)/100, γ = RR(2, 65)/100
+links::SteadySine drawSine(rnd::Source& random = rnd::source());  // T = RR(200, 400)/1000, ω = RR(950, 1500)/100, k =
+                                                                  // RR(140, 200)/100, γ = RR(2, 65)/100
 links::SteadySine sine(double T, double w, double k, double gamma);
 
 // Form3_4: T fixed at 1.10, five runs at ω = 10^(q + m·|q|), q = lg(1/T), m = −8, −4, 0, 4, 8.
@@ -50,7 +53,8 @@ class Frequency : public links::LagSeries {
  public:
   double gamma = 0;
 
-  void generate(bool keep) override;  // RR(110, 150) drawn and unused, k = RR(100, 140)/100, γ = RR(25, 65)/100
+  void generate(bool keep, rnd::Source& random)
+      override;  // RR(110, 150) drawn and unused, k = RR(100, 140)/100, γ = RR(25, 65)/100
   double omega(int run) const override;
   double D(double w) const;
   double re(double w) const override;

@@ -10,14 +10,12 @@ using namespace oscillating;
 
 namespace {
 constexpr int Passes = 351;  // 1 to 350 draw, 351 ends the trace
-constexpr int InputPass = 20;
 constexpr int BoxX = 44;
 }  // namespace
 
 OscillatingStep::OscillatingStep(Host& host)
     : MeasuringForm(host, QStringLiteral("Form3_1"), texts::caption(1), texts::HelpContext,
                     {texts::Title, texts::taskNumber(1), texts::ReadStep, texts::Picture}) {
-  errorLimit_ = 4;
   taskText->setFont(fonts::font(fonts::Arial, 15));
   // Five rows under a five-line task text: the panel is filled to its last pixels.
   taskText->move(8, 30);
@@ -48,29 +46,12 @@ void OscillatingStep::FormCreate() {
 
 TraceRunner::Recipe OscillatingStep::curveRecipe() {
   const Step d = data_;
-  auto n = std::make_shared<int>(0);
-  return {[this, d, n](int s) {
-            if (s >= Passes) return false;
-            Canvas& c = Image1->canvas();
-            if (s < InputPass) {
-              iconLine(Image3, colors::Red, s + 10, 240, s + 11, 240);
-              iconLine(Image4, colors::Blue, s + 10, 240, s + 11, 240);
-            } else if (s == InputPass) {
-              c.setPen(colors::Red, 2);
-              c.line(30, 240, 30, 140);
-              iconLine(Image3, colors::Red, 30, 240, 30, 140);
-            } else {
-              const int m = ++*n;
-              c.setPen(colors::Blue, 2);
-              c.line(s + 9, 240 - d.height(m), s + 10, 240 - d.height(m + 1));
-              c.setPen(colors::Red, 2);
-              c.line(s + 9, 140, s + 10, 140);
-              iconLine(Image3, colors::Red, s + 9, 140, s + 10, 140);
-              iconLine(Image4, colors::Blue, s + 9, 240 - d.height(m), s + 10, 240 - d.height(m + 1));
-            }
-            return true;
-          },
-          [this, d] {
-            stepClosing(230 - d.height(350), 120, d.finalRow());
-          }};
+  StepTrace t;
+  t.passes = Passes;
+  t.output = [d](int n) { return 240 - d.height(n); };
+  t.iconStep = {30, 140};
+  t.inputPen = 2;
+  t.iconShift = 9;
+  return {[this, t](int j) { return stepPass(j, t); },
+          [this, d] { stepClosing(230 - d.height(350), 120, d.finalRow()); }};
 }

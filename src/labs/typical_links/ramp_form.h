@@ -1,30 +1,54 @@
 #pragma once
-// The ramp windows of the aperiodic and oscillating links (Form2_2, Form3_2): the response to
-// g(t) = t against the ramp, the crossing marked and labelled with its time; the student
-// works out k from it. The answer box is live while the curves grow.
+// The ramp windows of the three typical links (Form1_2, Form2_2, Form3_2): the response to
+// g(t) = t against the ramp, the crossing marked and labelled with its time. The integrating
+// link asks for T read off the mark; the others give their parameters and ask for k, the box
+// live while the curves grow.
+#include <QPoint>
 #include <functional>
 
+#include "framework/acceptance.h"
 #include "framework/typical_form.h"
+#include "integrating_model.h"
 #include "link_cases.h"
 
 class QLabel;
+
+// What a ramp window draws and checks, filled from a link's model.
+struct RampPlot {
+  links::Params p;  // the values shown
+  // Heights of the curves above the time axis at pixel n from the input.
+  std::function<int(int)> output, input;
+  bool dotsBeforeInput = true;  // passes before the input draw the zero output
+  int markX = 0, markTop = 0;   // the crossing mark: a black line from the axis up to markTop
+  QPoint labelAt;               // and its time label
+  double crossingTime = 0;
+  double answer = 0;
+  Acceptance rule;
+
+  static RampPlot of(const links::RampCase& r);
+  static RampPlot of(const integrating::Ramp& r);
+};
 
 struct RampSetup {
   QString objectName;
   QString caption;
   int helpContext = 0;
-  TypicalLayout layout;
-  QString intro;     // above the given values
+  TypicalLayout layout;  // a task text here stands alone above the answer row
+  QString intro;         // above the given values; empty: none given
   bool showsGamma = false;
-  QString question;  // below them, before "k = "
-  std::function<links::RampCase()> draw;
+  QString question;  // below them, before the answer row
+  std::function<RampPlot()> draw;
+  QString answerName = QStringLiteral("k = ");
+  int answerLength = 7;
+  int answerTop = 0;  // 0: below the question
+  bool openDuringTrace = true;
 };
 
 class RampForm : public TypicalForm {
   Q_OBJECT
  public:
   RampForm(Host& host, RampSetup setup);
-  const links::RampCase& data() const { return data_; }
+  const RampPlot& data() const { return data_; }
 
   void FormCreate() override;
 
@@ -33,7 +57,7 @@ class RampForm : public TypicalForm {
 
  private:
   RampSetup setup_;
-  links::RampCase data_;
+  RampPlot data_;
   QLabel* valueT_ = nullptr;
   QLabel* valueG_ = nullptr;
 };

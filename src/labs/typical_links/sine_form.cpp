@@ -7,10 +7,41 @@
 #include "framework/plot_view.h"
 
 namespace {
-constexpr int LastPass = 380;  // passes 1 to 379 draw, 380 ends the trace
 constexpr int InputPass = 20;
 constexpr int BoxX = 62;
+// The integrating link's phase is always -π/2; its box shows it to six decimals.
+const char* const HalfPiShown = "-1.570796";
 }  // namespace
+
+SineCase SineCase::of(const links::SteadySine& s) {
+  SineCase c;
+  c.p = s.p;
+  c.amplitude = s.amplitude;
+  c.phase = s.phase;
+  c.amplitudePixels = s.amplitudePixels();
+  c.input = [s](int n) { return s.input(n); };
+  c.output = [s](int n) { return s.output(n); };
+  c.amplitudeRule = Acceptance::band(s.amplitude);
+  c.phaseRule = Acceptance::band(s.phase);
+  c.phaseShown = FloatToStr(s.phase);
+  if (c.phaseShown.size() > 5) c.phaseShown = numtext::cut(c.phaseShown, 6);
+  return c;
+}
+
+SineCase SineCase::of(const integrating::Sine& s) {
+  SineCase c;
+  c.p.T = s.T;
+  c.p.w = s.w;
+  c.amplitude = s.amplitude();
+  c.phase = -std::numbers::pi / 2;
+  c.amplitudePixels = s.amplitudePixels();
+  c.input = [s](int n) { return s.input(n); };
+  c.output = [s](int n) { return s.output(n); };
+  c.amplitudeRule = s.amplitudeRule();
+  c.phaseRule = integrating::Sine::phaseRule();
+  c.phaseShown = numtext::local(QString::fromLatin1(HalfPiShown));
+  return c;
+}
 
 SineForm::SineForm(Host& host, SineSetup setup)
     : TypicalForm(host, setup.objectName, setup.caption, setup.helpContext, setup.layout), setup_(std::move(setup)) {
@@ -20,33 +51,36 @@ SineForm::SineForm(Host& host, SineSetup setup)
 }
 
 void SineForm::buildTask() {
+  const SineTask& t = setup_.task;
   const auto right = [](QLabel* l) { return l->x() + l->width(); };
-  taskLabel({8, 30}, QStringLiteral("Для заданных значений:"));
+  taskLabel({8, t.introTop}, QStringLiteral("Для заданных значений:"));
   const struct {
     const char* name;
     bool greek;
   } rows[] = {{"T = ", false}, {"w = ", true}, {"k = ", false}, {"g = ", true}};
-  const int shown = setup_.showsGamma ? 4 : 3;
-  for (int i = 0; i < shown; ++i) {
-    QLabel* name = taskLabel({16, 50 + 18 * i}, QString::fromUtf8(rows[i].name), 16, Qt::black, rows[i].greek);
-    values_[i] = taskLabel({right(name), 50 + 18 * i}, QString(), 16, colors::Teal);
+  for (int i = 0; i < t.values; ++i) {
+    const int y = t.valuesTop + t.valuesPitch * i;
+    QLabel* name = taskLabel({16, y}, QString::fromUtf8(rows[i].name), 16, Qt::black, rows[i].greek);
+    values_[i] = taskLabel({right(name), y}, QString(), 16, i > 0 || t.tealT ? colors::Teal : QColor(Qt::black));
   }
-  // Without the γ row the rest moves up by its height.
-  const int y = setup_.showsGamma ? 124 : 106;
+  // "определите разность фаз " followed by Δφ = φвых − φвх; the panel is too narrow for one
+  // line, so the formula follows the last word on the next one, its indices small labels
+  // beside their letters.
+  const int y = t.questionTop;
   taskLabel({8, y}, QStringLiteral("определите разность"));
-  QLabel* last = taskLabel({8, y + 18}, QStringLiteral("фаз "));
-  QLabel* f1 = taskLabel({right(last), y + 18}, QStringLiteral("Dj= j"), 16, Qt::black, true);
-  QLabel* s1 = taskLabel({right(f1), y + 26}, QStringLiteral("вых"), 11);
-  QLabel* f2 = taskLabel({right(s1), y + 18}, QStringLiteral(" - j"), 16, Qt::black, true);
-  taskLabel({right(f2), y + 26}, QStringLiteral("вх"), 11);
-  QLabel* rest = taskLabel({8, y + 38}, QStringLiteral("и амплитуду сигнала на выходе:"));
+  QLabel* last = taskLabel({8, y + t.lineGap}, QStringLiteral("фаз "));
+  QLabel* f1 = taskLabel({right(last), y + t.lineGap}, QStringLiteral("Dj= j"), 16, Qt::black, true);
+  QLabel* s1 = taskLabel({right(f1), y + t.lineGap + 8}, QStringLiteral("вых"), 11);
+  QLabel* f2 = taskLabel({right(s1), y + t.lineGap}, QStringLiteral(" - j"), 16, Qt::black, true);
+  taskLabel({right(f2), y + t.lineGap + 8}, QStringLiteral("вх"), 11);
+  QLabel* rest = taskLabel({8, y + t.restGap}, QStringLiteral("и амплитуду сигнала на выходе:"));
   rest->setWordWrap(true);
   rest->setFixedWidth(177);
   rest->adjustSize();
 
-  addAnswerRow(y + 80, QStringLiteral("r    = "), 7, BoxX);
-  taskLabel({17, y + 95}, QStringLiteral("max"), 11);
-  addAnswerRow(y + 114, QStringLiteral("Dj= "), 7, BoxX, true);
+  addAnswerRow(y + t.amplitudeGap, QStringLiteral("r    = "), 7, BoxX);
+  taskLabel({17, y + t.maxGap}, QStringLiteral("max"), 11);
+  addAnswerRow(y + t.phaseGap, QStringLiteral("Dj= "), 7, BoxX, true);
 }
 
 void SineForm::FormCreate() {
@@ -63,24 +97,22 @@ void SineForm::FormCreate() {
 
   QString amplitude = FloatToStr(data_.amplitude);
   if (amplitude.size() > 4) amplitude = numtext::cut(amplitude, 5);
-  QString phase = FloatToStr(data_.phase);
-  if (phase.size() > 5) phase = numtext::cut(phase, 6);
-  expect(0, Acceptance::band(data_.amplitude), amplitude);
-  expect(1, Acceptance::band(data_.phase), phase);
+  expect(0, data_.amplitudeRule, amplitude);
+  expect(1, data_.phaseRule, data_.phaseShown);
 
-  sineFrame(data_.amplitudePixels());
+  sineFrame(data_.amplitudePixels);
 }
 
 TraceRunner::Recipe SineForm::traceRecipe() {
-  const links::SteadySine d = data_;
-  return {[this, d](int j) {
-    if (j >= LastPass) return false;
-    // n starts below zero: the curves are in steady state from the left edge.
-    const int n = j - InputPass;
-    outputSegment(j + 10, 135 - d.output(n), j + 11, 135 - d.output(n + 1));
-    inputSegment(j + 10, 135 - d.input(n), j + 11, 135 - d.input(n + 1));
-    return true;
-  },
+  const SineCase d = data_;
+  return {[this, d, last = setup_.passes](int j) {
+            if (j >= last) return false;
+            // n starts below zero: the curves are in steady state from the left edge.
+            const int n = j - InputPass;
+            outputSegment(j + 10, 135 - d.output(n), j + 11, 135 - d.output(n + 1));
+            inputSegment(j + 10, 135 - d.input(n), j + 11, 135 - d.input(n + 1));
+            return true;
+          },
           {},
           1};
 }

@@ -46,7 +46,8 @@ class AstatismTest : public TrainerTest {
 
 // Text is drawn smoothed: its pixels only lean towards the colour of the text.
 inline bool tinted(const QColor& px, const QColor& c) {
-  return std::abs(px.red() - c.red()) < 90 && std::abs(px.green() - c.green()) < 90 && std::abs(px.blue() - c.blue()) < 90;
+  return std::abs(px.red() - c.red()) < 90 && std::abs(px.green() - c.green()) < 90 &&
+         std::abs(px.blue() - c.blue()) < 90;
 }
 inline bool textIn(PlotView* v, const QRect& r, const QColor& c) {
   for (int y = r.top(); y <= r.bottom(); ++y)

@@ -139,9 +139,7 @@ TEST(AstatismAnswers, CoefficientsAreDerivativesOfTheErrorTransferFunction) {
         SCOPED_TRACE(testing::Message() << "work " << work << " disturbance " << (sig == Signal::Disturbance)
                                         << " T1=" << q.t1 << " T2=" << q.t2);
         const auto& [w1, w2] = links[work - 1];
-        auto phi = [&](double p) {
-          return (sig == Signal::Reference ? 1.0 : w2(p, q)) / (1 + w1(p, q) * w2(p, q));
-        };
+        auto phi = [&](double p) { return (sig == Signal::Reference ? 1.0 : w2(p, q)) / (1 + w1(p, q) * w2(p, q)); };
         auto even = [&](double h) { return (phi(h) + phi(-h)) / 2; };
         const double h = 1e-3;
         const double c[] = {(4 * even(h) - even(2 * h)) / 3, (phi(h) - phi(-h)) / (2 * h),
@@ -211,13 +209,19 @@ TEST(AstatismAnswers, AcceptanceBandEnds) {
     double truth, typed;
     bool ok;
   } rows[] = {
-      {-0.1, -0.105, true},  {-0.1, -0.095, true},
+      {-0.1, -0.105, true},
+      {-0.1, -0.095, true},
       {-0.1, std::nextafter(-0.1 * 1.05, -inf), false},
       {-0.1, std::nextafter(-0.1 * 0.95, 0.0), false},
       {-0.1, 0.1, false},  // the band of a negative answer stays negative
-      {0.0, 0.0, true},      {0.0, -0.0, true},     {0.0, 0.001, false}, {0.0, -1e-300, false},
-      {2.0, 1.9, true},      {2.0, 2.1, true},
-      {2.0, std::nextafter(1.9, 0.0), false},     {2.0, std::nextafter(2.1, inf), false},
+      {0.0, 0.0, true},
+      {0.0, -0.0, true},
+      {0.0, 0.001, false},
+      {0.0, -1e-300, false},
+      {2.0, 1.9, true},
+      {2.0, 2.1, true},
+      {2.0, std::nextafter(1.9, 0.0), false},
+      {2.0, std::nextafter(2.1, inf), false},
   };
   for (const auto& r : rows) EXPECT_EQ(accepts(r.truth, r.typed), r.ok) << r.truth << " vs " << r.typed;
 }
@@ -317,8 +321,10 @@ TEST(AstatismPlot, ScalesAndTickSteps) {
     double ky, labelDivisor;
     int s, iconRow, labelX;
   } rows[] = {
-      {"Form19_3", 200, 200, 40, 28, 10}, {"Form19_4", 100, 100, 20, 15, 10},
-      {"Form20_3", 140, 140, 28, 28, 10}, {"Form20_4", 60, 60, 12, 10, 10},
+      {"Form19_3", 200, 200, 40, 28, 10},
+      {"Form19_4", 100, 100, 20, 15, 10},
+      {"Form20_3", 140, 140, 28, 28, 10},
+      {"Form20_4", 60, 60, 12, 10, 10},
       {"Form22_3", 140, 140, 28, 28, 10},
       {"Form20_6", (100 / 3.8) / 0.5, (100 / 3.8) / 0.5, 27, 15, 5},  // labels read the drawn scale
       {"Form21_8", 100 / (1.9 * 1.9), 100 / (1.9 * 1.9), 20, 15, 5},  // fixed step
@@ -380,9 +386,8 @@ TEST(AstatismPlot, ClosingLabels) {
     int shift, inputY, outputRaise;
     bool mirrored;
   } rows[] = {
-      {"Form19_5", 0, 20, 0, false},   {"Form20_3", 0, 60, 0, false},  // g(t) 20 px higher
-      {"Form20_4", 0, 20, 20, true},   {"Form20_6", -5, 20, 0, true},
-      {"Form22_8", -10, 20, 0, true},
+      {"Form19_5", 0, 20, 0, false}, {"Form20_3", 0, 60, 0, false},  // g(t) 20 px higher
+      {"Form20_4", 0, 20, 20, true}, {"Form20_6", -5, 20, 0, true}, {"Form22_8", -10, 20, 0, true},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.form);

@@ -139,12 +139,9 @@ TEST(PiCircuit, ResistancesOfTheCircuitAsItWorks) {
     std::array<bool, 6> ticked;  // R1 L1 C1 R2 L2 C2
     bool right;
   } elements[] = {
-      {{true, false, false, true, false, true}, true},
-      {{true, false, false, true, true, true}, false},  // L2 as well
-      {{true, false, true, true, false, true}, false},
-      {{false, false, false, true, false, true}, false},
-      {{true, false, false, false, false, true}, false},
-      {{true, false, false, true, false, false}, false},
+      {{true, false, false, true, false, true}, true},   {{true, false, false, true, true, true}, false},  // L2 as well
+      {{true, false, true, true, false, true}, false},   {{false, false, false, true, false, true}, false},
+      {{true, false, false, false, false, true}, false}, {{true, false, false, true, false, false}, false},
   };
   for (const auto& e : elements) EXPECT_EQ(pi::Circuit::rightElements(e.ticked), e.right);
 }

@@ -161,8 +161,8 @@ TEST_F(CompoundWork, DifferentiatingLinkWithItsSecondOutput) {
   EXPECT_NEAR(135 - blueTop, S * B1, 1.5);
   EXPECT_GT(count(lowered->Image5, colors::Purple), 20);
   // The readout on the zero line reads h = 0.
-  QMouseEvent move(QEvent::MouseMove, QPointF(100, 135), lowered->plot()->mapToGlobal(QPointF(100, 135)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(100, 135), lowered->plot()->mapToGlobal(QPointF(100, 135)), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(lowered->plot(), &move);
   EXPECT_EQ(label("KoordX1"), "0;");
 

@@ -23,11 +23,11 @@ TEST_F(StepWindows, InputStepAndJumpOnThePlot) {
     std::initializer_list<int> draws;
     int input, jump;
   } cases[] = {
-      {"Form6_1", {30, 20}, 55, 110},       // h0 = 2.0: S = 55
-      {"Form6_1", {50, 5}, 110, 55},        // h0 = 0.5: S = 110
-      {"Form7_1", {10, 15}, 140, 210},      // h0 = 1.5: the jump is 210 pixels
-      {"Form7_1", {10, 8}, 110, 88},        // h0 = 0.8
-      {"Form8_1", {20, 20, 50}, 80, 160},   // T1/T2 = 4: S = 80, the jump is 160 pixels
+      {"Form6_1", {30, 20}, 55, 110},      // h0 = 2.0: S = 55
+      {"Form6_1", {50, 5}, 110, 55},       // h0 = 0.5: S = 110
+      {"Form7_1", {10, 15}, 140, 210},     // h0 = 1.5: the jump is 210 pixels
+      {"Form7_1", {10, 8}, 110, 88},       // h0 = 0.8
+      {"Form8_1", {20, 20, 50}, 80, 160},  // T1/T2 = 4: S = 80, the jump is 160 pixels
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.form);

@@ -60,8 +60,8 @@ TEST(CorrectionModel, EveryGainGivesADoubleRootOverTheWholeRange) {
 TEST(CorrectionModel, EulerStepUsesTheValueJustComputedAndSettlesOnTheLoopsGain) {
   struct Case {
     Scheme s;
-    double firstX;    // x after one step from rest, in units of dt/T1
-    double steady;    // the closed loop's static gain
+    double firstX;  // x after one step from rest, in units of dt/T1
+    double steady;  // the closed loop's static gain
   };
   const double T1 = 0.05, T2 = 0.35, k = 0.8, dt = stepDt(T1, T2);
   const Case cases[] = {{Scheme::Series, k, k / (1 + k)},

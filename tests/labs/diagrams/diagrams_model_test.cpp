@@ -29,7 +29,16 @@ TEST(StateModel, CoefficientsOfTheEdgeCases) {
   };
   const Row rows[] = {
       // An integrator closed by a small gain is a slow aperiodic link of large gain.
-      {{1, 5, 10, 10}, 0.1, 0.05, 0.1, 0.5, 10, 0.5, 0.1 / (4 * 0.25 * 10 * 0.5), 50, std::sqrt(0.5 * 0.1 / (10 * 0.02))},
+      {{1, 5, 10, 10},
+       0.1,
+       0.05,
+       0.1,
+       0.5,
+       10,
+       0.5,
+       0.1 / (4 * 0.25 * 10 * 0.5),
+       50,
+       std::sqrt(0.5 * 0.1 / (10 * 0.02))},
       // γ = 0.5, k2 = 1, T2 = T3 = 0.1: the oscillating link has k = 1 and T = 0.1.
       {{10, 10, 10, 10}, 1, 0.1, 0.1, 0.5, 1, 0.1, 1, 1, 0.1},
       {{99, 14, 1, 16}, 9.9, 0.14, 0.01, 0.8, 1 / 9.9, 0.14 / 9.9, 0.01 * 9.9 * 9.9 / (4 * 0.64 * 0.14), 0, 0},

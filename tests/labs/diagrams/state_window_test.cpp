@@ -31,7 +31,9 @@ class StateWorkTest : public TrainerTest {
     w->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     settle();
   }
-  bool visible(StateWindow* w, const char* panel) { return w->findChild<QFrame*>(QString::fromLatin1(panel))->isVisible(); }
+  bool visible(StateWindow* w, const char* panel) {
+    return w->findChild<QFrame*>(QString::fromLatin1(panel))->isVisible();
+  }
 };
 
 }  // namespace

@@ -36,8 +36,8 @@ TEST_F(TransformWorkTest, EitherChainEndsTheWork) {
     int form1Answered;  // fields of form 1 answered first
     bool thenForm2;
   };
-  for (const Row& r : {Row{"form 1 alone", 8, false}, Row{"form 2 after part of form 1", 3, true},
-                       Row{"form 2 alone", 0, true}}) {
+  for (const Row& r :
+       {Row{"form 1 alone", 8, false}, Row{"form 2 after part of form 1", 3, true}, Row{"form 2 alone", 0, true}}) {
     SCOPED_TRACE(r.name);
     script(UnitDraws);
     TransformWindow* w = open();

@@ -33,8 +33,10 @@ struct Loop {
 
   double compensator(const State& s) const {
     switch (path) {
-      case None: return 0;
-      case Gain: return 1;
+      case None:
+        return 0;
+      case Gain:
+        return 1;
       case Lead: {
         const double tn = reference ? t2 : t1;
         // (Tn p + 1)/(T3 p + 1) = Tn/T3 + (1 − Tn/T3)/(T3 p + 1)

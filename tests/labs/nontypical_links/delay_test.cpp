@@ -16,8 +16,8 @@ TEST(DelayModel, GainIsAcceptedAroundKAndAroundTheLevelTheDashesShow) {
     bool accepted;
   } cases[] = {
       // The dashes of k = 0.101 stand at 12/110 = 0.10909.
-      {0.101, 0.109, true},  {0.101, 0.95 * 0.101, true}, {0.101, 0.0959, false}, {0.101, 12 / 110.0 * 1.05, true},
-      {0.101, 0.1146, false}, {0.5, 0.525, true},         {0.5, 0.5251, false},   {0.899, 0.854, false},
+      {0.101, 0.109, true},   {0.101, 0.95 * 0.101, true}, {0.101, 0.0959, false}, {0.101, 12 / 110.0 * 1.05, true},
+      {0.101, 0.1146, false}, {0.5, 0.525, true},          {0.5, 0.5251, false},   {0.899, 0.854, false},
   };
   for (const auto& c : cases) {
     Delay d;
@@ -61,7 +61,8 @@ TEST_F(DelayWork, AmplitudeOfTheInputChangesTheReadoutNotTheDrawing) {
     } reads[] = {
         {30, 135, "0;", "0рад"},
         {30, 25, FloatToStr(A / 100.0) + ";", "0рад"},
-        {412, 250, numtext::FloatCut(-105 / 110.0 * A / 100.0, 6) + ";", numtext::FloatCut(410 * 6 * kDelayStep, 5) + "рад"},
+        {412, 250, numtext::FloatCut(-105 / 110.0 * A / 100.0, 6) + ";",
+         numtext::FloatCut(410 * 6 * kDelayStep, 5) + "рад"},
     };
     for (const auto& r : reads) {
       drag(w->plot(), r.X, r.Y);

@@ -19,11 +19,13 @@ TEST(LagModel, LimitsAcceptTheirBandsAndExactZeros) {
     double typed;
     bool accepted;
   } cases[] = {
-      {Pole::Right, 0, 0.379, false}, {Pole::Right, 1, -0.0, true},   {Pole::Right, 1, 0.001, false},
-      {Pole::Right, 2, -3.14, true},  {Pole::Right, 2, -3.0, true},   {Pole::Right, 2, 3.14, false},
+      {Pole::Right, 0, 0.379, false}, {Pole::Right, 1, -0.0, true},
+      {Pole::Right, 1, 0.001, false}, {Pole::Right, 2, -3.14, true},
+      {Pole::Right, 2, -3.0, true},   {Pole::Right, 2, 3.14, false},
       {Pole::Right, 2, -3.3, false},  {Pole::Right, 3, -1.4922565104551517, true},
-      {Pole::Right, 3, -1.49, false}, {Pole::Left, 2, 0, true},       {Pole::Left, 2, -0.001, false},
-      {Pole::Left, 3, -1.6493361431346414, true},                     {Pole::Left, 3, -1.65, false},
+      {Pole::Right, 3, -1.49, false}, {Pole::Left, 2, 0, true},
+      {Pole::Left, 2, -0.001, false}, {Pole::Left, 3, -1.6493361431346414, true},
+      {Pole::Left, 3, -1.65, false},
   };
   for (const auto& c : cases)
     EXPECT_EQ(limits(c.pole, lag)[c.field].rule.accepts(c.typed), c.accepted)
@@ -34,7 +36,7 @@ TEST(LagModel, CharacteristicsStartAndEndWhereTheLimitsSay) {
   for (int t : {300, 500, 699}) {
     const double T = t / 1000.0;
     SCOPED_TRACE(t);
-    EXPECT_EQ(amplitudeY(T, 0), 30);  // k, 110 pixels above the axis
+    EXPECT_EQ(amplitudeY(T, 0), 30);            // k, 110 pixels above the axis
     EXPECT_EQ(phaseY(Pole::Right, T, 0), 145);  // −π
     EXPECT_EQ(phaseY(Pole::Left, T, 0), 60);    // 0
     // Both phases close on −π/2 (42.5 pixels below the axis), one from each side.

@@ -27,8 +27,8 @@ Params shownParams(draws::Probe& p, const Params& q) {
 }
 
 Acceptance rule(double v) {
-  const Band b = band(v);
-  return Acceptance::literal(b.lo, b.hi);
+  const Acceptance b = band(v);
+  return b;
 }
 
 // The window's multiplier as its label shows it (1 without one).
@@ -75,9 +75,9 @@ void frequencyWindow(draws::Probe& p, const WindowRow& row, const Params& q, con
   if (row.loop == Loop::Forcing) {
     const OpenLoop read{row.loop, s, m * criticalT4(s)};
     const double margin = -std::numbers::pi - open.phi(c.w);
-    const Band b = readMarginBand(open, c);
+    const Acceptance b = readMarginBand(open, c);
     const double phi = p.shown("phi", FloatCut(ceil_(read.phi(std::pow(10.0, (x - 150) / 100.0)) * 10) / 10.0, 5));
-    p.answer(name + " margin", Acceptance::literal(b.lo, b.hi), margin, -std::numbers::pi - phi, 7);
+    p.answer(name + " margin", b, margin, -std::numbers::pi - phi, 7);
   }
 }
 

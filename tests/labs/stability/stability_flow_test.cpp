@@ -94,7 +94,8 @@ class StabilityWindows : public StabilityTest {
       } else {
         answerPoles(dynamic_cast<PolesWindow*>(w), work);
       }
-      EXPECT_TRUE(main->completed(w->objectName())) << w->objectName().toStdString() << messages.shown.join('|').toStdString();
+      EXPECT_TRUE(main->completed(w->objectName()))
+          << w->objectName().toStdString() << messages.shown.join('|').toStdString();
       next();
     }
     return active();

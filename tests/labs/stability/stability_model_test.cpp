@@ -80,7 +80,9 @@ TEST(StabilityModel, PolesAgreeWithAnIndependentRootFinder) {
     const int work = workOf(row.loop);
     for (std::size_t n = 0; n < ps.size(); ++n) {
       const Params p = toParams(ps[n]);
-      const double m = row.multiplier.any() ? row.multiplier.of(row.multiplier.lo + int(n) % (row.multiplier.hi - row.multiplier.lo)) : 1;
+      const double m = row.multiplier.any()
+                           ? row.multiplier.of(row.multiplier.lo + int(n) % (row.multiplier.hi - row.multiplier.lo))
+                           : 1;
       const double v = m * (work == 3 ? criticalT4(p) : criticalGain(row.loop, p));
       const Poles mine = row.regime == Regime::Boundary ? polesOnBoundary(characteristic(row.loop, p, v))
                                                         : poles(characteristic(row.loop, p, v));
@@ -149,13 +151,13 @@ TEST(StabilityModel, PhaseMarginReadOffThePlotIsAccepted) {
       const double w = crossover(f).w;
       const double dphi = -std::numbers::pi - st::phaseForcing(d, t4, w);
       ASSERT_NEAR(dphi, -std::numbers::pi - f.phi(w), 1e-12);
-      const Band b = phaseMarginBand(dphi);
+      const Acceptance b = phaseMarginBand(dphi);
       const double read = -std::numbers::pi - std::ceil(10 * f.phi(w)) / 10;
-      EXPECT_TRUE(b.holds(read)) << dphi << " read " << read;
-      EXPECT_TRUE(b.holds(dphi));
-      EXPECT_FALSE(b.holds(0.0));
-      EXPECT_FALSE(b.holds(-dphi));
-      EXPECT_FALSE(b.holds(dphi - 0.11));
+      EXPECT_TRUE(b.accepts(read)) << dphi << " read " << read;
+      EXPECT_TRUE(b.accepts(dphi));
+      EXPECT_FALSE(b.accepts(0.0));
+      EXPECT_FALSE(b.accepts(-dphi));
+      EXPECT_FALSE(b.accepts(dphi - 0.11));
       ++draws_;
     }
   EXPECT_GT(draws_, 1000);
@@ -168,7 +170,7 @@ TEST(StabilityModel, PolesEnteredInEveryOrderEvenWhenBandsOverlap) {
   ASSERT_NEAR(z.alpha[0], -3.448, 1e-3);
   ASSERT_NEAR(z.alpha[1], -3.276, 1e-3);
   ASSERT_NEAR(z.beta[1], 17.80, 1e-2);
-  ASSERT_TRUE(band(z.alpha[0]).holds(z.alpha[1]));
+  ASSERT_TRUE(band(z.alpha[0]).accepts(z.alpha[1]));
   std::array<int, 3> order{0, 1, 2};
   int orders = 0;
   do {
@@ -187,14 +189,14 @@ TEST(StabilityModel, MatcherRefusesWhatIsNoLongerOpen) {
   PoleMatcher m(z);
   ASSERT_TRUE(m.enterAlpha(-5));
   ASSERT_EQ(m.enterBeta(0), 0);
-  EXPECT_FALSE(m.enterAlpha(-5));    // the real pole again
-  EXPECT_FALSE(m.enterAlpha(0.001)); // a zero real part takes only zero
+  EXPECT_FALSE(m.enterAlpha(-5));     // the real pole again
+  EXPECT_FALSE(m.enterAlpha(0.001));  // a zero real part takes only zero
   ASSERT_TRUE(m.enterAlpha(-0.0));
-  EXPECT_FALSE(m.enterBeta(3.2));    // outside ±5 % of both
-  EXPECT_FALSE(m.enterBeta(0));      // the real pole is closed
+  EXPECT_FALSE(m.enterBeta(3.2));  // outside ±5 % of both
+  EXPECT_FALSE(m.enterBeta(0));    // the real pole is closed
   ASSERT_EQ(m.enterBeta(-2.9), 2);
   ASSERT_TRUE(m.enterAlpha(0));
-  EXPECT_FALSE(m.enterBeta(-3));     // the lower one is taken
+  EXPECT_FALSE(m.enterBeta(-3));  // the lower one is taken
   EXPECT_EQ(m.enterBeta(3), 1);
 }
 
@@ -226,8 +228,8 @@ TEST(StabilityModel, MarginReadOnThePhasePlotIsAccepted) {
   const int i = static_cast<int>(std::floor(100 * std::log10(c.w)));
   EXPECT_NEAR(margin, -0.2390, 1e-4);
   EXPECT_NEAR(marginOnPlot(open, i), -0.3416, 1e-4);
-  EXPECT_FALSE(phaseMarginBand(margin).holds(marginOnPlot(open, i)));
-  const Band b = readMarginBand(open, c);
-  for (double v : {margin, marginOnPlot(open, i), marginOnPlot(open, i + 1)}) EXPECT_TRUE(b.holds(v)) << v;
+  EXPECT_FALSE(phaseMarginBand(margin).accepts(marginOnPlot(open, i)));
+  const Acceptance b = readMarginBand(open, c);
+  for (double v : {margin, marginOnPlot(open, i), marginOnPlot(open, i + 1)}) EXPECT_TRUE(b.accepts(v)) << v;
   EXPECT_LT(b.hi, 0);
 }

@@ -17,8 +17,8 @@ TEST_F(Frequency, FirstRunOfASeries) {
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.1");
   EXPECT_DOUBLE_EQ(series(f).T, 1.2);
   EXPECT_NEAR(f->omega(), std::pow(1 / 1.2, 4), 1e-12);
-  EXPECT_EQ(label("Lw1"), "w=" + numtext::FloatCut(f->omega(), 5) + "рад/с, lg(w)=" +
-                              numtext::FloatCut(std::log10(f->omega()), 6) + "c");
+  EXPECT_EQ(label("Lw1"), "w=" + numtext::FloatCut(f->omega(), 5) +
+                              "рад/с, lg(w)=" + numtext::FloatCut(std::log10(f->omega()), 6) + "c");
   EXPECT_EQ(label("LL"), "L=20*lg(A)=???");
   EXPECT_FALSE(main->Busy);
   EXPECT_TRUE(f->edit(0)->isEnabled());
@@ -66,8 +66,7 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
       // (The hodograph's markers overlap one another on its axis; these two plots keep them apart.)
       EXPECT_EQ(px(f->Image22, centre(s.phaseMarker(w)).x(), centre(s.phaseMarker(w)).y()) == colors::Yellow, i < r)
           << i;
-      EXPECT_EQ(px(f->Image12, centre(s.lafcMarker(w)).x(), centre(s.lafcMarker(w)).y()) == colors::Yellow, i < r)
-          << i;
+      EXPECT_EQ(px(f->Image12, centre(s.lafcMarker(w)).x(), centre(s.lafcMarker(w)).y()) == colors::Yellow, i < r) << i;
     }
     answerRun(f);
   }
@@ -91,7 +90,7 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
   // The exact characteristics in green.
   EXPECT_EQ(px(f->Image21, 150, 110), colors::Green);
   EXPECT_EQ(px(f->Image22, 30, 90), colors::Green);
-  EXPECT_TRUE(near(f->Image12, 127, 60, colors::Green, 1));  // 0 dB at ω = 1/T
+  EXPECT_TRUE(near(f->Image12, 127, 60, colors::Green, 1));                 // 0 dB at ω = 1/T
   EXPECT_GT(count(f->Image21, QRect(145, 60, 11, 60), colors::Yellow), 0);  // markers under the line
 
   // Next does nothing more; Menu leaves without asking.
@@ -110,7 +109,7 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
 
 TEST_F(Frequency, AFreshSeriesAfterTheClosingRunIsNotAFinishedWork) {
   script({50, 1000});
-  auto* sine = dynamic_cast<IntegratingSine*>(start("Form1_3"));
+  auto* sine = dynamic_cast<SineForm*>(start("Form1_3"));
   main->setCompleted("Form1_3", true);
   main->BNextClick();
   settle();

@@ -35,33 +35,39 @@ LUMEQ_MODEL_DRAWS("integrating ramp", [](draws::Probe& p) {
   }
 });
 
-LUMEQ_MODEL_DRAWS("integrating sine", [](draws::Probe& p) {
-  const Sine d = Sine::draw();
-  const double T = p.shown("T", FloatToStr(d.T)), w = p.shown("w", FloatToStr(d.w));
-  p.answer("A", d.amplitudeRule(), d.amplitude(), 1 / (w * T), 7);
-  p.answer("phase", Sine::phaseRule(), -std::numbers::pi / 2, -std::numbers::pi / 2, 7);
-  for (int j = 1; j <= kTimePasses; ++j) {
-    p.pixel("output", j + 10, 135 - d.output(j - kInputPass), Plot);
-    p.pixel("input", j + 10, 135 - d.input(j - kInputPass), Plot);
-  }
-}, 3000);
+LUMEQ_MODEL_DRAWS(
+    "integrating sine",
+    [](draws::Probe& p) {
+      const Sine d = Sine::draw();
+      const double T = p.shown("T", FloatToStr(d.T)), w = p.shown("w", FloatToStr(d.w));
+      p.answer("A", d.amplitudeRule(), d.amplitude(), 1 / (w * T), 7);
+      p.answer("phase", Sine::phaseRule(), -std::numbers::pi / 2, -std::numbers::pi / 2, 7);
+      for (int j = 1; j <= kTimePasses; ++j) {
+        p.pixel("output", j + 10, 135 - d.output(j - kInputPass), Plot);
+        p.pixel("input", j + 10, 135 - d.input(j - kInputPass), Plot);
+      }
+    },
+    3000);
 
-LUMEQ_MODEL_DRAWS("integrating frequency", [](draws::Probe& p) {
-  IntegratingFrequency link;
-  link.generate(true);
-  const FrequencyLink::Setup s = link.setup();
-  for (int run = 1; run <= 5; ++run) {
-    const double w = link.omega(run);
-    p.value("w", w);
-    p.value("L", link.level(w));
-    // The amplitude read off the sine plot at the output's dash.
-    const double A = p.shown("A", FloatCut(link.readoutAmplitude(link.outputDash(w), w), 5));
-    p.answer(QStringLiteral("A, run %1").arg(run), link.amplitudeRule(w), link.amplitude(w), A, s.amplitudeLength);
-    p.answer(QStringLiteral("phase, run %1").arg(run), link.phaseRule(w), -std::numbers::pi / 2,
-             p.shown("phase", link.phaseShown(w)), s.phaseLength);
-    frequencyPixels(p, link, w);
-  }
-  // The exact characteristics are lines through points beyond the plots' edges, clipped there.
-}, 2000);
+LUMEQ_MODEL_DRAWS(
+    "integrating frequency",
+    [](draws::Probe& p) {
+      IntegratingFrequency link;
+      link.generate(true, rnd::source());
+      const FrequencyLink::Setup s = link.setup();
+      for (int run = 1; run <= 5; ++run) {
+        const double w = link.omega(run);
+        p.value("w", w);
+        p.value("L", link.level(w));
+        // The amplitude read off the sine plot at the output's dash.
+        const double A = p.shown("A", FloatCut(link.readoutAmplitude(link.outputDash(w), w), 5));
+        p.answer(QStringLiteral("A, run %1").arg(run), link.amplitudeRule(w), link.amplitude(w), A, s.amplitudeLength);
+        p.answer(QStringLiteral("phase, run %1").arg(run), link.phaseRule(w), -std::numbers::pi / 2,
+                 p.shown("phase", link.phaseShown(w)), s.phaseLength);
+        frequencyPixels(p, link, w);
+      }
+      // The exact characteristics are lines through points beyond the plots' edges, clipped there.
+    },
+    2000);
 
 }  // namespace

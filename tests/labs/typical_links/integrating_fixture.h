@@ -1,11 +1,11 @@
 #pragma once
 // Opening the integrating-link windows with chosen parameters, dragging over their plots and
 // looking at pixels.
-#include "app/window_registry.h"
+#include "framework/window_registry.h"
 #include "labs/typical_links/frequency_form.h"
 #include "labs/typical_links/integrating_frequency.h"
-#include "labs/typical_links/integrating_ramp.h"
-#include "labs/typical_links/integrating_sine.h"
+#include "labs/typical_links/ramp_form.h"
+#include "labs/typical_links/sine_form.h"
 #include "labs/typical_links/integrating_step.h"
 #include "support/fixture.h"
 
@@ -16,13 +16,13 @@ class Integrating : public TrainerTest {
     script({t});
     return dynamic_cast<IntegratingStep*>(start("Form1_1"));
   }
-  IntegratingRamp* openRamp(int t) {
+  RampForm* openRamp(int t) {
     script({t});
-    return dynamic_cast<IntegratingRamp*>(start("Form1_2"));
+    return dynamic_cast<RampForm*>(start("Form1_2"));
   }
-  IntegratingSine* openSine(int t, int w) {
+  SineForm* openSine(int t, int w) {
     script({t, w});
-    return dynamic_cast<IntegratingSine*>(start("Form1_3"));
+    return dynamic_cast<SineForm*>(start("Form1_3"));
   }
   // As Next from Form1_3 opens it: run 1.
   FrequencyForm* openFrequency(int t) {
@@ -47,8 +47,8 @@ class Integrating : public TrainerTest {
     for (int x = r.left(); x <= r.right(); ++x)
       for (int y = r.top(); y <= r.bottom(); ++y) {
         const QColor p = v->canvas().pixel(x, y);
-        n += c == QColor(Qt::black) ? p.value() < 128
-                                    : p.hsvSaturation() > 80 && std::abs(p.hsvHue() - c.hsvHue()) < 12;
+        n +=
+            c == QColor(Qt::black) ? p.value() < 128 : p.hsvSaturation() > 80 && std::abs(p.hsvHue() - c.hsvHue()) < 12;
       }
     return n;
   }

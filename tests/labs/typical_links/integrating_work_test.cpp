@@ -32,16 +32,16 @@ TEST_F(Work, FromTheWorkButtonToWorkDone) {
   ASSERT_NO_FATAL_FAILURE(click(*main, "BNext"));
   settle();
 
-  auto* ramp = dynamic_cast<IntegratingRamp*>(active());
+  auto* ramp = dynamic_cast<RampForm*>(active());
   ASSERT_TRUE(ramp);
-  type(ramp, 0, FloatToStr(ramp->data().T));
+  type(ramp, 0, FloatToStr(ramp->data().p.T));
   ASSERT_TRUE(main->completed("Form1_2"));
   ASSERT_NO_FATAL_FAILURE(click(*main, "BNext"));
   settle();
 
-  auto* sine = dynamic_cast<IntegratingSine*>(active());
+  auto* sine = dynamic_cast<SineForm*>(active());
   ASSERT_TRUE(sine);
-  type(sine, 0, FloatToStr(sine->data().amplitude()));
+  type(sine, 0, FloatToStr(sine->data().amplitude));
   type(sine, 1, "-1.57");
   ASSERT_TRUE(main->completed("Form1_3"));
   ASSERT_NO_FATAL_FAILURE(click(*main, "BNext"));

@@ -155,7 +155,7 @@ LUMEQ_MODEL_DRAWS(
 // Five runs of a frequency series: A at the output's dash through the readout, Δφ from the
 // pixels between the curves' zero crossings through the readout, the markers on their plots.
 void frequency(draws::Probe& p, LagFrequency& link) {
-  link.generate(true);
+  link.generate(true, rnd::source());
   const FrequencyLink::Setup s = link.setup();
   for (int run = 1; run <= 5; ++run) {
     const double w = link.omega(run);

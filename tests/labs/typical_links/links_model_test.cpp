@@ -41,6 +41,20 @@ State rk4(const Rhs& f, double t, State y, double h) {
 // Where the curve flattens a pixel of height spans several columns, so the time the pixels
 // show can lie 10 % below tp (T = 0.5: 1.34 against 1.50); that reading is accepted, and
 // readings 15 % below it, or 20 % below tp, are not.
+// A model draws from the source it is given, not from the program's generator.
+TEST(LinksModel, DrawsComeFromTheSourceGiven) {
+  rnd::ScriptedSource given;
+  given.push({50, 150, 40, 160, 30});
+  const aperiodic::Step a = aperiodic::Step::draw(given);
+  EXPECT_DOUBLE_EQ(a.T, 0.5);
+  EXPECT_DOUBLE_EQ(a.k, 1.5);
+  const oscillating::Step o = oscillating::Step::draw(given);
+  EXPECT_DOUBLE_EQ(o.T, 0.4);
+  EXPECT_DOUBLE_EQ(o.k, 1.6);
+  EXPECT_DOUBLE_EQ(o.gamma, 0.3);
+  EXPECT_TRUE(given.empty());
+}
+
 TEST(LinksModel, SettlingTimeReadOffTheDrawnCurveIsAcceptedAndFifteenPercentLowIsNot) {
   int draws = 0;
   for (int t = 10; t < 100; ++t)
@@ -86,9 +100,7 @@ TEST(LinksModel, SettlingTimeAndOvershootOfTheOscillatingLink) {
 }
 
 TEST(LinksModel, OscillatingStepResponseMatchesASimulationOfTheLink) {
-  const struct {
-    double T, k, gamma;
-  } cases[] = {{0.3, 0.6, 0.10}, {0.79, 1.29, 0.29}, {0.5, 1.0, 0.17}};
+  const struct { double T, k, gamma; } cases[] = {{0.3, 0.6, 0.10}, {0.79, 1.29, 0.29}, {0.5, 1.0, 0.17}};
   for (const auto& c : cases) {
     const oscillating::Link l{c.T, c.k, c.gamma};
     // T²y'' + 2γTy' + y = k·1(t) from rest, and the same with the ramp input t.
@@ -114,11 +126,11 @@ TEST(LinksModel, OscillatingFrequencySeriesKeepsItsTimeConstant) {
   for (int drawn : {110, 125, 149, 300}) {
     oscillating::Frequency f;
     script->push({drawn, 120, 40});
-    f.generate(true);
+    f.generate(true, rnd::source());
     EXPECT_DOUBLE_EQ(f.T, 1.10);
     EXPECT_DOUBLE_EQ(f.k, 1.20);
     EXPECT_DOUBLE_EQ(f.gamma, 0.40);
-    f.generate(false);  // a later run draws nothing and keeps the series
+    f.generate(false, rnd::source());  // a later run draws nothing and keeps the series
     EXPECT_DOUBLE_EQ(f.k, 1.20);
   }
   rnd::install(std::move(previous));

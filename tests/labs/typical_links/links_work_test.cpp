@@ -68,7 +68,7 @@ TEST_F(LinksWork, OscillatingFromTheWorkButtonToWorkDone) {
 
   auto* ramp = dynamic_cast<RampForm*>(active());
   ASSERT_TRUE(ramp);
-  const links::RampCase& r = ramp->data();
+  const RampPlot& r = ramp->data();
   const oscillating::Link l{r.p.T, 1, r.p.gamma};
   type(ramp, 0, numtext::FloatCut(r.crossingTime / l.rampUnit(r.crossingTime), 5));
   ASSERT_TRUE(main->completed("Form3_2"));

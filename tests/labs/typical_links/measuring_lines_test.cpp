@@ -15,8 +15,8 @@ TEST_F(Measuring, TypedLevelsMoveTheBarsAndTheirLines) {
     int position;
     QString shown;
   } cases[] = {
-      {"1.5", 80, "1.5"},  {"0.95", 135, "0.95"}, {"0.953", 135, "0.95"}, {"1e300", 0, "2.3"},
-      {"-7", 200, "0.3"},  {"1.284", 102, "1.28"},
+      {"1.5", 80, "1.5"},  {"0.95", 135, "0.95"}, {"0.953", 135, "0.95"},
+      {"1e300", 0, "2.3"}, {"-7", 200, "0.3"},    {"1.284", 102, "1.28"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed.toStdString());

@@ -1,6 +1,6 @@
 // On a high-density screen the plots are drawn with more device pixels, but what a student
 // reads off them must not move: the same window at ratio 2 holds the same logical picture.
-#include "framework/pixel_ratio.h"
+#include "pictures/pixel_ratio.h"
 #include "integrating_fixture.h"
 
 namespace {

@@ -15,9 +15,9 @@ TEST_F(Step, BandAroundTAcceptsItsBoundsAndRefusesBeyond) {
     const char* typed;
     bool accepted;
   } cases[] = {
-      {50, "0.5", true},  {50, "0.475", true}, {50, "0.525", true}, {50, "0.474", false},
+      {50, "0.5", true},    {50, "0.475", true},  {50, "0.525", true},   {50, "0.474", false},
       {50, "0.526", false}, {10, "0.0951", true}, {10, "0.0949", false}, {99, "1.039", true},
-      {99, "1.04", false}, {99, "0.94", false}, {50, "-0.5", false},
+      {99, "1.04", false},  {99, "0.94", false},  {50, "-0.5", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -154,16 +154,16 @@ TEST_F(Ramp, ExactTOnlyAndTheCrossingMark) {
   EXPECT_EQ(messages.last(), msg::WrongValue);
   type(w, 0, "0.669");
   EXPECT_EQ(w->errorCount(), 2);
-  EXPECT_EQ(w->data().crossingX(), 284);
-  EXPECT_EQ(FloatToStr(w->data().crossingTime()) + " c", loc("1.34 c"));
+  EXPECT_EQ(w->data().markX, 284);
+  EXPECT_EQ(FloatToStr(w->data().crossingTime) + " c", loc("1.34 c"));
   PlotView* p = w->plot();
   EXPECT_EQ(px(p, 284, 200), colors::Black);  // the mark down to the time axis
   EXPECT_EQ(px(p, 283, 200), colors::White);
   EXPECT_GT(ink(p, QRect(284, 241, 40, 14), colors::Black), 10);  // its label
-  EXPECT_TRUE(near(p, 370, 64, colors::Blue));                       // r(340) = 176, as for any T
-  EXPECT_TRUE(near(p, 210, 171, colors::Red));                       // g(180) = 69
-  EXPECT_GT(ink(p, QRect(380, 20, 30, 16), colors::Blue), 10);     // "r(t)" at the curve's end
-  EXPECT_GT(ink(p, QRect(380, 93, 30, 16), colors::Red), 10);      // "g(t)"
+  EXPECT_TRUE(near(p, 370, 64, colors::Blue));                    // r(340) = 176, as for any T
+  EXPECT_TRUE(near(p, 210, 171, colors::Red));                    // g(180) = 69
+  EXPECT_GT(ink(p, QRect(380, 20, 30, 16), colors::Blue), 10);    // "r(t)" at the curve's end
+  EXPECT_GT(ink(p, QRect(380, 93, 30, 16), colors::Red), 10);     // "g(t)"
   type(w, 0, "0.67");
   EXPECT_TRUE(w->edit(0)->isReadOnly());
   EXPECT_EQ(w->edit(0)->text(), loc("0.67"));
@@ -186,8 +186,8 @@ TEST_F(Sine, PhaseBandIsLiteralAndAmplitudeIsBandedAroundOneOverOmegaT) {
   type(w, 1, "1.57");
   EXPECT_EQ(messages.last(), msg::TooManyErrors);  // the third error of the window
   settle();
-  EXPECT_DOUBLE_EQ(w->data().T, 0.3);
-  EXPECT_DOUBLE_EQ(w->data().w, 10);
+  EXPECT_DOUBLE_EQ(w->data().p.T, 0.3);
+  EXPECT_DOUBLE_EQ(w->data().p.w, 10);
   EXPECT_TRUE(w->edit(0)->text().isEmpty());
   type(w, 0, FloatToStr(1 / 3.0));
   EXPECT_EQ(w->edit(0)->text(), loc("0.333"));  // cut to five characters
@@ -201,7 +201,7 @@ TEST_F(Sine, PhaseAnswersAroundMinusHalfPi) {
   struct Case {
     const char* typed;
     bool accepted;
-  } cases[] = {{"-1.57", true},  {"-1.649", true}, {"-1.4923", true}, {"-1.65", false},
+  } cases[] = {{"-1.57", true},   {"-1.649", true}, {"-1.4923", true}, {"-1.65", false},
                {"-1.492", false}, {"1.57", false},  {"-90", false}};
   for (const auto& c : cases) {
     auto* w = openSine(20, 500);
@@ -216,7 +216,7 @@ TEST_F(Sine, PhaseAnswersAroundMinusHalfPi) {
 
 TEST_F(Sine, OutputDashesOnePixelInsideTheInputDashes) {
   auto* w = openSine(20, 500);
-  EXPECT_EQ(w->data().amplitudePixels(), 109);
+  EXPECT_EQ(w->data().amplitudePixels, 109);
   PlotView* p = w->plot();
   EXPECT_EQ(px(p, 45, 24), colors::White);
   EXPECT_EQ(px(p, 45, 25), colors::Red);
@@ -226,7 +226,7 @@ TEST_F(Sine, OutputDashesOnePixelInsideTheInputDashes) {
   // The curves: output at its trough -1/(ωT) at the left edge, input through zero at x = 30.
   EXPECT_TRUE(near(p, 30, 244, colors::Blue));
   EXPECT_TRUE(near(p, 30, 135, colors::Red));
-  EXPECT_TRUE(near(p, 220, 26, colors::Blue));  // k = 190: half a period later, the crest
+  EXPECT_TRUE(near(p, 220, 26, colors::Blue));                      // k = 190: half a period later, the crest
   EXPECT_GT(ink(p, QRect(0, 120 - 109, 30, 12), colors::Blue), 5);  // "rmax"
   // The task panel shows the data.
   const auto labels = w->findChildren<QLabel*>();

@@ -1,6 +1,7 @@
 #pragma once
 // The one place experiment windows are made: a factory per window object name. A work is
-// available in the menu once its first window is registered.
+// available in the menu once its first window is registered. The program's registry is built
+// from the sections' declarations (catalogue.h); tests make registries of their own.
 #include <QHash>
 #include <QString>
 #include <functional>
@@ -17,11 +18,9 @@ class WindowRegistry {
     auto it = factories_.constFind(form);
     return it == factories_.constEnd() ? nullptr : (*it)(host);
   }
+  Factory factory(const QString& form) const { return factories_.value(form); }
   QStringList forms() const { return factories_.keys(); }
 
  private:
   QHash<QString, Factory> factories_;
 };
-
-// Every window the program has.
-const WindowRegistry& programWindows();

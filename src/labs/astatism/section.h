@@ -1,0 +1,7 @@
+#pragma once
+// The astatism section: four works of eight windows, Form19_1 .. Form22_8.
+#include "framework/catalogue.h"
+
+namespace astatism {
+SectionEntry section();
+}  // namespace astatism

@@ -1,0 +1,7 @@
+#pragma once
+// The compound-link section: the PI, the differentiating and the integrating-with-forcing links.
+#include "framework/catalogue.h"
+
+namespace compound {
+SectionEntry section();
+}  // namespace compound

@@ -1,0 +1,10 @@
+#pragma once
+// The two diagram sections, one work each: the state-variable form and the structural
+// transformations.
+#include <vector>
+
+#include "framework/catalogue.h"
+
+namespace diagrams {
+std::vector<SectionEntry> sections();
+}  // namespace diagrams

@@ -1,0 +1,7 @@
+#pragma once
+// The non-typical-link section: the pure delay link and the non-minimum-phase link.
+#include "framework/catalogue.h"
+
+namespace nontypical {
+SectionEntry section();
+}  // namespace nontypical

@@ -1,0 +1,136 @@
+#include "section.h"
+
+#include "aperiodic_step.h"
+#include "aperiodic_texts.h"
+#include "framework/random.h"
+#include "frequency_form.h"
+#include "integrating_frequency.h"
+#include "integrating_step.h"
+#include "integrating_texts.h"
+#include "lag_frequency.h"
+#include "oscillating_step.h"
+#include "oscillating_texts.h"
+#include "ramp_form.h"
+#include "sine_form.h"
+
+namespace {
+
+template <class W, class... Args>
+WindowRegistry::Factory make(Args... args) {
+  return [args...](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<W>(h, args...); };
+}
+
+// The integrating link: T read off the step and the ramp, the sine's amplitude and phase,
+// then the frequency runs.
+WorkEntry integratingWork() {
+  using namespace integrating::texts;
+  const auto layout = [](int n, const QString& task) { return TypicalLayout{Title, taskNumber(n), task, Picture}; };
+  RampSetup ramp{QStringLiteral("Form1_2"), caption(2), HelpContext, layout(2, ReadT), {}, false, {}, [] {
+                   Randomize();
+                   return RampPlot::of(integrating::Ramp::draw());
+                 }};
+  ramp.answerName = QStringLiteral("T = ");
+  ramp.answerLength = 5;
+  ramp.answerTop = AnswerTop;
+  ramp.openDuringTrace = false;
+  SineSetup sine{QStringLiteral("Form1_3"),
+                 caption(3),
+                 HelpContext,
+                 layout(3, QString()),
+                 7,
+                 SineTask{32, 2, 53, 20, false, 96, 20, 44, 94, 109, 132},
+                 381,
+                 [] {
+                   Randomize();
+                   return SineCase::of(integrating::Sine::draw());
+                 }};
+  return {QStringLiteral("BIntegrZveno"),
+          16,
+          HelpContext,
+          {{QStringLiteral("Form1_1"), make<IntegratingStep>()},
+           {QStringLiteral("Form1_2"), make<RampForm>(ramp)},
+           {QStringLiteral("Form1_3"), make<SineForm>(sine)},
+           {QStringLiteral("Form1_4"),
+            [](Host& h) -> ExperimentWindow* {
+              return ExperimentWindow::create<FrequencyForm>(h, QStringLiteral("Form1_4"),
+                                                             std::make_unique<IntegratingFrequency>());
+            }}},
+          true,
+          true};
+}
+
+WorkEntry aperiodicWork() {
+  using namespace aperiodic::texts;
+  const TypicalLayout ramp{Title, taskNumber(2), QString(), Picture}, sine{Title, taskNumber(3), QString(), Picture};
+  return {
+      QStringLiteral("BAperZveno"),
+      120,
+      HelpContext,
+      {{QStringLiteral("Form2_1"), make<AperiodicStep>()},
+       {QStringLiteral("Form2_2"), make<RampForm>(RampSetup{QStringLiteral("Form2_2"), caption(2), HelpContext, ramp,
+                                                            QStringLiteral("Для заданного значения постоянной времени"),
+                                                            false, QStringLiteral("определите значение коэффициента k"),
+                                                            [] {
+                                                              Randomize();
+                                                              return RampPlot::of(aperiodic::drawRamp());
+                                                            }})},
+       {QStringLiteral("Form2_3"),
+        make<SineForm>(SineSetup{QStringLiteral("Form2_3"), caption(3), HelpContext, sine, 7, SineTask{}, 380,
+                                 [] {
+                                   Randomize();
+                                   return SineCase::of(aperiodic::drawSine());
+                                 }})},
+       {QStringLiteral("Form2_4"),
+        [](Host& h) -> ExperimentWindow* {
+          FrequencyLink::Setup s{Title, QStringLiteral("Апериодическое звено. Опыт №4."), HelpContext, 7, 7, false,
+                                 true};
+          return ExperimentWindow::create<FrequencyForm>(
+              h, QStringLiteral("Form2_4"),
+              std::make_unique<LagFrequency>(s, std::make_unique<aperiodic::Frequency>()));
+        }}},
+      true};
+}
+
+WorkEntry oscillatingWork() {
+  using namespace oscillating::texts;
+  const TypicalLayout ramp{Title, taskNumber(2), QString(), Picture}, sine{Title, taskNumber(3), QString(), Picture};
+  SineTask withGamma;
+  withGamma.values = 4;
+  withGamma.questionTop = 124;  // below the γ row
+  return {QStringLiteral("BKolebZveno"),
+          224,
+          HelpContext,
+          {{QStringLiteral("Form3_1"), make<OscillatingStep>(), 4},
+           {QStringLiteral("Form3_2"), make<RampForm>(RampSetup{QStringLiteral("Form3_2"), caption(2), HelpContext,
+                                                                ramp, QStringLiteral("Для заданных значений:"), true,
+                                                                QStringLiteral("определите значение коэффициента k:"),
+                                                                [] {
+                                                                  Randomize();
+                                                                  return RampPlot::of(oscillating::drawRamp());
+                                                                }})},
+           {QStringLiteral("Form3_3"),
+            make<SineForm>(SineSetup{QStringLiteral("Form3_3"), caption(3), HelpContext, sine, 8, withGamma, 380,
+                                     [] { return SineCase::of(oscillating::drawSine()); }})},
+           {QStringLiteral("Form3_4"),
+            [](Host& h) -> ExperimentWindow* {
+              FrequencyLink::Setup s{Title, QStringLiteral("Колебательное звено. Опыт №4."), HelpContext, 6, 7, false,
+                                     true};
+              return ExperimentWindow::create<FrequencyForm>(
+                  h, QStringLiteral("Form3_4"),
+                  std::make_unique<LagFrequency>(s, std::make_unique<oscillating::Frequency>()));
+            }}},
+          true};
+}
+
+}  // namespace
+
+namespace typical {
+
+SectionEntry section() {
+  return {1,
+          QT_TRANSLATE_NOOP("Main", "Типовые динамические звенья"),
+          3,
+          {integratingWork(), aperiodicWork(), oscillatingWork()}};
+}
+
+}  // namespace typical

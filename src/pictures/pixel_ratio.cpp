@@ -1,0 +1,12 @@
+#include "pictures/pixel_ratio.h"
+
+namespace display {
+namespace {
+qreal& slot() {
+  static qreal r = 1;
+  return r;
+}
+}  // namespace
+qreal ratio() { return slot(); }
+void setRatio(qreal r) { slot() = r > 0 ? r : 1; }
+}  // namespace display
