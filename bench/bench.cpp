@@ -130,7 +130,8 @@ void PacedTrace(benchmark::State& state) {
     QElapsedTimer t;
     t.start();
     main.workClick(QStringLiteral("Form1_1"));
-    while (main.Busy || (main.activeChild() && main.activeChild()->Timer1->isActive())) QCoreApplication::processEvents();
+    while (main.Busy || (main.activeChild() && main.activeChild()->Timer1->isActive()))
+      QCoreApplication::processEvents();
     const double ms = t.nsecsElapsed() / 1e6;
     state.counters["ms"] = ms;
     state.counters["floor_ms"] = main.steps * 10.0;

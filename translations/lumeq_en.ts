@@ -41,6 +41,70 @@
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Журнал лабораторных работ: %1</source>
+        <translation>Laboratory journal: %1</translation>
+    </message>
+    <message>
+        <source>Стр. %1 из %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>JournalDialog</name>
+    <message>
+        <source>Журнал</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Фамилия и имя:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Группа:</source>
+        <translation>Group:</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Сохранить PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Не удалось напечатать журнал.</source>
+        <translation>The journal could not be printed.</translation>
+    </message>
+    <message>
+        <source>журнал.pdf</source>
+        <translation>journal.pdf</translation>
+    </message>
+    <message>
+        <source>журнал_%1.pdf</source>
+        <translation>journal_%1.pdf</translation>
+    </message>
+    <message>
+        <source>Сохранить журнал</source>
+        <translation>Save the journal</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл журнала:
+<byte value="xd"/>%1</source>
+        <translation>The journal file could not be written:
+<byte value="xd"/>%1</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Справка</source>
@@ -155,6 +219,167 @@
     <message>
         <source>Выход</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Записать журнал работ в PDF-файл при выходе.</source>
+        <translation>Write the journal of the works to a PDF file at exit.</translation>
+    </message>
+    <message>
+        <source>После --journal-pdf не указан файл: журнал при выходе записан не будет.</source>
+        <translation>No file follows --journal-pdf: the journal will not be written at exit.</translation>
+    </message>
+    <message>
+        <source>Журнал не может быть записан в файл
+<byte value="xd"/>%1
+<byte value="xd"/>Проверьте путь и права на запись: при выходе из программы журнал в этот файл записан не будет.</source>
+        <translation>The journal cannot be written to the file
+<byte value="xd"/>%1
+<byte value="xd"/>Check the path and the write permission: the journal will not be written to this file at exit.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать журнал в файл
+<byte value="xd"/>%1</source>
+        <translation>The journal could not be written to the file
+<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Следующий опыт (Alt+→)</source>
+        <translation>Next experiment (Alt+→)</translation>
+    </message>
+    <message>
+        <source>Предыдущий опыт (Alt+←)</source>
+        <translation>Previous experiment (Alt+←)</translation>
+    </message>
+    <message>
+        <source>Завершить работу и вернуться к разделам (Alt+M)</source>
+        <translation>End the work and return to the sections (Alt+M)</translation>
+    </message>
+    <message>
+        <source>Журнал</source>
+        <translation>Journal</translation>
+    </message>
+</context>
+<context>
+    <name>journal</name>
+    <message>
+        <source>вопрос</source>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>поле %1</source>
+        <translation>field %1</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Работа</source>
+        <translation>Work</translation>
+    </message>
+    <message>
+        <source>Начата</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Неверных ответов</source>
+        <translation>Wrong answers</translation>
+    </message>
+    <message>
+        <source>Ошибок формата</source>
+        <translation>Format errors</translation>
+    </message>
+    <message>
+        <source>Смен данных</source>
+        <translation>Data redrawn</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Окно</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Принято ответов</source>
+        <translation>Answers accepted</translation>
+    </message>
+    <message>
+        <source>выполняется</source>
+        <translation>in progress</translation>
+    </message>
+    <message>
+        <source>выполнена</source>
+        <translation>completed</translation>
+    </message>
+    <message>
+        <source>прервана (выход в меню)</source>
+        <translation>abandoned (back to the menu)</translation>
+    </message>
+    <message>
+        <source>не завершена (открыта при выходе)</source>
+        <translation>not finished (open at exit)</translation>
+    </message>
+    <message>
+        <source>%1 с</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 мин %2 с</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 ч %2 мин</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>(имя не указано)</source>
+        <translation>(no name given)</translation>
+    </message>
+    <message>
+        <source>%1, группа %2</source>
+        <translation>%1, group %2</translation>
+    </message>
+    <message>
+        <source>Журнал лабораторных работ</source>
+        <translation>Laboratory journal</translation>
+    </message>
+    <message>
+        <source>Программа</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>версия</source>
+        <translation>version</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Студент</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Ни одна работа ещё не начиналась.</source>
+        <translation>No work has been started yet.</translation>
+    </message>
+    <message>
+        <source>Работы</source>
+        <translation>Works</translation>
+    </message>
+    <message>
+        <source>Ни одно окно работы не открылось.</source>
+        <translation>No window of the work was opened.</translation>
     </message>
 </context>
 <context>

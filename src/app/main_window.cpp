@@ -160,7 +160,7 @@ void Main::buildStartScreen(QWidget* frame) {
   connect(Button10, &QPushButton::clicked, this, [this] { close(); });
 
   // The journal for the teacher, in the free corner between the work panels and the credits.
-  BJournal = new QPushButton(QStringLiteral("Журнал"), Panel1);
+  BJournal = new QPushButton(Panel1);  // its text: retranslate()
   BJournal->setObjectName(QStringLiteral("BJournal"));
   BJournal->setGeometry(312, 360, 97, 25);
   connect(BJournal, &QPushButton::clicked, this, [this] { guarded("BJournalClick", [this] { BJournalClick(); }); });
@@ -204,15 +204,12 @@ void Main::buildCommandBar(QWidget* frame) {
   BNext->setLayoutDirection(Qt::RightToLeft);  // the arrow stands right of the text
   // Keys for the bar that leave its texts as they are: each presses its button, so it does
   // what a click does and nothing while the button is hidden, disabled or the bar is Busy.
+  // (The tool tips that name the keys are set with the other texts in retranslate().)
   const struct {
     QPushButton* button;
     QKeyCombination key;
-    const char* tip;
-  } keys[] = {{BNext, Qt::ALT | Qt::Key_Right, "Следующий опыт (Alt+→)"},
-              {BBack, Qt::ALT | Qt::Key_Left, "Предыдущий опыт (Alt+←)"},
-              {BMenu, Qt::ALT | Qt::Key_M, "Завершить работу и вернуться к разделам (Alt+M)"}};
+  } keys[] = {{BNext, Qt::ALT | Qt::Key_Right}, {BBack, Qt::ALT | Qt::Key_Left}, {BMenu, Qt::ALT | Qt::Key_M}};
   for (const auto& k : keys) {
-    k.button->setToolTip(QString::fromUtf8(k.tip));
     auto* s = new QShortcut(QKeySequence(k.key), this);
     connect(s, &QShortcut::activated, k.button, [b = k.button] {
       if (b->isVisible()) b->click();
@@ -277,6 +274,10 @@ void Main::retranslate() {
   BBack->setText(tr("Назад"));
   BNext->setText(tr("Далее"));
   BClose->setText(tr("Калькулятор"));
+  BJournal->setText(tr("Журнал"));
+  BNext->setToolTip(tr("Следующий опыт (Alt+→)"));
+  BBack->setToolTip(tr("Предыдущий опыт (Alt+←)"));
+  BMenu->setToolTip(tr("Завершить работу и вернуться к разделам (Alt+M)"));
 }
 
 QString Main::readoutTitle(bool locked) const {
