@@ -13,19 +13,6 @@ class FrontWindow : public TrainerTest {
  protected:
   FrontWindow() { messages.boxes = true; }
 
-  void click(const char* name) {
-    auto* b = main->findChild<QAbstractButton*>(name);
-    ASSERT_TRUE(b) << name;
-    b->click();
-    settle();
-  }
-  void answerAll(ExperimentWindow* w) {
-    for (int i = 0; i < w->answerCount(); ++i) {
-      const Acceptance r = w->answer(i).rule;
-      type(w, i, FloatToStr((r.lo + r.hi) / 2));
-      settle();
-    }
-  }
   // Empty when `form` is in front as it should be, otherwise what is wrong.
   std::string inFront(const QString& form) {
     ExperimentWindow* w = main->findWindow(form);

@@ -47,12 +47,6 @@ QString flat(const QString& text) { return text.simplified(); }
 
 class Journal : public TrainerTest {
  protected:
-  void click(const char* name) {
-    auto* b = main->findChild<QAbstractButton*>(QLatin1String(name));
-    ASSERT_TRUE(b) << name;
-    b->click();
-    settle();
-  }
   // Every answer of the window as the window itself would show it once accepted.
   void answerAll(ExperimentWindow* w) {
     for (int i = 0; i < w->answerCount(); ++i) type(w, i, w->answer(i).shown);

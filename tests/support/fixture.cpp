@@ -1,5 +1,6 @@
 #include "fixture.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -83,6 +84,21 @@ void TrainerTest::type(ExperimentWindow* w, int i, const QString& text) {
   AnswerEdit* e = w->edit(i);
   e->setText(loc(text));
   QTest::keyClick(e, Qt::Key_Return);
+}
+
+void TrainerTest::click(const char* name) {
+  auto* b = main->findChild<QAbstractButton*>(QLatin1String(name));
+  ASSERT_TRUE(b) << name;
+  b->click();
+  settle();
+}
+
+void TrainerTest::answerAll(ExperimentWindow* w) {
+  for (int i = 0; i < w->answerCount(); ++i) {
+    const Acceptance r = w->answer(i).rule;
+    type(w, i, FloatToStr((r.lo + r.hi) / 2));
+    settle();
+  }
 }
 
 QString loc(const QString& text) {

@@ -39,6 +39,10 @@ class TrainerTest : public ::testing::Test {
   // Types text into answer i of w and presses Enter; a '.' is typed as the locale's separator.
   void type(ExperimentWindow* w, int i, const QString& text);
   ExperimentWindow* active() const { return main->activeChild(); }
+  // Clicks the named button of the main window (or a window in it) and settles.
+  void click(const char* name);
+  // Answers every field of w with the middle of its band, as a student who reads well.
+  void answerAll(ExperimentWindow* w);
   template <class W = ExperimentWindow>
   W* window(const QString& form) const {
     return dynamic_cast<W*>(main->findWindow(form));

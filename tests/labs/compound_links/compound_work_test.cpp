@@ -20,20 +20,6 @@ namespace {
 
 class CompoundWork : public TrainerTest {
  protected:
-  void click(const char* name) {
-    auto* b = main->findChild<QAbstractButton*>(name);
-    ASSERT_TRUE(b) << name;
-    b->click();
-    settle();
-  }
-  // Answers every open field with the middle of its band, as a student who reads well.
-  void answerAll(ExperimentWindow* w) {
-    for (int i = 0; i < w->answerCount(); ++i) {
-      const Acceptance r = w->answer(i).rule;
-      type(w, i, FloatToStr((r.lo + r.hi) / 2));
-      settle();
-    }
-  }
   template <class W>
   W* next(const char* form) {
     click("BNext");

@@ -20,12 +20,6 @@ constexpr int T1a = 100, Ma = 74, T1b = 50, Mb = 66;
 
 class Correction : public TrainerTest {
  protected:
-  void click(const char* name) {
-    auto* b = main->findChild<QAbstractButton*>(QLatin1String(name));
-    ASSERT_TRUE(b) << name;
-    b->click();
-    settle();
-  }
   static QString text(ExperimentWindow* w, const char* name) {
     auto* l = w->findChild<QLabel*>(QLatin1String(name));
     return l ? l->text() : QString();

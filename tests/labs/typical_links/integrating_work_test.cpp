@@ -8,35 +8,27 @@
 
 using Work = Integrating;
 
-namespace {
-void click(Main& m, const char* name) {
-  auto* b = m.findChild<QAbstractButton*>(name);
-  ASSERT_TRUE(b) << name;
-  b->click();
-}
-}  // namespace
-
 TEST_F(Work, FromTheWorkButtonToWorkDone) {
   main->RepeatCount = 7;  // as an earlier work may have left it
-  ASSERT_NO_FATAL_FAILURE(click(*main, "Button1"));
-  ASSERT_NO_FATAL_FAILURE(click(*main, "BIntegrZveno"));
+  ASSERT_NO_FATAL_FAILURE(click("Button1"));
+  ASSERT_NO_FATAL_FAILURE(click("BIntegrZveno"));
   settle();
 
   auto* step = dynamic_cast<IntegratingStep*>(active());
   ASSERT_TRUE(step);
   EXPECT_EQ(step->objectName(), "Form1_1");
-  ASSERT_NO_FATAL_FAILURE(click(*main, "BNext"));  // not answered yet: nothing
+  ASSERT_NO_FATAL_FAILURE(click("BNext"));  // not answered yet: nothing
   EXPECT_EQ(active(), step);
   type(step, 0, FloatToStr(step->data().T));
   ASSERT_TRUE(main->completed("Form1_1"));
-  ASSERT_NO_FATAL_FAILURE(click(*main, "BNext"));
+  ASSERT_NO_FATAL_FAILURE(click("BNext"));
   settle();
 
   auto* ramp = dynamic_cast<RampForm*>(active());
   ASSERT_TRUE(ramp);
   type(ramp, 0, FloatToStr(ramp->data().p.T));
   ASSERT_TRUE(main->completed("Form1_2"));
-  ASSERT_NO_FATAL_FAILURE(click(*main, "BNext"));
+  ASSERT_NO_FATAL_FAILURE(click("BNext"));
   settle();
 
   auto* sine = dynamic_cast<SineForm*>(active());
@@ -44,7 +36,7 @@ TEST_F(Work, FromTheWorkButtonToWorkDone) {
   type(sine, 0, FloatToStr(sine->data().amplitude));
   type(sine, 1, "-1.57");
   ASSERT_TRUE(main->completed("Form1_3"));
-  ASSERT_NO_FATAL_FAILURE(click(*main, "BNext"));
+  ASSERT_NO_FATAL_FAILURE(click("BNext"));
   settle();
 
   auto* f = dynamic_cast<FrequencyForm*>(active());
@@ -65,10 +57,10 @@ TEST_F(Work, FromTheWorkButtonToWorkDone) {
   EXPECT_DOUBLE_EQ(series(f).T, T);
   EXPECT_TRUE(main->WorkDone);
   EXPECT_TRUE(messages.shown.isEmpty());
-  ASSERT_NO_FATAL_FAILURE(click(*main, "BNext"));
+  ASSERT_NO_FATAL_FAILURE(click("BNext"));
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.6");
 
-  ASSERT_NO_FATAL_FAILURE(click(*main, "BMenu"));
+  ASSERT_NO_FATAL_FAILURE(click("BMenu"));
   EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
   EXPECT_TRUE(messages.asked.isEmpty());
   EXPECT_FALSE(main->WorkDone);
