@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "pictures/pictures.h"
 
 namespace fonts {
 
@@ -117,7 +116,7 @@ QImage blank(QSize logical, qreal r) {
 }
 }  // namespace
 
-Canvas::Canvas(QSize size) : size_(size), ratio_(display::ratio()), image_(blank(size, ratio_)) {
+Canvas::Canvas(QSize size) : size_(size), made_(size), ratio_(display::ratio()) {
   font_ = fonts::fontPt(fonts::SansSerif, 8);
 }
 
@@ -130,8 +129,46 @@ void Canvas::end() const {
   }
 }
 
+void Canvas::ready() const {
+  if (!image_.isNull()) return;
+  image_ = blank(size_, ratio_);
+  if (runs_.empty()) return;
+  // Unpacked in place over the blank bitmap's own memory.
+  auto* px = reinterpret_cast<QRgb*>(image_.bits());
+  const auto* end = px + image_.width() * static_cast<qsizetype>(image_.height());
+  for (std::size_t i = 0; i + 1 < runs_.size() && px < end; i += 2) {
+    std::fill_n(px, std::min<qsizetype>(runs_[i], end - px), runs_[i + 1]);
+    px += runs_[i];
+  }
+  runs_.clear();
+  runs_.shrink_to_fit();
+}
+
+void Canvas::pack() {
+  end();
+  // Nothing to gain on a bitmap never drawn or shared with a cached picture.
+  if (image_.isNull() || !image_.isDetached() || image_.format() != QImage::Format_RGB32) return;
+  const auto* px = reinterpret_cast<const QRgb*>(image_.constBits());
+  const qsizetype n = image_.width() * static_cast<qsizetype>(image_.height());
+  if (image_.bytesPerLine() != image_.width() * 4) return;
+  std::vector<std::uint32_t> runs;
+  for (qsizetype i = 0; i < n;) {
+    qsizetype j = i + 1;
+    while (j < n && px[j] == px[i]) ++j;
+    runs.push_back(static_cast<std::uint32_t>(j - i));
+    runs.push_back(px[i]);
+    // A busy picture packs badly: keep it as it is.
+    if (runs.size() * 4 > static_cast<std::size_t>(n)) return;
+    i = j;
+  }
+  runs.shrink_to_fit();
+  runs_ = std::move(runs);
+  image_ = QImage();
+}
+
 QPainter& Canvas::painter() {
   if (!painter_) {
+    ready();
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
@@ -145,11 +182,13 @@ void Canvas::changed() {
 
 const QImage& Canvas::image() const {
   end();
+  ready();
   return image_;
 }
 
 QColor Canvas::pixel(int x, int y) const {
   end();
+  ready();
   if (!QRect(QPoint(0, 0), size_).contains(x, y)) return {};
   // The top-left device pixel of the logical one.
   return QColor(image_.pixel(qRound(x * ratio_), qRound(y * ratio_)));
@@ -157,8 +196,9 @@ QColor Canvas::pixel(int x, int y) const {
 
 void Canvas::load(const QImage& picture) {
   end();
+  runs_.clear();
   if (picture.isNull()) {
-    image_ = blank(size_, ratio_);
+    image_ = QImage();  // blank again, made when used
   } else {
     // A picture keeps its own logical size; one drawn at another ratio is resampled.
     const QSize logical = (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
@@ -170,7 +210,10 @@ void Canvas::load(const QImage& picture) {
   changed();
 }
 
-void Canvas::loadWall() { load(pictures::get(QStringLiteral("wall"))); }
+void Canvas::loadWall() {
+  size_ = made_;
+  load(QImage());
+}
 
 void Canvas::setPen(const QColor& color, int width) {
   penColor_ = color;

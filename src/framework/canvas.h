@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QString>
 #include <functional>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "pictures/pixel_ratio.h"
 #include "pixels.h"
@@ -58,6 +60,7 @@ class Canvas {
 
   // Replaces the bitmap with a picture (the blank "wall" by default); states are kept.
   void load(const QImage& picture);
+  // A blank white bitmap of the size the canvas was made with, made when first used.
   void loadWall();
 
   void setPen(const QColor& color, int width = 1);
@@ -95,15 +98,25 @@ class Canvas {
   // Called after every drawing operation (the view schedules a repaint).
   void setOnChange(std::function<void()> f) { onChange_ = std::move(f); }
 
+  // A canvas that is not on screen for a while (its window is behind another) keeps its
+  // pixels run-length packed; any use brings them back exactly. The blank bitmap itself is
+  // made only when first used.
+  void pack();
+  bool packed() const { return !runs_.empty(); }
+
  private:
+  void ready() const;  // the bitmap exists and holds the pixels
   QPainter& painter();
   void end() const;
   void changed();
   QPen pen() const;
 
   QSize size_;
+  QSize made_;   // the size asked for at construction (the wall's)
   qreal ratio_;  // device pixels per logical pixel of this bitmap
-  mutable QImage image_;
+  mutable QImage image_;  // null until first used, and while packed
+  // Packed pixels: pairs of a run length and its colour, row after row.
+  mutable std::vector<std::uint32_t> runs_;
   mutable std::unique_ptr<QPainter> painter_;
   QColor penColor_ = colors::Black;
   int penWidth_ = 1;

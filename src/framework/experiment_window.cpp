@@ -48,6 +48,11 @@ void ExperimentWindow::declare(int helpContext, int errorLimit) {
   errorLimit_ = errorLimit;
 }
 
+void ExperimentWindow::rest() {
+  if (tracing()) return;
+  for (PlotView* v : findChildren<PlotView*>()) v->canvas().pack();
+}
+
 ExperimentWindow::~ExperimentWindow() {
   trace_.cancel();
   // The plots outlive this part of the window: a focus change while they go must not reach

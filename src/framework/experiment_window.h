@@ -71,6 +71,8 @@ class ExperimentWindow : public QMdiSubWindow {
   // of wrong answers after which the data are drawn anew.
   void declare(int helpContext, int errorLimit);
   QWidget* client() const { return client_; }
+  // The window went behind another: its plots keep their pixels packed until next shown.
+  void rest();
   QTimer* Timer1 = nullptr;
 
  protected:

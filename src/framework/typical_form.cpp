@@ -41,9 +41,10 @@ TypicalForm::TypicalForm(Host& host, const QString& objectName, const QString& c
   Image2 = new PlotView(diagramPanel, QRect(QPoint(1, 1), PictureSize), PictureSize);
   Image2->setObjectName(QStringLiteral("Image2"));
   const int iconTop = 1 + (PictureSize.height() - IconSize.height()) / 2;
-  Image3 = new PlotView(diagramPanel, QRect(QPoint(1, iconTop), IconSize));
+  Image3 = new PlotView(diagramPanel, QRect(QPoint(1, iconTop), IconSize), IconSize);
   Image3->setObjectName(QStringLiteral("Image3"));
-  Image4 = new PlotView(diagramPanel, QRect(QPoint(1 + PictureSize.width() - IconSize.width(), iconTop), IconSize));
+  Image4 = new PlotView(diagramPanel, QRect(QPoint(1 + PictureSize.width() - IconSize.width(), iconTop), IconSize),
+                        IconSize);
   Image4->setObjectName(QStringLiteral("Image4"));
 
   plotPanel = ui::panel(client(), PlotRect, ui::Bevel::Single, QStringLiteral("Panel4"));

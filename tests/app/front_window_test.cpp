@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "framework/plot_view.h"
 #include "support/fixture.h"
 
 namespace {
@@ -78,4 +79,23 @@ TEST_F(FrontWindow, EveryWindowOpenedByNextRightAfterAMessageBox) {
     ++checked;
   }
   EXPECT_GT(checked, 60);
+}
+
+// A window sent behind keeps its plots packed, and Back shows them exactly as they were left.
+TEST_F(FrontWindow, AWindowBehindIsPackedAndComesBackPixelForPixel) {
+  messages.boxes = false;
+  ExperimentWindow* first = start(QStringLiteral("Form19_1"));
+  answerAll(first);
+  QList<QImage> shown;
+  const QList<PlotView*> plots = first->findChildren<PlotView*>();
+  for (PlotView* v : plots) shown << v->canvas().image().copy();
+  click("BNext");
+  settle();
+  ASSERT_NE(active(), first);
+  // The response plot is packed; a picture shared with the picture cache is left as it is.
+  EXPECT_EQ(std::count_if(plots.begin(), plots.end(), [](PlotView* v) { return v->canvas().packed(); }), 1);
+  click("BBack");
+  settle();
+  ASSERT_EQ(active(), first);
+  for (int i = 0; i < plots.size(); ++i) EXPECT_EQ(plots[i]->canvas().image(), shown[i]) << i;
 }

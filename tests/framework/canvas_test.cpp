@@ -91,3 +91,31 @@ TEST(Fonts, SymbolLettersBecomeGreek) {
   EXPECT_EQ(fonts::pointsToPixels(10), 13);
   EXPECT_EQ(fonts::pointsToPixels(8), 11);
 }
+
+TEST(Canvas, PackedPixelsComeBackExactlyAndDrawingGoesOn) {
+  Canvas c;
+  EXPECT_FALSE(c.packed());
+  c.pack();  // never drawn: nothing to pack, and still white
+  EXPECT_FALSE(c.packed());
+  EXPECT_EQ(c.pixel(454, 282), colors::White);
+  c.setPen(colors::Red, 2);
+  c.line(10, 10, 300, 200);
+  c.setFontColor(colors::Navy);
+  c.textOut(20, 240, QStringLiteral("ω = 1,5"));  // antialiased text: many shades
+  const QImage before = c.image().copy();
+  c.pack();
+  ASSERT_TRUE(c.packed());
+  EXPECT_EQ(c.image(), before);
+  EXPECT_FALSE(c.packed());
+  c.pack();
+  c.setPen(colors::Blue, 1);
+  c.line(0, 100, 50, 100);  // a packed canvas is drawn on as it was left
+  EXPECT_EQ(c.pixel(25, 100), colors::Blue);
+  EXPECT_EQ(c.pixel(150, 97), before.pixelColor(150, 97));
+  // A wall is the made size again, however big the picture loaded before was.
+  Canvas icon(QSize(65, 37));
+  icon.load(QImage(455, 283, QImage::Format_RGB32));
+  icon.loadWall();
+  EXPECT_EQ(icon.size(), QSize(65, 37));
+  EXPECT_EQ(icon.pixel(64, 36), colors::White);
+}

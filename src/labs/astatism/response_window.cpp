@@ -25,9 +25,10 @@ ResponseWindow::ResponseWindow(Host& host, const WindowInfo& info) : AstatismWin
   titlePanel(c, info, QRect(8, 8, 177, 113 - lift), lift / 2, lift);
   Image2 = diagramPanel(c, info, QRect(192, 8, 433, 115), {427, 109});
   // The input icon lies under "G", or beside the "F" arrow; the output icon under "R".
-  Image3 = new PlotView(Image2, reference() ? QRect(0, 72, 57, 37) : QRect(248, 0, 57, 33));
+  const QRect in = reference() ? QRect(0, 72, 57, 37) : QRect(248, 0, 57, 33);
+  Image3 = new PlotView(Image2, in, in.size());
   Image3->setObjectName(QStringLiteral("Image3"));
-  Image4 = new PlotView(Image2, QRect(362, 72, 65, 37));
+  Image4 = new PlotView(Image2, QRect(362, 72, 65, 37), QSize(65, 37));
   Image4->setObjectName(QStringLiteral("Image4"));
 
   auto* plotPanel = ui::panel(c, QRect(192, 130, 429, 247), ui::Bevel::Single, QStringLiteral("Panel1"));

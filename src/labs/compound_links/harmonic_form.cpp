@@ -31,7 +31,7 @@ HarmonicForm::HarmonicForm(Host& host, const HarmonicRow& row)
     // Output 1 takes the upper part of the right end of the picture, output 2 the lower.
     const QPoint right = Image4->pos();
     Image4->setGeometry(QRect(right.x(), 1, 65, 49));
-    Image5 = new PlotView(diagramPanel, QRect(right.x(), 48, 65, 41));
+    Image5 = new PlotView(diagramPanel, QRect(right.x(), 48, 65, 41), Image4->canvas().size());
     Image5->setObjectName(QStringLiteral("Image5"));
   }
   if (row.readout) {
