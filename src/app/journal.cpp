@@ -1,6 +1,5 @@
 #include "journal.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <numeric>
 
@@ -31,13 +30,40 @@ qint64 WorkEntry::durationMs(const QDateTime& now) const {
   return std::max<qint64>(0, started.msecsTo(ended.isValid() ? ended : now));
 }
 
+namespace {
+qsizetype spacesFrom(const QString& s, qsizetype i) {
+  while (i < s.size() && s[i].isSpace()) ++i;
+  return i;
+}
+qsizetype digitsFrom(const QString& s, qsizetype i) {
+  while (i < s.size() && s[i].isDigit()) ++i;
+  return i;
+}
+}  // namespace
+
 QString workTitle(const QString& firstCaption) {
-  static const QRegularExpression experiment(QStringLiteral("\\.\\s*Опыт №\\s*\\d+(\\.\\d+)?\\s*$"));
-  // The stability and astatism windows name their section in the caption already.
-  static const QRegularExpression lab(QStringLiteral("(Лаб №\\s*\\d+)\\.\\d+\\s*$"));
-  QString t = firstCaption.trimmed();
-  if (const auto m = lab.match(t); m.hasMatch()) return m.captured(1);
-  return t.remove(experiment);
+  const QString t = firstCaption.trimmed();
+  // The stability and astatism windows name their section in the caption already:
+  // "Астатизм САУ. Лаб №3.2" gives "Лаб №3".
+  if (const qsizetype at = t.lastIndexOf(QStringLiteral("Лаб №")); at >= 0) {
+    const qsizetype from = spacesFrom(t, at + 5), number = digitsFrom(t, from);
+    if (number > from && number < t.size() && t[number] == QLatin1Char('.')) {
+      const qsizetype window = digitsFrom(t, number + 1);
+      if (window > number + 1 && window == t.size()) return t.mid(at, number - at);
+    }
+  }
+  // "…. Опыт №2" (or "№2.1") ends an experiment window's caption.
+  if (const qsizetype at = t.lastIndexOf(QStringLiteral("Опыт №")); at >= 0) {
+    const qsizetype from = spacesFrom(t, at + 6);
+    qsizetype end = digitsFrom(t, from);
+    const bool numbered = end > from;
+    if (numbered && end < t.size() && t[end] == QLatin1Char('.') && digitsFrom(t, end + 1) > end + 1)
+      end = digitsFrom(t, end + 1);
+    qsizetype dot = at;
+    while (dot > 0 && t[dot - 1].isSpace()) --dot;
+    if (numbered && end == t.size() && dot > 0 && t[dot - 1] == QLatin1Char('.')) return t.left(dot - 1);
+  }
+  return t;
 }
 
 Journal::Journal(Clock clock) : clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); })) {}

@@ -1,5 +1,6 @@
 #include "program_icon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -32,8 +33,27 @@ QImage programIconImage(int size) {
   return img;
 }
 
-QIcon programIcon() {
-  QIcon icon;
-  for (int s : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(programIconImage(s)));
-  return icon;
-}
+namespace {
+// Drawn at the size asked for, when asked: the program keeps no icon bitmaps of its own.
+class ProgramIconEngine : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    const int side = std::min(rect.width(), rect.height());
+    if (side > 0) painter->drawImage(QRect(rect.topLeft(), QSize(side, side)), programIconImage(side));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = std::max(1, std::min(size.width(), size.height()));
+    return QPixmap::fromImage(programIconImage(side));
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = std::min(size.width(), size.height());
+    return {side, side};
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+  }
+  QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+}  // namespace
+
+QIcon programIcon() { return QIcon(new ProgramIconEngine); }

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <algorithm>
 

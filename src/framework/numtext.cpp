@@ -1,7 +1,6 @@
 #include "numtext.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 
@@ -60,19 +59,40 @@ QString FloatToStr(double v) {
   return out;
 }
 
+namespace {
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+// The end of the run of ASCII digits that starts at i.
+qsizetype digitsFrom(const QString& s, qsizetype i) {
+  while (i < s.size() && isDigit(s[i])) ++i;
+  return i;
+}
+qsizetype signFrom(const QString& s, qsizetype i) {
+  return i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')) ? i + 1 : i;
+}
+}  // namespace
+
 std::optional<double> StrToFloat(const QString& text) {
   const QString t = text.trimmed();
-  // Compiled once per separator: the pattern costs far more to build than to match.
-  static QChar formSeparator;  // none until the first call
-  static QRegularExpression form;
-  if (formSeparator != decimalSeparator()) {
-    formSeparator = decimalSeparator();
-    const QString sep = QRegularExpression::escape(QString(formSeparator));
-    form.setPattern(QStringLiteral("^[+-]?(\\d+(%1\\d*)?|%1\\d+)([eE][+-]?\\d+)?$").arg(sep));
+  // [+-] digits [sep digits] | [+-] sep digits, then an optional exponent [eE][+-]digits.
+  const QChar sep = decimalSeparator();
+  qsizetype i = signFrom(t, 0);
+  const qsizetype whole = digitsFrom(t, i);
+  bool digits = whole > i;
+  i = whole;
+  if (i < t.size() && t[i] == sep) {
+    const qsizetype fraction = digitsFrom(t, i + 1);
+    digits = digits || fraction > i + 1;
+    i = fraction;
   }
-  if (!form.match(t).hasMatch()) return std::nullopt;
+  if (!digits) return std::nullopt;
+  if (i < t.size() && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+    const qsizetype from = signFrom(t, i + 1), to = digitsFrom(t, from);
+    if (to == from) return std::nullopt;
+    i = to;
+  }
+  if (i != t.size()) return std::nullopt;
   QString plain = t;
-  plain.replace(decimalSeparator(), QChar('.'));
+  plain.replace(sep, QChar('.'));
   if (plain.startsWith('+')) plain.remove(0, 1);
   const std::string s = plain.toStdString();
   double v = 0;
@@ -82,9 +102,10 @@ std::optional<double> StrToFloat(const QString& text) {
 }
 
 std::optional<long long> StrToInt(const QString& text) {
-  static const QRegularExpression form(QStringLiteral("^[+-]?\\d{1,18}$"));
+  // [+-] and one to eighteen ASCII digits: always within a long long.
   const QString t = text.trimmed();
-  if (!form.match(t).hasMatch()) return std::nullopt;
+  const qsizetype from = signFrom(t, 0), to = digitsFrom(t, from);
+  if (to != t.size() || to == from || to - from > 18) return std::nullopt;
   return t.toLongLong();
 }
 

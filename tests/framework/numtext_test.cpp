@@ -157,3 +157,12 @@ TEST(NumberTextLocale, DigitsDoNotDependOnTheProcessLocale) {
   std::setlocale(LC_NUMERIC, before.c_str());
   useLocaleSeparator();
 }
+
+TEST(NumText, OnlyAsciiDigitsAreNumbers) {
+  // Digits of other scripts are a format error, never a silent zero.
+  EXPECT_EQ(StrToInt(QString::fromUtf8("٣")), std::nullopt);
+  EXPECT_EQ(StrToFloat(QString::fromUtf8("٣")), std::nullopt);
+  EXPECT_EQ(StrToInt(QStringLiteral("+123456789012345678")), 123456789012345678LL);
+  EXPECT_EQ(StrToInt(QStringLiteral("1234567890123456789")), std::nullopt);
+  EXPECT_EQ(StrToInt(QStringLiteral("-")), std::nullopt);
+}
