@@ -260,6 +260,314 @@
     </message>
 </context>
 <context>
+    <name>astatism</name>
+    <message>
+        <source>Астатизм САУ. Лаб №%1.%2</source>
+        <translation>System type (astatism). Lab %1.%2</translation>
+    </message>
+    <message>
+        <source>Схема №%1</source>
+        <translation>Scheme No. %1</translation>
+    </message>
+    <message>
+        <source>Задание № %1 из 8</source>
+        <translation>Task %1 of 8</translation>
+    </message>
+    <message>
+        <source>Реакция системы r(t) на сигнал задания g(t)=1</source>
+        <translation>Response r(t) to the reference input g(t)=1</translation>
+    </message>
+    <message>
+        <source>Реакция системы r(t) на сигнал возмущения f(t)=1</source>
+        <translation>Response r(t) to the disturbance f(t)=1</translation>
+    </message>
+    <message>
+        <source>Реакция системы r(t) на сигнал задания g(t)=t</source>
+        <translation>Response r(t) to the reference input g(t)=t</translation>
+    </message>
+    <message>
+        <source>Реакция системы r(t) на сигнал возмущения f(t)=t</source>
+        <translation>Response r(t) to the disturbance f(t)=t</translation>
+    </message>
+    <message>
+        <source>Астатизм САУ</source>
+        <translation>System type</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>c</translation>
+    </message>
+    <message>
+        <source>аст,</source>
+        <translation>ast,</translation>
+    </message>
+    <message>
+        <source>Для САУ с заданной структурой определите коэффициенты ошибок:</source>
+        <translation>For the control system shown, find the error coefficients</translation>
+    </message>
+    <message>
+        <source>и порядок астатизма системы</source>
+        <translation>and the type of the system</translation>
+    </message>
+    <message>
+        <source>относительно сигнала задания</source>
+        <translation>with respect to the reference input</translation>
+    </message>
+    <message>
+        <source>Исходные данные:</source>
+        <translation>Given:</translation>
+    </message>
+    <message>
+        <source>Определите:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source>Определите установившуюся ошибку</source>
+        <translation>Find the steady-state error</translation>
+    </message>
+    <message>
+        <source>при воздействии указанного сигнала</source>
+        <translation>for the input signal shown</translation>
+    </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
+</context>
+<context>
+    <name>diagrams</name>
+    <message>
+        <source>Представление схем в переменных сосотояния</source>
+        <translation>State-variable form of block diagrams</translation>
+    </message>
+    <message>
+        <source>Интегрирующее</source>
+        <translation>Integrating</translation>
+    </message>
+    <message>
+        <source>Апериодическое</source>
+        <translation>First-order lag</translation>
+    </message>
+    <message>
+        <source>Колебательное</source>
+        <translation>Oscillatory</translation>
+    </message>
+    <message>
+        <source>Чистого запаздывания</source>
+        <translation>Pure time delay</translation>
+    </message>
+    <message>
+        <source>Неминимально-фазовое 1-го порядка</source>
+        <translation>First-order non-minimum-phase</translation>
+    </message>
+    <message>
+        <source>Пропорционально-интегральное</source>
+        <translation>Proportional-integral</translation>
+    </message>
+    <message>
+        <source>Реального дифференцирования</source>
+        <translation>Real differentiating</translation>
+    </message>
+    <message>
+        <source>Инерционно-форсирующее</source>
+        <translation>Lag-lead</translation>
+    </message>
+    <message>
+        <source>Задание №%1 из 3</source>
+        <translation>Task %1 of 3</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Определите тип звена, указанного на рисунке:</source>
+        <translation>Find the type of the link in the picture:</translation>
+    </message>
+    <message>
+        <source>Ответить</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Тип звена:</source>
+        <translation>Type of the link:</translation>
+    </message>
+    <message>
+        <source>Исходные данные:</source>
+        <translation>Given:</translation>
+    </message>
+    <message>
+        <source>Для апериодического звена определите:</source>
+        <translation>For the first-order lag find:</translation>
+    </message>
+    <message>
+        <source>Определите %1, при котором система описывается как колебательное звено с коэффициентом затухания %2 = %3</source>
+        <translation>Find %1 at which the system is an oscillatory link with the damping ratio %2 = %3</translation>
+    </message>
+    <message>
+        <source>Структурные преобразования схем. Опыт №1</source>
+        <translation>Block diagram transformations. Experiment 1</translation>
+    </message>
+    <message>
+        <source>Определить параметры передаточной функции системы в одной из форм:</source>
+        <translation>Find the parameters of the transfer function of the system in one of the forms:</translation>
+    </message>
+    <message>
+        <source>Форма 1</source>
+        <translation>Form 1</translation>
+    </message>
+    <message>
+        <source>Форма 2</source>
+        <translation>Form 2</translation>
+    </message>
+</context>
+<context>
+    <name>framework</name>
+    <message>
+        <source>рад</source>
+        <translation>rad</translation>
+    </message>
+    <message>
+        <source>рад/с</source>
+        <translation>rad/s</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>дБ</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>, точка графика читается: %1 и %2 (стрелки, Shift, Home, End)</source>
+        <translation>, a plot point reads as %1 and %2 (arrows, Shift, Home, End)</translation>
+    </message>
+    <message>
+        <source>Первая измерительная линия</source>
+        <translation>First measuring line</translation>
+    </message>
+    <message>
+        <source>Вторая измерительная линия</source>
+        <translation>Second measuring line</translation>
+    </message>
+    <message>
+        <source>Уровень первой линии, h</source>
+        <translation>Level of the first line, h</translation>
+    </message>
+    <message>
+        <source>Уровень второй линии, h</source>
+        <translation>Level of the second line, h</translation>
+    </message>
+    <message>
+        <source> c;</source>
+        <translation> s;</translation>
+    </message>
+    <message>
+        <source>Реакция на единичный ступенчатый сигнал</source>
+        <translation>Unit step response</translation>
+    </message>
+    <message>
+        <source>hуст</source>
+        <translation>h_ss</translation>
+    </message>
+    <message>
+        <source>График</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source>Реакция на синусоидальный сигнал g(t)=sin(wt)</source>
+        <translation>Response to the sine input g(t)=sin(wt)</translation>
+    </message>
+    <message>
+        <source>принято</source>
+        <translation>accepted</translation>
+    </message>
+</context>
+<context>
+    <name>invariance</name>
+    <message>
+        <source>Определите параметры передаточной фунции: &lt;b&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/b&gt; обеспечивающей абсолютную инвариантность относительно сигнала %1, если эта функция представлена в следующем виде:</source>
+        <translation>Find the parameters of the transfer function &lt;b&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/b&gt; that gives absolute invariance with respect to the %1 signal, if the function has the following form:</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Для заданной САУ:</source>
+        <translation>For the given system:</translation>
+    </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source>Инвариантность к сигналу задания. Опыт №%1</source>
+        <translation>Invariance to the reference input. Experiment %1</translation>
+    </message>
+    <message>
+        <source>Инвариантность к возмущающему воздействию. Опыт №%1</source>
+        <translation>Invariance to the disturbance. Experiment %1</translation>
+    </message>
+    <message>
+        <source>Инвариантность САУ к сигналу задания</source>
+        <translation>Invariance of the system to the reference input</translation>
+    </message>
+    <message>
+        <source>Инвариантность САУ к возмущающему воздействию</source>
+        <translation>Invariance of the system to the disturbance</translation>
+    </message>
+    <message>
+        <source>Задание № %1 из 4</source>
+        <translation>Task %1 of 4</translation>
+    </message>
+    <message>
+        <source>задания</source>
+        <translation>reference</translation>
+    </message>
+    <message>
+        <source>возмущения</source>
+        <translation>disturbance</translation>
+    </message>
+    <message>
+        <source>уст.g</source>
+        <translation>ss.g</translation>
+    </message>
+    <message>
+        <source>уст.f</source>
+        <translation>ss.f</translation>
+    </message>
+    <message>
+        <source>Реакция системы r(t) на сигнал задания g(t)=1</source>
+        <translation>Response r(t) to the reference input g(t)=1</translation>
+    </message>
+    <message>
+        <source>Реакция системы r(t) на сигнал возмущения f(t)=1</source>
+        <translation>Response r(t) to the disturbance f(t)=1</translation>
+    </message>
+    <message>
+        <source>Реализуема ли найденная передаточная функция?</source>
+        <translation>Is the transfer function you found physically realizable?</translation>
+    </message>
+    <message>
+        <source>определите величину установившейся ошибки при отработке сигнала %1</source>
+        <translation>find the steady-state error for the %1</translation>
+    </message>
+    <message>
+        <source>определите, при каком значении &lt;b&gt;k&lt;/b&gt;, e&lt;sub&gt;%1&lt;/sub&gt; = 0</source>
+        <translation>find the value of &lt;b&gt;k&lt;/b&gt; at which e&lt;sub&gt;%1&lt;/sub&gt; = 0</translation>
+    </message>
+</context>
+<context>
     <name>journal</name>
     <message>
         <source>вопрос</source>
@@ -414,6 +722,73 @@
     </message>
 </context>
 <context>
+    <name>nontypical</name>
+    <message>
+        <source>Звено чистого запаздывания. Опыт №1</source>
+        <translation>Pure time-delay link. Experiment 1</translation>
+    </message>
+    <message>
+        <source>Звено чистого запаздывания</source>
+        <translation>Pure time-delay link</translation>
+    </message>
+    <message>
+        <source>Задание №1 из 1</source>
+        <translation>Task 1 of 1</translation>
+    </message>
+    <message>
+        <source>Для заданных значений:</source>
+        <translation>For the given values:</translation>
+    </message>
+    <message>
+        <source>А = </source>
+        <translation>A = </translation>
+    </message>
+    <message>
+        <source>определить: </source>
+        <translation>find: </translation>
+    </message>
+    <message>
+        <source> рад/c</source>
+        <translation> rad/s</translation>
+    </message>
+    <message>
+        <source>Реакция на гармонический сигнал g(t)=A*sin(wt)</source>
+        <translation>Response to the harmonic input g(t)=A*sin(wt)</translation>
+    </message>
+    <message>
+        <source>wt, c</source>
+        <translation>wt, s</translation>
+    </message>
+    <message>
+        <source>рад</source>
+        <translation>rad</translation>
+    </message>
+    <message>
+        <source>Неминимально-фазовое звено первого порядка</source>
+        <translation>First-order non-minimum-phase link</translation>
+    </message>
+    <message>
+        <source>%1. Опыт №%2</source>
+        <translation>%1. Experiment %2</translation>
+    </message>
+    <message>
+        <source>Предел %1 при %2</source>
+        <translation>Limit of %1 as %2</translation>
+    </message>
+    <message>
+        <source>Параметры звена</source>
+        <translation>Link parameters</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>,рад/c</source>
+        <translation>,rad/s</translation>
+    </message>
+</context>
+<context>
     <name>pictures</name>
     <message>
         <source>коррекция</source>
@@ -486,6 +861,125 @@
     <message>
         <source>Схема № 4</source>
         <translation>Scheme No. 4</translation>
+    </message>
+</context>
+<context>
+    <name>stability</name>
+    <message>
+        <source>Для САУ с заданной структурой определите параметры передаточной функции:  </source>
+        <translation>For the control system shown, find the parameters of the transfer function:  </translation>
+    </message>
+    <message>
+        <source>Затем определите коэффициент передачи %1, соответствующий границе устойчивости. </source>
+        <translation>Then find the gain %1 at the stability boundary. </translation>
+    </message>
+    <message>
+        <source>Затем ответьте, устойчива ли САУ.</source>
+        <translation>Then say whether the system is stable.</translation>
+    </message>
+    <message>
+        <source>Затем определите постоянную времени %1, соответствующую границе устойчивости. </source>
+        <translation>Then find the time constant %1 at the stability boundary. </translation>
+    </message>
+    <message>
+        <source>Определите:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Устойчива ли данная САУ?</source>
+        <translation>Is this control system stable?</translation>
+    </message>
+    <message>
+        <source>ср</source>
+        <translation>c</translation>
+    </message>
+    <message>
+        <source>Определите запас устойчивости по фазе %1 и частоту среза %2, если %3 &amp;gt; %4, %5 - прежние</source>
+        <translation>Find the phase margin %1 and the gain crossover frequency %2 if %3 &amp;gt; %4, %5 unchanged</translation>
+    </message>
+    <message>
+        <source>Определите запасы устойчивости %1 и частоту среза %2, если %3 = %4, %5 - прежние</source>
+        <translation>Find the stability margins %1 and the gain crossover frequency %2 if %3 = %4, %5 unchanged</translation>
+    </message>
+    <message>
+        <source>ЛАЧХ разомкнутой системы</source>
+        <translation>Open-loop Bode magnitude plot</translation>
+    </message>
+    <message>
+        <source>ЛФЧХ разомкнутой системы</source>
+        <translation>Open-loop Bode phase plot</translation>
+    </message>
+    <message>
+        <source>Курсор частоты, lg ω</source>
+        <translation>Frequency cursor, lg ω</translation>
+    </message>
+    <message>
+        <source>Курсор амплитуды, L</source>
+        <translation>Magnitude cursor, L</translation>
+    </message>
+    <message>
+        <source>Курсор фазы, φ</source>
+        <translation>Phase cursor, φ</translation>
+    </message>
+    <message>
+        <source>ЛЧХ разомкнутой системы</source>
+        <translation>Open-loop Bode plots</translation>
+    </message>
+    <message>
+        <source>L = %1 дБ; w= %2 рад/с</source>
+        <translation>L = %1 dB; w= %2 rad/s</translation>
+    </message>
+    <message>
+        <source>%1 рад; log(w)= %2</source>
+        <translation>%1 rad; log(w)= %2</translation>
+    </message>
+    <message>
+        <source>Найдите полюсы САУ</source>
+        <translation>Find the poles</translation>
+    </message>
+    <message>
+        <source>если %1 =</source>
+        <translation>if %1 =</translation>
+    </message>
+    <message>
+        <source>если %1 = %2,</source>
+        <translation>if %1 = %2,</translation>
+    </message>
+    <message>
+        <source>%1 - прежние</source>
+        <translation>%1 unchanged</translation>
+    </message>
+    <message>
+        <source>Переходная характеристика</source>
+        <translation>Step response</translation>
+    </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source>Устойчивость САУ. Лаб №%1.%2</source>
+        <translation>Stability of a single-loop system. Lab %1.%2</translation>
+    </message>
+    <message>
+        <source>Схема №%1</source>
+        <translation>Scheme No. %1</translation>
+    </message>
+    <message>
+        <source>Задание № %1 из 5</source>
+        <translation>Task %1 of 5</translation>
+    </message>
+    <message>
+        <source>%1,кр</source>
+        <translation>%1,cr</translation>
+    </message>
+    <message>
+        <source>Устойчивость САУ</source>
+        <translation>Stability</translation>
     </message>
 </context>
 </TS>

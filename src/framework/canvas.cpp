@@ -310,6 +310,7 @@ void Canvas::textOut(int x, int y, const QString& text) {
   p.fillRect(cell, brush_);
   p.setPen(fontColor_);
   p.drawText(QPoint(x, y + fm.ascent()), text);
+  if (watchText) watchText(text, cell, size_);
   changed();
 }
 

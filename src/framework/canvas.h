@@ -97,6 +97,10 @@ class Canvas {
 
   // Called after every drawing operation (the view schedules a repaint).
   void setOnChange(std::function<void()> f) { onChange_ = std::move(f); }
+  // Sees every text drawn on any canvas, with its cell and the canvas's size (tests read the
+  // plots' texts through it).
+  using TextWatch = std::function<void(const QString& text, const QRect& cell, QSize canvas)>;
+  static inline TextWatch watchText;
 
   // A canvas that is not on screen for a while (its window is behind another) keeps its
   // pixels run-length packed; any use brings them back exactly. The blank bitmap itself is

@@ -1,6 +1,7 @@
 #include "experiment_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <cstdio>
 #include <exception>
@@ -286,7 +287,7 @@ void ExperimentWindow::describeControls() {
   }
   auto bare = [](QString s) { return s.remove(QLatin1Char('=')).trimmed(); };
   const QString read = hasReadout_
-                           ? QStringLiteral(", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
+                           ? QCoreApplication::translate("framework", ", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
                                  .arg(bare(readoutX_), bare(readoutYGreek_ ? fonts::greek(readoutY_) : readoutY_))
                            : QString();
   for (auto* v : findChildren<PlotView*>())

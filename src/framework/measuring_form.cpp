@@ -1,5 +1,6 @@
 #include "measuring_form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSlider>
 #include <algorithm>
@@ -34,16 +35,16 @@ MeasuringForm::MeasuringForm(Host& host, const QString& objectName, const QStrin
     s->setInvertedAppearance(true);
     s->setInvertedControls(true);
     s->setEnabled(false);
-    s->setAccessibleName(i == 0 ? QStringLiteral("Первая измерительная линия")
-                                : QStringLiteral("Вторая измерительная линия"));
+    s->setAccessibleName(i == 0 ? QCoreApplication::translate("framework", "Первая измерительная линия")
+                                : QCoreApplication::translate("framework", "Вторая измерительная линия"));
     connect(s, &QSlider::valueChanged, this,
             [this, i] { guarded("TrackBarChange", [this, i] { TrackBarChange(i); }); });
     auto* e = new AnswerEdit(barPanel, QRect(2, boxTop + i * 24, shape_.bars.width() - 4, 22), 32,
                              QStringLiteral("Edit%1").arg(6 + i));
     e->setFont(fonts::font(fonts::SansSerif, 13));
     e->setEnabled(false);
-    e->setAccessibleName(i == 0 ? QStringLiteral("Уровень первой линии, h")
-                                : QStringLiteral("Уровень второй линии, h"));
+    e->setAccessibleName(i == 0 ? QCoreApplication::translate("framework", "Уровень первой линии, h")
+                                : QCoreApplication::translate("framework", "Уровень второй линии, h"));
     connect(e, &AnswerEdit::enterPressed, this, [this, i] { guarded("EditKeyPress", [this, i] { EditKeyPress(i); }); });
     (i == 0 ? TrackBar1 : TrackBar2) = s;
     (i == 0 ? Edit6 : Edit7) = e;
@@ -134,7 +135,7 @@ void MeasuringForm::drawGuides(Canvas& c) {
 
 ReadoutText MeasuringForm::readoutAt(int b, int d) const {
   return {QStringLiteral("h = "), numtext::FloatCut(d / shape_.scale, shape_.hChars) + QStringLiteral("."),
-          QStringLiteral("t = "), numtext::FloatCut(b * timeStep_, shape_.timeChars) + QStringLiteral(" c;")};
+          QStringLiteral("t = "), numtext::FloatCut(b * timeStep_, shape_.timeChars) + QCoreApplication::translate("framework", " c;")};
 }
 
 void MeasuringForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, int X, int Y) {
@@ -148,7 +149,7 @@ void MeasuringForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m,
   });
 }
 
-void MeasuringForm::stepTitle() { plotText(40, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10); }
+void MeasuringForm::stepTitle() { plotText(40, 0, QCoreApplication::translate("framework", "Реакция на единичный ступенчатый сигнал"), 10); }
 
 void MeasuringForm::stepClosing(int rLabelY, int gLabelY, int finalRow) {
   plotText(350, rLabelY, QStringLiteral("r(t)"), 10, colors::Blue);
@@ -157,7 +158,7 @@ void MeasuringForm::stepClosing(int rLabelY, int gLabelY, int finalRow) {
     Canvas& c = Image1->canvas();
     c.setPen(colors::Blue, 1);
     for (int i = 1; i <= 18; ++i) c.line(20 * i, finalRow, 20 * i + 8, finalRow);
-    plotText(0, finalRow - 20, QStringLiteral("hуст"), 8, colors::Blue);
+    plotText(0, finalRow - 20, QCoreApplication::translate("framework", "hуст"), 8, colors::Blue);
   }
   stepTitle();
 }

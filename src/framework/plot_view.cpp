@@ -22,7 +22,7 @@ void PlotView::onMouseMove(MoveHandler h) {
       if (now == this && old && old != this && window() == old->window()) typedInto_ = old;
     });
   }
-  if (reads() && accessibleName().isEmpty()) setAccessibleName(QStringLiteral("График"));
+  if (reads() && accessibleName().isEmpty()) setAccessibleName(QCoreApplication::translate("framework", "График"));
 }
 
 QRect PlotView::readingArea() const {

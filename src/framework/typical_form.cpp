@@ -1,5 +1,6 @@
 #include "typical_form.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
@@ -97,7 +98,7 @@ void TypicalForm::timeAxes(int y0, int right) {
 void TypicalForm::timeFrame(int tLabel, int right) {
   plotText(10, 240, QStringLiteral("0"), 12);
   plotText(10, 10, QStringLiteral("h"), 12);
-  plotText(tLabel, 240, QStringLiteral("t, c"), 12);
+  plotText(tLabel, 240, QCoreApplication::translate("framework", "t, c"), 12);
   timeAxes(240, right);
 }
 
@@ -181,10 +182,10 @@ void TypicalForm::rampLead(int j, bool dots) {
 }
 
 void TypicalForm::sineFrame(int R) {
-  plotText(50, 0, QStringLiteral("Реакция на синусоидальный сигнал g(t)=sin(wt)"), 10);
+  plotText(50, 0, QCoreApplication::translate("framework", "Реакция на синусоидальный сигнал g(t)=sin(wt)"), 10);
   plotText(15, 118, QStringLiteral("0"), 12);
   plotText(15, 5, QStringLiteral("h"), 12);
-  plotText(380, 110, QStringLiteral("t, c"), 12);
+  plotText(380, 110, QCoreApplication::translate("framework", "t, c"), 12);
   timeAxes(135);
   plotText(0, 25, QStringLiteral("gmax"), 8, colors::Red);
   plotText(0, 120 - R, QStringLiteral("rmax"), 8, colors::Blue);

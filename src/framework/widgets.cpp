@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "canvas.h"
@@ -89,7 +90,7 @@ CheckMark::CheckMark(QWidget* parent, const QRect& r, const QString& name) : QTo
   setObjectName(name);
   setAutoRaise(true);
   setFocusPolicy(Qt::NoFocus);
-  setAccessibleName(QStringLiteral("принято"));
+  setAccessibleName(QCoreApplication::translate("framework", "принято"));
   QIcon icon;
   icon.addPixmap(QPixmap::fromImage(pictures::get(QStringLiteral("check"))), QIcon::Normal);
   icon.addPixmap(QPixmap::fromImage(pictures::get(QStringLiteral("check_disabled"))), QIcon::Disabled);

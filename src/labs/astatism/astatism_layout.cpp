@@ -1,5 +1,6 @@
 #include "labs/astatism/astatism_layout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -13,12 +14,40 @@
 
 namespace astatism::layout {
 
+QString captionText(const WindowInfo& info) {
+  return QCoreApplication::translate("astatism", "Астатизм САУ. Лаб №%1.%2").arg(info.work).arg(info.task);
+}
+
+QString schemeText(const WindowInfo& info) {
+  return QCoreApplication::translate("astatism", "Схема №%1").arg(info.work);
+}
+
+QString taskNumberText(const WindowInfo& info) {
+  return QCoreApplication::translate("astatism", "Задание № %1 из 8").arg(info.task);
+}
+
+QString plotTitle(const WindowInfo& info) {
+  switch (info.task) {
+    case 3:
+      return QCoreApplication::translate("astatism", "Реакция системы r(t) на сигнал задания g(t)=1");
+    case 4:
+      return QCoreApplication::translate("astatism", "Реакция системы r(t) на сигнал возмущения f(t)=1");
+    case 5:
+    case 7:
+      return QCoreApplication::translate("astatism", "Реакция системы r(t) на сигнал задания g(t)=t");
+    case 6:
+    case 8:
+      return QCoreApplication::translate("astatism", "Реакция системы r(t) на сигнал возмущения f(t)=t");
+  }
+  return {};
+}
+
 QFrame* titlePanel(QWidget* client, const WindowInfo& info, const QRect& r, int titleLift, int schemeLift) {
   auto* panel = ui::panel(client, r, ui::Bevel::Single, QStringLiteral("Panel3"));
   // Narrow enough that the title breaks into two centred lines.
-  ui::label(panel, QRect(32, 9 - titleLift, 113, 56), QStringLiteral("Астатизм САУ"), arial(24, true), colors::Navy,
+  ui::label(panel, QRect(32, 9 - titleLift, 113, 56), QCoreApplication::translate("astatism", "Астатизм САУ"), arial(24, true), colors::Navy,
             Qt::AlignHCenter | Qt::AlignTop, true);
-  ui::label(panel, QPoint(40, 73 - schemeLift), QString::fromStdString(info.scheme), arial(20, true), colors::Navy);
+  ui::label(panel, QPoint(40, 73 - schemeLift), schemeText(info), arial(20, true), colors::Navy);
   return panel;
 }
 
@@ -47,7 +76,7 @@ std::vector<QLabel*> parameterRows(QWidget* panel, const WindowInfo& info, int f
 
 QString parameterText(int index, double value) {
   const QString v = index == 0 ? FloatToStr(value) : numtext::FloatCut(value, 5);
-  return v + QStringLiteral(" c");
+  return v + QCoreApplication::translate("astatism", " c");
 }
 
 void showParameters(const std::vector<QLabel*>& labels, const Params& p) {

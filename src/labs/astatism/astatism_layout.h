@@ -40,6 +40,14 @@ void showParameters(const std::vector<QLabel*>& labels, const Params& p);
 // Text of a value label: T1 in full, the others cut to 5 characters, then " c".
 QString parameterText(int index, double value);
 
+// The window's texts in the running language (the model keeps the Russian ones): the caption
+// "Астатизм САУ. Лаб №1.1", the scheme label "Схема №1", the task number "Задание № 1 из 8" and
+// the title of a response plot.
+QString captionText(const WindowInfo& info);
+QString schemeText(const WindowInfo& info);
+QString taskNumberText(const WindowInfo& info);
+QString plotTitle(const WindowInfo& info);
+
 // What the box shows once its answer is right.
 QString acceptedText(double truth);
 

@@ -62,22 +62,6 @@ constexpr ResponseRow kResponseRows[] = {
 };
 // clang-format on
 
-std::string titleFor(int task) {
-  switch (task) {
-    case 3:
-      return "Реакция системы r(t) на сигнал задания g(t)=1";
-    case 4:
-      return "Реакция системы r(t) на сигнал возмущения f(t)=1";
-    case 5:
-    case 7:
-      return "Реакция системы r(t) на сигнал задания g(t)=t";
-    case 6:
-    case 8:
-      return "Реакция системы r(t) на сигнал возмущения f(t)=t";
-  }
-  return {};
-}
-
 WindowInfo makeWindow(int work, int task) {
   WindowInfo w;
   w.work = work;
@@ -102,7 +86,6 @@ WindowInfo makeWindow(int work, int task) {
     if (row.work != work || row.task != task) continue;
     w.ranges = row.ranges;
     ResponseLayout& p = w.plot;
-    p.title = titleFor(task);
     if (w.shape == Shape::Parabola) p.exponentX = kPlotWidth - (w.signal == Signal::Reference ? 65 : 45);
     p.y0 = row.y0;
     p.kxFactor = row.kxFactor;

@@ -43,8 +43,7 @@ struct Params {
 
 // What a response window's plot needs beyond the common construction.
 struct ResponseLayout {
-  std::string title;             // UTF-8, drawn at (55, 0)
-  std::optional<int> exponentX;  // column of the title's superscript "2" (parabola windows)
+  std::optional<int> exponentX;  // column of the plot title's superscript "2" (parabola windows)
   int y0 = 0;                    // axis row
   double kxFactor = 0;           // Kx: kx = Kx / (T1 + T2) pixels per second
   double kh = 0;                 // horizon Kh * (T1 + T2)

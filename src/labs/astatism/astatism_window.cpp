@@ -8,7 +8,7 @@
 namespace astatism {
 
 AstatismWindow::AstatismWindow(Host& host, const WindowInfo& info)
-    : ExperimentWindow(host, QString::fromStdString(info.formName), QString::fromStdString(info.caption), kHelpContext,
+    : ExperimentWindow(host, QString::fromStdString(info.formName), layout::captionText(info), kHelpContext,
                        {858, 634}),
       info_(info) {
   endsWork_ = info.endsWork();

@@ -1,5 +1,7 @@
 #include "labs/astatism/coefficient_window.h"
 
+#include <QCoreApplication>
+
 #include "framework/canvas.h"
 #include "framework/plot_view.h"
 #include "framework/random.h"
@@ -27,6 +29,9 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : Astat
   const int extra = info.paramCount == 3 ? 24 : 0;
   const int lift = info.paramCount == 3 ? 16 : 0;
   const QString g = letter(info);
+  // The error coefficients c₀, c₁, c₂ and the order of astatism N with its index "аст".
+  const QString coefficient = QCoreApplication::translate("astatism", "с");
+  const QString astatic = QCoreApplication::translate("astatism", "аст,");
   QWidget* c = client();
 
   titlePanel(c, info, QRect(8, 8, 177, 121 - lift), 0, 0);
@@ -35,37 +40,37 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : Astat
   auto* question = ui::panel(c, QRect(192, 136, 433, 241), ui::Bevel::Single, QStringLiteral("Panel1"));
   const QFont q = arial(19), qIndex = arial(13);
   ui::label(question, QRect(8, 8, 417, 49),
-            QStringLiteral("Для САУ с заданной структурой определите коэффициенты ошибок:"), q, colors::Navy,
+            QCoreApplication::translate("astatism", "Для САУ с заданной структурой определите коэффициенты ошибок:"), q, colors::Navy,
             Qt::AlignLeft | Qt::AlignTop, true);
   caption(question, {160, 56},
-          {text(QStringLiteral("с")), sub("0" + g), text(QStringLiteral(", с")), sub("1" + g),
-           text(QStringLiteral(", с")), sub("2" + g), text(QStringLiteral(" - ? "))},
+          {text(coefficient), sub("0" + g), text(QStringLiteral(", ") + coefficient), sub("1" + g),
+           text(QStringLiteral(", ") + coefficient), sub("2" + g), text(QStringLiteral(" - ? "))},
           q, qIndex, colors::Purple);
-  ui::label(question, QPoint(8, 80), QStringLiteral("и порядок астатизма системы"), q, colors::Navy);
+  ui::label(question, QPoint(8, 80), QCoreApplication::translate("astatism", "и порядок астатизма системы"), q, colors::Navy);
   caption(question, {172, 104},
-          {text(QStringLiteral("N")), sub(QStringLiteral("аст,") + g), text(QStringLiteral(" - ?"))}, q, qIndex,
+          {text(QStringLiteral("N")), sub(astatic + g), text(QStringLiteral(" - ?"))}, q, qIndex,
           colors::Purple);
   if (info.signal == Signal::Reference)
-    ui::label(question, QPoint(12, 128), QStringLiteral("относительно сигнала задания"), q, colors::Navy,
+    ui::label(question, QPoint(12, 128), QCoreApplication::translate("astatism", "относительно сигнала задания"), q, colors::Navy,
               QStringLiteral("Label35"));
 
   auto* task = ui::panel(c, QRect(8, 136 - lift, 177, 241 + lift), ui::Bevel::Single, QStringLiteral("Panel2"));
-  ui::label(task, QPoint(8, 0), QString::fromStdString(info.taskText), arial(19, false, true));
-  ui::label(task, QPoint(9, 20), QStringLiteral("Исходные данные:"), arial(16));
+  ui::label(task, QPoint(8, 0), taskNumberText(info), arial(19, false, true));
+  ui::label(task, QPoint(9, 20), QCoreApplication::translate("astatism", "Исходные данные:"), arial(16));
   LT = parameterRows(task, info, 36);
-  ui::label(task, QPoint(9, 81 + extra), QStringLiteral("Определите:"), arial(16));
+  ui::label(task, QPoint(9, 81 + extra), QCoreApplication::translate("astatism", "Определите:"), arial(16));
 
   const int maxLength = info.answerMaxLength();
   for (int k = 0; k < 3; ++k) {
     const AnswerRow row =
         answerRow(task, k + 1, 104 + extra + 32 * k,
-                  {text(QStringLiteral("с")), sub(QString::number(k) + g), text(QStringLiteral("="))}, 13, maxLength);
+                  {text(coefficient), sub(QString::number(k) + g), text(QStringLiteral("="))}, 13, maxLength);
     addAnswer(row.edit, row.mark);
   }
   // "N" with its long index needs more room than the coefficients: its box starts later and
   // ends where the others end.
   const AnswerRow n = answerRow(task, 4, 200 + extra,
-                                {text(QStringLiteral("N")), sub(QStringLiteral("аст,") + g), text(QStringLiteral("="))},
+                                {text(QStringLiteral("N")), sub(astatic + g), text(QStringLiteral("="))},
                                 12, maxLength, 60);
   addAnswer(n.edit, n.mark);
 }

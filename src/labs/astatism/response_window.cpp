@@ -1,5 +1,6 @@
 #include "labs/astatism/response_window.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -42,9 +43,9 @@ ResponseWindow::ResponseWindow(Host& host, const WindowInfo& info) : AstatismWin
   };
   const Rows rows = lift ? Rows{92, 120, 144, 176, 30} : Rows{66, 94, 116, 152, 32};
   auto* task = ui::panel(c, QRect(8, 128 - lift, 177, 249 + lift), ui::Bevel::Single, QStringLiteral("Panel2"));
-  ui::label(task, QPoint(8, 0), QString::fromStdString(info.taskText), arial(19, false, true));
+  ui::label(task, QPoint(8, 0), taskNumberText(info), arial(19, false, true));
   LT = parameterRows(task, info, 20);
-  ui::label(task, QRect(1, rows.ask, 168, 30), QStringLiteral("Определите установившуюся ошибку"), arial(13),
+  ui::label(task, QRect(1, rows.ask, 168, 30), QCoreApplication::translate("astatism", "Определите установившуюся ошибку"), arial(13),
             colors::Black, Qt::AlignHCenter | Qt::AlignTop, true);
   const std::vector<Run> error{
       text(QStringLiteral("e(t) =a")), sub(QStringLiteral("0")), text(QStringLiteral("+a")), sub(QStringLiteral("1")),
@@ -52,7 +53,7 @@ ResponseWindow::ResponseWindow(Host& host, const WindowInfo& info) : AstatismWin
   const QFont eMain = sansSerif(21), eIndex = sansSerif(13);
   caption(task, {std::max(2, (177 - captionWidth(error, eMain, eIndex)) / 2), rows.error}, error, eMain, eIndex,
           colors::Purple);
-  ui::label(task, QRect(5, rows.signal, 164, 32), QStringLiteral("при воздействии указанного сигнала"), arial(13),
+  ui::label(task, QRect(5, rows.signal, 164, 32), QCoreApplication::translate("astatism", "при воздействии указанного сигнала"), arial(13),
             colors::Black, Qt::AlignHCenter | Qt::AlignTop, true);
   for (int k = 0; k < 3; ++k) {
     const AnswerRow row = answerRow(task, k + 1, rows.answers + rows.step * k,
@@ -113,7 +114,7 @@ void ResponseWindow::drawFrame(const Trace& s) {
   const QString face = info_.shape == Shape::Parabola ? fonts::Arial : fonts::SansSerif;
   plot.setFont(face, 10, true);
   plot.setFontColor(colors::Black);
-  const QString title = QString::fromStdString(info_.plot.title);
+  const QString title = plotTitle(info_);
   plot.textOut(55, 0, title);
   if (info_.plot.exponentX) {
     // The exponent of "t" goes right after the title as this face sets it; a fixed column
@@ -124,7 +125,7 @@ void ResponseWindow::drawFrame(const Trace& s) {
     plot.setFontSize(10);
   }
   plot.textOut(35, 0, QStringLiteral("h"));
-  plot.textOut(W - 40, Y0 - 20, QStringLiteral("t, c"));
+  plot.textOut(W - 40, Y0 - 20, QCoreApplication::translate("astatism", "t, c"));
 
   plot.setFontSize(8);
   plot.setFontStyle(false);

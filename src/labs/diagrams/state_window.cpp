@@ -1,5 +1,6 @@
 #include "labs/diagrams/state_window.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,18 +22,19 @@ namespace diagrams {
 namespace {
 
 constexpr int HelpContext = 4;
-const QString Caption = QStringLiteral("Представление схем в переменных сосотояния");
+const char* const Caption = QT_TRANSLATE_NOOP("diagrams", "Представление схем в переменных сосотояния");
 
-const char* const LinkTypes[LinkTypeCount] = {"Интегрирующее",
-                                              "Апериодическое",
-                                              "Колебательное",
-                                              "Чистого запаздывания",
-                                              "Неминимально-фазовое 1-го порядка",
-                                              "Пропорционально-интегральное",
-                                              "Реального дифференцирования",
-                                              "Инерционно-форсирующее"};
+const char* const LinkTypes[LinkTypeCount] = {QT_TRANSLATE_NOOP("diagrams", "Интегрирующее"),
+                                              QT_TRANSLATE_NOOP("diagrams", "Апериодическое"),
+                                              QT_TRANSLATE_NOOP("diagrams", "Колебательное"),
+                                              QT_TRANSLATE_NOOP("diagrams", "Чистого запаздывания"),
+                                              QT_TRANSLATE_NOOP("diagrams", "Неминимально-фазовое 1-го порядка"),
+                                              QT_TRANSLATE_NOOP("diagrams", "Пропорционально-интегральное"),
+                                              QT_TRANSLATE_NOOP("diagrams", "Реального дифференцирования"),
+                                              QT_TRANSLATE_NOOP("diagrams", "Инерционно-форсирующее")};
 
-QString taskNumber(int n) { return QStringLiteral("Задание №%1 из 3").arg(n); }
+QString translated(const char* russian) { return QCoreApplication::translate("diagrams", russian); }
+QString taskNumber(int n) { return QCoreApplication::translate("diagrams", "Задание №%1 из 3").arg(n); }
 QFont arial(int px, bool bold = false, bool italic = false) { return fonts::font(fonts::Arial, px, bold, italic); }
 
 QLabel* richLabel(QWidget* parent, QPoint at, const QString& html, const QFont& font, const QColor& color,
@@ -59,11 +61,11 @@ QGroupBox* group(QWidget* parent, const QRect& r, const QString& title) {
   return g;
 }
 
-QString seconds(const QString& v) { return v + QStringLiteral(" c"); }
+QString seconds(const QString& v) { return v + QCoreApplication::translate("diagrams", " c"); }
 
 }  // namespace
 
-StateWindow::StateWindow(Host& host) : ExperimentWindow(host, QStringLiteral("Form9_1"), Caption, HelpContext) {
+StateWindow::StateWindow(Host& host) : ExperimentWindow(host, QStringLiteral("Form9_1"), translated(Caption), HelpContext) {
   noReadout();
   endsWork_ = true;
   Timer1->setInterval(10);
@@ -88,15 +90,15 @@ StateWindow::StateWindow(Host& host) : ExperimentWindow(host, QStringLiteral("Fo
 
 void StateWindow::buildTask1(QFrame* lower) {
   task1_ = ui::panel(lower, QRect(184, 1, 425, 169), ui::Bevel::None, QStringLiteral("Panel3"));
-  ui::label(task1_, QPoint(8, 8), QStringLiteral("Определите тип звена, указанного на рисунке:"), arial(13));
-  Button1 = new QPushButton(QStringLiteral("Ответить"), task1_);
+  ui::label(task1_, QPoint(8, 8), QCoreApplication::translate("diagrams", "Определите тип звена, указанного на рисунке:"), arial(13));
+  Button1 = new QPushButton(QCoreApplication::translate("diagrams", "Ответить"), task1_);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(336, 4, 81, 25);
   connect(Button1, &QPushButton::clicked, this, [this] { guarded("Button1Click", [this] { Button1Click(); }); });
-  auto* g = group(task1_, QRect(8, 32, 409, 131), QStringLiteral("Тип звена:"));
+  auto* g = group(task1_, QRect(8, 32, 409, 131), QCoreApplication::translate("diagrams", "Тип звена:"));
   g->setObjectName(QStringLiteral("RadioGroup1"));
   for (int i = 0; i < LinkTypeCount; ++i) {
-    auto* rb = new QRadioButton(QString::fromUtf8(LinkTypes[i]), g);
+    auto* rb = new QRadioButton(translated(LinkTypes[i]), g);
     rb->setObjectName(QStringLiteral("RB%1").arg(i + 1));
     rb->setFont(fonts::fontPt(fonts::SansSerif, 8));
     const int column = i / 4, row = i % 4;
@@ -108,12 +110,12 @@ void StateWindow::buildTask1(QFrame* lower) {
 void StateWindow::buildTask2(QFrame* lower) {
   using rich::named;
   given1_ = ui::panel(lower, QRect(8, 32, 169, 137), ui::Bevel::None, QStringLiteral("Panel4"));
-  group(given1_, QRect(0, 0, 169, 100), QStringLiteral("Исходные данные:"));
+  group(given1_, QRect(0, 0, 169, 100), QCoreApplication::translate("diagrams", "Исходные данные:"));
   LK1 = valueRow(given1_, QPoint(8, 28), named(QStringLiteral("k"), QStringLiteral("1")), QStringLiteral("LK1"));
   LT1 = valueRow(given1_, QPoint(8, 60), named(QStringLiteral("T"), QStringLiteral("1")), QStringLiteral("LT1"));
 
   task2_ = ui::panel(lower, QRect(184, 8, 425, 161), ui::Bevel::None, QStringLiteral("Panel5"));
-  auto* g = group(task2_, QRect(0, 0, 425, 110), QStringLiteral("Для апериодического звена определите:"));
+  auto* g = group(task2_, QRect(0, 0, 425, 110), QCoreApplication::translate("diagrams", "Для апериодического звена определите:"));
   for (int k = 0; k < 2; ++k) {
     const int y = 32 + 36 * k;
     richLabel(g, QPoint(12, y - 2), named(k == 0 ? QStringLiteral("k") : QStringLiteral("T"), QStringLiteral("2")),
@@ -127,7 +129,7 @@ void StateWindow::buildTask2(QFrame* lower) {
 void StateWindow::buildTask3(QFrame* lower) {
   using rich::named;
   given2_ = ui::panel(lower, QRect(8, 40, 177, 129), ui::Bevel::None, QStringLiteral("Panel6"));
-  group(given2_, QRect(0, 0, 177, 124), QStringLiteral("Исходные данные:"));
+  group(given2_, QRect(0, 0, 177, 124), QCoreApplication::translate("diagrams", "Исходные данные:"));
   LK2 = valueRow(given2_, QPoint(8, 26), named(QStringLiteral("k"), QStringLiteral("2")), QStringLiteral("LK2"));
   LT2 = valueRow(given2_, QPoint(8, 58), named(QStringLiteral("T"), QStringLiteral("2")), QStringLiteral("LT2"));
   LT3 = valueRow(given2_, QPoint(8, 90), named(QStringLiteral("T"), QStringLiteral("3")), QStringLiteral("LT3"));
@@ -189,11 +191,10 @@ void StateWindow::showData() {
   LK2->setText(numtext::FloatCut(a.k2, GivenLength));
   LT2->setText(seconds(numtext::FloatCut(a.T2, GivenLength)));
   LT3->setText(seconds(FloatToStr(p.T3)));
-  task3Text_->setText(
-      QStringLiteral("Определите ") +
-      rich::colored(QStringLiteral("k") + rich::sub(QStringLiteral("3")), colors::Purple) +
-      QStringLiteral(", при котором система описывается как колебательное звено с коэффициентом затухания ") +
-      fonts::greek(QStringLiteral("g")) + QStringLiteral(" = ") + FloatToStr(p.gamma));
+  task3Text_->setText(QCoreApplication::translate("diagrams", "Определите %1, при котором система описывается как "
+                                                              "колебательное звено с коэффициентом затухания %2 = %3")
+                          .arg(rich::colored(QStringLiteral("k") + rich::sub(QStringLiteral("3")), colors::Purple),
+                               fonts::greek(QStringLiteral("g")), FloatToStr(p.gamma)));
   SK->setText(numtext::FloatCut(a.k, SummaryLength));
   ST->setText(seconds(numtext::FloatCut(a.T, SummaryLength)));
   SG->setText(FloatToStr(p.gamma));

@@ -1,6 +1,7 @@
 #include "labs/diagrams/transform_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
@@ -18,7 +19,6 @@ namespace diagrams {
 namespace {
 
 constexpr int HelpContext = 5;
-const QString Caption = QStringLiteral("Структурные преобразования схем. Опыт №1");
 const QColor LitPanel{192, 220, 192};
 
 QFont arial(int px, bool bold = false) { return fonts::font(fonts::Arial, px, bold); }
@@ -67,7 +67,8 @@ const char* const Form2Rows[Form2Fields][2] = {{"K", ""},  {"B", "3"}, {"A", "3"
 }  // namespace
 
 TransformWindow::TransformWindow(Host& host)
-    : ExperimentWindow(host, QStringLiteral("Form10_1"), Caption, HelpContext) {
+    : ExperimentWindow(host, QStringLiteral("Form10_1"),
+                      QCoreApplication::translate("diagrams", "Структурные преобразования схем. Опыт №1"), HelpContext) {
   hasTrace_ = false;
   noReadout();
   endsWork_ = true;
@@ -80,7 +81,7 @@ TransformWindow::TransformWindow(Host& host)
   auto* task = ui::panel(c, QRect(208, 111, 417, 266), ui::Bevel::Single, QStringLiteral("Panel2"));
   buildLinks(task);
   ui::label(task, QRect(6, 116, 405, 44),
-            QStringLiteral("Определить параметры передаточной функции системы в одной из форм:"), arial(16), Qt::black,
+            QCoreApplication::translate("diagrams", "Определить параметры передаточной функции системы в одной из форм:"), arial(16), Qt::black,
             Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label1"));
   buildForms(task);
   answers1_ = buildAnswers(1);
@@ -124,11 +125,11 @@ void TransformWindow::buildForms(QFrame* task) {
   fraction(formPanel2_, QRect(65, 4, 138, 60), polynomial(QStringLiteral("B"), blue(QStringLiteral("1"))),
            polynomial(QStringLiteral("A"), blue(QStringLiteral("1"))));
 
-  RB1 = new QRadioButton(QStringLiteral("Форма 1"), task);
+  RB1 = new QRadioButton(QCoreApplication::translate("diagrams", "Форма 1"), task);
   RB1->setObjectName(QStringLiteral("RB1"));
   RB1->setGeometry(64, 242, 90, 20);
   RB1->setChecked(true);
-  RB2 = new QRadioButton(QStringLiteral("Форма 2"), task);
+  RB2 = new QRadioButton(QCoreApplication::translate("diagrams", "Форма 2"), task);
   RB2->setObjectName(QStringLiteral("RB2"));
   RB2->setGeometry(272, 242, 90, 20);
   for (QRadioButton* rb : {RB1, RB2}) rb->setFont(arial(14, true));

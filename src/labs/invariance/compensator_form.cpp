@@ -17,8 +17,10 @@ CompensatorForm::CompensatorForm(Host& host, const WindowRow& row) : InvarianceF
   taskPanel->setGeometry(8, 104, 617, 273);
   taskRichText(
       QRect(8, 34, 600, 60),
-      QStringLiteral("Определите параметры передаточной фунции: <b>W<sub>k</sub></b> обеспечивающей абсолютную "
-                     "инвариантность относительно сигнала %1, если эта функция представлена в следующем виде:")
+      QCoreApplication::translate("invariance",
+                                  "Определите параметры передаточной фунции: <b>W<sub>k</sub></b> обеспечивающей "
+                                  "абсолютную инвариантность относительно сигнала %1, если эта функция представлена "
+                                  "в следующем виде:")
           .arg(row.signalWord()));
   formula(taskPanel, QPoint(16, 104), QStringLiteral("W_k = k·"), QStringLiteral("b·p+1"), QStringLiteral("a·p+1"));
   parameterRows(100, taskPanel, 330);

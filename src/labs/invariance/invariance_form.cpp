@@ -44,13 +44,14 @@ void InvarianceForm::FormCreate() {
   TypicalForm::FormCreate();
   Randomize();
   params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
-  LT1->setText(FloatToStr(params_.t1) + QStringLiteral(" c"));
-  LT2->setText(numtext::FloatCut(params_.t2, 5) + QStringLiteral(" c"));
+  const QString seconds = QCoreApplication::translate("invariance", " c");
+  LT1->setText(FloatToStr(params_.t1) + seconds);
+  LT2->setText(numtext::FloatCut(params_.t2, 5) + seconds);
 }
 
 int InvarianceForm::parameterRows(int top, QWidget* panel, int x) {
   if (!panel) panel = taskPanel;
-  ui::label(panel, QPoint(x, top), QStringLiteral("Для заданной САУ:"), fonts::font(fonts::Arial, 16));
+  ui::label(panel, QPoint(x, top), QCoreApplication::translate("invariance", "Для заданной САУ:"), fonts::font(fonts::Arial, 16));
   const QFont f = fonts::font(fonts::Arial, 19);
   QLabel* values[2];
   for (int i = 0; i < 2; ++i) {
@@ -129,9 +130,9 @@ void InvarianceForm::drawFrame(const Plot& plot) {
   if (ref) plotText(15, 200, QStringLiteral("0"), 12);
   plotText(15, 5, QStringLiteral("h"), 12);
   // The axis name would be cut by the plot's right edge at x = 400; it moves left just enough.
-  const int nameWidth =
-      QFontMetrics(fonts::fontPt(fonts::SansSerif, 12, true)).horizontalAdvance(QStringLiteral("t, c"));
-  plotText(std::min(400, Image1->width() - nameWidth - 2), y0, QStringLiteral("t, c"), 12);
+  const QString timeName = QCoreApplication::translate("invariance", "t, c");
+  const int nameWidth = QFontMetrics(fonts::fontPt(fonts::SansSerif, 12, true)).horizontalAdvance(timeName);
+  plotText(std::min(400, Image1->width() - nameWidth - 2), y0, timeName, 12);
   c.line(30, 20, 30, ref ? 220 : 230);
   c.line(10, y0, 400, y0);
 

@@ -1,8 +1,11 @@
 #pragma once
-// The eight invariance windows as rows: which work and task each is, and what it says.
+// The eight invariance windows as rows: which work and task each is, and what it says (in the
+// running language).
+#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
+#include "i18n/language.h"
 #include "labs/invariance/invariance_model.h"
 
 namespace invariance {
@@ -17,28 +20,29 @@ struct WindowRow {
   int number() const { return static_cast<int>(task); }
   int helpContext() const { return reference() ? kHelpReference : kHelpDisturbance; }
   QString caption() const {
-    return (reference() ? QStringLiteral("Инвариантность к сигналу задания. Опыт №%1")
-                        : QStringLiteral("Инвариантность к возмущающему воздействию. Опыт №%1"))
+    return (reference() ? QCoreApplication::translate("invariance", "Инвариантность к сигналу задания. Опыт №%1")
+                        : QCoreApplication::translate("invariance", "Инвариантность к возмущающему воздействию. Опыт №%1"))
         .arg(number());
   }
   QString title() const {
-    return reference() ? QStringLiteral("Инвариантность САУ к сигналу задания")
-                       : QStringLiteral("Инвариантность САУ к возмущающему воздействию");
+    return reference() ? QCoreApplication::translate("invariance", "Инвариантность САУ к сигналу задания")
+                       : QCoreApplication::translate("invariance", "Инвариантность САУ к возмущающему воздействию");
   }
-  QString counter() const { return QStringLiteral("Задание № %1 из 4").arg(number()); }
+  QString counter() const { return QCoreApplication::translate("invariance", "Задание № %1 из 4").arg(number()); }
   // "задания" / "возмущения" and the signal with its colour on the plots.
-  QString signalWord() const { return reference() ? QStringLiteral("задания") : QStringLiteral("возмущения"); }
+  QString signalWord() const { return reference() ? QCoreApplication::translate("invariance", "задания") : QCoreApplication::translate("invariance", "возмущения"); }
   QString signal() const { return reference() ? QStringLiteral("g(t)=1") : QStringLiteral("f(t)=1"); }
-  QString errorIndex() const { return reference() ? QStringLiteral("уст.g") : QStringLiteral("уст.f"); }
+  QString errorIndex() const { return reference() ? QCoreApplication::translate("invariance", "уст.g") : QCoreApplication::translate("invariance", "уст.f"); }
   QString plotTitle() const {
-    return reference() ? QStringLiteral("Реакция системы r(t) на сигнал задания g(t)=1")
-                       : QStringLiteral("Реакция системы r(t) на сигнал возмущения f(t)=1");
+    return reference() ? QCoreApplication::translate("invariance", "Реакция системы r(t) на сигнал задания g(t)=1")
+                       : QCoreApplication::translate("invariance", "Реакция системы r(t) на сигнал возмущения f(t)=1");
   }
   // The lag the compensator's lead cancels: T2 on the reference path, T1 on the disturbance's.
   QString leadIndex() const { return reference() ? QStringLiteral("2") : QStringLiteral("1"); }
 };
 
-inline const QString kRealizable = QStringLiteral("Реализуема ли найденная передаточная функция?");
+inline constexpr language::Text kRealizable{
+    "invariance", QT_TRANSLATE_NOOP("invariance", "Реализуема ли найденная передаточная функция?")};
 
 inline const std::vector<WindowRow>& windowRows() {
   static const std::vector<WindowRow> rows{

@@ -1,5 +1,6 @@
 #include "delay_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "framework/canvas.h"
@@ -14,8 +15,8 @@ constexpr int Zero = 135;  // the zero level of both signals
 }  // namespace
 
 DelayWindow::DelayWindow(Host& host)
-    : TypicalForm(host, QStringLiteral("Form4_1"), QStringLiteral("Звено чистого запаздывания. Опыт №1"), HelpContext,
-                  {QStringLiteral("Звено чистого запаздывания"), QStringLiteral("Задание №1 из 1"), QString(),
+    : TypicalForm(host, QStringLiteral("Form4_1"), QCoreApplication::translate("nontypical", "Звено чистого запаздывания. Опыт №1"), HelpContext,
+                  {QCoreApplication::translate("nontypical", "Звено чистого запаздывания"), QCoreApplication::translate("nontypical", "Задание №1 из 1"), QString(),
                    QStringLiteral("chistzap")}) {
   buildTask();
   endsWork_ = true;
@@ -28,14 +29,14 @@ DelayWindow::DelayWindow(Host& host)
 
 void DelayWindow::buildTask() {
   const auto right = [](QLabel* l) { return l->x() + l->width(); };
-  taskLabel({8, 34}, QStringLiteral("Для заданных значений:"));
-  QLabel* a = taskLabel({16, 58}, QStringLiteral("А = "), 16, colors::Teal);
+  taskLabel({8, 34}, QCoreApplication::translate("nontypical", "Для заданных значений:"));
+  QLabel* a = taskLabel({16, 58}, QCoreApplication::translate("nontypical", "А = "), 16, colors::Teal);
   LT1 = taskLabel({right(a), 58}, QString(), 16, colors::Teal);
   LT1->setObjectName(QStringLiteral("LT1"));
   QLabel* w = taskLabel({16, 80}, QStringLiteral("w = "), 16, colors::Teal, true);
   Lw1 = taskLabel({right(w), 80}, QString(), 16, colors::Teal);
   Lw1->setObjectName(QStringLiteral("Lw1"));
-  taskLabel({8, 108}, QStringLiteral("определить: "));
+  taskLabel({8, 108}, QCoreApplication::translate("nontypical", "определить: "));
   addAnswerRow(144, QStringLiteral("k = "), 7);
   addAnswerRow(184, QStringLiteral("T= "), 7);
 }
@@ -45,15 +46,15 @@ void DelayWindow::FormCreate() {
   data_ = Delay::draw();
   expect(0, data_.gainRule(), numtext::FloatCut(data_.k, 5));
   expect(1, data_.delayRule(), numtext::FloatCut(data_.T, 6));
-  Lw1->setText(QStringLiteral(" ") + FloatToStr(data_.w) + QStringLiteral(" рад/c"));
+  Lw1->setText(QStringLiteral(" ") + FloatToStr(data_.w) + QCoreApplication::translate("nontypical", " рад/c"));
   LT1->setText(QStringLiteral(" ") + FloatToStr(data_.A));
   Lw1->adjustSize();
   LT1->adjustSize();
 
-  plotText(35, 4, QStringLiteral("Реакция на гармонический сигнал g(t)=A*sin(wt)"), 10);
+  plotText(35, 4, QCoreApplication::translate("nontypical", "Реакция на гармонический сигнал g(t)=A*sin(wt)"), 10);
   plotText(15, 118, QStringLiteral("0"), 12);
   plotText(15, 5, QStringLiteral("h"), 12);
-  plotText(375, 110, QStringLiteral("wt, c"), 12);
+  plotText(375, 110, QCoreApplication::translate("nontypical", "wt, c"), 12);
   timeAxes(Zero);
 
   // The input amplitude is 110 pixels whatever A is; the output's is ⌈110k⌉.
@@ -90,6 +91,6 @@ void DelayWindow::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, i
     const int bx = Delay::offsetX(X);
     const int d = Delay::offsetY(Y);
     return ReadoutText{QStringLiteral("h = "), numtext::FloatCut(data_.level(d), 6) + QStringLiteral(";"),
-                       QStringLiteral("j = "), numtext::FloatCut(data_.phase(bx), 5) + QStringLiteral("рад"), true};
+                       QStringLiteral("j = "), numtext::FloatCut(data_.phase(bx), 5) + QCoreApplication::translate("nontypical", "рад"), true};
   });
 }

@@ -1,5 +1,6 @@
 #include "lag_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "framework/canvas.h"
@@ -12,7 +13,7 @@ using namespace nontypical;
 
 namespace {
 constexpr int HelpContext = 22;
-const QString Title = QStringLiteral("Неминимально-фазовое звено первого порядка");
+QString title() { return QCoreApplication::translate("nontypical", "Неминимально-фазовое звено первого порядка"); }
 constexpr QSize PictureSize{301, 91};
 constexpr QSize PlotSize{301, 173};
 constexpr int AmplitudeAxis = 140;
@@ -26,13 +27,13 @@ QString towards(bool infinity) {
 }  // namespace
 
 LagLinkWindow::LagLinkWindow(Host& host, const LagWindow& row)
-    : ExperimentWindow(host, QString::fromLatin1(row.form), Title + QStringLiteral(". Опыт №%1").arg(row.experiment),
+    : ExperimentWindow(host, QString::fromLatin1(row.form), QCoreApplication::translate("nontypical", "%1. Опыт №%2").arg(title()).arg(row.experiment),
                        HelpContext),
       row_(row),
       own_(row.pole == Pole::Right ? colors::Red : colors::Blue) {
   hasTrace_ = false;
-  auto* title = ui::panel(client(), QRect(8, 8, 617, 41), ui::Bevel::Single, QStringLiteral("Panel1"));
-  ui::label(title, QRect(2, 2, 613, 37), Title, fonts::font(fonts::Arial, 24, true), colors::Navy, Qt::AlignCenter,
+  auto* titlePanel = ui::panel(client(), QRect(8, 8, 617, 41), ui::Bevel::Single, QStringLiteral("Panel1"));
+  ui::label(titlePanel, QRect(2, 2, 613, 37), title(), fonts::font(fonts::Arial, 24, true), colors::Navy, Qt::AlignCenter,
             false, QStringLiteral("Label1"));
 
   const auto view = [this](const QRect& panel, QSize size, QSize canvas, const char* name) {
@@ -61,7 +62,7 @@ void LagLinkWindow::buildRow(int i) {
   auto* edit = new AnswerEdit(p, QRect(75, 8, 56, 25), 6, QStringLiteral("Edit%1").arg(i + 1));
   edit->setFont(fonts::font(fonts::SansSerif, 14));
   auto* mark = new CheckMark(p, QRect(131, 8, 21, 25), QStringLiteral("SpeedButton%1").arg(i + 1));
-  edit->setAccessibleName(QStringLiteral("Предел %1 при %2")
+  edit->setAccessibleName(QCoreApplication::translate("nontypical", "Предел %1 при %2")
                               .arg(amplitude ? QStringLiteral("A(ω)") : QStringLiteral("φ(ω)"), i % 2 ? "ω→∞" : "ω→0"));
   addAnswer(edit, mark);
 }
@@ -102,8 +103,8 @@ void LagLinkWindow::FormCreate() {
 void LagLinkWindow::FormActivate() {
   ExperimentWindow::FormActivate();
   host().showParameters(
-      QStringLiteral("Параметры звена"),
-      {QStringLiteral("k ="), FloatToStr(lag_.k), QStringLiteral("T ="), FloatToStr(lag_.T) + QStringLiteral(" c")});
+      QCoreApplication::translate("nontypical", "Параметры звена"),
+      {QStringLiteral("k ="), FloatToStr(lag_.k), QStringLiteral("T ="), FloatToStr(lag_.T) + QCoreApplication::translate("nontypical", " c")});
 }
 
 void LagLinkWindow::drawStaticPlot(PlotView* plot, int axisY, const QString& name) {
@@ -118,7 +119,7 @@ void LagLinkWindow::drawStaticPlot(PlotView* plot, int axisY, const QString& nam
   c.textOut(5, 0, fonts::greek(name));
   c.textOut(240, axisY - 2, fonts::greek(QStringLiteral("w")));
   c.setFont(fonts::Arial, 10, true);
-  c.textOut(255, axisY, QStringLiteral(",рад/c"));
+  c.textOut(255, axisY, QCoreApplication::translate("nontypical", ",рад/c"));
   c.setPen(colors::Black, 1);
   c.line(30, 20, 30, 160);
   c.line(10, axisY, 280, axisY);

@@ -1,5 +1,6 @@
 #include "labs/stability/coefficient_window.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
@@ -19,21 +20,27 @@ namespace {
 
 const QString kPurple = QStringLiteral("<span style='color:#800080'>%1</span>");
 
+
 QString taskHtml(Loop loop) {
   QString sought = QStringLiteral("k, ") + indexed("a", "3") + ", " + indexed("a", "2") + ", " + indexed("a", "1");
   if (loop == Loop::Forcing) sought += QStringLiteral(", b");
-  QString html = QStringLiteral("Для САУ с заданной структурой определите параметры передаточной функции:  ") +
+  QString html = QCoreApplication::translate("stability",
+                                             "Для САУ с заданной структурой определите параметры передаточной функции:  ") +
                  kPurple.arg(sought + QStringLiteral(" - ?")) + " ";
   switch (loop) {
     case Loop::Lags:
     case Loop::Integrator:
-      return html + QStringLiteral("Затем определите коэффициент передачи ") + kPurple.arg(indexed("k", "1,кр")) +
-             QStringLiteral(", соответствующий границе устойчивости. ");
+      return html +
+             QCoreApplication::translate("stability", "Затем определите коэффициент передачи %1, соответствующий "
+                                                      "границе устойчивости. ")
+                 .arg(kPurple.arg(indexed("k", critical())));
     case Loop::DoubleIntegrator:
-      return html + QStringLiteral("Затем ответьте, устойчива ли САУ.");
+      return html + QCoreApplication::translate("stability", "Затем ответьте, устойчива ли САУ.");
     case Loop::Forcing:
-      return html + QStringLiteral("Затем определите постоянную времени ") + kPurple.arg(indexed("T", "4,кр")) +
-             QStringLiteral(", соответствующую границе устойчивости. ");
+      return html +
+             QCoreApplication::translate("stability", "Затем определите постоянную времени %1, соответствующую "
+                                                      "границе устойчивости. ")
+                 .arg(kPurple.arg(indexed("T", critical(4))));
   }
   return html;
 }
@@ -51,10 +58,10 @@ std::vector<Field> fields(Loop loop) {
                        {{text("a"), sub("3"), text("=")}, 46},
                        {{text("a"), sub("2"), text("=")}, 46},
                        {{text("a"), sub("1"), text("=")}, 46}};
-  if (loop == Loop::Lags || loop == Loop::Integrator) f.push_back({{text("k"), sub("1,кр"), text("=")}, 62});
+  if (loop == Loop::Lags || loop == Loop::Integrator) f.push_back({{text("k"), sub(critical()), text("=")}, 62});
   if (loop == Loop::Forcing) {
     f.push_back({{text("b=")}, 46});
-    f.push_back({{text("T"), sub("4,кр"), text("=")}, 62});
+    f.push_back({{text("T"), sub(critical(4)), text("=")}, 62});
   }
   return f;
 }
@@ -101,7 +108,7 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowRow& row) : Stabili
 
   auto* task = panel(QRect(8, 76, 177, 301), QStringLiteral("Panel2"));
   taskNumber(task);
-  ui::label(task, QPoint(9, 30), QStringLiteral("Определите:"), fonts::font(fonts::Arial, 16));
+  ui::label(task, QPoint(9, 30), QCoreApplication::translate("stability", "Определите:"), fonts::font(fonts::Arial, 16));
   const std::vector<Field> fs = fields(row.loop);
   for (int i = 0; i < static_cast<int>(fs.size()); ++i) {
     const auto r = captions::answerRow(task, i + 1, 60 + 38 * i, fs[i].caption, 13, 7, fs[i].editX);
@@ -124,9 +131,10 @@ std::vector<double> CoefficientWindow::truths() const {
 void CoefficientWindow::FormCreate() {
   ExperimentWindow::FormCreate();
   takeData();
-  LT1->setText(FloatToStr(params_.t1) + QStringLiteral(" c"));
-  LT2->setText(FloatToStr(params_.t2) + QStringLiteral(" c"));
-  LT3->setText(FloatToStr(params_.t3) + QStringLiteral(" c"));
+  const QString seconds = QCoreApplication::translate("stability", " c");
+  LT1->setText(FloatToStr(params_.t1) + seconds);
+  LT2->setText(FloatToStr(params_.t2) + seconds);
+  LT3->setText(FloatToStr(params_.t3) + seconds);
   Lk1->setText(FloatToStr(params_.k1));
   const std::vector<double> t = truths();
   for (int i = 0; i < static_cast<int>(t.size()); ++i) expect(i, Acceptance::band(t[i]), acceptedText(t[i]));
@@ -146,7 +154,7 @@ void CoefficientWindow::answerAccepted(int i) {
     return;
   }
   // The loop has no a1 term: it cannot be stable whatever the parameters. "Yes" starts over.
-  if (host().messages().confirm(QStringLiteral("Устойчива ли данная САУ?")))
+  if (host().messages().confirm(QCoreApplication::translate("stability", "Устойчива ли данная САУ?")))
     regenerate();
   else
     allAnswered();

@@ -1,5 +1,6 @@
 #include "labs/stability/frequency_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSlider>
 #include <cmath>
@@ -22,6 +23,9 @@ namespace {
 
 constexpr int kAxisX = 150, kAxisY = 60;
 
+// The index of the gain crossover frequency ω_ср.
+QString cutoffIndex() { return QCoreApplication::translate("stability", "ср"); }
+
 QSlider* trackBar(QWidget* parent, Qt::Orientation o, const QRect& r, int max, int pos, const char* name) {
   auto* s = new QSlider(o, parent);
   s->setGeometry(r);
@@ -36,16 +40,16 @@ QSlider* trackBar(QWidget* parent, Qt::Orientation o, const QRect& r, int max, i
 
 QString taskHtml(const WindowRow& row) {
   const QString purple = QStringLiteral("<span style='color:#800080'>%1</span>");
-  const QString omega = indexed(QStringLiteral("ω"), QStringLiteral("ср"));
+  const QString omega = indexed(QStringLiteral("ω"), cutoffIndex());
   if (row.loop == Loop::Forcing)
-    return QStringLiteral("Определите запас устойчивости по фазе ") + purple.arg(QStringLiteral("Δφ")) +
-           QStringLiteral(" и частоту среза ") + purple.arg(omega) + QStringLiteral(", если ") + indexed("T", "4") +
-           QStringLiteral(" &gt; ") + indexed("T", "4,кр") + ", " + indexed("T", "1") + ", " + indexed("T", "2") +
-           ", " + indexed("T", "3") + ", " + indexed("k", "1") + QStringLiteral(" - прежние");
-  return QStringLiteral("Определите запасы устойчивости ") + purple.arg(QStringLiteral("ΔL, Δφ")) +
-         QStringLiteral(" и частоту среза ") + purple.arg(omega) + QStringLiteral(", если ") + indexed("k", "1") +
-         " = " + indexed("k", "1,кр") + ", " + indexed("T", "1") + ", " + indexed("T", "2") + ", " + indexed("T", "3") +
-         QStringLiteral(" - прежние");
+    return QCoreApplication::translate("stability", "Определите запас устойчивости по фазе %1 и частоту среза %2, "
+                                                    "если %3 &gt; %4, %5 - прежние")
+        .arg(purple.arg(QStringLiteral("Δφ")), purple.arg(omega), indexed("T", "4"), indexed("T", critical(4)),
+             indexed("T", "1") + ", " + indexed("T", "2") + ", " + indexed("T", "3") + ", " + indexed("k", "1"));
+  return QCoreApplication::translate("stability", "Определите запасы устойчивости %1 и частоту среза %2, если %3 = %4, "
+                                                  "%5 - прежние")
+      .arg(purple.arg(QStringLiteral("ΔL, Δφ")), purple.arg(omega), indexed("k", "1"), indexed("k", critical()),
+           indexed("T", "1") + ", " + indexed("T", "2") + ", " + indexed("T", "3"));
 }
 
 }  // namespace
@@ -74,7 +78,7 @@ FrequencyWindow::FrequencyWindow(Host& host, const WindowRow& row) : StabilityWi
     addAnswer(r.edit, r.mark);
     y += 34;
   }
-  const auto w = captions::answerRow(task, answerCount() + 1, y, {text("ω"), sub("ср"), text("=")}, 13, 7, 56);
+  const auto w = captions::answerRow(task, answerCount() + 1, y, {text("ω"), sub(cutoffIndex()), text("=")}, 13, 7, 56);
   addAnswer(w.edit, w.mark);
 
   auto* plots = panel(QRect(190, 128, 437, 252), QStringLiteral("Panel1"));
@@ -96,11 +100,11 @@ FrequencyWindow::FrequencyWindow(Host& host, const WindowRow& row) : StabilityWi
     connect(s, &QSlider::valueChanged, this, [this] { guarded("TrackBarChange", [this] { TrackBarChange(); }); });
   Image1->onMouseMove([this](auto b, auto m, int x, int y) { plotMove(false, b, m, x, y); });
   Image3->onMouseMove([this](auto b, auto m, int x, int y) { plotMove(true, b, m, x, y); });
-  Image1->setAccessibleName(QStringLiteral("ЛАЧХ разомкнутой системы"));
-  Image3->setAccessibleName(QStringLiteral("ЛФЧХ разомкнутой системы"));
-  TrackBar1->setAccessibleName(QStringLiteral("Курсор частоты, lg ω"));
-  TrackBar2->setAccessibleName(QStringLiteral("Курсор амплитуды, L"));
-  TrackBar3->setAccessibleName(QStringLiteral("Курсор фазы, φ"));
+  Image1->setAccessibleName(QCoreApplication::translate("stability", "ЛАЧХ разомкнутой системы"));
+  Image3->setAccessibleName(QCoreApplication::translate("stability", "ЛФЧХ разомкнутой системы"));
+  TrackBar1->setAccessibleName(QCoreApplication::translate("stability", "Курсор частоты, lg ω"));
+  TrackBar2->setAccessibleName(QCoreApplication::translate("stability", "Курсор амплитуды, L"));
+  TrackBar3->setAccessibleName(QCoreApplication::translate("stability", "Курсор фазы, φ"));
   for (PlotView* v : {Image1, Image3}) v->setOrigin({kAxisX, kAxisY});
 }
 
@@ -153,7 +157,7 @@ void FrequencyWindow::drawFrame(Canvas& c, bool phase) {
   c.line(10, kAxisY, kWidth - 10, kAxisY);
   c.setFont(fonts::SansSerif, 10, true);
   c.setFontColor(colors::Black);
-  if (!phase) c.textOut(180, 0, QStringLiteral("ЛЧХ разомкнутой системы"));
+  if (!phase) c.textOut(180, 0, QCoreApplication::translate("stability", "ЛЧХ разомкнутой системы"));
   c.textOut(kWidth - 40, 40, QStringLiteral("lg(w)"));
   c.textOut(155, 0, phase ? fonts::greek(QStringLiteral("j")) : QStringLiteral("L"));
   c.setFont(fonts::Arial, 8);
@@ -196,13 +200,14 @@ void FrequencyWindow::drawPhase() {
 
 QString FrequencyWindow::amplitudeCursorText() const {
   const int p1 = TrackBar1->value(), p2 = TrackBar2->value();
-  return QStringLiteral("L = ") + FloatCut((kAxisY - p2) / sL_, 5) + QStringLiteral(" дБ; w= ") +
-         FloatCut(std::pow(10.0, (p1 - kAxisX) / 100.0), 5) + QStringLiteral(" рад/с");
+  return QCoreApplication::translate("stability", "L = %1 дБ; w= %2 рад/с")
+      .arg(FloatCut((kAxisY - p2) / sL_, 5), FloatCut(std::pow(10.0, (p1 - kAxisX) / 100.0), 5));
 }
 
 QString FrequencyWindow::phaseCursorText() const {
   const int p1 = TrackBar1->value(), p3 = TrackBar3->value();
-  return FloatCut((kAxisY - p3) / 10.0, 5) + QStringLiteral(" рад; log(w)= ") + FloatCut((p1 - kAxisX) / 100.0, 5);
+  return QCoreApplication::translate("stability", "%1 рад; log(w)= %2")
+      .arg(FloatCut((kAxisY - p3) / 10.0, 5), FloatCut((p1 - kAxisX) / 100.0, 5));
 }
 
 void FrequencyWindow::TrackBarChange() {

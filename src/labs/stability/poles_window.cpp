@@ -1,5 +1,6 @@
 #include "labs/stability/poles_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <cmath>
 
@@ -32,7 +33,7 @@ PolesWindow::PolesWindow(Host& host, const WindowRow& row) : StabilityWindow(hos
 
   auto* task = panel(QRect(8, 76, 177, 301), QStringLiteral("Panel2"));
   taskNumber(task);
-  ui::label(task, QPoint(8, 30), QStringLiteral("Найдите полюсы САУ"), fonts::font(fonts::Arial, 16), colors::Navy);
+  ui::label(task, QPoint(8, 30), QCoreApplication::translate("stability", "Найдите полюсы САУ"), fonts::font(fonts::Arial, 16), colors::Navy);
   auto* p = inlineText(task, QPoint(8, 52),
                        QStringLiteral("<span style='color:#800080'>") + indexed("p", "n") + " = " + indexed("α", "n") +
                            " + j" + indexed("β", "n") + QStringLiteral("</span>"));
@@ -42,19 +43,19 @@ PolesWindow::PolesWindow(Host& host, const WindowRow& row) : StabilityWindow(hos
   // "если k1 = [m]·k1,кр" (the forcing loop: T4 instead of k1); the multiplier is La.
   const bool forcing = row.loop == Loop::Forcing;
   const QString var = forcing ? indexed("T", "4") : indexed("k", "1");
-  const QString crit = forcing ? indexed("T", "4,кр") : indexed("k", "1,кр");
+  const QString crit = forcing ? indexed("T", critical(4)) : indexed("k", critical());
   if (row.multiplier.any()) {
-    auto* before = inlineText(task, QPoint(8, 82), QStringLiteral("если ") + var + " =");
+    auto* before = inlineText(task, QPoint(8, 82), QCoreApplication::translate("stability", "если %1 =").arg(var));
     La = ui::label(task, QPoint(before->geometry().right() + 5, 82), QString(), fonts::font(fonts::Arial, 16),
                    colors::Maroon, QStringLiteral("La"));
     La->setMinimumWidth(26);
     afterLa_ = inlineText(task, QPoint(before->geometry().right() + 36, 82), QStringLiteral("·") + crit + ",");
   } else {
-    inlineText(task, QPoint(8, 82), QStringLiteral("если ") + var + " = " + crit + ",");
+    inlineText(task, QPoint(8, 82), QCoreApplication::translate("stability", "если %1 = %2,").arg(var, crit));
   }
   QString rest = indexed("T", "1") + ", " + indexed("T", "2") + ", " + indexed("T", "3");
   if (row.work == 3) rest += ", " + indexed("k", "1");
-  inlineText(task, QPoint(8, 106), rest + QStringLiteral(" - прежние"));
+  inlineText(task, QPoint(8, 106), QCoreApplication::translate("stability", "%1 - прежние").arg(rest));
 
   for (int k = 0; k < 6; ++k) {
     const QString letter = k % 2 == 0 ? QStringLiteral("α") : QStringLiteral("β");
@@ -112,9 +113,9 @@ void PolesWindow::drawFrame() {
   c.line(10, y0, kWidth - 10, y0);
   c.setFont(fonts::SansSerif, 10, true);
   c.setFontColor(colors::Black);
-  c.textOut(105, 0, QStringLiteral("Переходная характеристика"));
+  c.textOut(105, 0, QCoreApplication::translate("stability", "Переходная характеристика"));
   c.textOut(35, 0, QStringLiteral("h"));
-  c.textOut(kWidth - 40, y0 - 20, QStringLiteral("t, c"));
+  c.textOut(kWidth - 40, y0 - 20, QCoreApplication::translate("stability", "t, c"));
   c.setFont(fonts::SansSerif, 8);
   for (int n = 0; n <= kWidth - 30; n += 50) {
     c.line(n + 30, y0, n + 30, y0 + 5);

@@ -77,14 +77,6 @@ std::vector<WindowRow> build() {
 
 std::string formName(int work, int task) { return "Form" + std::to_string(15 + work) + "_" + std::to_string(task); }
 
-std::string WindowRow::caption() const {
-  return "Устойчивость САУ. Лаб №" + std::to_string(work) + "." + std::to_string(task);
-}
-
-std::string WindowRow::scheme() const { return "Схема №" + std::to_string(work); }
-
-std::string WindowRow::taskNumber() const { return "Задание № " + std::to_string(task) + " из 5"; }
-
 std::string WindowRow::picture() const {
   if (work < 3) return "lab16_" + std::to_string(work);
   return task == 1 ? "lab16_3" : "lab16_4";

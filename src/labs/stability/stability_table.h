@@ -44,9 +44,6 @@ struct WindowRow {
   double slPixels = 30;
   double slAt = 0.0001;
 
-  std::string caption() const;     // "Устойчивость САУ. Лаб №1.1"
-  std::string scheme() const;      // "Схема №1"
-  std::string taskNumber() const;  // "Задание № 1 из 5"
   std::string picture() const;     // "lab16_1" .. "lab16_4"
   // The window whose data the later windows of the work copy, and whose regeneration
   // restarts the work: Form16_1, Form17_1, Form18_2.

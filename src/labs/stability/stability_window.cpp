@@ -1,5 +1,6 @@
 #include "labs/stability/stability_window.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
@@ -14,20 +15,30 @@ namespace stability {
 
 namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
+// "Устойчивость САУ. Лаб №1.1", "Схема №1", "Задание № 1 из 5" in the running language.
+QString caption(const WindowRow& r) {
+  return QCoreApplication::translate("stability", "Устойчивость САУ. Лаб №%1.%2").arg(r.work).arg(r.task);
+}
+QString scheme(const WindowRow& r) { return QCoreApplication::translate("stability", "Схема №%1").arg(r.work); }
+QString taskNumberText(const WindowRow& r) {
+  return QCoreApplication::translate("stability", "Задание № %1 из 5").arg(r.task);
+}
 }  // namespace
 
 QString acceptedText(double v) { return numtext::FloatCut(v, 6); }
 
+QString critical(int index) { return QCoreApplication::translate("stability", "%1,кр").arg(index); }
+
 StabilityWindow::StabilityWindow(Host& host, const WindowRow& row)
-    : ExperimentWindow(host, q(row.form), q(row.caption()), kHelpContext), row_(row) {
+    : ExperimentWindow(host, q(row.form), caption(row), kHelpContext), row_(row) {
   Timer1->setInterval(100);
 
   // The title gives room to the task panel below it: the windows show everything above the
   // command bar, nothing scrolls.
   auto* title = panel(QRect(8, 8, 177, 62), QStringLiteral("Panel3"));
-  ui::label(title, QRect(2, 4, 173, 26), QStringLiteral("Устойчивость САУ"), fonts::font(fonts::Arial, 19, true),
+  ui::label(title, QRect(2, 4, 173, 26), QCoreApplication::translate("stability", "Устойчивость САУ"), fonts::font(fonts::Arial, 19, true),
             colors::Navy, Qt::AlignHCenter | Qt::AlignTop);
-  ui::label(title, QRect(2, 32, 173, 24), q(row.scheme()), fonts::font(fonts::Arial, 17, true), colors::Navy,
+  ui::label(title, QRect(2, 32, 173, 24), scheme(row), fonts::font(fonts::Arial, 17, true), colors::Navy,
             Qt::AlignHCenter | Qt::AlignTop);
 
   auto* diagram = panel(QRect(192, 8, 433, 121), QStringLiteral("Panel5"));
@@ -48,7 +59,7 @@ QLabel* StabilityWindow::richText(QWidget* parent, const QRect& r, const QString
 }
 
 void StabilityWindow::taskNumber(QWidget* panel) {
-  ui::label(panel, QPoint(8, 2), q(row_.taskNumber()), fonts::font(fonts::Arial, 19, false, true), Qt::black,
+  ui::label(panel, QPoint(8, 2), taskNumberText(row_), fonts::font(fonts::Arial, 19, false, true), Qt::black,
             QStringLiteral("Label2"));
 }
 

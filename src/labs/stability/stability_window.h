@@ -48,5 +48,7 @@ class StabilityWindow : public ExperimentWindow {
 QString acceptedText(double v);
 // "T<sub>1</sub>" and the like.
 using rich::indexed;
+// The index of a critical value, "1,кр" for k₁,кр (T₄,кр: 4), in the running language.
+QString critical(int index = 1);
 
 }  // namespace stability

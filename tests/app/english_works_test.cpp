@@ -1,0 +1,106 @@
+// A work of each section whose windows speak English, played through the real widgets in
+// English: no Russian letter on the windows, in their messages or on their plots, and every
+// text fits where it stands (also the panels a window shows only later on).
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "framework/canvas.h"
+#include "framework/messages.h"
+#include "support/fixture.h"
+#include "support/language_guard.h"
+#include "support/layout_check.h"
+
+namespace {
+
+class EnglishWorks : public TrainerTest {
+ protected:
+  EnglishWorks() : english_(language::Language::English) {
+    Canvas::watchText = [this](const QString& text, const QRect& cell, QSize canvas) {
+      if (hasCyrillic(text) || cell.right() >= canvas.width() + 1)
+        drawn << QStringLiteral("'%1' at %2,%3 (%4 wide) on %5 wide").arg(text).arg(cell.x()).arg(cell.y())
+                     .arg(cell.width()).arg(canvas.width());
+    };
+  }
+  ~EnglishWorks() override { Canvas::watchText = nullptr; }
+
+  void look(ExperimentWindow* w) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    EXPECT_FALSE(hasCyrillic(w->windowTitle())) << w->windowTitle().toStdString();
+    for (const QString& t : shownTexts(w->client())) EXPECT_FALSE(hasCyrillic(t)) << t.toStdString();
+    const QStringList problems = layoutProblems(w->client());
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
+  }
+
+  // Plays the work from its first window to its last, answering every field right; `first`
+  // does what a window asks before its fields (a choice, a button). Returns the windows played.
+  int play(const QString& form, const std::function<void(ExperimentWindow*)>& first = {}) {
+    ExperimentWindow* w = start(form);
+    int played = 0;
+    while (w && played < 10) {
+      ++played;
+      look(w);
+      if (first) first(w);
+      answerAll(w);
+      look(w);
+      EXPECT_TRUE(w->completed()) << w->objectName().toStdString();
+      if (main->WorkDone) break;
+      click("BNext");
+      if (active() == w) break;  // the last window: the work ends by Menu
+      w = active();
+    }
+    for (const QString& m : messages.shown + messages.asked) EXPECT_FALSE(hasCyrillic(m)) << m.toStdString();
+    EXPECT_TRUE(drawn.isEmpty()) << drawn.join(u'\n').toStdString();
+    return played;
+  }
+
+  LanguageGuard english_;
+  QStringList drawn;  // texts on the plots that are Russian or run out of their bitmap
+};
+
+}  // namespace
+
+TEST_F(EnglishWorks, Astatism) {
+  EXPECT_EQ(play("Form19_1"), 8);
+  EXPECT_TRUE(main->WorkDone);
+  EXPECT_EQ(active()->windowTitle(), "System type (astatism). Lab 1.8");
+}
+
+TEST_F(EnglishWorks, AstatismWithThreeTimeConstants) { EXPECT_EQ(play("Form22_1"), 8); }
+
+TEST_F(EnglishWorks, Stability) {
+  EXPECT_EQ(play("Form16_1"), 5);
+  EXPECT_EQ(active()->windowTitle(), "Stability of a single-loop system. Lab 1.5");
+}
+
+TEST_F(EnglishWorks, StabilityOfTheForcingLoop) {
+  EXPECT_EQ(play("Form18_1"), 5);
+  EXPECT_EQ(messages.asked.value(0), "Is this control system stable?");
+}
+
+TEST_F(EnglishWorks, InvarianceToTheReference) {
+  EXPECT_EQ(play("Form11_1"), 4);
+  EXPECT_TRUE(main->WorkDone);
+  EXPECT_EQ(messages.asked.value(0), "Is the transfer function you found physically realizable?");
+}
+
+TEST_F(EnglishWorks, InvarianceToTheDisturbance) { EXPECT_EQ(play("Form12_1"), 4); }
+
+TEST_F(EnglishWorks, StateVariables) {
+  EXPECT_EQ(play("Form9_1", [this](ExperimentWindow* w) {
+    if (auto* answer = w->findChild<QPushButton*>("Button1"); answer && answer->isVisible()) {
+      EXPECT_EQ(answer->text(), "Answer");
+      w->findChild<QRadioButton*>("RB2")->click();
+      answer->click();
+      settle();
+      EXPECT_EQ(messages.last(), msg::Right.text());
+      look(w);
+    }
+  }), 1);
+  EXPECT_TRUE(main->WorkDone);
+}
+
+TEST_F(EnglishWorks, BlockDiagramTransformations) { EXPECT_EQ(play("Form10_1"), 1); }
+
+TEST_F(EnglishWorks, PureDelay) { EXPECT_EQ(play("Form4_1"), 1); }
+
+TEST_F(EnglishWorks, NonMinimumPhaseLink) { EXPECT_EQ(play("Form5_1"), 2); }
