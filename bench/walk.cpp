@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <ctime>
 
 #include "app/main_window.h"
 #include "framework/experiment_window.h"
@@ -16,6 +17,12 @@ void fireTimer(Main& main) {
   }
 }
 
+double cpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
 void settle(Main& main) {
   fireTimer(main);
   // A few rounds at least: a new window becomes the active one through posted events.
@@ -28,12 +35,13 @@ void settle(Main& main) {
 }
 }  // namespace
 
-std::vector<double> walkWork(Main& main, const QString& firstForm) {
+std::vector<Opening> walkWork(Main& main, const QString& firstForm) {
   QElapsedTimer t;
   t.start();
+  double cpu = cpuMs();
   main.workClick(firstForm);
   settle(main);
-  std::vector<double> ms{t.nsecsElapsed() / 1e6};
+  std::vector<Opening> ms{{firstForm, t.nsecsElapsed() / 1e6, cpuMs() - cpu}};
   // Repeated runs (the frequency windows) count as windows too; the bound keeps it finite.
   for (int step = 0; step < 16; ++step) {
     ExperimentWindow* w = main.activeChild();
@@ -41,11 +49,12 @@ std::vector<double> walkWork(Main& main, const QString& firstForm) {
     main.setCompleted(w->objectName(), true);
     const QString before = w->objectName() + w->windowTitle();
     t.restart();
+    cpu = cpuMs();
     main.BNextClick();
     settle(main);
     ExperimentWindow* now = main.activeChild();
     if (!now || now->objectName() + now->windowTitle() == before) break;
-    ms.push_back(t.nsecsElapsed() / 1e6);
+    ms.push_back({now->objectName(), t.nsecsElapsed() / 1e6, cpuMs() - cpu});
   }
   return ms;
 }
