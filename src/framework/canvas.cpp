@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <cmath>
 #include <limits>
+#include <map>
+#include <tuple>
 
 
 namespace fonts {
@@ -113,6 +115,40 @@ QImage blank(QSize logical, qreal r) {
   img.setDevicePixelRatio(r);
   img.fill(colors::White);
   return img;
+}
+}  // namespace
+
+namespace {
+// The pixels Qt's rasteriser gives a short wide line, kept as offsets from its start in
+// device pixels. A wide round-capped segment costs Qt a stroke of curves every time, and a
+// trace draws thousands of the same few shapes; with whole pixels per logical one the shape
+// does not depend on where the segment lies, so each is rasterised once, by Qt itself, and
+// then stamped.
+constexpr int kStampReach = 8;  // longer segments are drawn by Qt directly
+
+const std::vector<QPoint>& stamp(const QPen& pen, QPoint d, int ratio) {
+  static std::map<std::tuple<int, int, int, int>, std::vector<QPoint>> made;
+  const auto key = std::make_tuple(pen.width(), d.x(), d.y(), ratio);
+  if (auto it = made.find(key); it != made.end()) return it->second;
+  const int reach = kStampReach + pen.width() + 2;
+  QImage scratch(QSize(2 * reach + 1, 2 * reach + 1) * ratio, QImage::Format_RGB32);
+  scratch.setDevicePixelRatio(ratio);
+  scratch.fill(Qt::white);
+  {
+    QPainter p(&scratch);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QPen black(pen);
+    black.setColor(Qt::black);
+    p.setPen(black);
+    p.drawLine(QPoint(reach, reach), QPoint(reach, reach) + d);
+  }
+  std::vector<QPoint> offsets;
+  for (int y = 0; y < scratch.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+    for (int x = 0; x < scratch.width(); ++x)
+      if (line[x] != 0xFFFFFFFFu) offsets.emplace_back(x - reach * ratio, y - reach * ratio);
+  }
+  return made.emplace(key, std::move(offsets)).first->second;
 }
 }  // namespace
 
@@ -268,6 +304,16 @@ void Canvas::lineTo(int x, int y) {
     else
       p.drawRect(box);
     p.setBrush(Qt::NoBrush);
+  } else if (const QPoint d = to - pos_; ratio_ == std::floor(ratio_) && std::abs(d.x()) <= kStampReach &&
+                                           std::abs(d.y()) <= kStampReach) {
+    const int r = static_cast<int>(ratio_);
+    const QPoint from = pos_ * r;
+    const QRgb color = penColor_.rgb();
+    for (const QPoint& o : stamp(pen(), d, r)) {
+      const QPoint at = from + o;
+      if (at.x() >= 0 && at.y() >= 0 && at.x() < image_.width() && at.y() < image_.height())
+        reinterpret_cast<QRgb*>(image_.scanLine(at.y()))[at.x()] = color;
+    }
   } else {
     p.setPen(pen());
     p.drawLine(pos_, to);
@@ -316,8 +362,9 @@ void Canvas::textOut(int x, int y, const QString& text) {
 
 void Canvas::copyRect(const QRect& dest, const Canvas& source, const QRect& from) {
   const qreal r = source.ratio_;
-  QImage src = source.image().copy(QRect((QPointF(from.topLeft()) * r).toPoint(), (QSizeF(from.size()) * r).toSize()));
-  src.setDevicePixelRatio(r);
-  painter().drawImage(dest, src);
+  const QImage& pixels = source.image();  // ends the source's painter before this one begins
+  const QImage own = &source == this ? pixels.copy() : QImage();
+  painter().drawImage(QRectF(dest), &source == this ? own : pixels,
+                      QRectF(QPointF(from.topLeft()) * r, QSizeF(from.size()) * r));
   changed();
 }

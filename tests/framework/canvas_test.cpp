@@ -119,3 +119,35 @@ TEST(Canvas, PackedPixelsComeBackExactlyAndDrawingGoesOn) {
   EXPECT_EQ(icon.size(), QSize(65, 37));
   EXPECT_EQ(icon.pixel(64, 36), colors::White);
 }
+
+// Short wide segments are stamped from Qt's own rasterisation: wherever they lie, at one or
+// two device pixels per pixel, the bitmap must be the one Qt draws segment by segment.
+TEST(Canvas, StampedWideLinesAreQtsOwnPixels) {
+  for (const qreal ratio : {1.0, 2.0}) {
+    display::setRatio(ratio);
+    Canvas c;
+    QImage reference(c.size() * ratio, QImage::Format_RGB32);
+    reference.setDevicePixelRatio(ratio);
+    reference.fill(Qt::white);
+    QPainter p(&reference);
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](int n) {
+      seed = seed * 1664525u + 1013904223u;
+      return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
+    };
+    const QColor palette[] = {colors::Red, colors::Blue, colors::Green, colors::Black};
+    for (int i = 0; i < 4000; ++i) {
+      const int width = 2 + next(4);
+      const QPoint from(next(475) - 10, next(303) - 10), d(next(17) - 8, next(17) - 8);
+      if (d.isNull()) continue;
+      const QColor color = palette[next(4)];
+      c.setPen(color, width);
+      c.line(from.x(), from.y(), from.x() + d.x(), from.y() + d.y());
+      p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawLine(from, from + d);
+    }
+    p.end();
+    EXPECT_EQ(c.image(), reference) << "ratio " << ratio;
+  }
+  display::setRatio(1.0);
+}

@@ -244,7 +244,10 @@ bool StateWindow::wipeStep() {
   Canvas& c = Image1->canvas();
   c.setPen(colors::Black, 1);
   c.line(column_, 0, column_, PictureHeight);
-  c.copyRect(QRect(0, 0, column_, PictureHeight), Image2->canvas(), QRect(0, 0, column_, PictureHeight));
+  // Left of the column before, the new picture is there already; that column held the edge.
+  const int from = column_ <= 2 ? 0 : column_ - 1;
+  const QRect strip(from, 0, column_ - from, PictureHeight);
+  c.copyRect(strip, Image2->canvas(), strip);
   return true;
 }
 
