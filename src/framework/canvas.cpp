@@ -126,21 +126,37 @@ namespace {
 // then stamped.
 constexpr int kStampReach = 8;  // longer segments are drawn by Qt directly
 
-const std::vector<QPoint>& stamp(const QPen& pen, QPoint d, int ratio) {
+// A wide segment as the plots are designed: a round dot when it has no length (a square one
+// up to three pixels wide), a round-capped line otherwise.
+void wideSegment(QPainter& p, QPoint from, QPoint to, int width, const QColor& color) {
+  if (to == from) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    const int r = width / 2;
+    const QRect box(from.x() - r, from.y() - r, width, width);
+    if (width >= 4)
+      p.drawEllipse(box);
+    else
+      p.drawRect(box);
+    p.setBrush(Qt::NoBrush);
+  } else {
+    p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(from, to);
+  }
+}
+
+const std::vector<QPoint>& stamp(int width, QPoint d, int ratio) {
   static std::map<std::tuple<int, int, int, int>, std::vector<QPoint>> made;
-  const auto key = std::make_tuple(pen.width(), d.x(), d.y(), ratio);
+  const auto key = std::make_tuple(width, d.x(), d.y(), ratio);
   if (auto it = made.find(key); it != made.end()) return it->second;
-  const int reach = kStampReach + pen.width() + 2;
+  const int reach = kStampReach + width + 2;
   QImage scratch(QSize(2 * reach + 1, 2 * reach + 1) * ratio, QImage::Format_RGB32);
   scratch.setDevicePixelRatio(ratio);
   scratch.fill(Qt::white);
   {
     QPainter p(&scratch);
     p.setRenderHint(QPainter::Antialiasing, false);
-    QPen black(pen);
-    black.setColor(Qt::black);
-    p.setPen(black);
-    p.drawLine(QPoint(reach, reach), QPoint(reach, reach) + d);
+    wideSegment(p, QPoint(reach, reach), QPoint(reach, reach) + d, width, Qt::black);
   }
   std::vector<QPoint> offsets;
   for (int y = 0; y < scratch.height(); ++y) {
@@ -270,16 +286,9 @@ void Canvas::setFontStyle(bool bold, bool italic) {
 }
 
 QPen Canvas::pen() const {
-  // Thin lines leave their last pixel out; wide ones have round ends, so a zero-length
-  // wide line is a dot.
-  QPen p(penColor_, penWidth_);
-  if (penWidth_ <= 1) {
-    p.setWidth(1);
-    p.setCapStyle(Qt::FlatCap);
-  } else {
-    p.setCapStyle(Qt::RoundCap);
-    p.setJoinStyle(Qt::RoundJoin);
-  }
+  // Thin lines leave their last pixel out.
+  QPen p(penColor_, 1);
+  p.setCapStyle(Qt::FlatCap);
   return p;
 }
 
@@ -287,36 +296,23 @@ void Canvas::moveTo(int x, int y) { pos_ = {x, y}; }
 
 void Canvas::lineTo(int x, int y) {
   QPainter& p = painter();
-  const QPoint to(x, y);
+  const QPoint to(x, y), d = to - pos_;
   if (penWidth_ <= 1) {
     if (to != pos_) {
       p.setPen(pen());
       p.drawLine(pos_, to);
     }
-  } else if (to == pos_) {
-    // A round dot centred on the pixel, the width of the pen.
-    p.setPen(Qt::NoPen);
-    p.setBrush(penColor_);
-    const int r = penWidth_ / 2;
-    const QRect box(x - r, y - r, penWidth_, penWidth_);
-    if (penWidth_ >= 4)
-      p.drawEllipse(box);
-    else
-      p.drawRect(box);
-    p.setBrush(Qt::NoBrush);
-  } else if (const QPoint d = to - pos_; ratio_ == std::floor(ratio_) && std::abs(d.x()) <= kStampReach &&
-                                           std::abs(d.y()) <= kStampReach) {
+  } else if (ratio_ == std::floor(ratio_) && std::abs(d.x()) <= kStampReach && std::abs(d.y()) <= kStampReach) {
     const int r = static_cast<int>(ratio_);
     const QPoint from = pos_ * r;
     const QRgb color = penColor_.rgb();
-    for (const QPoint& o : stamp(pen(), d, r)) {
+    for (const QPoint& o : stamp(penWidth_, d, r)) {
       const QPoint at = from + o;
       if (at.x() >= 0 && at.y() >= 0 && at.x() < image_.width() && at.y() < image_.height())
         reinterpret_cast<QRgb*>(image_.scanLine(at.y()))[at.x()] = color;
     }
   } else {
-    p.setPen(pen());
-    p.drawLine(pos_, to);
+    wideSegment(p, pos_, to, penWidth_, penColor_);
   }
   pos_ = to;
   changed();

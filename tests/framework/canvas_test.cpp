@@ -138,13 +138,20 @@ TEST(Canvas, StampedWideLinesAreQtsOwnPixels) {
     const QColor palette[] = {colors::Red, colors::Blue, colors::Green, colors::Black};
     for (int i = 0; i < 4000; ++i) {
       const int width = 2 + next(4);
-      const QPoint from(next(475) - 10, next(303) - 10), d(next(17) - 8, next(17) - 8);
-      if (d.isNull()) continue;
+      const QPoint from(next(475) - 10, next(303) - 10), d = next(8) ? QPoint(next(17) - 8, next(17) - 8) : QPoint();
       const QColor color = palette[next(4)];
       c.setPen(color, width);
       c.line(from.x(), from.y(), from.x() + d.x(), from.y() + d.y());
-      p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      p.drawLine(from, from + d);
+      if (d.isNull()) {  // a dot: square up to three pixels wide, round from four
+        p.setPen(Qt::NoPen);
+        p.setBrush(color);
+        const QRect box(from - QPoint(width / 2, width / 2), QSize(width, width));
+        width >= 4 ? p.drawEllipse(box) : p.drawRect(box);
+        p.setBrush(Qt::NoBrush);
+      } else {
+        p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(from, from + d);
+      }
     }
     p.end();
     EXPECT_EQ(c.image(), reference) << "ratio " << ratio;
