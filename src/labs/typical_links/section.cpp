@@ -1,6 +1,5 @@
 #include "section.h"
 
-#include "aperiodic_step.h"
 #include "aperiodic_texts.h"
 #include "framework/random.h"
 #include "frequency_form.h"
@@ -8,7 +7,7 @@
 #include "integrating_step.h"
 #include "integrating_texts.h"
 #include "lag_frequency.h"
-#include "oscillating_step.h"
+#include "link_step_form.h"
 #include "oscillating_texts.h"
 #include "ramp_form.h"
 #include "sine_form.h"
@@ -59,14 +58,42 @@ WorkEntry integratingWork() {
           true};
 }
 
+// The settling time's note under the answer rows of a step window, its index at indexTop.
+std::vector<StepSetup::Label> settlingNote(int top, int indexTop) {
+  return {{{8, top}, QStringLiteral("t  - время регулирования"), 13}, {{13, indexTop}, QStringLiteral("p"), 10}};
+}
+
+StepSetup stepSetup(const QString& form, const QString& caption, int help, const TypicalLayout& layout) {
+  StepSetup s;
+  s.objectName = form;
+  s.caption = caption;
+  s.helpContext = help;
+  s.layout = layout;
+  return s;
+}
+
 WorkEntry aperiodicWork() {
   using namespace aperiodic::texts;
   const TypicalLayout ramp{Title, taskNumber(2), QString(), Picture}, sine{Title, taskNumber(3), QString(), Picture};
+  StepSetup step =
+      stepSetup(QStringLiteral("Form2_1"), caption(1), HelpContext, {Title, taskNumber(1), ReadStep, Picture});
+  step.shape.timeChars = 6;
+  step.shape.hChars = 6;
+  step.rows = {{132, QStringLiteral("t  = "), false, QStringLiteral("p")},
+               {162, QStringLiteral("T = ")},
+               {192, QStringLiteral("k = ")}};
+  step.notes = settlingNote(222, 230);
+  step.tangentMode = true;
+  step.leadDots = true;
+  step.draw = [] {
+    Randomize();
+    return StepCase::of(aperiodic::Step::draw());
+  };
   return {
       QStringLiteral("BAperZveno"),
       120,
       HelpContext,
-      {{QStringLiteral("Form2_1"), make<AperiodicStep>()},
+      {{QStringLiteral("Form2_1"), make<LinkStepForm>(step)},
        {QStringLiteral("Form2_2"), make<RampForm>(RampSetup{QStringLiteral("Form2_2"), caption(2), HelpContext, ramp,
                                                             QStringLiteral("Для заданного значения постоянной времени"),
                                                             false, QStringLiteral("определите значение коэффициента k"),
@@ -97,10 +124,27 @@ WorkEntry oscillatingWork() {
   SineTask withGamma;
   withGamma.values = 4;
   withGamma.questionTop = 124;  // below the γ row
+  StepSetup step =
+      stepSetup(QStringLiteral("Form3_1"), caption(1), HelpContext, {Title, taskNumber(1), ReadStep, Picture});
+  // Five rows under a five-line task text: the panel is filled to its last pixels.
+  step.taskTextAt = QPoint(8, 30);
+  step.rows = {{120, QStringLiteral("k = ")},
+               {146, QStringLiteral("s = "), true},
+               {172, QStringLiteral("t  = "), false, QStringLiteral("p")},
+               {198, QStringLiteral("g = "), true},
+               {224, QStringLiteral("T = ")}};
+  step.notes = settlingNote(251, 258);
+  step.iconStep = {30, 140};
+  step.inputPen = 2;
+  step.iconShift = 9;
+  step.draw = [] {
+    Randomize();
+    return StepCase::of(oscillating::Step::draw());
+  };
   return {QStringLiteral("BKolebZveno"),
           224,
           HelpContext,
-          {{QStringLiteral("Form3_1"), make<OscillatingStep>(), 4},
+          {{QStringLiteral("Form3_1"), make<LinkStepForm>(step), 4},
            {QStringLiteral("Form3_2"), make<RampForm>(RampSetup{QStringLiteral("Form3_2"), caption(2), HelpContext,
                                                                 ramp, QStringLiteral("Для заданных значений:"), true,
                                                                 QStringLiteral("определите значение коэффициента k:"),
