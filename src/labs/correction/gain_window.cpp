@@ -41,7 +41,7 @@ GainWindow::GainWindow(Host& host, const Work& work)
 void GainWindow::FormCreate() {
   ExperimentWindow::FormCreate();
   Randomize();
-  params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
+  params_ = drawParams();
   gains_ = gains(work_.scheme, params_.T1, params_.T2);
   showParameters(LT, params_.T1, params_.T2, work_.t2Chars);
   expectOrder(0);

@@ -85,7 +85,7 @@ double StepWindow::takeGain() const {
 void StepWindow::FormCreate() {
   MeasuringForm::FormCreate();
   Randomize();
-  params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
+  params_ = drawParams();
   k_ = takeGain();
   response_ = simulate(work_.scheme, params_.T1, params_.T2, k_);
   timeStep_ = response_.dt;
