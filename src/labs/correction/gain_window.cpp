@@ -12,7 +12,7 @@ namespace correction {
 using namespace layout;
 
 GainWindow::GainWindow(Host& host, const Work& work)
-    : ExperimentWindow(host, text(work.form(1)), text(work.caption(1)), work.helpContext), work_(work) {
+    : ExperimentWindow(host, text(work.form(1)), text(work.caption(1)), DeclaredHelp), work_(work) {
   hasTrace_ = false;
   noReadout();
   QWidget* c = client();

@@ -40,7 +40,7 @@ MeasuringShape stepShape() {
 }  // namespace
 
 StepWindow::StepWindow(Host& host, const Work& work, int n)
-    : MeasuringForm(host, text(work.form(n)), text(work.caption(n)), work.helpContext,
+    : MeasuringForm(host, text(work.form(n)), text(work.caption(n)), DeclaredHelp,
                     {text(work.title), text(work.taskNumber(n)), QString(), text(work.picture)}, stepShape()),
       work_(work),
       n_(n) {

@@ -42,7 +42,7 @@ StepCase StepCase::of(const oscillating::Step& s) {
 }
 
 LinkStepForm::LinkStepForm(Host& host, StepSetup setup)
-    : MeasuringForm(host, setup.objectName, setup.caption, setup.helpContext, setup.layout, setup.shape),
+    : MeasuringForm(host, setup.objectName, setup.caption, DeclaredHelp, setup.layout, setup.shape),
       setup_(std::move(setup)) {
   taskText->setFont(fonts::font(fonts::Arial, 15));
   if (setup_.taskTextAt) taskText->move(*setup_.taskTextAt);

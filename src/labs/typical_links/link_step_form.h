@@ -56,7 +56,6 @@ struct StepSetup {
 
   QString objectName;
   QString caption;
-  int helpContext = 0;
   TypicalLayout layout;
   MeasuringShape shape;
   std::optional<QPoint> taskTextAt;  // where the task text moves; none: where the shape puts it
