@@ -21,11 +21,18 @@ int riseOf(const QFont& main, const QFont& small) {
   return static_cast<int>(std::lround(1.45 * QFontMetrics(small).ascent() - QFontMetrics(main).ascent()));
 }
 
-const QFont& fontOf(const Run& r, const QFont& main, const QFont& small) { return r.kind == Run::Text ? main : small; }
+bool onLine(const Run& r) { return r.kind == Run::Text || r.kind == Run::Greek; }
+
+QFont fontOf(const Run& r, const QFont& main, const QFont& small) {
+  if (r.kind == Run::Greek) return fonts::font(fonts::Symbol, main.pixelSize());
+  return onLine(r) ? main : small;
+}
+
+QString shown(const Run& r) { return r.kind == Run::Greek ? fonts::greek(r.text) : r.text; }
 
 // A small gap after an index or exponent keeps the next letter from touching it.
 int advance(const Run& r, const QFont& main, const QFont& small) {
-  return QFontMetrics(fontOf(r, main, small)).horizontalAdvance(r.text) + (r.kind == Run::Text ? 0 : 1);
+  return QFontMetrics(fontOf(r, main, small)).horizontalAdvance(shown(r)) + (onLine(r) ? 0 : 1);
 }
 
 }  // namespace
@@ -50,28 +57,35 @@ int captionWidth(const std::vector<Run>& runs, const QFont& main, const QFont& s
 }
 
 int caption(QWidget* parent, QPoint at, const std::vector<Run>& runs, const QFont& main, const QFont& small,
-            const QColor& color) {
-  const int drop = dropOf(main, small), rise = riseOf(main, small);
+            const QColor& color, std::optional<int> drop, const QString& firstName) {
+  const int down = drop.value_or(dropOf(main, small)), rise = riseOf(main, small);
   int x = at.x();
   for (const Run& r : runs) {
-    const int y = at.y() + (r.kind == Run::Sub ? drop : r.kind == Run::Sup ? -rise : 0);
-    ui::label(parent, QPoint(x, y), r.text, fontOf(r, main, small), color);
+    const int y = at.y() + (r.kind == Run::Sub ? down : r.kind == Run::Sup ? -rise : 0);
+    ui::label(parent, QPoint(x, y), shown(r), fontOf(r, main, small), color,
+              &r == &runs.front() ? firstName : QString());
     x += advance(r, main, small);
   }
   return x;
 }
 
+AnswerRow answerRow(QWidget* panel, int n, int y, const std::vector<Run>& label, int maxLength, const RowShape& s) {
+  const QFont main = sansSerif(21), small = sansSerif(s.subPixels);
+  // Centred in the room left of the box (never left of the panel's border).
+  const int x = s.captionX.value_or(std::max(2, (s.editX - captionWidth(label, main, small)) / 2));
+  caption(panel, QPoint(x, y + s.captionTop), label, main, small, colors::Black, s.indexDrop, s.captionName);
+  auto* edit =
+      new AnswerEdit(panel, QRect(s.editX, y, s.markX - 1 - s.editX, 25), maxLength, QStringLiteral("Edit%1").arg(n));
+  auto* mark = new CheckMark(panel, QRect(s.markX, y, s.markWidth, 25), QStringLiteral("SpeedButton%1").arg(n));
+  return {edit, mark};
+}
+
 AnswerRow answerRow(QWidget* panel, int n, int y, const std::vector<Run>& label, int subPixels, int maxLength,
                     int editX) {
-  const QFont main = sansSerif(21), small = sansSerif(subPixels);
-  const int w = captionWidth(label, main, small);
-  // Centred in the room left of the box (never left of the panel's border).
-  caption(panel, QPoint(std::max(2, (editX - w) / 2), y), label, main, small, colors::Black);
-  constexpr int markX = 138;
-  auto* edit =
-      new AnswerEdit(panel, QRect(editX, y, markX - 1 - editX, 25), maxLength, QStringLiteral("Edit%1").arg(n));
-  auto* mark = new CheckMark(panel, QRect(markX, y, 31, 25), QStringLiteral("SpeedButton%1").arg(n));
-  return {edit, mark};
+  RowShape s;
+  s.editX = editX;
+  s.subPixels = subPixels;
+  return answerRow(panel, n, y, label, maxLength, s);
 }
 
 }  // namespace captions

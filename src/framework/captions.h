@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class AnswerEdit;
@@ -14,27 +15,43 @@ class QWidget;
 
 namespace captions {
 
-// A piece of a caption: main text, an index below the line, or an exponent above it.
+// A piece of a caption: main text, main text in the Symbol face (Greek letters, written as
+// that face has them: "w" for ω), an index below the line, or an exponent above it.
 struct Run {
-  enum Kind { Text, Sub, Sup };
+  enum Kind { Text, Greek, Sub, Sup };
   Kind kind;
   QString text;
 };
 inline Run text(const QString& s) { return {Run::Text, s}; }
+inline Run greek(const QString& s) { return {Run::Greek, s}; }
 inline Run sub(const QString& s) { return {Run::Sub, s}; }
 inline Run sup(const QString& s) { return {Run::Sup, s}; }
 
 int captionWidth(const std::vector<Run>& runs, const QFont& main, const QFont& small);
 // Lays the runs out from `at` (top-left of the main text) and returns the column right of them.
+// An index stands `drop` pixels below the main text's top; without one, a third of its height
+// below the main line. `firstName` names the first label.
 int caption(QWidget* parent, QPoint at, const std::vector<Run>& runs, const QFont& main, const QFont& small,
-            const QColor& color);
+            const QColor& color, std::optional<int> drop = std::nullopt, const QString& firstName = {});
 
 struct AnswerRow {
   AnswerEdit* edit;
   CheckMark* mark;
 };
-// One answer row: caption (21 px, its indices `subPixels` high), EditN from `editX` to the
-// check mark at x = 138, and SpeedButtonN.
+// Where an answer row puts its pieces, relative to the row's top y.
+struct RowShape {
+  int editX = 46;   // EditN from here to a pixel before the mark
+  int markX = 138;  // SpeedButtonN
+  int markWidth = 31;
+  std::optional<int> captionX;   // none: the caption centred in the room left of the box
+  int captionTop = 0;            // the caption's top below the row's
+  int subPixels = 13;            // its indices' height (the main text is 21 pixels)
+  std::optional<int> indexDrop;  // as caption() takes it
+  QString captionName;           // object name of the caption's first label
+};
+// One answer row: the caption, EditN and SpeedButtonN.
+AnswerRow answerRow(QWidget* panel, int n, int y, const std::vector<Run>& label, int maxLength, const RowShape& shape);
+// The same with the loop windows' shape: EditN from `editX`, the indices `subPixels` high.
 AnswerRow answerRow(QWidget* panel, int n, int y, const std::vector<Run>& label, int subPixels, int maxLength,
                     int editX = 46);
 

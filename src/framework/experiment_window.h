@@ -70,6 +70,8 @@ class ExperimentWindow : public QMdiSubWindow {
   // What the work's declaration says of the window: the help topic F1 opens and the number
   // of wrong answers after which the data are drawn anew.
   void declare(int helpContext, int errorLimit);
+  // The help topic a window is made with when its work's declaration gives it.
+  static constexpr int DeclaredHelp = 0;
   QWidget* client() const { return client_; }
   // The window went behind another: its plots keep their pixels packed until next shown.
   void rest();

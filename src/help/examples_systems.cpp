@@ -20,9 +20,9 @@ QString c(double v, int chars) { return numtext::FloatCut(v, chars); }
 Values stateVariables() {
   // RandomRange draws 20, 10, 8, 10: k1 = 2, T1 = 0.1 s, T3 = 0.08 s, γ = 0.5. T3 differs
   // from T2 = T1/k1, so the example tells the two apart.
-  const int raw[] = {20, 10, 8, 10};
-  int next = 0;
-  const diagrams::StateParams p = diagrams::drawStateParams([&](int, int) { return raw[next++]; });
+  rnd::ScriptedSource draws;
+  draws.push({20, 10, 8, 10});
+  const diagrams::StateParams p = diagrams::drawStateParams(draws);
   const diagrams::StateAnswers a = diagrams::stateAnswers(p);
   using diagrams::AnswerLength, diagrams::SummaryLength;
   return {{"k1", n(p.k1)},
@@ -128,9 +128,9 @@ Values invarianceWork(invariance::Work work) {
 // The draws of a correction window, RandomRange(10, 250) for T1 and RandomRange(65, 85) for m,
 // turned into T1, m and T2 as the windows turn them.
 correction::Params correctionDraw(int t1, int m) {
-  const int raw[] = {t1, m};
-  int next = 0;
-  return correction::drawParams([&](int, int) { return raw[next++]; });
+  rnd::ScriptedSource draws;
+  draws.push({t1, m});
+  return correction::drawParams(draws);
 }
 
 // A step window of a correction work: it draws its own T1 and T2 and takes only the gain k

@@ -134,9 +134,9 @@ const WindowInfo* findWindow(std::string_view formName) {
   return nullptr;
 }
 
-Params drawParams(const WindowInfo& window, const std::function<int(int, int)>& randomRange) {
+Params drawParams(const WindowInfo& window, rnd::Source& random) {
   std::array<double, 3> t{};
-  for (int i = 0; i < window.paramCount; ++i) t[i] = randomRange(window.ranges[i].lo, window.ranges[i].hi) / 1000.0;
+  for (int i = 0; i < window.paramCount; ++i) t[i] = random.range(window.ranges[i].lo, window.ranges[i].hi) / 1000.0;
   return {t[0], t[1], t[2]};
 }
 

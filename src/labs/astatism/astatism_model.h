@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "framework/random.h"
 
 namespace astatism {
 
@@ -88,9 +89,8 @@ const WindowInfo& windowInfo(int work, int task);
 // nullptr for a name that is not an astatism window.
 const WindowInfo* findWindow(std::string_view formName);
 
-// Draws T1, T2 (and T3) in that order with the window's ranges; randomRange(a, b) must behave
-// like RandomRange (a..b-1, a when a == b).
-Params drawParams(const WindowInfo& window, const std::function<int(int, int)>& randomRange);
+// Draws T1, T2 (and T3) in that order with the window's ranges (a..b-1, a when a == b).
+Params drawParams(const WindowInfo& window, rnd::Source& random = rnd::source());
 
 // Error series e = c0 x + c1 x' + (c2/2) x'' of the loop of `work` for input `signal`.
 struct ErrorCoefficients {

@@ -19,7 +19,7 @@ AstatismWindow::AstatismWindow(Host& host, const WindowInfo& info)
 void AstatismWindow::drawData() {
   Image2->canvas().load(pictures::get(QString::fromStdString(info_.picture)));
   Randomize();
-  params_ = drawParams(info_, [](int a, int b) { return RandomRange(a, b); });
+  params_ = drawParams(info_);
   layout::showParameters(LT, params_);
   const std::vector<double> truth = trueAnswers(info_, params_);
   for (int i = 0; i < static_cast<int>(truth.size()); ++i)

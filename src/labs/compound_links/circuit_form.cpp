@@ -24,7 +24,7 @@ constexpr QRect AnswerRect{208, 224, 417, 153};
 }  // namespace
 
 CircuitForm::CircuitForm(Host& host)
-    : TypicalForm(host, QStringLiteral("Form6_4"), texts::piCaption(4), texts::PiHelp,
+    : TypicalForm(host, QStringLiteral("Form6_4"), texts::piCaption(4), DeclaredHelp,
                   {texts::PiTitle, texts::taskNumber(4, 4), QString(), QStringLiteral("pi1")}) {
   hasTrace_ = false;
   fitTitle(titleLabel);

@@ -18,7 +18,7 @@ constexpr int kEndPass = 380;
 }  // namespace
 
 HarmonicForm::HarmonicForm(Host& host, const HarmonicRow& row)
-    : TypicalForm(host, row.form, row.caption, row.help, row.layout), row_(row) {
+    : TypicalForm(host, row.form, row.caption, DeclaredHelp, row.layout), row_(row) {
   endsWork_ = row.endsWork;
   fitTitle(titleLabel);
   if (row.flow == Flow::AnswerFirst) hasTrace_ = false;

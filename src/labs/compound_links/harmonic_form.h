@@ -24,7 +24,6 @@ enum class Flow { TraceFirst, AnswerFirst, SecondOutput };
 
 struct HarmonicRow {
   QString form, caption;
-  int help = 0;
   TypicalLayout layout;
   std::vector<Piece> task;
   int taskPixels = 16, taskLineStep = 19;

@@ -12,7 +12,7 @@ constexpr int Axis = 140;  // the frequency axis: a(ω) = 0
 }
 
 LafcForm::LafcForm(Host& host, const LafcRow& row)
-    : TypicalForm(host, row.form, row.caption, row.help, row.layout), row_(row) {
+    : TypicalForm(host, row.form, row.caption, DeclaredHelp, row.layout), row_(row) {
   endsWork_ = true;
   fitTitle(titleLabel);
   firstFieldOpenDuringTrace_ = row.fieldOpenWhileDrawing;

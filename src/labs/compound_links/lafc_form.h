@@ -17,7 +17,6 @@ struct LafcData {
 
 struct LafcRow {
   QString form, caption;
-  int help = 0;
   TypicalLayout layout;
   std::vector<Piece> task;
   // Form8_3 opens its first field at creation, before the drawing.

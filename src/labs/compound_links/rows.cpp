@@ -128,7 +128,6 @@ const std::vector<StepRow>& stepRows() {
   static const std::vector<StepRow> rows = {
       {QStringLiteral("Form6_1"),
        texts::piCaption(1),
-       texts::PiHelp,
        {texts::PiTitle, texts::taskNumber(1, 4),
         QStringLiteral("По графику переходной функции определите следующие параметры:"), QStringLiteral("pi")},
        {},
@@ -141,7 +140,6 @@ const std::vector<StepRow>& stepRows() {
        }},
       {QStringLiteral("Form7_1"),
        texts::diffCaption(1),
-       texts::DiffHelp,
        {texts::DiffTitle, texts::taskNumber(1, 4), QString(), QStringLiteral("diff")},
        StepTask,
        {{QStringLiteral("T"), QStringLiteral("2")}},
@@ -153,7 +151,6 @@ const std::vector<StepRow>& stepRows() {
        }},
       {QStringLiteral("Form8_1"),
        texts::inforsCaption(1),
-       texts::InforsHelp,
        {texts::InforsTitle, texts::taskNumber(1, 3), QString(), QStringLiteral("infors")},
        StepTask,
        {{QStringLiteral("k"), QString()}, {QStringLiteral("T"), QStringLiteral("2")}},
@@ -173,7 +170,6 @@ const std::vector<HarmonicRow>& harmonicRows() {
     HarmonicRow pi62;
     pi62.form = QStringLiteral("Form6_2");
     pi62.caption = texts::piCaption(2);
-    pi62.help = texts::PiHelp;
     pi62.layout = {texts::PiTitle, texts::taskNumber(2, 4), QString(), QStringLiteral("pi")};
     pi62.task = join({PiGiven,
                       {greek(QStringLiteral("w = "), Teal), value(QStringLiteral("Lw")), br(),
@@ -211,7 +207,6 @@ const std::vector<HarmonicRow>& harmonicRows() {
     HarmonicRow d72;
     d72.form = QStringLiteral("Form7_2");
     d72.caption = texts::diffCaption(2);
-    d72.help = texts::DiffHelp;
     d72.layout = {texts::DiffTitle, texts::taskNumber(2, 4, true), QString(), QStringLiteral("diff")};
     d72.task = join(
         {{words(QStringLiteral("Для заданных значений:")), br()},
@@ -262,7 +257,6 @@ const std::vector<HarmonicRow>& harmonicRows() {
     HarmonicRow i82 = d72;
     i82.form = QStringLiteral("Form8_2");
     i82.caption = texts::inforsCaption(2);
-    i82.help = texts::InforsHelp;
     i82.layout = {texts::InforsTitle, texts::taskNumber(2, 3, true), QString(), QStringLiteral("infors")};
     i82.task = join({{words(QStringLiteral("Для заданных значений:")), br(), greek(QStringLiteral("w = "), Teal),
                       value(QStringLiteral("Lw1")), br()},
@@ -286,7 +280,6 @@ const std::vector<LafcRow>& lafcRows() {
   static const std::vector<LafcRow> rows = {
       {QStringLiteral("Form7_4"),
        texts::diffCaption(4),
-       texts::DiffHelp,
        {texts::DiffTitle, texts::taskNumber(4, 4), QString(), QStringLiteral("diff1")},
        LafcTask,
        false,
@@ -296,7 +289,6 @@ const std::vector<LafcRow>& lafcRows() {
        }},
       {QStringLiteral("Form8_3"),
        texts::inforsCaption(3),
-       texts::InforsHelp,
        {texts::InforsTitle, texts::taskNumber(3, 3), QString(), QStringLiteral("infors1")},
        LafcTask,
        true,

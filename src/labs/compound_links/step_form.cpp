@@ -17,7 +17,7 @@ constexpr int kEndPass = 351;
 }  // namespace
 
 StepForm::StepForm(Host& host, const StepRow& row)
-    : MeasuringForm(host, row.form, row.caption, row.help, row.layout), row_(row) {
+    : MeasuringForm(host, row.form, row.caption, DeclaredHelp, row.layout), row_(row) {
   fitTitle(titleLabel);
   shape_.hChars = row.hChars;
   values_ = writeTask(taskPanel, 32, shape_.task.width() - 6, row.task).values;

@@ -18,7 +18,6 @@ struct StepData {
 
 struct StepRow {
   QString form, caption;
-  int help = 0;
   TypicalLayout layout;     // the PI window words its task in the layout's task text
   std::vector<Piece> task;  // the others lay theirs out here
   std::vector<AnswerLine> answers;

@@ -74,21 +74,19 @@ TaskFlow writeTask(QWidget* panel, int top, int right, const std::vector<Piece>&
 }
 
 AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerLine& line, int boxX) {
-  const QFont big = fonts::font(line.greekLetter ? fonts::Symbol : fonts::SansSerif, 21);
-  const QFont rest = fonts::font(fonts::SansSerif, 21);
-  const QFont small = fonts::font(fonts::SansSerif, 13);
   // The 21-pixel caption stands on the same baseline as the box's text.
-  QLabel* letter = ui::label(panel, QPoint(8, top - 1), line.greekLetter ? fonts::greek(line.letter) : line.letter, big,
-                             Qt::black, QStringLiteral("LabelEdit%1").arg(n));
-  int x = letter->x() + QFontMetrics(big).horizontalAdvance(letter->text());
-  if (!line.index.isEmpty()) {
-    ui::label(panel, QPoint(x, top + 9), line.index, small);
-    x += QFontMetrics(small).horizontalAdvance(line.index) + 1;
-  }
-  ui::label(panel, QPoint(x, top - 1), line.rest, rest);
-  auto* edit = new AnswerEdit(panel, QRect(boxX, top, 89, 25), line.maxLength, QStringLiteral("Edit%1").arg(n));
-  auto* mark = new CheckMark(panel, QRect(boxX + 90, top, 35, 25), QStringLiteral("SpeedButton%1").arg(n));
-  return {edit, mark};
+  captions::RowShape shape;
+  shape.editX = boxX;
+  shape.markX = boxX + 90;
+  shape.markWidth = 35;
+  shape.captionX = 8;
+  shape.captionTop = -1;
+  shape.indexDrop = 10;
+  shape.captionName = QStringLiteral("LabelEdit%1").arg(n);
+  std::vector<captions::Run> caption{line.greekLetter ? captions::greek(line.letter) : captions::text(line.letter)};
+  if (!line.index.isEmpty()) caption.push_back(captions::sub(line.index));
+  caption.push_back(captions::text(line.rest));
+  return captions::answerRow(panel, n, top, caption, line.maxLength, shape);
 }
 
 void fitTitle(QLabel* title) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/canvas.h"
+#include "framework/captions.h"
 
 class AnswerEdit;
 class CheckMark;
@@ -44,10 +45,7 @@ struct AnswerLine {
   QString rest = QStringLiteral(" = ");
 };
 
-struct AnswerWidgets {
-  AnswerEdit* edit;
-  CheckMark* mark;
-};
+using AnswerWidgets = captions::AnswerRow;
 // The row's caption, EditN and SpeedButtonN with the box at `boxX`; the window registers them.
 AnswerWidgets answerRow(QWidget* panel, int n, int top, const AnswerLine& line, int boxX = 62);
 

@@ -43,21 +43,27 @@ QFrame* taskPanel(QWidget* client, const Work& work, int n) {
   return panel;
 }
 
+namespace {
+
+std::vector<captions::Run> runs(const QString& letter, const QString& index, const QString& tail) {
+  std::vector<captions::Run> r{captions::text(letter)};
+  if (!index.isEmpty()) r.push_back(captions::sub(index));
+  r.push_back(captions::text(tail));
+  return r;
+}
+
+// The index two thirds of its ascent above the letter's baseline.
+int indexDrop(const QFont& main, const QFont& small) {
+  return QFontMetrics(main).ascent() - QFontMetrics(small).ascent() * 2 / 3;
+}
+
+}  // namespace
+
 int caption(QWidget* parent, QPoint at, const QString& letter, const QString& index, const QString& tail, int pixels,
             const QColor& color) {
   const QFont main = fonts::font(fonts::SansSerif, pixels);
   const QFont small = fonts::font(fonts::SansSerif, pixels * 2 / 3);
-  const QFontMetrics fm(main), fs(small);
-  int x = at.x();
-  ui::label(parent, at, letter, main, color);
-  x += fm.horizontalAdvance(letter);
-  if (!index.isEmpty()) {
-    // The index hangs a third of its height below the letter's baseline.
-    ui::label(parent, QPoint(x, at.y() + fm.ascent() - fs.ascent() * 2 / 3), index, small, color);
-    x += fs.horizontalAdvance(index) + 1;
-  }
-  ui::label(parent, QPoint(x, at.y()), tail, main, color);
-  return x + fm.horizontalAdvance(tail);
+  return captions::caption(parent, at, runs(letter, index, tail), main, small, color, indexDrop(main, small));
 }
 
 Parameters parameterRows(QWidget* panel, int y) {
@@ -81,11 +87,14 @@ void showParameters(const Parameters& p, double T1, double T2, int t2Chars) {
 }
 
 AnswerRow answerRow(QWidget* panel, int n, int y, const QString& letter, const QString& index) {
-  caption(panel, QPoint(6, y), letter, index, QStringLiteral("="), 21, Qt::black);
-  constexpr int editX = 58, markX = 150;
-  auto* edit = new AnswerEdit(panel, QRect(editX, y, markX - 1 - editX, 25), 7, QStringLiteral("Edit%1").arg(n));
-  auto* mark = new CheckMark(panel, QRect(markX, y, 35, 25), QStringLiteral("SpeedButton%1").arg(n));
-  return {edit, mark};
+  captions::RowShape shape;
+  shape.editX = 58;
+  shape.markX = 150;
+  shape.markWidth = 35;
+  shape.captionX = 6;
+  shape.subPixels = 14;
+  shape.indexDrop = indexDrop(captions::sansSerif(21), captions::sansSerif(14));
+  return captions::answerRow(panel, n, y, runs(letter, index, QStringLiteral("=")), 7, shape);
 }
 
 QString acceptedText(double truth) { return numtext::FloatCut(truth, 6); }

@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QString>
 
+#include "framework/captions.h"
 #include "labs/correction/correction_model.h"
 
 class AnswerEdit;
@@ -54,10 +55,7 @@ Parameters parameterRows(QWidget* panel, int y);
 // "0.123 c": T1 in full, T2 cut to t2Chars characters.
 void showParameters(const Parameters& p, double T1, double T2, int t2Chars);
 
-struct AnswerRow {
-  AnswerEdit* edit;
-  CheckMark* mark;
-};
+using AnswerRow = captions::AnswerRow;
 // One answer row: the caption (letter with index), EditN and SpeedButtonN.
 AnswerRow answerRow(QWidget* panel, int n, int y, const QString& letter, const QString& index);
 

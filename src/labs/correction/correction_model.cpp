@@ -30,10 +30,10 @@ const Work& work(Scheme s) {
   throw std::out_of_range("correction::work");
 }
 
-Params drawParams(const std::function<int(int, int)>& randomRange) {
+Params drawParams(rnd::Source& random) {
   Params p;
-  p.T1 = randomRange(10, 250) / 1000.0;
-  p.m = randomRange(65, 85) / 10.0;
+  p.T1 = random.range(10, 250) / 1000.0;
+  p.m = random.range(65, 85) / 10.0;
   p.T2 = p.m * p.T1;
   return p;
 }

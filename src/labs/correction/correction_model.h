@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/acceptance.h"
+#include "framework/random.h"
 
 namespace correction {
 
@@ -47,8 +48,8 @@ struct Params {
   double m = 0;
   double T2 = 0;
 };
-// randomRange(a, b) behaves like RandomRange: a <= r < b.
-Params drawParams(const std::function<int(int, int)>& randomRange);
+// T1 = RandomRange(10, 250) / 1000, then m = RandomRange(65, 85) / 10 and T2 = m·T1.
+Params drawParams(rnd::Source& random = rnd::source());
 
 // The gains asked in the gain window, in field order: the series gain; k1 and k2 of the
 // parallel work (k1 the larger); the smaller root of the local-feedback work.

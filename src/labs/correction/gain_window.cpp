@@ -12,7 +12,7 @@ namespace correction {
 using namespace layout;
 
 GainWindow::GainWindow(Host& host, const Work& work)
-    : ExperimentWindow(host, text(work.form(1)), text(work.caption(1)), work.helpContext), work_(work) {
+    : ExperimentWindow(host, text(work.form(1)), text(work.caption(1)), DeclaredHelp), work_(work) {
   hasTrace_ = false;
   noReadout();
   QWidget* c = client();
@@ -41,7 +41,7 @@ GainWindow::GainWindow(Host& host, const Work& work)
 void GainWindow::FormCreate() {
   ExperimentWindow::FormCreate();
   Randomize();
-  params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
+  params_ = drawParams();
   gains_ = gains(work_.scheme, params_.T1, params_.T2);
   showParameters(LT, params_.T1, params_.T2, work_.t2Chars);
   expectOrder(0);

@@ -40,7 +40,7 @@ MeasuringShape stepShape() {
 }  // namespace
 
 StepWindow::StepWindow(Host& host, const Work& work, int n)
-    : MeasuringForm(host, text(work.form(n)), text(work.caption(n)), work.helpContext,
+    : MeasuringForm(host, text(work.form(n)), text(work.caption(n)), DeclaredHelp,
                     {text(work.title), text(work.taskNumber(n)), QString(), text(work.picture)}, stepShape()),
       work_(work),
       n_(n) {
@@ -85,7 +85,7 @@ double StepWindow::takeGain() const {
 void StepWindow::FormCreate() {
   MeasuringForm::FormCreate();
   Randomize();
-  params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
+  params_ = drawParams();
   k_ = takeGain();
   response_ = simulate(work_.scheme, params_.T1, params_.T2, k_);
   timeStep_ = response_.dt;

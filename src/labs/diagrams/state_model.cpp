@@ -4,12 +4,12 @@
 
 namespace diagrams {
 
-StateParams drawStateParams(const std::function<int(int, int)>& randomRange) {
+StateParams drawStateParams(rnd::Source& random) {
   StateParams p;
-  p.k1 = randomRange(1, 100) / 10.0;
-  p.T1 = randomRange(1, 15) / 100.0;
-  p.T3 = randomRange(1, 15) / 100.0;
-  p.gamma = 5 * randomRange(1, 17) / 100.0;
+  p.k1 = random.range(1, 100) / 10.0;
+  p.T1 = random.range(1, 15) / 100.0;
+  p.T3 = random.range(1, 15) / 100.0;
+  p.gamma = 5 * random.range(1, 17) / 100.0;
   return p;
 }
 

@@ -2,6 +2,7 @@
 // The state-variable work: an integrator closed by k1 is an aperiodic link (k2, T2); that link
 // in series with an integrator and closed by k3 is an oscillating link (k, T, γ). No widgets.
 #include <functional>
+#include "framework/random.h"
 
 namespace diagrams {
 
@@ -15,7 +16,7 @@ struct StateAnswers {
 };
 
 // k1 = RandomRange(1, 100)/10, T1 = RandomRange(1, 15)/100, T3 likewise, γ = 5·RandomRange(1, 17)/100.
-StateParams drawStateParams(const std::function<int(int, int)>& randomRange);
+StateParams drawStateParams(rnd::Source& random = rnd::source());
 StateAnswers stateAnswers(const StateParams& p);
 
 // The k3 that follows from k2 and T2 as given to the student, with T3 and γ.

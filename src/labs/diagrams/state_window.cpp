@@ -175,7 +175,7 @@ void StateWindow::FormCreate() {
   Image1->canvas().load(pictures::get(QStringLiteral("lab9_1")));
   Image2->canvas().load(pictures::get(QStringLiteral("lab9_2")));
   Randomize();
-  params_ = drawStateParams([](int a, int b) { return RandomRange(a, b); });
+  params_ = drawStateParams();
   truth_ = stateAnswers(params_);
   expect(0, Acceptance::band(truth_.k2), numtext::FloatCut(truth_.k2, AnswerLength));
   expect(1, Acceptance::band(truth_.T2), numtext::FloatCut(truth_.T2, AnswerLength));

@@ -2,13 +2,13 @@
 
 namespace diagrams {
 
-TransformParams drawTransformParams(const std::function<int(int, int)>& randomRange) {
+TransformParams drawTransformParams(rnd::Source& random) {
   TransformParams p;
-  p.k1 = randomRange(1, 100) / 10.0;
-  p.k2 = randomRange(1, 100) / 10.0;
-  p.T1 = randomRange(1, 250) / 100.0;
-  p.T2 = randomRange(1, 250) / 100.0;
-  p.T3 = randomRange(1, 250) / 100.0;
+  p.k1 = random.range(1, 100) / 10.0;
+  p.k2 = random.range(1, 100) / 10.0;
+  p.T1 = random.range(1, 250) / 100.0;
+  p.T2 = random.range(1, 250) / 100.0;
+  p.T3 = random.range(1, 250) / 100.0;
   return p;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <complex>
 #include <functional>
+#include "framework/random.h"
 
 namespace diagrams {
 
@@ -20,7 +21,7 @@ struct TransformAnswers {
 };
 
 // k1, k2 = RandomRange(1, 100)/10; T1, T2, T3 = RandomRange(1, 250)/100, in this order.
-TransformParams drawTransformParams(const std::function<int(int, int)>& randomRange);
+TransformParams drawTransformParams(rnd::Source& random = rnd::source());
 TransformAnswers transformAnswers(const TransformParams& p);
 
 // W(p) from the coefficients of form 1 (for checking them against the diagram).

@@ -161,7 +161,7 @@ void TransformWindow::FormCreate() {
   edit(Form2First)->setEnabled(true);
   Image1->canvas().load(pictures::get(QStringLiteral("preobraz")));
   Randomize();
-  params_ = drawTransformParams([](int a, int b) { return RandomRange(a, b); });
+  params_ = drawTransformParams();
   truth_ = transformAnswers(params_);
   for (int i = 0; i < Form1Fields; ++i) expect(i, Acceptance::band(truth_.form1[i]), FloatToStr(truth_.form1[i]));
   for (int i = 0; i < Form2Fields; ++i)

@@ -43,7 +43,7 @@ InvarianceForm::InvarianceForm(Host& host, const WindowRow& row)
 void InvarianceForm::FormCreate() {
   TypicalForm::FormCreate();
   Randomize();
-  params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
+  params_ = drawParams();
   const QString seconds = QCoreApplication::translate("invariance", " c");
   LT1->setText(FloatToStr(params_.t1) + seconds);
   LT2->setText(numtext::FloatCut(params_.t2, 5) + seconds);

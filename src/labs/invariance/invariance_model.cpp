@@ -9,9 +9,9 @@ namespace invariance {
 
 Params makeParams(double t1, double m) { return {t1, m, m * t1}; }
 
-Params drawParams(const std::function<int(int, int)>& randomRange) {
-  const double t1 = randomRange(10, 250) / 1000.0;
-  const double m = randomRange(50, 200) / 100.0;
+Params drawParams(rnd::Source& random) {
+  const double t1 = random.range(10, 250) / 1000.0;
+  const double m = random.range(50, 200) / 100.0;
   return makeParams(t1, m);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/acceptance.h"
+#include "framework/random.h"
 
 namespace invariance {
 
@@ -26,7 +27,7 @@ struct Params {
   double m = 0;
   double t2 = 0;
 };
-Params drawParams(const std::function<int(int, int)>& randomRange);
+Params drawParams(rnd::Source& random = rnd::source());
 Params makeParams(double t1, double m);
 
 // The loop without correction: R/G = 1 / (T1T2p² + (T1+T2)p + 2).

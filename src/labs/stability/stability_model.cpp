@@ -9,12 +9,12 @@
 
 namespace stability {
 
-Params drawParams(const std::function<int(int, int)>& randomRange) {
+Params drawParams(rnd::Source& random) {
   Params p;
-  p.t1 = randomRange(100, 500) / 1000.0;
-  p.t2 = randomRange(100, 500) / 1000.0;
-  p.t3 = randomRange(100, 500) / 1000.0;
-  p.k1 = randomRange(50, 150) / 100.0;
+  p.t1 = random.range(100, 500) / 1000.0;
+  p.t2 = random.range(100, 500) / 1000.0;
+  p.t3 = random.range(100, 500) / 1000.0;
+  p.k1 = random.range(50, 150) / 100.0;
   return p;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/acceptance.h"
+#include "framework/random.h"
 
 namespace stability {
 
@@ -22,7 +23,7 @@ struct Params {
 };
 
 // T1, T2, T3 (RandomRange(100, 500) / 1000) then k1 (RandomRange(50, 150) / 100), in this order.
-Params drawParams(const std::function<int(int, int)>& randomRange);
+Params drawParams(rnd::Source& random = rnd::source());
 
 // W(p) = k (b p + 1) / (a3 p³ + a2 p² + a1 p + 1) of the loop closed at the drawn k1; b only
 // for the forcing loop, whose T4 is given.

@@ -76,7 +76,7 @@ void StabilityWindow::takeData() {
   // The owner draws; so does a later window that finds no window of its work alive to read
   // (all closed by their close boxes), rather than tracing a loop of zero time constants.
   Randomize();
-  params_ = drawParams([](int a, int b) { return RandomRange(a, b); });
+  params_ = drawParams();
 }
 
 void StabilityWindow::restartAtOwner() {

@@ -22,7 +22,7 @@ constexpr int MaxTicks = 64;
 }  // namespace
 
 FrequencyForm::FrequencyForm(Host& host, const QString& objectName, std::unique_ptr<FrequencyLink> link)
-    : ExperimentWindow(host, objectName, link->setup().captionPrefix + QStringLiteral("1"), link->setup().helpContext),
+    : ExperimentWindow(host, objectName, link->setup().captionPrefix + QStringLiteral("1"), DeclaredHelp),
       link_(std::move(link)),
       setup_(link_->setup()) {
   buildLayout();

@@ -16,9 +16,8 @@ class Canvas;
 class FrequencyLink {
  public:
   struct Setup {
-    QString title;          // title panel
-    QString captionPrefix;  // the run number follows it
-    int helpContext = 0;
+    QString title;            // title panel
+    QString captionPrefix;    // the run number follows it
     int amplitudeLength = 6;  // maximum lengths of Edit1 (A) and Edit2 (Δφ)
     int phaseLength = 5;
     // After the fifth run's answers the readout goes away with the sine plot.

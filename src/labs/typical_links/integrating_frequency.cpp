@@ -8,7 +8,6 @@ FrequencyLink::Setup IntegratingFrequency::setup() const {
   Setup s;
   s.title = integrating::texts::Title;
   s.captionPrefix = QStringLiteral("Интегрирующее звено. Опыт №4.");
-  s.helpContext = integrating::texts::HelpContext;
   s.amplitudeLength = 6;
   s.phaseLength = 5;
   return s;

@@ -9,7 +9,7 @@
 using namespace integrating;
 
 IntegratingStep::IntegratingStep(Host& host)
-    : TypicalForm(host, QStringLiteral("Form1_1"), texts::caption(1), texts::HelpContext,
+    : TypicalForm(host, QStringLiteral("Form1_1"), texts::caption(1), DeclaredHelp,
                   {texts::Title, texts::taskNumber(1), texts::ReadT, texts::Picture}) {
   addAnswerRow(texts::AnswerTop, QStringLiteral("T = "), 5);
   Image1->onMouseMove(

@@ -41,7 +41,7 @@ RampPlot RampPlot::of(const integrating::Ramp& r) {
 }
 
 RampForm::RampForm(Host& host, RampSetup setup)
-    : TypicalForm(host, setup.objectName, setup.caption, setup.helpContext, setup.layout), setup_(std::move(setup)) {
+    : TypicalForm(host, setup.objectName, setup.caption, DeclaredHelp, setup.layout), setup_(std::move(setup)) {
   int answerTop = setup_.answerTop;
   if (!setup_.intro.isEmpty()) {
     const auto right = [](QLabel* l) { return l->x() + l->width(); };

@@ -32,7 +32,6 @@ struct RampPlot {
 struct RampSetup {
   QString objectName;
   QString caption;
-  int helpContext = 0;
   TypicalLayout layout;  // a task text here stands alone above the answer row
   QString intro;         // above the given values; empty: none given
   bool showsGamma = false;

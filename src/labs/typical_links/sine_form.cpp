@@ -44,7 +44,7 @@ SineCase SineCase::of(const integrating::Sine& s) {
 }
 
 SineForm::SineForm(Host& host, SineSetup setup)
-    : TypicalForm(host, setup.objectName, setup.caption, setup.helpContext, setup.layout), setup_(std::move(setup)) {
+    : TypicalForm(host, setup.objectName, setup.caption, DeclaredHelp, setup.layout), setup_(std::move(setup)) {
   iconScale_ = setup_.iconScale;
   buildTask();
   noReadout();

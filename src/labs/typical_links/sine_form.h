@@ -43,7 +43,6 @@ struct SineTask {
 struct SineSetup {
   QString objectName;
   QString caption;
-  int helpContext = 0;
   TypicalLayout layout;
   int iconScale = 7;  // the icons show the plot at 1/iconScale
   SineTask task;

@@ -10,7 +10,7 @@ using namespace astatism;
 namespace {
 
 void answers(draws::Probe& p, const WindowInfo& w) {
-  const Params params = drawParams(w, [](int a, int b) { return RandomRange(a, b); });
+  const Params params = drawParams(w);
   const double drawn[] = {params.t1, params.t2, params.t3};
   double onScreen[3] = {};
   for (int i = 0; i < w.paramCount; ++i) {
@@ -25,7 +25,7 @@ void answers(draws::Probe& p, const WindowInfo& w) {
 }
 
 void trace(draws::Probe& p, const WindowInfo& w) {
-  const Params params = drawParams(w, [](int a, int b) { return RandomRange(a, b); });
+  const Params params = drawParams(w);
   Trace s(w, params);
   const QSize plot(kPlotWidth, kPlotHeight);
   const QString name = QString::fromStdString(w.formName);

@@ -1,5 +1,6 @@
 #include "labs/astatism/astatism_model.h"
 #include "labs/astatism/astatism_layout.h"
+#include "support/call_source.h"
 
 #include <gtest/gtest.h>
 
@@ -94,9 +95,9 @@ TEST(AstatismTable, WindowsTextsAndLookup) {
 }
 
 TEST(AstatismTable, DrawRangesAndOrder) {
-  std::vector<std::pair<int, int>> calls;
+  std::vector<std::pair<int, int>> asked;
   auto record = [&](int a, int b) {
-    calls.emplace_back(a, b);
+    asked.emplace_back(a, b);
     return highest(a, b);
   };
   using Calls = std::vector<std::pair<int, int>>;
@@ -111,15 +112,15 @@ TEST(AstatismTable, DrawRangesAndOrder) {
       {"Form22_7", {{100, 300}, {200, 300}, {100, 300}}},
   };
   for (const auto& [form, want] : rows) {
-    calls.clear();
-    drawParams(win(form), record);
-    EXPECT_EQ(calls, want) << form;
+    asked.clear();
+    drawParams(win(form), calls(record));
+    EXPECT_EQ(asked, want) << form;
   }
   // RandomRange(500, 500) is 500: Form20_5 always shows T2 = 0.5 and expects a0 = 0.5.
-  const Params p = drawParams(win("Form20_5"), lowest);
+  const Params p = drawParams(win("Form20_5"), calls(lowest));
   EXPECT_EQ(p.t2, 0.5);
   EXPECT_EQ(trueAnswers(win("Form20_5"), p)[0], 0.5);
-  EXPECT_DOUBLE_EQ(drawParams(win("Form22_3"), highest).t3, 0.299);
+  EXPECT_DOUBLE_EQ(drawParams(win("Form22_3"), calls(highest)).t3, 0.299);
 }
 
 // The coefficients must be the Taylor coefficients at p = 0 of the error transfer functions of
@@ -296,7 +297,7 @@ TEST(AstatismTrace, EveryWindowSpansItsTimeAxis) {
     if (!w.isResponse()) continue;
     for (auto draw : {lowest, highest}) {
       SCOPED_TRACE(testing::Message() << w.formName << (draw == lowest ? " low" : " high"));
-      Trace trace(w, drawParams(w, draw));
+      Trace trace(w, drawParams(w, calls(draw)));
       runTrace(trace);
       const int span = int(std::lround(w.plot.kh * w.plot.kxFactor));
       EXPECT_TRUE(span == 360 || span == 375 || span == 380);

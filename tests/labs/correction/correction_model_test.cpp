@@ -7,6 +7,7 @@
 #include "framework/acceptance.h"
 #include "framework/numtext.h"
 #include "labs/correction/correction_model.h"
+#include "support/call_source.h"
 
 using namespace correction;
 
@@ -19,11 +20,11 @@ template <class F>
 void forEveryDraw(F f) {
   for (int t = 10; t < 250; ++t)
     for (int m = 65; m < 85; ++m) {
-      int calls = 0;
-      const Params p = drawParams([&](int a, int b) {
-        EXPECT_TRUE(calls == 0 ? (a == 10 && b == 250) : (a == 65 && b == 85));
-        return calls++ == 0 ? t : m;
-      });
+      int n = 0;
+      const Params p = drawParams(calls([&](int a, int b) {
+        EXPECT_TRUE(n == 0 ? (a == 10 && b == 250) : (a == 65 && b == 85));
+        return n++ == 0 ? t : m;
+      }));
       f(p);
     }
 }

@@ -12,12 +12,10 @@ using numtext::FloatToStr;
 
 namespace {
 
-int draw(int a, int b) { return RandomRange(a, b); }
-
 LUMEQ_MODEL_DRAWS(
     "state variables",
     [](draws::Probe& p) {
-      const StateParams s = drawStateParams(draw);
+      const StateParams s = drawStateParams();
       const StateAnswers a = stateAnswers(s);
       const double k1 = p.shown("k1", FloatToStr(s.k1)), T1 = p.shown("T1", FloatToStr(s.T1));
       p.answer("k2", Acceptance::band(a.k2), a.k2, 1 / k1, 7);
@@ -34,7 +32,7 @@ LUMEQ_MODEL_DRAWS(
 LUMEQ_MODEL_DRAWS(
     "structural transform",
     [](draws::Probe& p) {
-      const TransformParams s = drawTransformParams(draw);
+      const TransformParams s = drawTransformParams();
       const TransformAnswers truth = transformAnswers(s);
       const TransformAnswers read = transformAnswers({p.shown("k1", FloatToStr(s.k1)), p.shown("k2", FloatToStr(s.k2)),
                                                       p.shown("T1", FloatToStr(s.T1)), p.shown("T2", FloatToStr(s.T2)),

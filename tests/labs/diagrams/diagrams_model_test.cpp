@@ -11,6 +11,7 @@
 #include "framework/numtext.h"
 #include "labs/diagrams/state_model.h"
 #include "labs/diagrams/transform_model.h"
+#include "support/call_source.h"
 
 using namespace diagrams;
 
@@ -44,7 +45,7 @@ TEST(StateModel, CoefficientsOfTheEdgeCases) {
       {{99, 14, 1, 16}, 9.9, 0.14, 0.01, 0.8, 1 / 9.9, 0.14 / 9.9, 0.01 * 9.9 * 9.9 / (4 * 0.64 * 0.14), 0, 0},
   };
   for (const Row& r : rows) {
-    const StateParams p = drawStateParams(scripted(r.draws));
+    const StateParams p = drawStateParams(calls(scripted(r.draws)));
     EXPECT_DOUBLE_EQ(p.k1, r.k1);
     EXPECT_DOUBLE_EQ(p.T1, r.T1);
     EXPECT_DOUBLE_EQ(p.T3, r.T3);
@@ -76,7 +77,7 @@ TEST(StateModel, K3FromTheShownDataIsAcceptedForEveryDraw) {
     for (int k1 = 1; k1 < 100; ++k1)
       for (int t1 = 1; t1 < 15; ++t1)
         for (int g : {1, 16}) {
-          const StateParams p = drawStateParams(scripted({k1, t1, 7, g}));
+          const StateParams p = drawStateParams(calls(scripted({k1, t1, 7, g})));
           const StateAnswers a = stateAnswers(p);
           const double k2 = *StrToFloat(numtext::FloatCut(a.k2, r.length));
           const double T2 = *StrToFloat(numtext::FloatCut(a.T2, r.length));
@@ -87,7 +88,7 @@ TEST(StateModel, K3FromTheShownDataIsAcceptedForEveryDraw) {
 }
 
 TEST(TransformModel, UnitParametersGiveTheKnownCoefficients) {
-  const TransformAnswers a = transformAnswers(drawTransformParams(scripted({10, 10, 100, 100, 100})));
+  const TransformAnswers a = transformAnswers(drawTransformParams(calls(scripted({10, 10, 100, 100, 100}))));
   const std::array<double, 8> form1{0, 1, 0, 4, 0, 5, 1, 2};
   const std::array<double, 7> form2{0.5, 0, 0.5, 0, 2, 0, 2.5};
   EXPECT_EQ(a.form1, form1);

@@ -22,7 +22,7 @@ void curve(draws::Probe& p, const QString& what, const invariance::Plot& plot, c
 LUMEQ_MODEL_DRAWS(
     "invariance",
     [](draws::Probe& p) {
-      const Params params = drawParams([](int a, int b) { return RandomRange(a, b); });
+      const Params params = drawParams();
       // T1 is shown whole, T2 cut to 5 characters; the lead is T2 (reference) or T1 (disturbance).
       const double t1 = p.shown("T1", FloatToStr(params.t1)), t2 = p.shown("T2", numtext::FloatCut(params.t2, 5));
       for (Work work : {Work::Reference, Work::Disturbance}) {

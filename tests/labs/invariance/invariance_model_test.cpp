@@ -8,6 +8,7 @@
 #include "framework/numtext.h"
 #include "labs/invariance/invariance_model.h"
 #include "loop_rk4.h"
+#include "support/call_source.h"
 
 using namespace invariance;
 using invariance_test::Loop;
@@ -89,7 +90,7 @@ TEST(InvarianceModel, LeadTypedAsShownIsAcceptedForEveryDraw) {
     int refusedByTheBareBand = 0;
     for (int a = 10; a < 250; ++a)
       for (int b = 50; b < 200; ++b) {
-        const Params p = drawParams([&](int lo, int) { return lo == 10 ? a : b; });
+        const Params p = drawParams(calls([&](int lo, int) { return lo == 10 ? a : b; }));
         for (Work w : {Work::Reference, Work::Disturbance}) {
           const double truth = leadConstant(w, p);
           const double shown = *StrToFloat(numtext::FloatCut(truth, 5));

@@ -17,9 +17,7 @@ using numtext::FloatToStr;
 
 namespace {
 
-Params drawn() {
-  return drawParams([](int a, int b) { return RandomRange(a, b); });
-}
+Params drawn() { return drawParams(); }
 
 Params shownParams(draws::Probe& p, const Params& q) {
   return {p.shown("T1", FloatToStr(q.t1)), p.shown("T2", FloatToStr(q.t2)), p.shown("T3", FloatToStr(q.t3)),

@@ -174,7 +174,7 @@ void frequency(draws::Probe& p, LagFrequency& link) {
 LUMEQ_MODEL_DRAWS(
     "aperiodic frequency",
     [](draws::Probe& p) {
-      LagFrequency link({{}, {}, 0, 7, 7}, std::make_unique<aperiodic::Frequency>());
+      LagFrequency link({{}, {}, 7, 7}, std::make_unique<aperiodic::Frequency>());
       frequency(p, link);
     },
     2000);
@@ -182,7 +182,7 @@ LUMEQ_MODEL_DRAWS(
 LUMEQ_MODEL_DRAWS(
     "oscillating frequency",
     [](draws::Probe& p) {
-      LagFrequency link({{}, {}, 0, 6, 7}, std::make_unique<oscillating::Frequency>());
+      LagFrequency link({{}, {}, 6, 7}, std::make_unique<oscillating::Frequency>());
       frequency(p, link);
     },
     2000);

@@ -4,19 +4,20 @@
 #include <QSlider>
 
 #include "integrating_fixture.h"
-#include "labs/typical_links/aperiodic_step.h"
 #include "labs/typical_links/lag_frequency.h"
-#include "labs/typical_links/oscillating_step.h"
+#include "labs/typical_links/link_step_form.h"
 #include "labs/typical_links/ramp_form.h"
 #include "labs/typical_links/sine_form.h"
 
 class Links : public Integrating {
  protected:
   // Draws as RandomRange returns them: T·100, k·100.
-  AperiodicStep* openAperiodicStep(int t, int k) {
+  LinkStepForm* openAperiodicStep(int t, int k) {
     script({t, k});
-    return dynamic_cast<AperiodicStep*>(start("Form2_1"));
+    return dynamic_cast<LinkStepForm*>(start("Form2_1"));
   }
+  static const aperiodic::Step& aperiodicOf(const LinkStepForm* w) { return w->data().as<aperiodic::Step>(); }
+  static const oscillating::Step& oscillatingOf(const LinkStepForm* w) { return w->data().as<oscillating::Step>(); }
   // The five runs and the closing one of a frequency window, answered from its link.
   void playFrequency(const QString& caption) {
     auto* f = dynamic_cast<FrequencyForm*>(active());

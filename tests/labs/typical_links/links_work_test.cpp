@@ -10,10 +10,10 @@ TEST_F(LinksWork, AperiodicFromTheWorkButtonToWorkDone) {
   click("Button1");
   click("BAperZveno");
   settle();
-  auto* step = dynamic_cast<AperiodicStep*>(active());
+  auto* step = dynamic_cast<LinkStepForm*>(active());
   ASSERT_TRUE(step);
   // The student sets the lines at 0.95k and 1.05k and reads tp where the curve meets them.
-  const aperiodic::Step& d = step->data();
+  const aperiodic::Step& d = aperiodicOf(step);
   enter(step->Edit6, FloatToStr(0.95 * d.k));
   enter(step->Edit7, FloatToStr(1.05 * d.k));
   type(step, 0, numtext::FloatCut(d.drawnTp(), 6));
@@ -54,9 +54,9 @@ TEST_F(LinksWork, OscillatingFromTheWorkButtonToWorkDone) {
   click("Button1");
   click("BKolebZveno");
   settle();
-  auto* step = dynamic_cast<OscillatingStep*>(active());
+  auto* step = dynamic_cast<LinkStepForm*>(active());
   ASSERT_TRUE(step);
-  const oscillating::Step& d = step->data();
+  const oscillating::Step& d = oscillatingOf(step);
   type(step, 0, FloatToStr(d.k));
   type(step, 1, numtext::FloatCut(d.sigma(), 4));
   type(step, 2, FloatToStr(d.tp));
@@ -93,9 +93,9 @@ TEST_F(LinksWork, OscillatingFromTheWorkButtonToWorkDone) {
 
 TEST_F(LinksWork, OscillatingStepRegeneratesAtTheFourthWrongAnswer) {
   script({50, 100, 10});
-  auto* w = dynamic_cast<OscillatingStep*>(start("Form3_1"));
+  auto* w = dynamic_cast<LinkStepForm*>(start("Form3_1"));
   ASSERT_TRUE(w);
-  EXPECT_NEAR(w->data().sigma(), 1.37, 0.005);
+  EXPECT_NEAR(oscillatingOf(w).sigma(), 1.37, 0.005);
   for (int i = 1; i <= 3; ++i) {
     type(w, 0, "5");
     EXPECT_EQ(messages.last(), msg::WrongValue);
@@ -104,13 +104,13 @@ TEST_F(LinksWork, OscillatingStepRegeneratesAtTheFourthWrongAnswer) {
   type(w, 0, "5");
   EXPECT_EQ(messages.last(), msg::TooManyErrors);
   settle();
-  EXPECT_DOUBLE_EQ(w->data().T, 0.60);
+  EXPECT_DOUBLE_EQ(oscillatingOf(w).T, 0.60);
   EXPECT_EQ(w->errorCount(), 0);
   // The settling time 15 % low is wrong; σ within ±10 % is right.
-  type(w, 0, FloatToStr(w->data().k));
-  type(w, 1, FloatToStr(1.09 * w->data().sigma()));
+  type(w, 0, FloatToStr(oscillatingOf(w).k));
+  type(w, 1, FloatToStr(1.09 * oscillatingOf(w).sigma()));
   EXPECT_TRUE(w->edit(1)->isReadOnly());
-  type(w, 2, FloatToStr(0.85 * w->data().tp));
+  type(w, 2, FloatToStr(0.85 * oscillatingOf(w).tp));
   EXPECT_EQ(messages.last(), msg::WrongValue);
 }
 
@@ -137,11 +137,11 @@ TEST_F(LinksWork, SettlingTimeOfTheAperiodicStepAsTheEdgeCasesGoAndFifteenPercen
 TEST_F(LinksWork, StepCurvesOnTheCanvasAreTheModelsColumns) {
   auto* a = openAperiodicStep(37, 163);
   script({44, 91, 13});
-  auto* o = dynamic_cast<OscillatingStep*>(start("Form3_1"));
+  auto* o = dynamic_cast<LinkStepForm*>(start("Form3_1"));
   ASSERT_TRUE(a && o);
   for (int x : {31, 60, 120, 200, 290, 345}) {  // the closing labels cover x >= 350
     SCOPED_TRACE(x);
-    EXPECT_EQ(px(a->plot(), x, a->data().column(x)), colors::Blue);
-    EXPECT_EQ(px(o->plot(), x, o->data().column(x)), colors::Blue);
+    EXPECT_EQ(px(a->plot(), x, aperiodicOf(a).column(x)), colors::Blue);
+    EXPECT_EQ(px(o->plot(), x, oscillatingOf(o).column(x)), colors::Blue);
   }
 }

@@ -51,7 +51,7 @@ TEST_F(Measuring, UnreadableLevelRestoresTheTextAndCountsNothing) {
 
 TEST_F(Measuring, TangentModeStartsFiftyPixelsRightAndFreezesTheBars) {
   auto* w = openAperiodicStep(50, 150);
-  type(w, 0, FloatToStr(w->data().tp()));
+  type(w, 0, FloatToStr(aperiodicOf(w).tp()));
   w->CB1->click();
   EXPECT_EQ(w->tangentPoint(), 50);
   EXPECT_FALSE(w->TrackBar1->isEnabled());
@@ -59,8 +59,8 @@ TEST_F(Measuring, TangentModeStartsFiftyPixelsRightAndFreezesTheBars) {
   EXPECT_TRUE(w->edit(1)->hasFocus() || !w->isActiveWindow());
   EXPECT_EQ(px(w->plot(), 80, 200), colors::MoneyGreen);  // cross-hair at b = 50
   // The tangent meets the final value T after its point.
-  const int endX = w->data().tangentEndX(50);
-  EXPECT_TRUE(near(w->plot(), endX - 1, w->data().finalRow(), colors::Green));
+  const int endX = aperiodicOf(w).tangentEndX(50);
+  EXPECT_TRUE(near(w->plot(), endX - 1, aperiodicOf(w).finalRow(), colors::Green));
   drag(w->plot(), 150, 100);
   EXPECT_EQ(w->tangentPoint(), 120);
   EXPECT_EQ(px(w->plot(), 80, 200), colors::White);
