@@ -131,8 +131,14 @@ TEST(StabilityModel, CrossoverSearchTakesItsFirstStepFromAThousandth) {
     for (int work : {1, 2, 3}) {
       const double v = work == 3 ? 2.7 * d.t3 : st::criticalValue(work, d);
       const Loop loop = work == 1 ? Loop::Lags : work == 2 ? Loop::Integrator : Loop::Forcing;
-      const Crossover x = crossover(OpenLoop{loop, toParams(d), v});
+      const OpenLoop f{loop, toParams(d), v};
+      const Crossover x = crossover(f);
       EXPECT_GE(x.steps, 1);
+      // The very step that stepping one at a time finds.
+      Crossover one{0.001, 0};
+      while (f.L(one.w) > 0) one = {one.w + one.w / 1000, one.steps + 1};
+      EXPECT_EQ(x.steps, one.steps);
+      EXPECT_EQ(x.w, one.w);
       const double truth = st::crossover(work, d, v);
       EXPECT_GE(x.w, truth * (1 - 1e-9));
       EXPECT_LT(x.w, truth * 1.0011);
