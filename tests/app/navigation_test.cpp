@@ -234,3 +234,22 @@ TEST_F(Navigation, BackDoesNothingWhileATraceRuns) {
   EXPECT_EQ(active()->objectName(), "Form1_2");
   EXPECT_FALSE(main->Busy);
 }
+
+// Menu answered from the keyboard: the focus goes to the start screen, and Enter there asks
+// nothing more.
+TEST_F(Navigation, AfterMenuTheKeyboardIsOnTheStartScreen) {
+  script({50});
+  start("Form1_1");
+  auto* menu = main->findChild<QPushButton*>("BMenu");
+  menu->setFocus();
+  messages.answers = {true};
+  QTest::keyClick(menu, Qt::Key_Return);
+  flushDeletes();
+  ASSERT_EQ(messages.asked.size(), 1);
+  QWidget* f = QApplication::focusWidget();
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_TRUE(main->findChild<QWidget*>("Panel1")->isAncestorOf(f)) << f->objectName().toStdString();
+  QTest::keyClick(f, Qt::Key_Return);
+  EXPECT_EQ(messages.asked.size(), 1);
+}
