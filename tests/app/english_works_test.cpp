@@ -6,6 +6,7 @@
 
 #include "framework/canvas.h"
 #include "framework/messages.h"
+#include "labs/compound_links/circuit_form.h"
 #include "support/fixture.h"
 #include "support/language_guard.h"
 #include "support/layout_check.h"
@@ -104,3 +105,28 @@ TEST_F(EnglishWorks, BlockDiagramTransformations) { EXPECT_EQ(play("Form10_1"), 
 TEST_F(EnglishWorks, PureDelay) { EXPECT_EQ(play("Form4_1"), 1); }
 
 TEST_F(EnglishWorks, NonMinimumPhaseLink) { EXPECT_EQ(play("Form5_1"), 2); }
+
+TEST_F(EnglishWorks, ProportionalIntegralLink) {
+  EXPECT_EQ(play("Form6_1", [this](ExperimentWindow* w) {
+    auto* circuit = dynamic_cast<compound::CircuitForm*>(w);
+    if (!circuit) return;
+    EXPECT_EQ(circuit->Button1->text(), "Answer");
+    for (int boxes : {0b110001, 0b101001}) {  // R1, L2, C2 (wrong), then R1, R2, C2
+      for (int i = 0; i < 6; ++i)
+        if (circuit->CB[i]->isChecked() != bool(boxes >> i & 1)) circuit->CB[i]->click();
+      circuit->Button1->click();
+    }
+    EXPECT_EQ(messages.shown.mid(messages.shown.size() - 2), QStringList({"Not correct!\n\rThink again!", "Correct!"}));
+    look(w);
+  }), 4);
+  EXPECT_EQ(active()->windowTitle(), "\"PI\" link. Experiment 4");
+}
+
+TEST_F(EnglishWorks, LagLeadLink) { EXPECT_EQ(play("Form8_1"), 3); }
+
+TEST_F(EnglishWorks, RealDifferentiatingLink) { EXPECT_EQ(play("Form7_1"), 4); }
+
+TEST_F(EnglishWorks, ParallelCompensation) {
+  EXPECT_EQ(play("Form14_1"), 3);
+  EXPECT_EQ(active()->windowTitle(), "Parallel compensation of a control system. Experiment 3");
+}

@@ -122,7 +122,8 @@ void check(const QWidget* parent, const QWidget* root, QStringList& out) {
     if (!r.isEmpty()) {
       // The window's own client takes the size of the area it opens in; its panels keep theirs.
       const QRect room = parent->rect().adjusted(-Slack, -Slack, Slack, Slack);
-      if (parent != root && !room.contains(r))
+      // A control without a text (a check mark, an answer box) keeps its place in any language.
+      if (parent != root && !room.contains(r) && !(ink.isNull() && textOf(w).isEmpty()))
         out << describe(w, textOf(w)) + QStringLiteral(": runs out of %1")
                                                                   .arg(parent->objectName());
       items.push_back({w, r, ink});

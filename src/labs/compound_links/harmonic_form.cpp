@@ -1,5 +1,6 @@
 #include "harmonic_form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "framework/canvas.h"
@@ -161,7 +162,7 @@ void HarmonicForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, 
   readoutMove(Image1, b, m, [&] {
     const int bx = harmonicOffsetX(X), d = harmonicOffsetY(Y);
     return ReadoutText{QStringLiteral("h = "), numtext::FloatCut(d / data_.plot.S, 5) + QStringLiteral(";"),
-                       QStringLiteral("j = "), numtext::FloatCut(bx * data_.plot.advance, 5) + QStringLiteral("рад"),
+                       QStringLiteral("j = "), numtext::FloatCut(bx * data_.plot.advance, 5) + QCoreApplication::translate("compound", "рад"),
                        true};
   });
 }
