@@ -40,6 +40,16 @@ RampPlot RampPlot::of(const integrating::Ramp& r) {
   return d;
 }
 
+RampPlot RampPlot::of(const integrating::Step& s) {
+  RampPlot d;
+  d.p.T = s.T;
+  d.output = [s](int n) { return s.height(n); };
+  d.stepIcon = [s](int n) { return s.rise(n); };
+  d.answer = s.T;
+  d.rule = s.rule();
+  return d;
+}
+
 RampForm::RampForm(Host& host, RampSetup setup)
     : TypicalForm(host, setup.objectName, setup.caption, DeclaredHelp, setup.layout), setup_(std::move(setup)) {
   int answerTop = setup_.answerTop;
@@ -64,7 +74,13 @@ RampForm::RampForm(Host& host, RampSetup setup)
     if (!answerTop) answerTop = q->y() + q->height() + 14;
   }
   addAnswerRow(answerTop, setup_.answerName, setup_.answerLength);
-  noReadout();
+  if (setup_.readout) {
+    Image1->onMouseMove(
+        [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
+    Image1->setOrigin({30, 240});
+  } else {
+    noReadout();
+  }
   // The student may type while the curves grow.
   firstFieldOpenDuringTrace_ = setup_.openDuringTrace;
 }
@@ -82,12 +98,37 @@ void RampForm::FormCreate() {
     valueG_->adjustSize();
   }
 
-  plotText(40, 0, QStringLiteral("Реакция на линейно-нарастающий сигнал g(t)=t"), 10);
+  if (data_.stepIcon) {
+    plotText(60, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
+    plotText(10, 120, QStringLiteral("1"), 12);
+  } else {
+    plotText(40, 0, QStringLiteral("Реакция на линейно-нарастающий сигнал g(t)=t"), 10);
+  }
   timeFrame();
+}
+
+void RampForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, int X, int Y) {
+  readoutMove(Image1, b, m, [&] { return setup_.readout(data_, X, Y); });
 }
 
 TraceRunner::Recipe RampForm::traceRecipe() {
   const RampPlot d = data_;
+  if (d.stepIcon) {
+    // The step at the input pass, the output dotted from zero up.
+    StepTrace t;
+    t.passes = Passes;
+    t.output = [d](int n) { return 240 - d.output(n); };
+    t.iconOutput = [d](int n) { return 240 - d.stepIcon(n); };
+    t.input = 130;
+    t.dots = true;
+    t.leadDots = true;
+    static_assert(integrating::kInputPass == RampInputPass);
+    return {[this, t](int j) { return stepPass(j, t); },
+            [this] {
+              plotText(380, 20, QStringLiteral("r(t)"), 12, colors::Blue);
+              plotText(380, 100, QStringLiteral("g(t)"), 12, colors::Red);
+            }};
+  }
   return {[this, d](int j) {
             if (j >= Passes) return false;
             rampPass(j, d, d.dotsBeforeInput);

@@ -2,7 +2,9 @@
 // The ramp windows of the three typical links (Form1_2, Form2_2, Form3_2): the response to
 // g(t) = t against the ramp, the crossing marked and labelled with its time. The integrating
 // link asks for T read off the mark; the others give their parameters and ask for k, the box
-// live while the curves grow.
+// live while the curves grow. The integrating link's step window (Form1_1) is the same window
+// with a unit step in: its curves are dotted, the plot is read with the pointer, and T is the
+// time at which the output reaches 1.
 #include <QPoint>
 #include <functional>
 
@@ -24,9 +26,12 @@ struct RampPlot {
   double crossingTime = 0;
   double answer = 0;
   Acceptance rule;
+  // A unit step in instead of the ramp: the output's unrounded height for its icon.
+  std::function<double(int)> stepIcon;
 
   static RampPlot of(const links::RampCase& r);
   static RampPlot of(const integrating::Ramp& r);
+  static RampPlot of(const integrating::Step& s);
 };
 
 struct RampSetup {
@@ -41,6 +46,8 @@ struct RampSetup {
   int answerLength = 7;
   int answerTop = 0;  // 0: below the question
   bool openDuringTrace = true;
+  // A reading plot: what the pointer readout shows at (x, y); none when empty.
+  std::function<ReadoutText(const RampPlot&, int x, int y)> readout;
 };
 
 class RampForm : public TypicalForm {
@@ -55,6 +62,8 @@ class RampForm : public TypicalForm {
   TraceRunner::Recipe traceRecipe() override;
 
  private:
+  void Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, int X, int Y);
+
   RampSetup setup_;
   RampPlot data_;
   QLabel* valueT_ = nullptr;

@@ -4,7 +4,7 @@
 #include "framework/random.h"
 #include "frequency_form.h"
 #include "integrating_frequency.h"
-#include "integrating_step.h"
+#include "framework/numtext.h"
 #include "integrating_texts.h"
 #include "lag_frequency.h"
 #include "link_step_form.h"
@@ -24,6 +24,21 @@ WindowRegistry::Factory make(Args... args) {
 WorkEntry integratingWork() {
   using namespace integrating::texts;
   const auto layout = [](int n, const QString& task) { return TypicalLayout{Title, taskNumber(n), task, Picture}; };
+  // T is read off the step with the pointer: the time at which the output reaches 1.
+  RampSetup step{QStringLiteral("Form1_1"), caption(1), layout(1, ReadT), {}, false, {}, [] {
+                   Randomize();
+                   return RampPlot::of(integrating::Step::draw());
+                 }};
+  step.answerName = QStringLiteral("T = ");
+  step.answerLength = 5;
+  step.answerTop = AnswerTop;
+  step.openDuringTrace = false;
+  step.readout = [](const RampPlot& d, int X, int Y) {
+    using integrating::Step;
+    return ReadoutText{QStringLiteral("h = "), numtext::FloatCut(Step::level(Step::offsetY(Y)), 6) + QStringLiteral("."),
+                       QStringLiteral("t = "),
+                       numtext::FloatCut(Step{d.p.T}.time(Step::offsetX(X)), 5) + QStringLiteral(" c;")};
+  };
   RampSetup ramp{QStringLiteral("Form1_2"), caption(2), layout(2, ReadT), {}, false, {}, [] {
                    Randomize();
                    return RampPlot::of(integrating::Ramp::draw());
@@ -45,7 +60,7 @@ WorkEntry integratingWork() {
   return {QStringLiteral("BIntegrZveno"),
           16,
           HelpContext,
-          {{QStringLiteral("Form1_1"), make<IntegratingStep>()},
+          {{QStringLiteral("Form1_1"), make<RampForm>(step)},
            {QStringLiteral("Form1_2"), make<RampForm>(ramp)},
            {QStringLiteral("Form1_3"), make<SineForm>(sine)},
            {QStringLiteral("Form1_4"),

@@ -6,15 +6,14 @@
 #include "labs/typical_links/integrating_frequency.h"
 #include "labs/typical_links/ramp_form.h"
 #include "labs/typical_links/sine_form.h"
-#include "labs/typical_links/integrating_step.h"
 #include "support/fixture.h"
 
 class Integrating : public TrainerTest {
  protected:
   // Draws as RandomRange returns them: T·100 (and ω·100 for the sine window).
-  IntegratingStep* openStep(int t) {
+  RampForm* openStep(int t) {
     script({t});
-    return dynamic_cast<IntegratingStep*>(start("Form1_1"));
+    return dynamic_cast<RampForm*>(start("Form1_1"));
   }
   RampForm* openRamp(int t) {
     script({t});

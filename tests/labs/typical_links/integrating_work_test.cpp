@@ -14,12 +14,12 @@ TEST_F(Work, FromTheWorkButtonToWorkDone) {
   ASSERT_NO_FATAL_FAILURE(click("BIntegrZveno"));
   settle();
 
-  auto* step = dynamic_cast<IntegratingStep*>(active());
+  auto* step = dynamic_cast<RampForm*>(active());
   ASSERT_TRUE(step);
   EXPECT_EQ(step->objectName(), "Form1_1");
   ASSERT_NO_FATAL_FAILURE(click("BNext"));  // not answered yet: nothing
   EXPECT_EQ(active(), step);
-  type(step, 0, FloatToStr(step->data().T));
+  type(step, 0, FloatToStr(step->data().p.T));
   ASSERT_TRUE(main->completed("Form1_1"));
   ASSERT_NO_FATAL_FAILURE(click("BNext"));
   settle();

@@ -43,11 +43,11 @@ TEST_F(Step, ThirdWrongAnswerDrawsANewT) {
   script({80});
   type(w, 0, "0.6");
   type(w, 0, "0.3");
-  EXPECT_DOUBLE_EQ(w->data().T, 0.5);
+  EXPECT_DOUBLE_EQ(w->data().p.T, 0.5);
   type(w, 0, "0.7");
   EXPECT_EQ(messages.last(), msg::TooManyErrors);
   settle();
-  EXPECT_DOUBLE_EQ(w->data().T, 0.8);
+  EXPECT_DOUBLE_EQ(w->data().p.T, 0.8);
   EXPECT_EQ(w->errorCount(), 0);
   EXPECT_FALSE(main->Busy);
   EXPECT_TRUE(w->edit(0)->isEnabled());
@@ -125,7 +125,7 @@ TEST_F(Step, PacedTraceHoldsTheCommandBarAndDiesWithItsWindow) {
   pacing(true);
   script({50});
   main->workClick("Form1_1");
-  QPointer<IntegratingStep> w = window<IntegratingStep>("Form1_1");
+  QPointer<RampForm> w = window<RampForm>("Form1_1");
   bool busyMidway = false, fieldShutMidway = false, labelsEarly = true;
   QTimer::singleShot(80, w.data(), [&] {
     busyMidway = main->Busy;
