@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>на выходе звена</source>
-        <translation>at the link's output</translation>
+        <translation>at the link&apos;s output</translation>
     </message>
     <message>
         <source>при </source>
@@ -516,7 +516,7 @@
     </message>
     <message>
         <source>на выходе звена снизится</source>
-        <translation>at the link's output drops</translation>
+        <translation>at the link&apos;s output drops</translation>
     </message>
     <message>
         <source>в </source>
@@ -1264,6 +1264,133 @@
     <message>
         <source>Устойчивость САУ</source>
         <translation>Stability</translation>
+    </message>
+</context>
+<context>
+    <name>typical</name>
+    <message>
+        <source>Апериодическое звено</source>
+        <translation>First-order lag link</translation>
+    </message>
+    <message>
+        <source>Апериодическое звено. Опыт №%1</source>
+        <translation>First-order lag link. Experiment %1</translation>
+    </message>
+    <message>
+        <source>Задание №%1 из 4</source>
+        <translation>Task %1 of 4</translation>
+    </message>
+    <message>
+        <source>По графику переходной функции определите следующие параметры:</source>
+        <translation>From the step response find the following parameters:</translation>
+    </message>
+    <message>
+        <source>w=%1рад/с, lg(w)=%2c</source>
+        <translation>w=%1 rad/s, lg(w)=%2</translation>
+    </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source> рад;</source>
+        <translation> rad;</translation>
+    </message>
+    <message>
+        <source>Интегрирующее звено. Опыт №4.</source>
+        <translation>Integrating link. Experiment 4.</translation>
+    </message>
+    <message>
+        <source>Интегрирующее звено</source>
+        <translation>Integrating link</translation>
+    </message>
+    <message>
+        <source>Интегрирующее звено. Опыт №%1</source>
+        <translation>Integrating link. Experiment %1</translation>
+    </message>
+    <message>
+        <source>По графику переходной функции определите постоянную времени интегрирующего звена:</source>
+        <translation>From the step response find the time constant of the integrating link:</translation>
+    </message>
+    <message>
+        <source>Режим касательной</source>
+        <translation>Tangent mode</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Колебательное звено</source>
+        <translation>Oscillatory link</translation>
+    </message>
+    <message>
+        <source>Колебательное звено. Опыт №%1</source>
+        <translation>Oscillatory link. Experiment %1</translation>
+    </message>
+    <message>
+        <source>Реакция на единичный ступенчатый сигнал</source>
+        <translation>Unit step response</translation>
+    </message>
+    <message>
+        <source>Реакция на линейно-нарастающий сигнал g(t)=t</source>
+        <translation>Response to the ramp input g(t)=t</translation>
+    </message>
+    <message>
+        <source> c;</source>
+        <translation> s;</translation>
+    </message>
+    <message>
+        <source>t  - время регулирования</source>
+        <translation>t  - settling time</translation>
+    </message>
+    <message>
+        <source>Для заданного значения постоянной времени</source>
+        <translation>For the given time constant</translation>
+    </message>
+    <message>
+        <source>определите значение коэффициента k</source>
+        <translation>find the gain k</translation>
+    </message>
+    <message>
+        <source>Апериодическое звено. Опыт №4.</source>
+        <translation>First-order lag link. Experiment 4.</translation>
+    </message>
+    <message>
+        <source>Для заданных значений:</source>
+        <translation>For the given values:</translation>
+    </message>
+    <message>
+        <source>определите значение коэффициента k:</source>
+        <translation>find the gain k:</translation>
+    </message>
+    <message>
+        <source>Колебательное звено. Опыт №4.</source>
+        <translation>Oscillatory link. Experiment 4.</translation>
+    </message>
+    <message>
+        <source>определите разность</source>
+        <translation>find the phase</translation>
+    </message>
+    <message>
+        <source>фаз </source>
+        <translation>difference </translation>
+    </message>
+    <message>
+        <source>вых</source>
+        <translation>out</translation>
+    </message>
+    <message>
+        <source>вх</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>и амплитуду сигнала на выходе:</source>
+        <translation>and the output amplitude:</translation>
+    </message>
+    <message>
+        <source> рад/c</source>
+        <translation> rad/s</translation>
     </message>
 </context>
 </TS>

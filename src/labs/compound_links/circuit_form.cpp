@@ -35,12 +35,12 @@ CircuitForm::CircuitForm(Host& host)
   Image4->hide();
   plotPanel->hide();
 
-  const auto flow = writeTask(
-      taskPanel, 32, 186,
-      {words(QCoreApplication::translate("compound", "Исходные данные:")), br(), words(QStringLiteral("T"), colors::Teal),
-       sub(QStringLiteral("1"), colors::Teal), words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("LT1")),
-       br(), words(QStringLiteral("T"), colors::Teal), sub(QStringLiteral("2"), colors::Teal),
-       words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("Lt2"))});
+  const auto flow = writeTask(taskPanel, 32, 186,
+                              {words(QCoreApplication::translate("compound", "Исходные данные:")), br(),
+                               words(QStringLiteral("T"), colors::Teal), sub(QStringLiteral("1"), colors::Teal),
+                               words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("LT1")), br(),
+                               words(QStringLiteral("T"), colors::Teal), sub(QStringLiteral("2"), colors::Teal),
+                               words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("Lt2"))});
   LT1 = flow.values.value(QStringLiteral("LT1"));
   Lt2 = flow.values.value(QStringLiteral("Lt2"));
   auto* scheme = new PlotView(taskPanel, QRect(8, 150, 177, 100), QSize(177, 100));
@@ -50,21 +50,26 @@ CircuitForm::CircuitForm(Host& host)
   const QColor blue = colors::Blue, purple = colors::Purple;
   questionPanel = ui::panel(client(), QuestionRect, ui::Bevel::Single, QStringLiteral("Panel5"));
   writeTask(questionPanel, 4, 410,
-            {words(QCoreApplication::translate("compound", "Укажите, из каких элементов "), blue), words(QCoreApplication::translate("compound", "(R, L, С)"), purple),
-             br(), words(QCoreApplication::translate("compound", "состоят сопротивления "), blue), words(QStringLiteral("Z"), purple),
-             sub(QStringLiteral("1"), purple), words(QCoreApplication::translate("compound", " и "), blue), words(QStringLiteral("Z"), purple),
-             sub(QStringLiteral("2"), purple), br(), words(QCoreApplication::translate("compound", "с помощью которых реализуется"), blue), br(),
+            {words(QCoreApplication::translate("compound", "Укажите, из каких элементов "), blue),
+             words(QCoreApplication::translate("compound", "(R, L, С)"), purple), br(),
+             words(QCoreApplication::translate("compound", "состоят сопротивления "), blue),
+             words(QStringLiteral("Z"), purple), sub(QStringLiteral("1"), purple),
+             words(QCoreApplication::translate("compound", " и "), blue), words(QStringLiteral("Z"), purple),
+             sub(QStringLiteral("2"), purple), br(),
+             words(QCoreApplication::translate("compound", "с помощью которых реализуется"), blue), br(),
              words(QCoreApplication::translate("compound", "передаточная функция \"ПИ\" звена"), blue)},
             21, 26);
 
   resistancePanel = ui::panel(client(), QuestionRect, ui::Bevel::Single, QStringLiteral("Panel6"));
   // C₂ = 10⁻⁶ Ф: the exponent is a small label raised after the 10.
-  const QPoint ten =
-      writeTask(resistancePanel, 6, 410,
-                {words(QCoreApplication::translate("compound", "При С")), sub(QStringLiteral("2")), words(QStringLiteral(" = 10"))}, 21)
-          .end;
+  const QPoint ten = writeTask(resistancePanel, 6, 410,
+                               {words(QCoreApplication::translate("compound", "При С")), sub(QStringLiteral("2")),
+                                words(QStringLiteral(" = 10"))},
+                               21)
+                         .end;
   ui::label(resistancePanel, QPoint(ten.x(), 2), QStringLiteral("-6"), fonts::font(fonts::Arial, 14));
-  ui::label(resistancePanel, QPoint(ten.x() + 18, 6), QCoreApplication::translate("compound", " Ф  определите:"), fonts::font(fonts::Arial, 21));
+  ui::label(resistancePanel, QPoint(ten.x() + 18, 6), QCoreApplication::translate("compound", " Ф  определите:"),
+            fonts::font(fonts::Arial, 21));
   for (int i = 0; i < 2; ++i) {
     const AnswerWidgets w =
         answerRow(resistancePanel, i + 1, 40 + 36 * i, {QStringLiteral("R"), QString::number(i + 1), 7});

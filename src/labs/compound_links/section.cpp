@@ -13,8 +13,9 @@ SectionEntry section() {
     made.add(stepRows()[i].form,
              [i](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<StepForm>(h, stepRows()[i]); });
   for (size_t i = 0; i < harmonicRows().size(); ++i)
-    made.add(harmonicRows()[i].form,
-             [i](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<HarmonicForm>(h, harmonicRows()[i]); });
+    made.add(harmonicRows()[i].form, [i](Host& h) -> ExperimentWindow* {
+      return ExperimentWindow::create<HarmonicForm>(h, harmonicRows()[i]);
+    });
   for (size_t i = 0; i < lafcRows().size(); ++i)
     made.add(lafcRows()[i].form,
              [i](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<LafcForm>(h, lafcRows()[i]); });

@@ -47,8 +47,8 @@ QFont titleFont(const QString& title) {
 
 QFrame* titlePanel(QWidget* client, const Work& work) {
   auto* panel = ui::panel(client, TitleRect, ui::Bevel::Single, QStringLiteral("Panel1"));
-  ui::label(panel, QRect(4, 4, TitleRect.width() - 8, TitleRect.height() - 8), title(work),
-            titleFont(title(work)), colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
+  ui::label(panel, QRect(4, 4, TitleRect.width() - 8, TitleRect.height() - 8), title(work), titleFont(title(work)),
+            colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
   return panel;
 }
 

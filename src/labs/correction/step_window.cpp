@@ -53,7 +53,8 @@ StepWindow::StepWindow(Host& host, const Work& work, int n)
   arrangePanels();
 
   QWidget* task = taskPanel;
-  ui::label(task, QPoint(8, 30), QCoreApplication::translate("correction", "Для заданной САУ:"), fonts::font(fonts::Arial, 16));
+  ui::label(task, QPoint(8, 30), QCoreApplication::translate("correction", "Для заданной САУ:"),
+            fonts::font(fonts::Arial, 16));
   LT = parameterRows(task, 50);
   layout::caption(task, QPoint(12, 98), QStringLiteral("k ="), QString(), QString(), 19, colors::Teal);
   Lk = ui::label(task, QRect(56, 98, 126, 23), QString(), fonts::font(fonts::Arial, 19), colors::Teal,
