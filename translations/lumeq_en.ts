@@ -1273,10 +1273,6 @@
         <translation>First-order lag link</translation>
     </message>
     <message>
-        <source>Апериодическое звено. Опыт №%1</source>
-        <translation>First-order lag link. Experiment %1</translation>
-    </message>
-    <message>
         <source>Задание №%1 из 4</source>
         <translation>Task %1 of 4</translation>
     </message>
@@ -1297,16 +1293,8 @@
         <translation> rad;</translation>
     </message>
     <message>
-        <source>Интегрирующее звено. Опыт №4.</source>
-        <translation>Integrating link. Experiment 4.</translation>
-    </message>
-    <message>
         <source>Интегрирующее звено</source>
         <translation>Integrating link</translation>
-    </message>
-    <message>
-        <source>Интегрирующее звено. Опыт №%1</source>
-        <translation>Integrating link. Experiment %1</translation>
     </message>
     <message>
         <source>По графику переходной функции определите постоянную времени интегрирующего звена:</source>
@@ -1323,10 +1311,6 @@
     <message>
         <source>Колебательное звено</source>
         <translation>Oscillatory link</translation>
-    </message>
-    <message>
-        <source>Колебательное звено. Опыт №%1</source>
-        <translation>Oscillatory link. Experiment %1</translation>
     </message>
     <message>
         <source>Реакция на единичный ступенчатый сигнал</source>
@@ -1353,20 +1337,12 @@
         <translation>find the gain k</translation>
     </message>
     <message>
-        <source>Апериодическое звено. Опыт №4.</source>
-        <translation>First-order lag link. Experiment 4.</translation>
-    </message>
-    <message>
         <source>Для заданных значений:</source>
         <translation>For the given values:</translation>
     </message>
     <message>
         <source>определите значение коэффициента k:</source>
         <translation>find the gain k:</translation>
-    </message>
-    <message>
-        <source>Колебательное звено. Опыт №4.</source>
-        <translation>Oscillatory link. Experiment 4.</translation>
     </message>
     <message>
         <source>определите разность</source>
@@ -1391,6 +1367,10 @@
     <message>
         <source> рад/c</source>
         <translation> rad/s</translation>
+    </message>
+    <message>
+        <source>%1. Опыт №%2</source>
+        <translation>%1. Experiment %2</translation>
     </message>
 </context>
 </TS>

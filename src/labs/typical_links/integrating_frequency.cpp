@@ -1,15 +1,13 @@
 #include "integrating_frequency.h"
 
-#include <QCoreApplication>
-
 #include "framework/canvas.h"
 #include "framework/numtext.h"
-#include "integrating_texts.h"
+#include "link_texts.h"
 
 FrequencyLink::Setup IntegratingFrequency::setup() const {
   Setup s;
   s.title = integrating::texts::title();
-  s.captionPrefix = QCoreApplication::translate("typical", "Интегрирующее звено. Опыт №4.");
+  s.captionPrefix = integrating::texts::caption(4) + QStringLiteral(".");
   s.amplitudeLength = 6;
   s.phaseLength = 5;
   return s;

@@ -2,15 +2,13 @@
 
 #include <QCoreApplication>
 
-#include "aperiodic_texts.h"
 #include "framework/random.h"
 #include "frequency_form.h"
 #include "integrating_frequency.h"
 #include "framework/numtext.h"
-#include "integrating_texts.h"
+#include "link_texts.h"
 #include "lag_frequency.h"
 #include "link_step_form.h"
-#include "oscillating_texts.h"
 #include "ramp_form.h"
 #include "sine_form.h"
 
@@ -148,8 +146,7 @@ WorkEntry aperiodicWork() {
             })},
            {QStringLiteral("Form2_4"),
             [](Host& h) -> ExperimentWindow* {
-              FrequencyLink::Setup s{
-                  title(), QCoreApplication::translate("typical", "Апериодическое звено. Опыт №4."), 7, 7, false, true};
+              FrequencyLink::Setup s{title(), caption(4) + QStringLiteral("."), 7, 7, false, true};
               return ExperimentWindow::create<FrequencyForm>(
                   h, QStringLiteral("Form2_4"),
                   std::make_unique<LagFrequency>(s, std::make_unique<aperiodic::Frequency>()));
@@ -208,8 +205,7 @@ WorkEntry oscillatingWork() {
             })},
            {QStringLiteral("Form3_4"),
             [](Host& h) -> ExperimentWindow* {
-              FrequencyLink::Setup s{
-                  title(), QCoreApplication::translate("typical", "Колебательное звено. Опыт №4."), 6, 7, false, true};
+              FrequencyLink::Setup s{title(), caption(4) + QStringLiteral("."), 6, 7, false, true};
               return ExperimentWindow::create<FrequencyForm>(
                   h, QStringLiteral("Form3_4"),
                   std::make_unique<LagFrequency>(s, std::make_unique<oscillating::Frequency>()));
