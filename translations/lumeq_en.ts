@@ -339,6 +339,290 @@
     </message>
 </context>
 <context>
+    <name>compound</name>
+    <message>
+        <source>Верно!</source>
+        <translation>Correct!</translation>
+    </message>
+    <message>
+        <source>Не верно!
+<byte value="xd"/>Подумайте!</source>
+        <translation>Not correct!
+<byte value="xd"/>Think again!</translation>
+    </message>
+    <message>
+        <source>Исходные данные:</source>
+        <translation>Given:</translation>
+    </message>
+    <message>
+        <source>Укажите, из каких элементов </source>
+        <translation>State which elements </translation>
+    </message>
+    <message>
+        <source>(R, L, С)</source>
+        <translation>(R, L, C)</translation>
+    </message>
+    <message>
+        <source>состоят сопротивления </source>
+        <translation>make up the impedances </translation>
+    </message>
+    <message>
+        <source> и </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>с помощью которых реализуется</source>
+        <translation>that realise the transfer function</translation>
+    </message>
+    <message>
+        <source>передаточная функция &quot;ПИ&quot; звена</source>
+        <translation>of the &quot;PI&quot; link</translation>
+    </message>
+    <message>
+        <source>При С</source>
+        <translation>With C</translation>
+    </message>
+    <message>
+        <source> Ф  определите:</source>
+        <translation> F, find:</translation>
+    </message>
+    <message>
+        <source>Ответить</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>рад</source>
+        <translation>rad</translation>
+    </message>
+    <message>
+        <source>Асимптотическая ЛАЧХ</source>
+        <translation>Asymptotic Bode magnitude plot</translation>
+    </message>
+    <message>
+        <source>L, дБ</source>
+        <translation>L, dB</translation>
+    </message>
+    <message>
+        <source>Реакция на гармонический сигнал g(t)=sin(wt)</source>
+        <translation>Response to the harmonic input g(t)=sin(wt)</translation>
+    </message>
+    <message>
+        <source>Реакция на гармонический сигнал g(t)=A*sin(wt)</source>
+        <translation>Response to the harmonic input g(t)=A*sin(wt)</translation>
+    </message>
+    <message>
+        <source> рад/c</source>
+        <translation> rad/s</translation>
+    </message>
+    <message>
+        <source> рад/с</source>
+        <translation> rad/s</translation>
+    </message>
+    <message>
+        <source>Для заданных значений:</source>
+        <translation>For the given values:</translation>
+    </message>
+    <message>
+        <source>А = </source>
+        <translation>A = </translation>
+    </message>
+    <message>
+        <source>По асимптотической ЛАЧХ определите</source>
+        <translation>From the asymptotic Bode plot find</translation>
+    </message>
+    <message>
+        <source> и Т</source>
+        <translation> and T</translation>
+    </message>
+    <message>
+        <source>По графику переходной функции для</source>
+        <translation>From the step response for</translation>
+    </message>
+    <message>
+        <source>определите:</source>
+        <translation>find:</translation>
+    </message>
+    <message>
+        <source>По графику переходной функции определите следующие параметры:</source>
+        <translation>From the step response find the following parameters:</translation>
+    </message>
+    <message>
+        <source>определите разность фаз</source>
+        <translation>find the phase difference</translation>
+    </message>
+    <message>
+        <source>вых</source>
+        <translation>out</translation>
+    </message>
+    <message>
+        <source>вх</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>и амплитуду сигнала на выходе:</source>
+        <translation>and the output amplitude:</translation>
+    </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source>определите значение частоты </source>
+        <translation>find the frequency </translation>
+    </message>
+    <message>
+        <source> при которой</source>
+        <translation> at which</translation>
+    </message>
+    <message>
+        <source>определить амплитуду </source>
+        <translation>find the amplitude </translation>
+    </message>
+    <message>
+        <source> сигнала</source>
+        <translation> of the signal</translation>
+    </message>
+    <message>
+        <source>на выходе звена</source>
+        <translation>at the link&apos;s output</translation>
+    </message>
+    <message>
+        <source>при </source>
+        <translation>for </translation>
+    </message>
+    <message>
+        <source>wt, c</source>
+        <translation>wt, s</translation>
+    </message>
+    <message>
+        <source>определить значение </source>
+        <translation>find the value of </translation>
+    </message>
+    <message>
+        <source>Т</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>при котором амплитуда </source>
+        <translation>at which the amplitude </translation>
+    </message>
+    <message>
+        <source>сигнала </source>
+        <translation>of the signal </translation>
+    </message>
+    <message>
+        <source>на выходе звена снизится</source>
+        <translation>at the link&apos;s output drops</translation>
+    </message>
+    <message>
+        <source>в </source>
+        <translation>by a factor of </translation>
+    </message>
+    <message>
+        <source> раз по сравнению с </source>
+        <translation> compared with </translation>
+    </message>
+    <message>
+        <source>определить </source>
+        <translation>find </translation>
+    </message>
+    <message>
+        <source>Пропорционально - интегральное звено</source>
+        <translation>Proportional-integral link</translation>
+    </message>
+    <message>
+        <source>Реальное дифференцирующее звено</source>
+        <translation>Real differentiating link</translation>
+    </message>
+    <message>
+        <source>Инерционно - форсирующее звено</source>
+        <translation>Lag-lead link</translation>
+    </message>
+    <message>
+        <source>&quot;ПИ&quot; звено. Опыт №%1</source>
+        <translation>&quot;PI&quot; link. Experiment %1</translation>
+    </message>
+    <message>
+        <source>Реальное дифференцирующее звено. Опыт №%1</source>
+        <translation>Real differentiating link. Experiment %1</translation>
+    </message>
+    <message>
+        <source>Инерционно-форсирующее звено. Опыт №%1</source>
+        <translation>Lag-lead link. Experiment %1</translation>
+    </message>
+    <message>
+        <source>Задание № %1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+    <message>
+        <source>Задание №%1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>correction</name>
+    <message>
+        <source>Последовательная коррекция САУ</source>
+        <translation>Series compensation of a control system</translation>
+    </message>
+    <message>
+        <source>Параллельная коррекция САУ</source>
+        <translation>Parallel compensation of a control system</translation>
+    </message>
+    <message>
+        <source>Коррекция в виде местной обратной связи</source>
+        <translation>Compensation by a local feedback</translation>
+    </message>
+    <message>
+        <source>%1. Опыт №%2</source>
+        <translation>%1. Experiment %2</translation>
+    </message>
+    <message>
+        <source>Задание №%1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+    <message>
+        <source>Задание № %1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Для САУ с заданной схемой включения корректирующего устройства определите коэффициент передачи указанного корректирующего устройства &lt;font color=&quot;#800080&quot;&gt;&lt;b&gt;&amp;nbsp;k&amp;nbsp;&lt;/b&gt;&lt;/font&gt; исходя из условий получения кратных вещественных полюсов </source>
+        <translation>For the control system with the compensating device connected as shown, find the gain &lt;font color=&quot;#800080&quot;&gt;&lt;b&gt;&amp;nbsp;k&amp;nbsp;&lt;/b&gt;&lt;/font&gt; of that device that gives the closed loop repeated real poles </translation>
+    </message>
+    <message>
+        <source>Для заданной САУ:</source>
+        <translation>For the given system:</translation>
+    </message>
+    <message>
+        <source>Определите:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source>По графику переходной функции определите следующие параметры:</source>
+        <translation>From the step response find the following parameters:</translation>
+    </message>
+    <message>
+        <source>уст</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>Реакция на единичный ступенчатый сигнал</source>
+        <translation>Unit step response</translation>
+    </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
+</context>
+<context>
     <name>diagrams</name>
     <message>
         <source>Представление схем в переменных сосотояния</source>
@@ -980,6 +1264,113 @@
     <message>
         <source>Устойчивость САУ</source>
         <translation>Stability</translation>
+    </message>
+</context>
+<context>
+    <name>typical</name>
+    <message>
+        <source>Апериодическое звено</source>
+        <translation>First-order lag link</translation>
+    </message>
+    <message>
+        <source>Задание №%1 из 4</source>
+        <translation>Task %1 of 4</translation>
+    </message>
+    <message>
+        <source>По графику переходной функции определите следующие параметры:</source>
+        <translation>From the step response find the following parameters:</translation>
+    </message>
+    <message>
+        <source>w=%1рад/с, lg(w)=%2c</source>
+        <translation>w=%1 rad/s, lg(w)=%2</translation>
+    </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source> рад;</source>
+        <translation> rad;</translation>
+    </message>
+    <message>
+        <source>Интегрирующее звено</source>
+        <translation>Integrating link</translation>
+    </message>
+    <message>
+        <source>По графику переходной функции определите постоянную времени интегрирующего звена:</source>
+        <translation>From the step response find the time constant of the integrating link:</translation>
+    </message>
+    <message>
+        <source>Режим касательной</source>
+        <translation>Tangent mode</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Колебательное звено</source>
+        <translation>Oscillatory link</translation>
+    </message>
+    <message>
+        <source>Реакция на единичный ступенчатый сигнал</source>
+        <translation>Unit step response</translation>
+    </message>
+    <message>
+        <source>Реакция на линейно-нарастающий сигнал g(t)=t</source>
+        <translation>Response to the ramp input g(t)=t</translation>
+    </message>
+    <message>
+        <source> c;</source>
+        <translation> s;</translation>
+    </message>
+    <message>
+        <source>t  - время регулирования</source>
+        <translation>t  - settling time</translation>
+    </message>
+    <message>
+        <source>Для заданного значения постоянной времени</source>
+        <translation>For the given time constant</translation>
+    </message>
+    <message>
+        <source>определите значение коэффициента k</source>
+        <translation>find the gain k</translation>
+    </message>
+    <message>
+        <source>Для заданных значений:</source>
+        <translation>For the given values:</translation>
+    </message>
+    <message>
+        <source>определите значение коэффициента k:</source>
+        <translation>find the gain k:</translation>
+    </message>
+    <message>
+        <source>определите разность</source>
+        <translation>find the phase</translation>
+    </message>
+    <message>
+        <source>фаз </source>
+        <translation>difference </translation>
+    </message>
+    <message>
+        <source>вых</source>
+        <translation>out</translation>
+    </message>
+    <message>
+        <source>вх</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>и амплитуду сигнала на выходе:</source>
+        <translation>and the output amplitude:</translation>
+    </message>
+    <message>
+        <source> рад/c</source>
+        <translation> rad/s</translation>
+    </message>
+    <message>
+        <source>%1. Опыт №%2</source>
+        <translation>%1. Experiment %2</translation>
     </message>
 </context>
 </TS>

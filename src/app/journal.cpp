@@ -44,24 +44,28 @@ qsizetype digitsFrom(const QString& s, qsizetype i) {
 QString workTitle(const QString& firstCaption) {
   const QString t = firstCaption.trimmed();
   // The stability and astatism windows name their section in the caption already:
-  // "Астатизм САУ. Лаб №3.2" gives "Лаб №3".
-  if (const qsizetype at = t.lastIndexOf(QStringLiteral("Лаб №")); at >= 0) {
-    const qsizetype from = spacesFrom(t, at + 5), number = digitsFrom(t, from);
-    if (number > from && number < t.size() && t[number] == QLatin1Char('.')) {
-      const qsizetype window = digitsFrom(t, number + 1);
-      if (window > number + 1 && window == t.size()) return t.mid(at, number - at);
+  // "Астатизм САУ. Лаб №3.2" gives "Лаб №3" ("… Lab 3.2" in English gives "Lab 3").
+  for (const QString& lab : {QStringLiteral("Лаб №"), QStringLiteral("Lab ")}) {
+    if (const qsizetype at = t.lastIndexOf(lab); at >= 0) {
+      const qsizetype from = spacesFrom(t, at + lab.size()), number = digitsFrom(t, from);
+      if (number > from && number < t.size() && t[number] == QLatin1Char('.')) {
+        const qsizetype window = digitsFrom(t, number + 1);
+        if (window > number + 1 && window == t.size()) return t.mid(at, number - at);
+      }
     }
   }
-  // "…. Опыт №2" (or "№2.1") ends an experiment window's caption.
-  if (const qsizetype at = t.lastIndexOf(QStringLiteral("Опыт №")); at >= 0) {
-    const qsizetype from = spacesFrom(t, at + 6);
-    qsizetype end = digitsFrom(t, from);
-    const bool numbered = end > from;
-    if (numbered && end < t.size() && t[end] == QLatin1Char('.') && digitsFrom(t, end + 1) > end + 1)
-      end = digitsFrom(t, end + 1);
-    qsizetype dot = at;
-    while (dot > 0 && t[dot - 1].isSpace()) --dot;
-    if (numbered && end == t.size() && dot > 0 && t[dot - 1] == QLatin1Char('.')) return t.left(dot - 1);
+  // "…. Опыт №2" (or "№2.1"; "…. Experiment 2" in English) ends an experiment window's caption.
+  for (const QString& experiment : {QStringLiteral("Опыт №"), QStringLiteral("Experiment ")}) {
+    if (const qsizetype at = t.lastIndexOf(experiment); at >= 0) {
+      const qsizetype from = spacesFrom(t, at + experiment.size());
+      qsizetype end = digitsFrom(t, from);
+      const bool numbered = end > from;
+      if (numbered && end < t.size() && t[end] == QLatin1Char('.') && digitsFrom(t, end + 1) > end + 1)
+        end = digitsFrom(t, end + 1);
+      qsizetype dot = at;
+      while (dot > 0 && t[dot - 1].isSpace()) --dot;
+      if (numbered && end == t.size() && dot > 0 && t[dot - 1] == QLatin1Char('.')) return t.left(dot - 1);
+    }
   }
   return t;
 }

@@ -10,7 +10,9 @@ namespace journal {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Journal", text); }
+// A free tr() inside namespace journal is read by lupdate as of the context "journal"; the
+// lookup must use the same one, or the English journal keeps its Russian words.
+QString tr(const char* text) { return QCoreApplication::translate("journal", text); }
 QString esc(const QString& s) { return s.toHtmlEscaped(); }
 QString cell(const QString& html, const char* align = "left") {
   return QStringLiteral("<td align=\"%1\">%2</td>").arg(QLatin1String(align), html);

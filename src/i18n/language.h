@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 
 namespace language {
@@ -38,5 +39,16 @@ struct Text {
   QString text() const { return QCoreApplication::translate(context, source); }
   operator QString() const { return text(); }
 };
+
+// The table `Build` makes, made in the running language the first time that language asks for
+// it and kept for the run (a window may hold a row of it as long as it lives). For tables of
+// rows whose texts are translated as the rows are built.
+template <auto Build>
+const auto& perLanguage() {
+  static std::map<Language, decltype(Build())> tables;
+  auto it = tables.find(current());
+  if (it == tables.end()) it = tables.emplace(current(), Build()).first;
+  return it->second;
+}
 
 }  // namespace language

@@ -1,11 +1,14 @@
 // A work of each section whose windows speak English, played through the real widgets in
 // English: no Russian letter on the windows, in their messages or on their plots, and every
 // text fits where it stands (also the panels a window shows only later on).
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "framework/canvas.h"
 #include "framework/messages.h"
+#include "labs/compound_links/circuit_form.h"
+#include "labs/typical_links/frequency_form.h"
 #include "support/fixture.h"
 #include "support/language_guard.h"
 #include "support/layout_check.h"
@@ -17,8 +20,12 @@ class EnglishWorks : public TrainerTest {
   EnglishWorks() : english_(language::Language::English) {
     Canvas::watchText = [this](const QString& text, const QRect& cell, QSize canvas) {
       if (hasCyrillic(text) || cell.right() >= canvas.width() + 1)
-        drawn << QStringLiteral("'%1' at %2,%3 (%4 wide) on %5 wide").arg(text).arg(cell.x()).arg(cell.y())
-                     .arg(cell.width()).arg(canvas.width());
+        drawn << QStringLiteral("'%1' at %2,%3 (%4 wide) on %5 wide")
+                     .arg(text)
+                     .arg(cell.x())
+                     .arg(cell.y())
+                     .arg(cell.width())
+                     .arg(canvas.width());
     };
   }
   ~EnglishWorks() override { Canvas::watchText = nullptr; }
@@ -51,6 +58,18 @@ class EnglishWorks : public TrainerTest {
     for (const QString& m : messages.shown + messages.asked) EXPECT_FALSE(hasCyrillic(m)) << m.toStdString();
     EXPECT_TRUE(drawn.isEmpty()) << drawn.join(u'\n').toStdString();
     return played;
+  }
+
+  // The frequency window of a typical link: five runs at five frequencies, each answered, then
+  // the closing one.
+  void runFrequencies(ExperimentWindow* w) {
+    if (!dynamic_cast<FrequencyForm*>(w)) return;
+    for (int run = 1; run <= 5; ++run) {
+      EXPECT_TRUE(w->windowTitle().endsWith(QStringLiteral("Experiment 4.%1").arg(run)))
+          << w->windowTitle().toStdString();
+      answerAll(w);
+      look(w);
+    }
   }
 
   LanguageGuard english_;
@@ -86,16 +105,18 @@ TEST_F(EnglishWorks, InvarianceToTheReference) {
 TEST_F(EnglishWorks, InvarianceToTheDisturbance) { EXPECT_EQ(play("Form12_1"), 4); }
 
 TEST_F(EnglishWorks, StateVariables) {
-  EXPECT_EQ(play("Form9_1", [this](ExperimentWindow* w) {
-    if (auto* answer = w->findChild<QPushButton*>("Button1"); answer && answer->isVisible()) {
-      EXPECT_EQ(answer->text(), "Answer");
-      w->findChild<QRadioButton*>("RB2")->click();
-      answer->click();
-      settle();
-      EXPECT_EQ(messages.last(), msg::Right.text());
-      look(w);
-    }
-  }), 1);
+  EXPECT_EQ(play("Form9_1",
+                 [this](ExperimentWindow* w) {
+                   if (auto* answer = w->findChild<QPushButton*>("Button1"); answer && answer->isVisible()) {
+                     EXPECT_EQ(answer->text(), "Answer");
+                     w->findChild<QRadioButton*>("RB2")->click();
+                     answer->click();
+                     settle();
+                     EXPECT_EQ(messages.last(), msg::Right.text());
+                     look(w);
+                   }
+                 }),
+            1);
   EXPECT_TRUE(main->WorkDone);
 }
 
@@ -104,3 +125,46 @@ TEST_F(EnglishWorks, BlockDiagramTransformations) { EXPECT_EQ(play("Form10_1"), 
 TEST_F(EnglishWorks, PureDelay) { EXPECT_EQ(play("Form4_1"), 1); }
 
 TEST_F(EnglishWorks, NonMinimumPhaseLink) { EXPECT_EQ(play("Form5_1"), 2); }
+
+TEST_F(EnglishWorks, ProportionalIntegralLink) {
+  EXPECT_EQ(play("Form6_1",
+                 [this](ExperimentWindow* w) {
+                   auto* circuit = dynamic_cast<compound::CircuitForm*>(w);
+                   if (!circuit) return;
+                   EXPECT_EQ(circuit->Button1->text(), "Answer");
+                   for (int boxes : {0b110001, 0b101001}) {  // R1, L2, C2 (wrong), then R1, R2, C2
+                     for (int i = 0; i < 6; ++i)
+                       if (circuit->CB[i]->isChecked() != bool(boxes >> i & 1)) circuit->CB[i]->click();
+                     circuit->Button1->click();
+                   }
+                   EXPECT_EQ(messages.shown.mid(messages.shown.size() - 2),
+                             QStringList({"Not correct!\n\rThink again!", "Correct!"}));
+                   look(w);
+                 }),
+            4);
+  EXPECT_EQ(active()->windowTitle(), "\"PI\" link. Experiment 4");
+}
+
+TEST_F(EnglishWorks, LagLeadLink) { EXPECT_EQ(play("Form8_1"), 3); }
+
+TEST_F(EnglishWorks, RealDifferentiatingLink) { EXPECT_EQ(play("Form7_1"), 4); }
+
+TEST_F(EnglishWorks, ParallelCompensation) {
+  EXPECT_EQ(play("Form14_1"), 3);
+  EXPECT_EQ(active()->windowTitle(), "Parallel compensation of a control system. Experiment 3");
+}
+
+TEST_F(EnglishWorks, FirstOrderLagLink) {
+  EXPECT_EQ(play("Form2_1",
+                 [this](ExperimentWindow* w) {
+                   if (auto* tangent = w->findChild<QCheckBox*>("CB1")) EXPECT_EQ(tangent->text(), "Tangent mode");
+                   runFrequencies(w);
+                 }),
+            4);
+  EXPECT_TRUE(main->WorkDone);
+}
+
+TEST_F(EnglishWorks, IntegratingLink) {
+  EXPECT_EQ(play("Form1_1", [this](ExperimentWindow* w) { runFrequencies(w); }), 4);
+  EXPECT_EQ(active()->windowTitle(), "Integrating link. Experiment 4.6");
+}

@@ -15,6 +15,7 @@
 #include "app/journal_report.h"
 #include "framework/messages.h"
 #include "support/fixture.h"
+#include "support/language_guard.h"
 
 using journal::Outcome;
 
@@ -295,6 +296,30 @@ TEST(JournalReport, NumbersDatesAndTimesFollowTheLocale) {
   EXPECT_TRUE(ruText.contains("выполняется"));
   doc.setHtml(journal::reportHtml(j, head, c));
   EXPECT_TRUE(doc.toPlainText().contains(c.toString(t.date(), QLocale::LongFormat)));
+}
+
+TEST(JournalReport, SpeaksEnglishInEnglish) {
+  const LanguageGuard english(language::Language::English);
+  EXPECT_EQ(journal::workTitle("System type (astatism). Lab 2.1"), "Lab 2");
+  EXPECT_EQ(journal::workTitle("Integrating link. Experiment 1"), "Integrating link");
+  EXPECT_EQ(journal::durationText(185'000, QLocale::c()), "3 min 05 s");
+
+  QDateTime t(QDate(2026, 12, 9), QTime(10, 0));
+  journal::Journal j([&t] { return t; });
+  j.workStarted("Series compensation", "Form13_1");
+  j.windowReached("Form13_1", "Series compensation. Experiment 1");
+  j.answer("Form13_1", Host::AnswerEvent::Wrong, 0);
+  j.answer("Form13_1", Host::AnswerEvent::Wrong, -1);
+  j.answer("Form13_1", Host::AnswerEvent::BadFormat, 0);
+  t = t.addSecs(75);
+  j.workLeft();
+  j.workStarted("Stability", "Form16_1");
+  QTextDocument doc;
+  doc.setHtml(journal::reportHtml(j, {"Trainer", "1.0", t, {"", "A-1"}}, QLocale::c()));
+  const QString text = doc.toPlainText();
+  EXPECT_FALSE(hasCyrillic(text)) << text.toStdString();
+  for (const char* word : {"question", "field 1", "Data redrawn", "abandoned", "in progress", "1 min 15 s"})
+    EXPECT_TRUE(text.contains(word)) << word << "\n" << text.toStdString();
 }
 
 TEST(JournalPdf, ALongJournalRunsOverPagesWithTheNameOnEveryPage) {

@@ -127,3 +127,24 @@ TEST_F(LanguageSwitch, SwitchSitsInTheFreeCornerOfTheStartScreen) {
       EXPECT_FALSE(w->geometry().intersects(both)) << w->objectName().toStdString();
   EXPECT_TRUE(ru->parentWidget()->rect().contains(both));
 }
+
+// The windows whose texts live in tables or setups made once speak the language running when
+// each opens, back and forth.
+TEST_F(TrainerTest, WindowsOpenInTheLanguageRunningThen) {
+  const std::pair<const char*, const char*> titles[] = {
+      {"Form6_2", "\"PI\" link. Experiment 2"},
+      {"Form13_2", "Series compensation of a control system. Experiment 2"},
+      {"Form3_3", "Oscillatory link. Experiment 3"}};
+  for (Language l : {Language::Russian, Language::English, Language::Russian}) {
+    LanguageGuard guard(l);
+    for (const auto& [form, english] : titles) {
+      std::unique_ptr<ExperimentWindow> w(programWindows().make(form, *main));
+      ASSERT_TRUE(w) << form;
+      if (l == Language::English)
+        EXPECT_EQ(w->windowTitle(), english);
+      else
+        EXPECT_TRUE(w->windowTitle().contains(QStringLiteral("Опыт №"))) << w->windowTitle().toStdString();
+    }
+  }
+  main->Busy = false;
+}

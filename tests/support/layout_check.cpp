@@ -36,8 +36,9 @@ QRect inkOf(QLabel* l, QStringList& out, QImage* drawn) {
   if (l->text().isEmpty()) return {};
   const QSize own = l->size();
   if (l->wordWrap() && l->minimumSizeHint().width() > own.width() + Slack)
-    out << describe(l, l->text()) +
-               QStringLiteral(": a word wider than its widget (%1 > %2)").arg(l->minimumSizeHint().width()).arg(own.width());
+    out << describe(l, l->text()) + QStringLiteral(": a word wider than its widget (%1 > %2)")
+                                        .arg(l->minimumSizeHint().width())
+                                        .arg(own.width());
   const QSize need = l->wordWrap() ? QSize(own.width(), l->heightForWidth(own.width())) : l->sizeHint();
   const QSize room = own.expandedTo(need);
   l->resize(room);
@@ -122,9 +123,9 @@ void check(const QWidget* parent, const QWidget* root, QStringList& out) {
     if (!r.isEmpty()) {
       // The window's own client takes the size of the area it opens in; its panels keep theirs.
       const QRect room = parent->rect().adjusted(-Slack, -Slack, Slack, Slack);
-      if (parent != root && !room.contains(r))
-        out << describe(w, textOf(w)) + QStringLiteral(": runs out of %1")
-                                                                  .arg(parent->objectName());
+      // A control without a text (a check mark, an answer box) keeps its place in any language.
+      if (parent != root && !room.contains(r) && !(ink.isNull() && textOf(w).isEmpty()))
+        out << describe(w, textOf(w)) + QStringLiteral(": runs out of %1").arg(parent->objectName());
       items.push_back({w, r, ink});
     }
     check(w, root, out);
@@ -135,8 +136,7 @@ void check(const QWidget* parent, const QWidget* root, QStringList& out) {
       const QRect both = a.r.intersected(b.r);
       if (both.width() <= Slack || both.height() <= Slack) continue;
       if (!a.ink.isNull() && !b.ink.isNull() && !inksMeet(a.w, a.ink, b.w, b.ink, both)) continue;
-      out << describe(a.w, textOf(a.w)) + QStringLiteral(" overlaps ") +
-                 describe(b.w, textOf(b.w));
+      out << describe(a.w, textOf(a.w)) + QStringLiteral(" overlaps ") + describe(b.w, textOf(b.w));
     }
 }
 

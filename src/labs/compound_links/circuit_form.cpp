@@ -1,6 +1,7 @@
 #include "circuit_form.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -17,15 +18,15 @@
 namespace compound {
 
 namespace {
-const QString Right = QStringLiteral("Верно!");
-const QString Wrong = QStringLiteral("Не верно!\n\rПодумайте!");
+QString rightText() { return QCoreApplication::translate("compound", "Верно!"); }
+QString wrongText() { return QCoreApplication::translate("compound", "Не верно!\n\rПодумайте!"); }
 constexpr QRect QuestionRect{208, 104, 417, 113};
 constexpr QRect AnswerRect{208, 224, 417, 153};
 }  // namespace
 
 CircuitForm::CircuitForm(Host& host)
     : TypicalForm(host, QStringLiteral("Form6_4"), texts::piCaption(4), DeclaredHelp,
-                  {texts::PiTitle, texts::taskNumber(4, 4), QString(), QStringLiteral("pi1")}) {
+                  {texts::piTitle(), texts::taskNumber(4, 4), QString(), QStringLiteral("pi1")}) {
   hasTrace_ = false;
   fitTitle(titleLabel);
   endsWork_ = true;
@@ -34,12 +35,12 @@ CircuitForm::CircuitForm(Host& host)
   Image4->hide();
   plotPanel->hide();
 
-  const auto flow = writeTask(
-      taskPanel, 32, 186,
-      {words(QStringLiteral("Исходные данные:")), br(), words(QStringLiteral("T"), colors::Teal),
-       sub(QStringLiteral("1"), colors::Teal), words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("LT1")),
-       br(), words(QStringLiteral("T"), colors::Teal), sub(QStringLiteral("2"), colors::Teal),
-       words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("Lt2"))});
+  const auto flow = writeTask(taskPanel, 32, 186,
+                              {words(QCoreApplication::translate("compound", "Исходные данные:")), br(),
+                               words(QStringLiteral("T"), colors::Teal), sub(QStringLiteral("1"), colors::Teal),
+                               words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("LT1")), br(),
+                               words(QStringLiteral("T"), colors::Teal), sub(QStringLiteral("2"), colors::Teal),
+                               words(QStringLiteral(" = "), colors::Teal), value(QStringLiteral("Lt2"))});
   LT1 = flow.values.value(QStringLiteral("LT1"));
   Lt2 = flow.values.value(QStringLiteral("Lt2"));
   auto* scheme = new PlotView(taskPanel, QRect(8, 150, 177, 100), QSize(177, 100));
@@ -49,21 +50,26 @@ CircuitForm::CircuitForm(Host& host)
   const QColor blue = colors::Blue, purple = colors::Purple;
   questionPanel = ui::panel(client(), QuestionRect, ui::Bevel::Single, QStringLiteral("Panel5"));
   writeTask(questionPanel, 4, 410,
-            {words(QStringLiteral("Укажите, из каких элементов "), blue), words(QStringLiteral("(R, L, С)"), purple),
-             br(), words(QStringLiteral("состоят сопротивления "), blue), words(QStringLiteral("Z"), purple),
-             sub(QStringLiteral("1"), purple), words(QStringLiteral(" и "), blue), words(QStringLiteral("Z"), purple),
-             sub(QStringLiteral("2"), purple), br(), words(QStringLiteral("с помощью которых реализуется"), blue), br(),
-             words(QStringLiteral("передаточная функция \"ПИ\" звена"), blue)},
+            {words(QCoreApplication::translate("compound", "Укажите, из каких элементов "), blue),
+             words(QCoreApplication::translate("compound", "(R, L, С)"), purple), br(),
+             words(QCoreApplication::translate("compound", "состоят сопротивления "), blue),
+             words(QStringLiteral("Z"), purple), sub(QStringLiteral("1"), purple),
+             words(QCoreApplication::translate("compound", " и "), blue), words(QStringLiteral("Z"), purple),
+             sub(QStringLiteral("2"), purple), br(),
+             words(QCoreApplication::translate("compound", "с помощью которых реализуется"), blue), br(),
+             words(QCoreApplication::translate("compound", "передаточная функция \"ПИ\" звена"), blue)},
             21, 26);
 
   resistancePanel = ui::panel(client(), QuestionRect, ui::Bevel::Single, QStringLiteral("Panel6"));
   // C₂ = 10⁻⁶ Ф: the exponent is a small label raised after the 10.
-  const QPoint ten =
-      writeTask(resistancePanel, 6, 410,
-                {words(QStringLiteral("При С")), sub(QStringLiteral("2")), words(QStringLiteral(" = 10"))}, 21)
-          .end;
+  const QPoint ten = writeTask(resistancePanel, 6, 410,
+                               {words(QCoreApplication::translate("compound", "При С")), sub(QStringLiteral("2")),
+                                words(QStringLiteral(" = 10"))},
+                               21)
+                         .end;
   ui::label(resistancePanel, QPoint(ten.x(), 2), QStringLiteral("-6"), fonts::font(fonts::Arial, 14));
-  ui::label(resistancePanel, QPoint(ten.x() + 18, 6), QStringLiteral(" Ф  определите:"), fonts::font(fonts::Arial, 21));
+  ui::label(resistancePanel, QPoint(ten.x() + 18, 6), QCoreApplication::translate("compound", " Ф  определите:"),
+            fonts::font(fonts::Arial, 21));
   for (int i = 0; i < 2; ++i) {
     const AnswerWidgets w =
         answerRow(resistancePanel, i + 1, 40 + 36 * i, {QStringLiteral("R"), QString::number(i + 1), 7});
@@ -82,7 +88,7 @@ CircuitForm::CircuitForm(Host& host)
     CB[i]->setGeometry(10, 22 + 25 * (i % 3), 64, 20);
     connect(CB[i], &QCheckBox::clicked, this, [this] { guarded("CBClick", [this] { drawCircuit(); }); });
   }
-  Button1 = new QPushButton(QStringLiteral("Ответить"), answerPanel);
+  Button1 = new QPushButton(QCoreApplication::translate("compound", "Ответить"), answerPanel);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(40, 114, 100, 28);
   connect(Button1, &QPushButton::clicked, this, [this] { guarded("Button1Click", [this] { Button1Click(); }); });
@@ -97,8 +103,8 @@ void CircuitForm::FormCreate() {
   const auto a = data_.answers();
   for (int i = 0; i < 2; ++i) expect(i, a[i].rule, a[i].shown);
   edit(0)->setEnabled(false);
-  LT1->setText(QStringLiteral(" ") + FloatToStr(data_.T1()) + QStringLiteral(" c"));
-  Lt2->setText(QStringLiteral(" ") + FloatToStr(data_.T2()) + QStringLiteral(" c"));
+  LT1->setText(QStringLiteral(" ") + FloatToStr(data_.T1()) + QCoreApplication::translate("compound", " c"));
+  Lt2->setText(QStringLiteral(" ") + FloatToStr(data_.T2()) + QCoreApplication::translate("compound", " c"));
   LT1->adjustSize();
   Lt2->adjustSize();
   for (QCheckBox* b : CB) b->setChecked(false);
@@ -120,11 +126,11 @@ void CircuitForm::Button1Click() {
   for (int i = 0; i < 6; ++i) ticked[i] = CB[i]->isChecked();
   if (!pi::Circuit::rightElements(ticked)) {
     host().report(objectName(), Host::AnswerEvent::Wrong);
-    host().messages().info(Wrong);
+    host().messages().info(wrongText());
     return;
   }
   host().report(objectName(), Host::AnswerEvent::Accepted);
-  host().messages().info(Right);
+  host().messages().info(rightText());
   questionPanel->hide();
   resistancePanel->show();
   GroupBox1->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "harmonic_form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "framework/canvas.h"
@@ -160,9 +161,9 @@ TraceRunner::Recipe HarmonicForm::traceRecipe() {
 void HarmonicForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, int X, int Y) {
   readoutMove(Image1, b, m, [&] {
     const int bx = harmonicOffsetX(X), d = harmonicOffsetY(Y);
-    return ReadoutText{QStringLiteral("h = "), numtext::FloatCut(d / data_.plot.S, 5) + QStringLiteral(";"),
-                       QStringLiteral("j = "), numtext::FloatCut(bx * data_.plot.advance, 5) + QStringLiteral("рад"),
-                       true};
+    return ReadoutText{
+        QStringLiteral("h = "), numtext::FloatCut(d / data_.plot.S, 5) + QStringLiteral(";"), QStringLiteral("j = "),
+        numtext::FloatCut(bx * data_.plot.advance, 5) + QCoreApplication::translate("compound", "рад"), true};
   });
 }
 

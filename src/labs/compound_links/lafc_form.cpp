@@ -1,5 +1,7 @@
 #include "lafc_form.h"
 
+#include <QCoreApplication>
+
 #include "framework/canvas.h"
 #include "framework/numtext.h"
 #include "framework/plot_view.h"
@@ -34,8 +36,8 @@ void LafcForm::FormCreate() {
   TypicalForm::FormCreate();
   data_ = row_.draw();
   for (int i = 0; i < answerCount(); ++i) expect(i, data_.answers.at(i).rule, data_.answers.at(i).shown);
-  plotText(150, 0, QStringLiteral("Асимптотическая ЛАЧХ"), 10, colors::Blue);
-  plotText(20, 0, QStringLiteral("L, дБ"), 10, colors::Red);
+  plotText(150, 0, QCoreApplication::translate("compound", "Асимптотическая ЛАЧХ"), 10, colors::Blue);
+  plotText(20, 0, QCoreApplication::translate("compound", "L, дБ"), 10, colors::Red);
   plotText(370, 120, QStringLiteral("lg(w)"), 10, colors::Red);
   Canvas& c = Image1->canvas();
   c.setPen(colors::Black, 1);

@@ -8,18 +8,17 @@ namespace compound {
 
 SectionEntry section() {
   WindowRegistry made;
-  for (const StepRow& row : stepRows()) {
-    const StepRow* p = &row;  // the table lives for the whole run
-    made.add(row.form, [p](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<StepForm>(h, *p); });
-  }
-  for (const HarmonicRow& row : harmonicRows()) {
-    const HarmonicRow* p = &row;
-    made.add(row.form, [p](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<HarmonicForm>(h, *p); });
-  }
-  for (const LafcRow& row : lafcRows()) {
-    const LafcRow* p = &row;
-    made.add(row.form, [p](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<LafcForm>(h, *p); });
-  }
+  // The windows take their rows from the tables of the language running when they open.
+  for (size_t i = 0; i < stepRows().size(); ++i)
+    made.add(stepRows()[i].form,
+             [i](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<StepForm>(h, stepRows()[i]); });
+  for (size_t i = 0; i < harmonicRows().size(); ++i)
+    made.add(harmonicRows()[i].form, [i](Host& h) -> ExperimentWindow* {
+      return ExperimentWindow::create<HarmonicForm>(h, harmonicRows()[i]);
+    });
+  for (size_t i = 0; i < lafcRows().size(); ++i)
+    made.add(lafcRows()[i].form,
+             [i](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<LafcForm>(h, lafcRows()[i]); });
   made.add(QStringLiteral("Form6_4"),
            [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<CircuitForm>(h); });
   return {3,

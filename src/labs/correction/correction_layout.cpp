@@ -1,5 +1,6 @@
 #include "labs/correction/correction_layout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -15,6 +16,30 @@ namespace correction::layout {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+QString title(const Work& work) {
+  switch (work.scheme) {
+    case Scheme::Series:
+      return QCoreApplication::translate("correction", "Последовательная коррекция САУ");
+    case Scheme::Parallel:
+      return QCoreApplication::translate("correction", "Параллельная коррекция САУ");
+    case Scheme::LocalFeedback:
+      break;
+  }
+  return QCoreApplication::translate("correction", "Коррекция в виде местной обратной связи");
+}
+
+QString caption(const Work& work, int n) {
+  return QCoreApplication::translate("correction", "%1. Опыт №%2").arg(title(work)).arg(n);
+}
+
+QString taskNumber(const Work& work, int n) {
+  const bool tight = work.scheme == Scheme::Parallel && n == 3;
+  return (tight ? QCoreApplication::translate("correction", "Задание №%1 из %2")
+                : QCoreApplication::translate("correction", "Задание № %1 из %2"))
+      .arg(n)
+      .arg(work.windows);
+}
+
 QFont titleFont(const QString& title) {
   // Navy Arial 19 bold; a word too long for the panel ("Последовательная") makes it smaller.
   return captions::fitWords(title, fonts::font(fonts::Arial, 19, true), TitleRect.width() - 8);
@@ -22,8 +47,8 @@ QFont titleFont(const QString& title) {
 
 QFrame* titlePanel(QWidget* client, const Work& work) {
   auto* panel = ui::panel(client, TitleRect, ui::Bevel::Single, QStringLiteral("Panel1"));
-  ui::label(panel, QRect(4, 4, TitleRect.width() - 8, TitleRect.height() - 8), text(work.title),
-            titleFont(text(work.title)), colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
+  ui::label(panel, QRect(4, 4, TitleRect.width() - 8, TitleRect.height() - 8), title(work), titleFont(title(work)),
+            colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
   return panel;
 }
 
@@ -38,7 +63,7 @@ PlotView* diagramPanel(QWidget* client, const Work& work) {
 
 QFrame* taskPanel(QWidget* client, const Work& work, int n) {
   auto* panel = ui::panel(client, TaskRect, ui::Bevel::Single, QStringLiteral("Panel2"));
-  ui::label(panel, QPoint(8, 4), text(work.taskNumber(n)), fonts::font(fonts::Arial, 19, false, true), Qt::black,
+  ui::label(panel, QPoint(8, 4), taskNumber(work, n), fonts::font(fonts::Arial, 19, false, true), Qt::black,
             QStringLiteral("Label2"));
   return panel;
 }
@@ -82,8 +107,8 @@ Parameters parameterRows(QWidget* panel, int y) {
 }
 
 void showParameters(const Parameters& p, double T1, double T2, int t2Chars) {
-  p.LT1->setText(FloatToStr(T1) + QStringLiteral(" c"));
-  p.LT2->setText(numtext::FloatCut(T2, t2Chars) + QStringLiteral(" c"));
+  p.LT1->setText(FloatToStr(T1) + QCoreApplication::translate("correction", " c"));
+  p.LT2->setText(numtext::FloatCut(T2, t2Chars) + QCoreApplication::translate("correction", " c"));
 }
 
 AnswerRow answerRow(QWidget* panel, int n, int y, const QString& letter, const QString& index) {

@@ -33,6 +33,12 @@ inline constexpr QRect OutputIconRect{378, 74, 49, 41};
 
 QString text(const std::string& utf8);
 
+// The work's texts in the running language: its title, a window's caption "<title>. Опыт №n"
+// and counter "Задание № n из N" (the parallel work's last counter has no space after the sign).
+QString title(const Work& work);
+QString caption(const Work& work, int n);
+QString taskNumber(const Work& work, int n);
+
 QFrame* titlePanel(QWidget* client, const Work& work);
 // The title's font: as large as lets every word of it fit the title panel, at most 19 px.
 QFont titleFont(const QString& title);

@@ -8,18 +8,13 @@
 
 namespace correction {
 
-std::string Work::taskNumber(int n) const {
-  const bool tight = scheme == Scheme::Parallel && n == 3;
-  return std::string(tight ? "Задание №" : "Задание № ") + std::to_string(n) + " из " + std::to_string(windows);
-}
-
 const std::array<Work, 3>& works() {
   // T2 decides the parallel and local-feedback gains with eight to ten times its own relative
   // weight, so their gain windows show it to the last digit m·T1 can have.
   static const std::array<Work, 3> table{{
-      {Scheme::Series, 13, "Последовательная коррекция САУ", "lab13_1", 91, 2, 5, {0}},
-      {Scheme::Parallel, 14, "Параллельная коррекция САУ", "lab14", 92, 3, 6, {0, 1}},
-      {Scheme::LocalFeedback, 15, "Коррекция в виде местной обратной связи", "lab15", 93, 2, 6, {0}},
+      {Scheme::Series, 13, "lab13_1", 91, 2, 5, {0}},
+      {Scheme::Parallel, 14, "lab14", 92, 3, 6, {0, 1}},
+      {Scheme::LocalFeedback, 15, "lab15", 93, 2, 6, {0}},
   }};
   return table;
 }

@@ -21,11 +21,11 @@ enum class Scheme {
   LocalFeedback,  // k feeds the first lag's output back, positively, to the input junction
 };
 
-// One work: its scheme, the texts and picture its windows share, its window names.
+// One work: its scheme, the picture its windows share, its window names (its texts are the
+// windows': correction_layout.h).
 struct Work {
   Scheme scheme;
   int number;           // 13, 14, 15: FormN_1 ...
-  std::string title;    // title panel and captions, UTF-8
   std::string picture;  // "lab13_1", "lab14", "lab15"
   int helpContext;
   int windows;              // 2 or 3
@@ -33,9 +33,6 @@ struct Work {
   std::vector<int> gainOf;  // step window 2, 3 ...: which gain of the gain window it simulates
 
   std::string form(int n) const { return "Form" + std::to_string(number) + "_" + std::to_string(n); }
-  std::string caption(int n) const { return title + ". Опыт №" + std::to_string(n); }
-  // "Задание № 1 из 2"; the parallel work's last counter has no space after the sign.
-  std::string taskNumber(int n) const;
   int gainCount() const { return scheme == Scheme::Parallel ? 2 : 1; }
 };
 

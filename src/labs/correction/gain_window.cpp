@@ -1,5 +1,6 @@
 #include "labs/correction/gain_window.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
@@ -12,7 +13,7 @@ namespace correction {
 using namespace layout;
 
 GainWindow::GainWindow(Host& host, const Work& work)
-    : ExperimentWindow(host, text(work.form(1)), text(work.caption(1)), DeclaredHelp), work_(work) {
+    : ExperimentWindow(host, text(work.form(1)), layout::caption(work, 1), DeclaredHelp), work_(work) {
   hasTrace_ = false;
   noReadout();
   QWidget* c = client();
@@ -22,15 +23,19 @@ GainWindow::GainWindow(Host& host, const Work& work)
   auto* question = ui::panel(c, RightRect, ui::Bevel::Single, QStringLiteral("Panel4"));
   // The corrector's symbol stands in the gap of the sentence, in the corrector's colour.
   ui::label(question, QRect(12, 12, RightRect.width() - 24, RightRect.height() - 24),
-            QStringLiteral("Для САУ с заданной схемой включения корректирующего устройства определите коэффициент "
-                           "передачи указанного корректирующего устройства <font color=\"#800080\"><b>&nbsp;k&nbsp;</b>"
-                           "</font> исходя из условий получения кратных вещественных полюсов "),
+            QCoreApplication::translate(
+                "correction",
+                "Для САУ с заданной схемой включения корректирующего устройства определите коэффициент "
+                "передачи указанного корректирующего устройства <font color=\"#800080\"><b>&nbsp;k&nbsp;</b>"
+                "</font> исходя из условий получения кратных вещественных полюсов "),
             fonts::font(fonts::Arial, 21), colors::Navy, Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label3"));
 
   auto* task = taskPanel(c, work, 1);
-  ui::label(task, QPoint(8, 32), QStringLiteral("Для заданной САУ:"), fonts::font(fonts::Arial, 16));
+  ui::label(task, QPoint(8, 32), QCoreApplication::translate("correction", "Для заданной САУ:"),
+            fonts::font(fonts::Arial, 16));
   LT = parameterRows(task, 54);
-  ui::label(task, QPoint(8, 110), QStringLiteral("Определите:"), fonts::font(fonts::Arial, 16));
+  ui::label(task, QPoint(8, 110), QCoreApplication::translate("correction", "Определите:"),
+            fonts::font(fonts::Arial, 16));
   for (int i = 0; i < work.gainCount(); ++i) {
     const QString index = work.gainCount() > 1 ? QString::number(i + 1) : QString();
     const AnswerRow row = answerRow(task, i + 1, 136 + 34 * i, QStringLiteral("k"), index);

@@ -1,5 +1,6 @@
 #include "labs/correction/step_window.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
@@ -40,8 +41,8 @@ MeasuringShape stepShape() {
 }  // namespace
 
 StepWindow::StepWindow(Host& host, const Work& work, int n)
-    : MeasuringForm(host, text(work.form(n)), text(work.caption(n)), DeclaredHelp,
-                    {text(work.title), text(work.taskNumber(n)), QString(), text(work.picture)}, stepShape()),
+    : MeasuringForm(host, text(work.form(n)), layout::caption(work, n), DeclaredHelp,
+                    {layout::title(work), layout::taskNumber(work, n), QString(), text(work.picture)}, stepShape()),
       work_(work),
       n_(n) {
   endsWork_ = n == work.windows;
@@ -52,15 +53,16 @@ StepWindow::StepWindow(Host& host, const Work& work, int n)
   arrangePanels();
 
   QWidget* task = taskPanel;
-  ui::label(task, QPoint(8, 30), QStringLiteral("Для заданной САУ:"), fonts::font(fonts::Arial, 16));
+  ui::label(task, QPoint(8, 30), QCoreApplication::translate("correction", "Для заданной САУ:"),
+            fonts::font(fonts::Arial, 16));
   LT = parameterRows(task, 50);
   layout::caption(task, QPoint(12, 98), QStringLiteral("k ="), QString(), QString(), 19, colors::Teal);
   Lk = ui::label(task, QRect(56, 98, 126, 23), QString(), fonts::font(fonts::Arial, 19), colors::Teal,
                  Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("Lk"));
   ui::label(task, QRect(6, 124, TaskRect.width() - 12, 52),
-            QStringLiteral("По графику переходной функции определите следующие параметры:"),
+            QCoreApplication::translate("correction", "По графику переходной функции определите следующие параметры:"),
             fonts::font(fonts::Arial, 14), Qt::black, Qt::AlignLeft | Qt::AlignTop, true);
-  const AnswerRow e = answerRow(task, 1, 176, QStringLiteral("e"), QStringLiteral("уст"));
+  const AnswerRow e = answerRow(task, 1, 176, QStringLiteral("e"), QCoreApplication::translate("correction", "уст"));
   addAnswer(e.edit, e.mark);
   const AnswerRow t = answerRow(task, 2, 208, QStringLiteral("t"), QStringLiteral("p"));
   addAnswer(t.edit, t.mark);
@@ -104,10 +106,10 @@ void StepWindow::drawFrame() {
   c.setPen(colors::Black, 1);
   c.setFontColor(colors::Black);
   c.setFont(fonts::SansSerif, 10, true);
-  c.textOut(40, 4, QStringLiteral("Реакция на единичный ступенчатый сигнал"));
+  c.textOut(40, 4, QCoreApplication::translate("correction", "Реакция на единичный ступенчатый сигнал"));
   c.setFontSize(12);
   c.textOut(15, 5, QStringLiteral("h"));
-  c.textOut(345, 160, QStringLiteral("t, c"));
+  c.textOut(345, 160, QCoreApplication::translate("correction", "t, c"));
   c.line(30, 20, 30, 230);
   c.line(10, kAxisRow, 360, kAxisRow);
 

@@ -1,5 +1,6 @@
 #include "frequency_form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
@@ -87,8 +88,8 @@ void FrequencyForm::FormCreate() {
   else
     w_ = link_->omega(r);
 
-  Lw1->setText(QStringLiteral("w=") + FloatCut(w_, 5) + QStringLiteral("рад/с, lg(w)=") + FloatCut(std::log10(w_), 6) +
-               QStringLiteral("c"));
+  Lw1->setText(
+      QCoreApplication::translate("typical", "w=%1рад/с, lg(w)=%2c").arg(FloatCut(w_, 5), FloatCut(std::log10(w_), 6)));
   LL->setText(QStringLiteral("L=20*lg(A)=???"));
   expect(0, link_->readAmplitudeRule(w_), link_->amplitudeShown(w_));
   expect(1, link_->readPhaseRule(w_), link_->phaseShown(w_));
@@ -105,7 +106,7 @@ void FrequencyForm::drawSinePlot() {
   c.setFontColor(colors::Black);
   c.textOut(20, 60, QStringLiteral("0"));
   c.textOut(20, 0, QStringLiteral("h"));
-  c.textOut(260, 60, QStringLiteral("t, c"));
+  c.textOut(260, 60, QCoreApplication::translate("typical", "t, c"));
   c.setPen(colors::Black, 1);
   c.line(40, 5, 40, 120);
   c.line(20, 60, 290, 60);
@@ -332,6 +333,7 @@ void FrequencyForm::Image11MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m
   readoutMove(Image11, b, m, [&] {
     const int bx = freq::offsetX(X), d = freq::offsetY(Y);
     return ReadoutText{QStringLiteral("A = "), FloatCut(link_->readoutAmplitude(d, w_), 5) + QStringLiteral("."),
-                       QStringLiteral("j = "), FloatCut(freq::phaseAt(bx), 4) + QStringLiteral(" рад;"), true};
+                       QStringLiteral("j = "),
+                       FloatCut(freq::phaseAt(bx), 4) + QCoreApplication::translate("typical", " рад;"), true};
   });
 }

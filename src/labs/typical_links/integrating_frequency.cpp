@@ -2,12 +2,12 @@
 
 #include "framework/canvas.h"
 #include "framework/numtext.h"
-#include "integrating_texts.h"
+#include "link_texts.h"
 
 FrequencyLink::Setup IntegratingFrequency::setup() const {
   Setup s;
-  s.title = integrating::texts::Title;
-  s.captionPrefix = QStringLiteral("Интегрирующее звено. Опыт №4.");
+  s.title = integrating::texts::title();
+  s.captionPrefix = integrating::texts::caption(4) + QStringLiteral(".");
   s.amplitudeLength = 6;
   s.phaseLength = 5;
   return s;

@@ -1,5 +1,6 @@
 #include "link_step_form.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 
 #include "framework/canvas.h"
@@ -53,7 +54,7 @@ LinkStepForm::LinkStepForm(Host& host, StepSetup setup)
   for (const StepSetup::Label& l : setup_.notes) taskLabel(l.at, l.text, l.pixels);
 
   if (setup_.tangentMode) {
-    CB1 = new QCheckBox(QStringLiteral("Режим касательной"), taskPanel);
+    CB1 = new QCheckBox(QCoreApplication::translate("typical", "Режим касательной"), taskPanel);
     CB1->setObjectName(QStringLiteral("CB1"));
     CB1->setFont(fonts::font(fonts::Arial, 14));
     CB1->setGeometry(8, 246, 165, 22);
@@ -120,8 +121,9 @@ void LinkStepForm::drawGuides(Canvas& c) {
   c.line(30, 240 - ceil_(100 * d.tangentStart(b_)), endX, d.finalRow);
   c.setFont(fonts::SansSerif, 8);
   c.setFontColor(colors::Green);
-  c.textOut(endX, d.finalRow - 20,
-            QStringLiteral("t = ") + numtext::FloatCut(b_ * d.dt + d.T, 5) + QStringLiteral(" c"));
+  c.textOut(
+      endX, d.finalRow - 20,
+      QStringLiteral("t = ") + numtext::FloatCut(b_ * d.dt + d.T, 5) + QCoreApplication::translate("typical", " c"));
   c.setFontColor(colors::Black);
   c.setPen(colors::MoneyGreen, 1);
   c.line(b_ + 30, 30, b_ + 30, 240);

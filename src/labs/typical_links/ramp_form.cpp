@@ -1,5 +1,6 @@
 #include "ramp_form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "framework/canvas.h"
@@ -90,7 +91,7 @@ void RampForm::FormCreate() {
   data_ = setup_.draw();
   expect(0, data_.rule, FloatToStr(data_.answer));
   if (valueT_) {
-    valueT_->setText(FloatToStr(data_.p.T) + QStringLiteral(" c"));
+    valueT_->setText(FloatToStr(data_.p.T) + QCoreApplication::translate("typical", " c"));
     valueT_->adjustSize();
   }
   if (valueG_) {
@@ -99,10 +100,10 @@ void RampForm::FormCreate() {
   }
 
   if (data_.stepIcon) {
-    plotText(60, 0, QStringLiteral("Реакция на единичный ступенчатый сигнал"), 10);
+    plotText(60, 0, QCoreApplication::translate("typical", "Реакция на единичный ступенчатый сигнал"), 10);
     plotText(10, 120, QStringLiteral("1"), 12);
   } else {
-    plotText(40, 0, QStringLiteral("Реакция на линейно-нарастающий сигнал g(t)=t"), 10);
+    plotText(40, 0, QCoreApplication::translate("typical", "Реакция на линейно-нарастающий сигнал g(t)=t"), 10);
   }
   timeFrame();
 }
@@ -140,7 +141,8 @@ TraceRunner::Recipe RampForm::traceRecipe() {
             c.line(d.markX, 240, d.markX, d.markTop);
             c.setFont(fonts::SansSerif, 10, true);
             c.setFontColor(colors::Black);
-            c.textOut(d.labelAt.x(), d.labelAt.y(), FloatToStr(d.crossingTime) + QStringLiteral(" c"));
+            c.textOut(d.labelAt.x(), d.labelAt.y(),
+                      FloatToStr(d.crossingTime) + QCoreApplication::translate("typical", " c"));
             plotText(380, 240 - d.output(380), QStringLiteral("r(t)"), 12, colors::Blue);
             plotText(380, 240 - d.input(380), QStringLiteral("g(t)"), 12, colors::Red);
           }};

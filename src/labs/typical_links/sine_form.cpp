@@ -1,5 +1,6 @@
 #include "sine_form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "framework/canvas.h"
@@ -53,7 +54,7 @@ SineForm::SineForm(Host& host, SineSetup setup)
 void SineForm::buildTask() {
   const SineTask& t = setup_.task;
   const auto right = [](QLabel* l) { return l->x() + l->width(); };
-  taskLabel({8, t.introTop}, QStringLiteral("Для заданных значений:"));
+  taskLabel({8, t.introTop}, QCoreApplication::translate("typical", "Для заданных значений:"));
   const struct {
     const char* name;
     bool greek;
@@ -67,13 +68,14 @@ void SineForm::buildTask() {
   // line, so the formula follows the last word on the next one, its indices small labels
   // beside their letters.
   const int y = t.questionTop;
-  taskLabel({8, y}, QStringLiteral("определите разность"));
-  QLabel* last = taskLabel({8, y + t.lineGap}, QStringLiteral("фаз "));
+  taskLabel({8, y}, QCoreApplication::translate("typical", "определите разность"));
+  QLabel* last = taskLabel({8, y + t.lineGap}, QCoreApplication::translate("typical", "фаз "));
   QLabel* f1 = taskLabel({right(last), y + t.lineGap}, QStringLiteral("Dj= j"), 16, Qt::black, true);
-  QLabel* s1 = taskLabel({right(f1), y + t.lineGap + 8}, QStringLiteral("вых"), 11);
+  QLabel* s1 = taskLabel({right(f1), y + t.lineGap + 8}, QCoreApplication::translate("typical", "вых"), 11);
   QLabel* f2 = taskLabel({right(s1), y + t.lineGap}, QStringLiteral(" - j"), 16, Qt::black, true);
-  taskLabel({right(f2), y + t.lineGap + 8}, QStringLiteral("вх"), 11);
-  QLabel* rest = taskLabel({8, y + t.restGap}, QStringLiteral("и амплитуду сигнала на выходе:"));
+  taskLabel({right(f2), y + t.lineGap + 8}, QCoreApplication::translate("typical", "вх"), 11);
+  QLabel* rest =
+      taskLabel({8, y + t.restGap}, QCoreApplication::translate("typical", "и амплитуду сигнала на выходе:"));
   rest->setWordWrap(true);
   rest->setFixedWidth(177);
   rest->adjustSize();
@@ -88,7 +90,8 @@ void SineForm::FormCreate() {
   data_ = setup_.draw();
   const links::Params& p = data_.p;
   const double shown[] = {p.T, p.w, p.k, p.gamma};
-  const QString units[] = {QStringLiteral(" c"), QStringLiteral(" рад/c"), QString(), QString()};
+  const QString units[] = {QCoreApplication::translate("typical", " c"),
+                           QCoreApplication::translate("typical", " рад/c"), QString(), QString()};
   for (int i = 0; i < 4; ++i) {
     if (!values_[i]) continue;
     values_[i]->setText(QStringLiteral(" ") + FloatToStr(shown[i]) + units[i]);

@@ -6,6 +6,7 @@
 
 #include "framework/acceptance.h"
 #include "framework/numtext.h"
+#include "labs/correction/correction_layout.h"
 #include "labs/correction/correction_model.h"
 #include "support/call_source.h"
 
@@ -136,9 +137,9 @@ TEST(CorrectionModel, GainsWorkedOutFromTheShownTimeConstantsAreAccepted) {
 
 TEST(CorrectionModel, WorksAndTheirWindows) {
   EXPECT_EQ(work(Scheme::Series).form(2), "Form13_2");
-  EXPECT_EQ(work(Scheme::Parallel).taskNumber(2), "Задание № 2 из 3");
-  EXPECT_EQ(work(Scheme::Parallel).taskNumber(3), "Задание №3 из 3");
-  EXPECT_EQ(work(Scheme::LocalFeedback).caption(1), "Коррекция в виде местной обратной связи. Опыт №1");
+  EXPECT_EQ(layout::taskNumber(work(Scheme::Parallel), 2), "Задание № 2 из 3");
+  EXPECT_EQ(layout::taskNumber(work(Scheme::Parallel), 3), "Задание №3 из 3");
+  EXPECT_EQ(layout::caption(work(Scheme::LocalFeedback), 1), "Коррекция в виде местной обратной связи. Опыт №1");
   EXPECT_EQ(row(1.0), 50);
   EXPECT_EQ(row(0.5), 115);
 }

@@ -1,0 +1,57 @@
+#pragma once
+// What the typical-link windows say: titles, captions and task texts, in the running language.
+#include <QCoreApplication>
+#include <QString>
+
+namespace links::texts {
+
+// "<title>. Опыт №n"; the frequency window adds its run after one more point.
+inline QString caption(const QString& title, int experiment) {
+  return QCoreApplication::translate("typical", "%1. Опыт №%2").arg(title).arg(experiment);
+}
+inline QString taskNumber(int experiment) {
+  return QCoreApplication::translate("typical", "Задание №%1 из 4").arg(experiment);
+}
+inline QString readStep() {
+  return QCoreApplication::translate("typical", "По графику переходной функции определите следующие параметры:");
+}
+
+}  // namespace links::texts
+
+namespace integrating::texts {
+
+inline QString title() { return QCoreApplication::translate("typical", "Интегрирующее звено"); }
+inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
+using links::texts::taskNumber;
+inline QString readT() {
+  return QCoreApplication::translate(
+      "typical", "По графику переходной функции определите постоянную времени интегрирующего звена:");
+}
+inline const QString Picture = QStringLiteral("integral");
+inline constexpr int HelpContext = 11;
+// Top of the answer rows in the task panel.
+inline constexpr int AnswerTop = 196;
+
+}  // namespace integrating::texts
+
+namespace aperiodic::texts {
+
+inline QString title() { return QCoreApplication::translate("typical", "Апериодическое звено"); }
+inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
+using links::texts::readStep;
+using links::texts::taskNumber;
+inline const QString Picture = QStringLiteral("aperiod");
+inline constexpr int HelpContext = 12;
+
+}  // namespace aperiodic::texts
+
+namespace oscillating::texts {
+
+inline QString title() { return QCoreApplication::translate("typical", "Колебательное звено"); }
+inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
+using links::texts::readStep;
+using links::texts::taskNumber;
+inline const QString Picture = QStringLiteral("koleb");
+inline constexpr int HelpContext = 13;
+
+}  // namespace oscillating::texts
