@@ -47,7 +47,7 @@ struct RampSetup {
   int answerTop = 0;  // 0: below the question
   bool openDuringTrace = true;
   // A reading plot: what the pointer readout shows at (x, y); none when empty.
-  std::function<ReadoutText(const RampPlot&, int x, int y)> readout;
+  std::function<ReadoutText(const RampPlot&, int x, int y)> readout = nullptr;
 };
 
 class RampForm : public TypicalForm {
