@@ -66,15 +66,20 @@ void TrainerTest::settle(int ms) {
   t.start();
   do {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    auto* w = main->activeChild();
     // A window's start delay (up to 100 ms) is no work of its own: without a wait asked for,
-    // its trace starts at once, as the timer would start it.
-    if (ms == 0 && w && w->Timer1->isActive()) {
-      w->Timer1->stop();
-      w->Timer1Timer();
-      continue;
+    // its trace starts at once, as the timer would start it. Any window's: on a busy machine
+    // the one just opened may not be the active one yet when this first looks.
+    bool timing = false;
+    for (ExperimentWindow* w : main->findChildren<ExperimentWindow*>()) {
+      if (w->isClosed() || !w->Timer1->isActive()) continue;
+      if (ms == 0) {
+        w->Timer1->stop();
+        w->Timer1Timer();
+      }
+      timing = true;
     }
-    const bool pending = main->Busy || (w && w->Timer1->isActive());
+    if (ms == 0 && timing) continue;
+    const bool pending = main->Busy || timing;
     if (!pending && t.elapsed() >= ms) break;
     QThread::usleep(500);  // a paced trace or a timer to wait for: leave the core to others
   } while (t.elapsed() < 20000);
