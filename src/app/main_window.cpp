@@ -428,7 +428,8 @@ ExperimentWindow* Main::open(const QString& form) {
   }
   // The window in front goes behind the new one: its plots are packed before the new
   // window's are made, so the two sets are never held unpacked at once.
-  if (auto* front = qobject_cast<ExperimentWindow*>(lastActivated_.data()); front && findWindow(front->objectName()) == front)
+  if (auto* front = qobject_cast<ExperimentWindow*>(lastActivated_.data());
+      front && findWindow(front->objectName()) == front)
     front->rest();
   ExperimentWindow* w = windows_->make(form, *this);
   if (!w) return nullptr;

@@ -24,9 +24,11 @@ QString plain(const QLabel* l) {
 
 QString unitOf(const QString& quantity) {
   const QString q = quantity.section(QLatin1Char('_'), 0, 0);
-  if (q.endsWith(QChar(0x03C6))) return QCoreApplication::translate("framework", "рад");                                   // φ, Δφ
-  if (q.endsWith(QChar(0x03C9)) || q == QString(QChar(0x03A9))) return QCoreApplication::translate("framework", "рад/с");  // ω, Ω
-  if (q == QLatin1String("t") || q == QLatin1String("T") || q == QString(QChar(0x03C4))) return QCoreApplication::translate("framework", "с");
+  if (q.endsWith(QChar(0x03C6))) return QCoreApplication::translate("framework", "рад");  // φ, Δφ
+  if (q.endsWith(QChar(0x03C9)) || q == QString(QChar(0x03A9)))
+    return QCoreApplication::translate("framework", "рад/с");  // ω, Ω
+  if (q == QLatin1String("t") || q == QLatin1String("T") || q == QString(QChar(0x03C4)))
+    return QCoreApplication::translate("framework", "с");
   if (q == QLatin1String("L") || q == QStringLiteral("ΔL")) return QCoreApplication::translate("framework", "дБ");
   return {};
 }

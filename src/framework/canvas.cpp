@@ -7,7 +7,6 @@
 #include <map>
 #include <tuple>
 
-
 namespace fonts {
 
 int pointsToPixels(int points) { return (points * 96 + 36) / 72; }

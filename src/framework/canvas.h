@@ -116,8 +116,8 @@ class Canvas {
   QPen pen() const;
 
   QSize size_;
-  QSize made_;   // the size asked for at construction (the wall's)
-  qreal ratio_;  // device pixels per logical pixel of this bitmap
+  QSize made_;            // the size asked for at construction (the wall's)
+  qreal ratio_;           // device pixels per logical pixel of this bitmap
   mutable QImage image_;  // null until first used, and while packed
   // Packed pixels: pairs of a run length and its colour, row after row.
   mutable std::vector<std::uint32_t> runs_;

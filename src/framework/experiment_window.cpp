@@ -286,10 +286,11 @@ void ExperimentWindow::describeControls() {
     if (a.edit->accessibleName().isEmpty()) a.edit->setAccessibleName(a11y::answerName(a.edit));
   }
   auto bare = [](QString s) { return s.remove(QLatin1Char('=')).trimmed(); };
-  const QString read = hasReadout_
-                           ? QCoreApplication::translate("framework", ", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
-                                 .arg(bare(readoutX_), bare(readoutYGreek_ ? fonts::greek(readoutY_) : readoutY_))
-                           : QString();
+  const QString read =
+      hasReadout_
+          ? QCoreApplication::translate("framework", ", точка графика читается: %1 и %2 (стрелки, Shift, Home, End)")
+                .arg(bare(readoutX_), bare(readoutYGreek_ ? fonts::greek(readoutY_) : readoutY_))
+          : QString();
   for (auto* v : findChildren<PlotView*>())
     if (v->reads() && v->accessibleDescription().isEmpty()) v->setAccessibleDescription(windowTitle() + read);
   a11y::orderTabs(client_, boxes);

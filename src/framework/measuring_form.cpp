@@ -135,7 +135,8 @@ void MeasuringForm::drawGuides(Canvas& c) {
 
 ReadoutText MeasuringForm::readoutAt(int b, int d) const {
   return {QStringLiteral("h = "), numtext::FloatCut(d / shape_.scale, shape_.hChars) + QStringLiteral("."),
-          QStringLiteral("t = "), numtext::FloatCut(b * timeStep_, shape_.timeChars) + QCoreApplication::translate("framework", " c;")};
+          QStringLiteral("t = "),
+          numtext::FloatCut(b * timeStep_, shape_.timeChars) + QCoreApplication::translate("framework", " c;")};
 }
 
 void MeasuringForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, int X, int Y) {
@@ -149,7 +150,9 @@ void MeasuringForm::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m,
   });
 }
 
-void MeasuringForm::stepTitle() { plotText(40, 0, QCoreApplication::translate("framework", "Реакция на единичный ступенчатый сигнал"), 10); }
+void MeasuringForm::stepTitle() {
+  plotText(40, 0, QCoreApplication::translate("framework", "Реакция на единичный ступенчатый сигнал"), 10);
+}
 
 void MeasuringForm::stepClosing(int rLabelY, int gLabelY, int finalRow) {
   plotText(350, rLabelY, QStringLiteral("r(t)"), 10, colors::Blue);

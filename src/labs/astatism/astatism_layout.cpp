@@ -45,8 +45,8 @@ QString plotTitle(const WindowInfo& info) {
 QFrame* titlePanel(QWidget* client, const WindowInfo& info, const QRect& r, int titleLift, int schemeLift) {
   auto* panel = ui::panel(client, r, ui::Bevel::Single, QStringLiteral("Panel3"));
   // Narrow enough that the title breaks into two centred lines.
-  ui::label(panel, QRect(32, 9 - titleLift, 113, 56), QCoreApplication::translate("astatism", "Астатизм САУ"), arial(24, true), colors::Navy,
-            Qt::AlignHCenter | Qt::AlignTop, true);
+  ui::label(panel, QRect(32, 9 - titleLift, 113, 56), QCoreApplication::translate("astatism", "Астатизм САУ"),
+            arial(24, true), colors::Navy, Qt::AlignHCenter | Qt::AlignTop, true);
   ui::label(panel, QPoint(40, 73 - schemeLift), schemeText(info), arial(20, true), colors::Navy);
   return panel;
 }

@@ -40,19 +40,19 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : Astat
   auto* question = ui::panel(c, QRect(192, 136, 433, 241), ui::Bevel::Single, QStringLiteral("Panel1"));
   const QFont q = arial(19), qIndex = arial(13);
   ui::label(question, QRect(8, 8, 417, 49),
-            QCoreApplication::translate("astatism", "Для САУ с заданной структурой определите коэффициенты ошибок:"), q, colors::Navy,
-            Qt::AlignLeft | Qt::AlignTop, true);
+            QCoreApplication::translate("astatism", "Для САУ с заданной структурой определите коэффициенты ошибок:"), q,
+            colors::Navy, Qt::AlignLeft | Qt::AlignTop, true);
   caption(question, {160, 56},
           {text(coefficient), sub("0" + g), text(QStringLiteral(", ") + coefficient), sub("1" + g),
            text(QStringLiteral(", ") + coefficient), sub("2" + g), text(QStringLiteral(" - ? "))},
           q, qIndex, colors::Purple);
-  ui::label(question, QPoint(8, 80), QCoreApplication::translate("astatism", "и порядок астатизма системы"), q, colors::Navy);
-  caption(question, {172, 104},
-          {text(QStringLiteral("N")), sub(astatic + g), text(QStringLiteral(" - ?"))}, q, qIndex,
+  ui::label(question, QPoint(8, 80), QCoreApplication::translate("astatism", "и порядок астатизма системы"), q,
+            colors::Navy);
+  caption(question, {172, 104}, {text(QStringLiteral("N")), sub(astatic + g), text(QStringLiteral(" - ?"))}, q, qIndex,
           colors::Purple);
   if (info.signal == Signal::Reference)
-    ui::label(question, QPoint(12, 128), QCoreApplication::translate("astatism", "относительно сигнала задания"), q, colors::Navy,
-              QStringLiteral("Label35"));
+    ui::label(question, QPoint(12, 128), QCoreApplication::translate("astatism", "относительно сигнала задания"), q,
+              colors::Navy, QStringLiteral("Label35"));
 
   auto* task = ui::panel(c, QRect(8, 136 - lift, 177, 241 + lift), ui::Bevel::Single, QStringLiteral("Panel2"));
   ui::label(task, QPoint(8, 0), taskNumberText(info), arial(19, false, true));
@@ -69,9 +69,9 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : Astat
   }
   // "N" with its long index needs more room than the coefficients: its box starts later and
   // ends where the others end.
-  const AnswerRow n = answerRow(task, 4, 200 + extra,
-                                {text(QStringLiteral("N")), sub(astatic + g), text(QStringLiteral("="))},
-                                12, maxLength, 60);
+  const AnswerRow n =
+      answerRow(task, 4, 200 + extra, {text(QStringLiteral("N")), sub(astatic + g), text(QStringLiteral("="))}, 12,
+                maxLength, 60);
   addAnswer(n.edit, n.mark);
 }
 

@@ -45,16 +45,18 @@ ResponseWindow::ResponseWindow(Host& host, const WindowInfo& info) : AstatismWin
   auto* task = ui::panel(c, QRect(8, 128 - lift, 177, 249 + lift), ui::Bevel::Single, QStringLiteral("Panel2"));
   ui::label(task, QPoint(8, 0), taskNumberText(info), arial(19, false, true));
   LT = parameterRows(task, info, 20);
-  ui::label(task, QRect(1, rows.ask, 168, 30), QCoreApplication::translate("astatism", "Определите установившуюся ошибку"), arial(13),
-            colors::Black, Qt::AlignHCenter | Qt::AlignTop, true);
+  ui::label(task, QRect(1, rows.ask, 168, 30),
+            QCoreApplication::translate("astatism", "Определите установившуюся ошибку"), arial(13), colors::Black,
+            Qt::AlignHCenter | Qt::AlignTop, true);
   const std::vector<Run> error{
       text(QStringLiteral("e(t) =a")), sub(QStringLiteral("0")), text(QStringLiteral("+a")), sub(QStringLiteral("1")),
       text(QStringLiteral("t + a")),   sub(QStringLiteral("2")), text(QStringLiteral("t")),  sup(QStringLiteral("2"))};
   const QFont eMain = sansSerif(21), eIndex = sansSerif(13);
   caption(task, {std::max(2, (177 - captionWidth(error, eMain, eIndex)) / 2), rows.error}, error, eMain, eIndex,
           colors::Purple);
-  ui::label(task, QRect(5, rows.signal, 164, 32), QCoreApplication::translate("astatism", "при воздействии указанного сигнала"), arial(13),
-            colors::Black, Qt::AlignHCenter | Qt::AlignTop, true);
+  ui::label(task, QRect(5, rows.signal, 164, 32),
+            QCoreApplication::translate("astatism", "при воздействии указанного сигнала"), arial(13), colors::Black,
+            Qt::AlignHCenter | Qt::AlignTop, true);
   for (int k = 0; k < 3; ++k) {
     const AnswerRow row = answerRow(task, k + 1, rows.answers + rows.step * k,
                                     {text(QStringLiteral("a")), sub(QString::number(k)), text(QStringLiteral("="))}, 13,

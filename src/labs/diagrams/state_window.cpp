@@ -65,7 +65,8 @@ QString seconds(const QString& v) { return v + QCoreApplication::translate("diag
 
 }  // namespace
 
-StateWindow::StateWindow(Host& host) : ExperimentWindow(host, QStringLiteral("Form9_1"), translated(Caption), HelpContext) {
+StateWindow::StateWindow(Host& host)
+    : ExperimentWindow(host, QStringLiteral("Form9_1"), translated(Caption), HelpContext) {
   noReadout();
   endsWork_ = true;
   Timer1->setInterval(10);
@@ -90,7 +91,8 @@ StateWindow::StateWindow(Host& host) : ExperimentWindow(host, QStringLiteral("Fo
 
 void StateWindow::buildTask1(QFrame* lower) {
   task1_ = ui::panel(lower, QRect(184, 1, 425, 169), ui::Bevel::None, QStringLiteral("Panel3"));
-  ui::label(task1_, QPoint(8, 8), QCoreApplication::translate("diagrams", "Определите тип звена, указанного на рисунке:"), arial(13));
+  ui::label(task1_, QPoint(8, 8),
+            QCoreApplication::translate("diagrams", "Определите тип звена, указанного на рисунке:"), arial(13));
   Button1 = new QPushButton(QCoreApplication::translate("diagrams", "Ответить"), task1_);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(336, 4, 81, 25);
@@ -115,7 +117,8 @@ void StateWindow::buildTask2(QFrame* lower) {
   LT1 = valueRow(given1_, QPoint(8, 60), named(QStringLiteral("T"), QStringLiteral("1")), QStringLiteral("LT1"));
 
   task2_ = ui::panel(lower, QRect(184, 8, 425, 161), ui::Bevel::None, QStringLiteral("Panel5"));
-  auto* g = group(task2_, QRect(0, 0, 425, 110), QCoreApplication::translate("diagrams", "Для апериодического звена определите:"));
+  auto* g = group(task2_, QRect(0, 0, 425, 110),
+                  QCoreApplication::translate("diagrams", "Для апериодического звена определите:"));
   for (int k = 0; k < 2; ++k) {
     const int y = 32 + 36 * k;
     richLabel(g, QPoint(12, y - 2), named(k == 0 ? QStringLiteral("k") : QStringLiteral("T"), QStringLiteral("2")),
@@ -191,8 +194,9 @@ void StateWindow::showData() {
   LK2->setText(numtext::FloatCut(a.k2, GivenLength));
   LT2->setText(seconds(numtext::FloatCut(a.T2, GivenLength)));
   LT3->setText(seconds(FloatToStr(p.T3)));
-  task3Text_->setText(QCoreApplication::translate("diagrams", "Определите %1, при котором система описывается как "
-                                                              "колебательное звено с коэффициентом затухания %2 = %3")
+  task3Text_->setText(QCoreApplication::translate("diagrams",
+                                                  "Определите %1, при котором система описывается как "
+                                                  "колебательное звено с коэффициентом затухания %2 = %3")
                           .arg(rich::colored(QStringLiteral("k") + rich::sub(QStringLiteral("3")), colors::Purple),
                                fonts::greek(QStringLiteral("g")), FloatToStr(p.gamma)));
   SK->setText(numtext::FloatCut(a.k, SummaryLength));

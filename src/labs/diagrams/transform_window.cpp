@@ -68,7 +68,8 @@ const char* const Form2Rows[Form2Fields][2] = {{"K", ""},  {"B", "3"}, {"A", "3"
 
 TransformWindow::TransformWindow(Host& host)
     : ExperimentWindow(host, QStringLiteral("Form10_1"),
-                      QCoreApplication::translate("diagrams", "Структурные преобразования схем. Опыт №1"), HelpContext) {
+                       QCoreApplication::translate("diagrams", "Структурные преобразования схем. Опыт №1"),
+                       HelpContext) {
   hasTrace_ = false;
   noReadout();
   endsWork_ = true;
@@ -80,9 +81,10 @@ TransformWindow::TransformWindow(Host& host)
 
   auto* task = ui::panel(c, QRect(208, 111, 417, 266), ui::Bevel::Single, QStringLiteral("Panel2"));
   buildLinks(task);
-  ui::label(task, QRect(6, 116, 405, 44),
-            QCoreApplication::translate("diagrams", "Определить параметры передаточной функции системы в одной из форм:"), arial(16), Qt::black,
-            Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label1"));
+  ui::label(
+      task, QRect(6, 116, 405, 44),
+      QCoreApplication::translate("diagrams", "Определить параметры передаточной функции системы в одной из форм:"),
+      arial(16), Qt::black, Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label1"));
   buildForms(task);
   answers1_ = buildAnswers(1);
   answers2_ = buildAnswers(2);

@@ -51,7 +51,8 @@ void InvarianceForm::FormCreate() {
 
 int InvarianceForm::parameterRows(int top, QWidget* panel, int x) {
   if (!panel) panel = taskPanel;
-  ui::label(panel, QPoint(x, top), QCoreApplication::translate("invariance", "Для заданной САУ:"), fonts::font(fonts::Arial, 16));
+  ui::label(panel, QPoint(x, top), QCoreApplication::translate("invariance", "Для заданной САУ:"),
+            fonts::font(fonts::Arial, 16));
   const QFont f = fonts::font(fonts::Arial, 19);
   QLabel* values[2];
   for (int i = 0; i < 2; ++i) {

@@ -20,8 +20,9 @@ struct WindowRow {
   int number() const { return static_cast<int>(task); }
   int helpContext() const { return reference() ? kHelpReference : kHelpDisturbance; }
   QString caption() const {
-    return (reference() ? QCoreApplication::translate("invariance", "Инвариантность к сигналу задания. Опыт №%1")
-                        : QCoreApplication::translate("invariance", "Инвариантность к возмущающему воздействию. Опыт №%1"))
+    return (reference()
+                ? QCoreApplication::translate("invariance", "Инвариантность к сигналу задания. Опыт №%1")
+                : QCoreApplication::translate("invariance", "Инвариантность к возмущающему воздействию. Опыт №%1"))
         .arg(number());
   }
   QString title() const {
@@ -30,9 +31,15 @@ struct WindowRow {
   }
   QString counter() const { return QCoreApplication::translate("invariance", "Задание № %1 из 4").arg(number()); }
   // "задания" / "возмущения" and the signal with its colour on the plots.
-  QString signalWord() const { return reference() ? QCoreApplication::translate("invariance", "задания") : QCoreApplication::translate("invariance", "возмущения"); }
+  QString signalWord() const {
+    return reference() ? QCoreApplication::translate("invariance", "задания")
+                       : QCoreApplication::translate("invariance", "возмущения");
+  }
   QString signal() const { return reference() ? QStringLiteral("g(t)=1") : QStringLiteral("f(t)=1"); }
-  QString errorIndex() const { return reference() ? QCoreApplication::translate("invariance", "уст.g") : QCoreApplication::translate("invariance", "уст.f"); }
+  QString errorIndex() const {
+    return reference() ? QCoreApplication::translate("invariance", "уст.g")
+                       : QCoreApplication::translate("invariance", "уст.f");
+  }
   QString plotTitle() const {
     return reference() ? QCoreApplication::translate("invariance", "Реакция системы r(t) на сигнал задания g(t)=1")
                        : QCoreApplication::translate("invariance", "Реакция системы r(t) на сигнал возмущения f(t)=1");

@@ -20,12 +20,16 @@ ResponseForm::ResponseForm(Host& host, const WindowRow& row) : InvarianceForm(ho
   const QString signal =
       QStringLiteral("<b>%1</b> <font color=\"#ff0000\">%2</font>").arg(row.signalWord(), row.signal());
   if (row.task == Task::Error) {
-    taskRichText(QRect(8, below, 178, 96),
-                 QCoreApplication::translate("invariance", "определите величину установившейся ошибки при отработке сигнала %1").arg(signal));
+    taskRichText(
+        QRect(8, below, 178, 96),
+        QCoreApplication::translate("invariance", "определите величину установившейся ошибки при отработке сигнала %1")
+            .arg(signal));
     errorRow(below + 104);
   } else {
-    taskRichText(QRect(8, below, 178, 60),
-                 QCoreApplication::translate("invariance", "определите, при каком значении <b>k</b>, e<sub>%1</sub> = 0").arg(row.errorIndex()));
+    taskRichText(
+        QRect(8, below, 178, 60),
+        QCoreApplication::translate("invariance", "определите, при каком значении <b>k</b>, e<sub>%1</sub> = 0")
+            .arg(row.errorIndex()));
     addAnswerRow(below + 80, QStringLiteral("k ="), 5, 68);
   }
 }

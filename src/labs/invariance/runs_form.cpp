@@ -15,8 +15,11 @@ RunsForm::RunsForm(Host& host, const WindowRow& row) : InvarianceForm(host, row)
   const int below = parameterRows(34);
   const QString signal =
       QStringLiteral("<b>%1</b> <font color=\"#ff0000\">%2</font>").arg(row.signalWord(), row.signal());
-  taskRichText(QRect(8, below, 178, 66),
-               QCoreApplication::translate("invariance", "определите величину установившейся ошибки при отработке сигнала %1").arg(signal), 14);
+  taskRichText(
+      QRect(8, below, 178, 66),
+      QCoreApplication::translate("invariance", "определите величину установившейся ошибки при отработке сигнала %1")
+          .arg(signal),
+      14);
   const QString n = row.leadIndex();
   formula(taskPanel, QPoint(8, below + 66), QStringLiteral("W_k ="), QStringLiteral("T_%1p+1").arg(n),
           QStringLiteral("T_3p+1"));

@@ -15,9 +15,11 @@ constexpr int Zero = 135;  // the zero level of both signals
 }  // namespace
 
 DelayWindow::DelayWindow(Host& host)
-    : TypicalForm(host, QStringLiteral("Form4_1"), QCoreApplication::translate("nontypical", "Звено чистого запаздывания. Опыт №1"), HelpContext,
-                  {QCoreApplication::translate("nontypical", "Звено чистого запаздывания"), QCoreApplication::translate("nontypical", "Задание №1 из 1"), QString(),
-                   QStringLiteral("chistzap")}) {
+    : TypicalForm(
+          host, QStringLiteral("Form4_1"),
+          QCoreApplication::translate("nontypical", "Звено чистого запаздывания. Опыт №1"), HelpContext,
+          {QCoreApplication::translate("nontypical", "Звено чистого запаздывания"),
+           QCoreApplication::translate("nontypical", "Задание №1 из 1"), QString(), QStringLiteral("chistzap")}) {
   buildTask();
   endsWork_ = true;
   Timer1->setInterval(10);
@@ -91,6 +93,7 @@ void DelayWindow::Image1MouseMove(Qt::MouseButtons b, Qt::KeyboardModifiers m, i
     const int bx = Delay::offsetX(X);
     const int d = Delay::offsetY(Y);
     return ReadoutText{QStringLiteral("h = "), numtext::FloatCut(data_.level(d), 6) + QStringLiteral(";"),
-                       QStringLiteral("j = "), numtext::FloatCut(data_.phase(bx), 5) + QCoreApplication::translate("nontypical", "рад"), true};
+                       QStringLiteral("j = "),
+                       numtext::FloatCut(data_.phase(bx), 5) + QCoreApplication::translate("nontypical", "рад"), true};
   });
 }

@@ -27,14 +27,15 @@ QString towards(bool infinity) {
 }  // namespace
 
 LagLinkWindow::LagLinkWindow(Host& host, const LagWindow& row)
-    : ExperimentWindow(host, QString::fromLatin1(row.form), QCoreApplication::translate("nontypical", "%1. Опыт №%2").arg(title()).arg(row.experiment),
+    : ExperimentWindow(host, QString::fromLatin1(row.form),
+                       QCoreApplication::translate("nontypical", "%1. Опыт №%2").arg(title()).arg(row.experiment),
                        HelpContext),
       row_(row),
       own_(row.pole == Pole::Right ? colors::Red : colors::Blue) {
   hasTrace_ = false;
   auto* titlePanel = ui::panel(client(), QRect(8, 8, 617, 41), ui::Bevel::Single, QStringLiteral("Panel1"));
-  ui::label(titlePanel, QRect(2, 2, 613, 37), title(), fonts::font(fonts::Arial, 24, true), colors::Navy, Qt::AlignCenter,
-            false, QStringLiteral("Label1"));
+  ui::label(titlePanel, QRect(2, 2, 613, 37), title(), fonts::font(fonts::Arial, 24, true), colors::Navy,
+            Qt::AlignCenter, false, QStringLiteral("Label1"));
 
   const auto view = [this](const QRect& panel, QSize size, QSize canvas, const char* name) {
     auto* p = ui::panel(client(), panel, ui::Bevel::Single);
@@ -102,9 +103,9 @@ void LagLinkWindow::FormCreate() {
 
 void LagLinkWindow::FormActivate() {
   ExperimentWindow::FormActivate();
-  host().showParameters(
-      QCoreApplication::translate("nontypical", "Параметры звена"),
-      {QStringLiteral("k ="), FloatToStr(lag_.k), QStringLiteral("T ="), FloatToStr(lag_.T) + QCoreApplication::translate("nontypical", " c")});
+  host().showParameters(QCoreApplication::translate("nontypical", "Параметры звена"),
+                        {QStringLiteral("k ="), FloatToStr(lag_.k), QStringLiteral("T ="),
+                         FloatToStr(lag_.T) + QCoreApplication::translate("nontypical", " c")});
 }
 
 void LagLinkWindow::drawStaticPlot(PlotView* plot, int axisY, const QString& name) {

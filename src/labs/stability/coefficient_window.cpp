@@ -20,27 +20,26 @@ namespace {
 
 const QString kPurple = QStringLiteral("<span style='color:#800080'>%1</span>");
 
-
 QString taskHtml(Loop loop) {
   QString sought = QStringLiteral("k, ") + indexed("a", "3") + ", " + indexed("a", "2") + ", " + indexed("a", "1");
   if (loop == Loop::Forcing) sought += QStringLiteral(", b");
-  QString html = QCoreApplication::translate("stability",
-                                             "Для САУ с заданной структурой определите параметры передаточной функции:  ") +
+  QString html = QCoreApplication::translate(
+                     "stability", "Для САУ с заданной структурой определите параметры передаточной функции:  ") +
                  kPurple.arg(sought + QStringLiteral(" - ?")) + " ";
   switch (loop) {
     case Loop::Lags:
     case Loop::Integrator:
-      return html +
-             QCoreApplication::translate("stability", "Затем определите коэффициент передачи %1, соответствующий "
-                                                      "границе устойчивости. ")
-                 .arg(kPurple.arg(indexed("k", critical())));
+      return html + QCoreApplication::translate("stability",
+                                                "Затем определите коэффициент передачи %1, соответствующий "
+                                                "границе устойчивости. ")
+                        .arg(kPurple.arg(indexed("k", critical())));
     case Loop::DoubleIntegrator:
       return html + QCoreApplication::translate("stability", "Затем ответьте, устойчива ли САУ.");
     case Loop::Forcing:
-      return html +
-             QCoreApplication::translate("stability", "Затем определите постоянную времени %1, соответствующую "
-                                                      "границе устойчивости. ")
-                 .arg(kPurple.arg(indexed("T", critical(4))));
+      return html + QCoreApplication::translate("stability",
+                                                "Затем определите постоянную времени %1, соответствующую "
+                                                "границе устойчивости. ")
+                        .arg(kPurple.arg(indexed("T", critical(4))));
   }
   return html;
 }
@@ -108,7 +107,8 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowRow& row) : Stabili
 
   auto* task = panel(QRect(8, 76, 177, 301), QStringLiteral("Panel2"));
   taskNumber(task);
-  ui::label(task, QPoint(9, 30), QCoreApplication::translate("stability", "Определите:"), fonts::font(fonts::Arial, 16));
+  ui::label(task, QPoint(9, 30), QCoreApplication::translate("stability", "Определите:"),
+            fonts::font(fonts::Arial, 16));
   const std::vector<Field> fs = fields(row.loop);
   for (int i = 0; i < static_cast<int>(fs.size()); ++i) {
     const auto r = captions::answerRow(task, i + 1, 60 + 38 * i, fs[i].caption, 13, 7, fs[i].editX);

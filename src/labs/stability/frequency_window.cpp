@@ -42,12 +42,14 @@ QString taskHtml(const WindowRow& row) {
   const QString purple = QStringLiteral("<span style='color:#800080'>%1</span>");
   const QString omega = indexed(QStringLiteral("ω"), cutoffIndex());
   if (row.loop == Loop::Forcing)
-    return QCoreApplication::translate("stability", "Определите запас устойчивости по фазе %1 и частоту среза %2, "
-                                                    "если %3 &gt; %4, %5 - прежние")
+    return QCoreApplication::translate("stability",
+                                       "Определите запас устойчивости по фазе %1 и частоту среза %2, "
+                                       "если %3 &gt; %4, %5 - прежние")
         .arg(purple.arg(QStringLiteral("Δφ")), purple.arg(omega), indexed("T", "4"), indexed("T", critical(4)),
              indexed("T", "1") + ", " + indexed("T", "2") + ", " + indexed("T", "3") + ", " + indexed("k", "1"));
-  return QCoreApplication::translate("stability", "Определите запасы устойчивости %1 и частоту среза %2, если %3 = %4, "
-                                                  "%5 - прежние")
+  return QCoreApplication::translate("stability",
+                                     "Определите запасы устойчивости %1 и частоту среза %2, если %3 = %4, "
+                                     "%5 - прежние")
       .arg(purple.arg(QStringLiteral("ΔL, Δφ")), purple.arg(omega), indexed("k", "1"), indexed("k", critical()),
            indexed("T", "1") + ", " + indexed("T", "2") + ", " + indexed("T", "3"));
 }

@@ -33,7 +33,8 @@ PolesWindow::PolesWindow(Host& host, const WindowRow& row) : StabilityWindow(hos
 
   auto* task = panel(QRect(8, 76, 177, 301), QStringLiteral("Panel2"));
   taskNumber(task);
-  ui::label(task, QPoint(8, 30), QCoreApplication::translate("stability", "Найдите полюсы САУ"), fonts::font(fonts::Arial, 16), colors::Navy);
+  ui::label(task, QPoint(8, 30), QCoreApplication::translate("stability", "Найдите полюсы САУ"),
+            fonts::font(fonts::Arial, 16), colors::Navy);
   auto* p = inlineText(task, QPoint(8, 52),
                        QStringLiteral("<span style='color:#800080'>") + indexed("p", "n") + " = " + indexed("α", "n") +
                            " + j" + indexed("β", "n") + QStringLiteral("</span>"));

@@ -44,7 +44,7 @@ struct WindowRow {
   double slPixels = 30;
   double slAt = 0.0001;
 
-  std::string picture() const;     // "lab16_1" .. "lab16_4"
+  std::string picture() const;  // "lab16_1" .. "lab16_4"
   // The window whose data the later windows of the work copy, and whose regeneration
   // restarts the work: Form16_1, Form17_1, Form18_2.
   std::string owner() const;

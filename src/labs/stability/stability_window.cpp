@@ -36,8 +36,8 @@ StabilityWindow::StabilityWindow(Host& host, const WindowRow& row)
   // The title gives room to the task panel below it: the windows show everything above the
   // command bar, nothing scrolls.
   auto* title = panel(QRect(8, 8, 177, 62), QStringLiteral("Panel3"));
-  ui::label(title, QRect(2, 4, 173, 26), QCoreApplication::translate("stability", "Устойчивость САУ"), fonts::font(fonts::Arial, 19, true),
-            colors::Navy, Qt::AlignHCenter | Qt::AlignTop);
+  ui::label(title, QRect(2, 4, 173, 26), QCoreApplication::translate("stability", "Устойчивость САУ"),
+            fonts::font(fonts::Arial, 19, true), colors::Navy, Qt::AlignHCenter | Qt::AlignTop);
   ui::label(title, QRect(2, 32, 173, 24), scheme(row), fonts::font(fonts::Arial, 17, true), colors::Navy,
             Qt::AlignHCenter | Qt::AlignTop);
 

@@ -87,7 +87,8 @@ TEST(AstatismTable, WindowsTextsAndLookup) {
   const std::string f = "Реакция системы r(t) на сигнал возмущения f(t)=";
   for (int work = 1; work <= 4; ++work) {
     const std::string titles[] = {g + "1", f + "1", g + "t", f + "t", g + "t", f + "t"};
-    for (int task = 3; task <= 8; ++task) EXPECT_EQ(layout::plotTitle(windowInfo(work, task)).toStdString(), titles[task - 3]);
+    for (int task = 3; task <= 8; ++task)
+      EXPECT_EQ(layout::plotTitle(windowInfo(work, task)).toStdString(), titles[task - 3]);
     EXPECT_FALSE(windowInfo(work, 6).plot.exponentX);
     EXPECT_EQ(windowInfo(work, 7).plot.exponentX, 358);
     EXPECT_EQ(windowInfo(work, 8).plot.exponentX, 378);
