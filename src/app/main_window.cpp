@@ -426,11 +426,8 @@ ExperimentWindow* Main::open(const QString& form) {
     showChild(existing);
     return existing;
   }
-  // The window in front goes behind the new one: its plots are packed before the new
-  // window's are made, so the two sets are never held unpacked at once.
-  if (auto* front = qobject_cast<ExperimentWindow*>(lastActivated_.data());
-      front && findWindow(front->objectName()) == front)
-    front->rest();
+  // Packed before the new window's plots are made: the two sets are never held at once.
+  restFront(nullptr);
   ExperimentWindow* w = windows_->make(form, *this);
   if (!w) return nullptr;
   refs_.insert(form, w);
@@ -443,15 +440,20 @@ void Main::showChild(ExperimentWindow* w) {
   // The frame remembers the focus of the window before, also while a message box has it:
   // given back later, it would activate that window again over this one.
   if (QWidget* f = focusWidget(); f && f != w && !w->isAncestorOf(f) && mdi_->isAncestorOf(f)) f->clearFocus();
-  auto* behind = qobject_cast<ExperimentWindow*>(lastActivated_.data());
+  restFront(w);
   w->showMaximized();
   mdi_->setActiveSubWindow(w);
   // The area does not report activations while the frame itself is inactive.
   if (lastActivated_ != w) childActivated(w);
-  if (behind && behind != w && findWindow(behind->objectName()) == behind) behind->rest();
   // A window that shows no answer box yet holds the focus itself; one that does keeps it
   // where its activation put it.
   if (QWidget* f = focusWidget(); !f || (f != w && !w->isAncestorOf(f))) w->setFocus();
+}
+
+void Main::restFront(const ExperimentWindow* next) {
+  // The window in front goes behind `next`: its plots keep their pixels packed meanwhile.
+  auto* front = qobject_cast<ExperimentWindow*>(lastActivated_.data());
+  if (front && front != next && findWindow(front->objectName()) == front) front->rest();
 }
 
 void Main::childActivated(QMdiSubWindow* s) {

@@ -118,6 +118,7 @@ class Main : public QMainWindow, public Host {
   void retranslate();
   QString readoutTitle(bool locked) const;
   void showChild(ExperimentWindow* w);
+  void restFront(const ExperimentWindow* next);
   void childActivated(QMdiSubWindow* w);
   void restoreStartScreen();
   void closeAllWindows();

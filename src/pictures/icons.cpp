@@ -41,8 +41,6 @@ Entry icon(const QString& name, QSize size, std::function<void(draw::Diagram&)> 
 
 std::vector<Entry> icons() {
   return {
-      // The empty plot area; curves are drawn over a copy of it.
-      {QStringLiteral("wall"), QSize(455, 283), Qt::white, draw::Style::window(), [](draw::Diagram&) {}},
       icon(QStringLiteral("check"), QSize(20, 20), [](draw::Diagram& d) { paintTick(d, kTick); }),
       icon(QStringLiteral("check_disabled"), QSize(20, 20), [](draw::Diagram& d) { paintTick(d, kDisabled); }),
       icon(QStringLiteral("arrow_left"), QSize(16, 16), [](draw::Diagram& d) { paintStepArrow(d, kStepArrow, true); }),

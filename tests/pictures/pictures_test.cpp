@@ -23,7 +23,6 @@ const QSize kScheme(611, 99);
 const QMap<QString, QSize>& expectedSizes() {
   static const QMap<QString, QSize> sizes = [] {
     QMap<QString, QSize> m{
-        {QStringLiteral("wall"), QSize(455, 283)},
         {QStringLiteral("check"), QSize(20, 20)},
         {QStringLiteral("check_disabled"), QSize(20, 20)},
         {QStringLiteral("arrow_left"), QSize(16, 16)},
@@ -119,11 +118,6 @@ TEST(Pictures, EachIsDrawnOnceAndShared) {
 }
 
 // ---------------------------------------------------------------- icons
-
-TEST(Pictures, WallIsPlainWhite) {
-  const QImage wall = pictures::get(QStringLiteral("wall"));
-  EXPECT_EQ(count(wall, notWhite), 0);
-}
 
 TEST(Pictures, IconsAreOnTransparentGroundAndGreyWhenDisabled) {
   for (const char* base : {"check", "arrow_left", "arrow_right"}) {
