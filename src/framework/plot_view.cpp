@@ -29,7 +29,7 @@ QRect PlotView::readingArea() const {
   return QRect(0, 0, std::min(width(), canvas_.size().width()), std::min(height(), canvas_.size().height()));
 }
 
-bool PlotView::crossHairShown() const { return hasPoint_ && !stretch_ && (live_ || hasFocus()); }
+bool PlotView::crossHairShown() const { return byKeys_ && hasPoint_ && !stretch_ && (live_ || hasFocus()); }
 
 void PlotView::paintEvent(QPaintEvent*) {
   QPainter p(this);
@@ -69,11 +69,22 @@ void PlotView::readingLocked() {
   update();
 }
 
-void PlotView::mouseMoveEvent(QMouseEvent* e) { report(e->buttons(), e->modifiers(), e->position().toPoint()); }
+void PlotView::mouseMoveEvent(QMouseEvent* e) {
+  if (e->buttons() != Qt::NoButton) byKeys_ = false;
+  report(e->buttons(), e->modifiers(), e->position().toPoint());
+}
 
 void PlotView::mousePressEvent(QMouseEvent* e) {
   // A press is the first point of a drag: read it at once.
+  byKeys_ = false;
   report(e->buttons(), e->modifiers(), e->position().toPoint());
+}
+
+void PlotView::mouseReleaseEvent(QMouseEvent* e) {
+  // The mouse's reading ends without a cross-hair, whether or not the pointer moves on.
+  byKeys_ = false;
+  update();
+  QWidget::mouseReleaseEvent(e);
 }
 
 void PlotView::keyPressEvent(QKeyEvent* e) {
@@ -115,6 +126,7 @@ void PlotView::keyPressEvent(QKeyEvent* e) {
       }
       return QWidget::keyPressEvent(e);
   }
+  byKeys_ = true;
   report(Qt::LeftButton, Qt::NoModifier, clamped(p));
   e->accept();
 }
@@ -123,6 +135,7 @@ void PlotView::focusInEvent(QFocusEvent* e) {
   QWidget::focusInEvent(e);
   // Tab brings the reading back where it was (or to the origin); a click reads where it lands.
   if (reads() && (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)) {
+    byKeys_ = true;
     report(Qt::LeftButton, Qt::NoModifier, clamped(hasPoint_ ? point_ : origin_));
   }
   update();

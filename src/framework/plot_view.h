@@ -5,8 +5,10 @@
 // A view that reports moves can also be read from the keyboard: it takes the focus by click
 // or Tab, and the arrow keys (Shift: ten pixels), Home and End move a reading point that is
 // reported exactly as a press of the left button at that pixel. A thin cross-hair marks the
-// point read last while the view has the focus or a drag is on; it is painted over the shown
-// bitmap and never drawn into the canvas.
+// point read last while the plot is read from the keyboard (the focus came by Tab, or a key
+// moved the point); it is painted over the shown bitmap and never drawn into the canvas. A
+// mouse press, drag or release shows the bitmap alone: the pointer itself marks the point, and
+// the window's own lines (its cross-hairs, measuring lines, level dashes) stay whole.
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -49,6 +51,7 @@ class PlotView : public QWidget {
   void paintEvent(QPaintEvent*) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
@@ -66,5 +69,6 @@ class PlotView : public QWidget {
   QPoint pending_;              // the point being reported
   QPoint point_;
   bool hasPoint_ = false;
-  bool live_ = false;  // the readout follows this view (drag or keys) and is not frozen
+  bool live_ = false;    // the readout follows this view (drag or keys) and is not frozen
+  bool byKeys_ = false;  // the reading is the keyboard's (Tab or a key), not the mouse's
 };

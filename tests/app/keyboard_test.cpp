@@ -78,9 +78,40 @@ class Keyboard : public TrainerTest {
     v->setFocus(Qt::BacktabFocusReason);
     EXPECT_EQ(v->readingPoint(), at);
     EXPECT_EQ(readout(), last);
+    EXPECT_TRUE(v->crossHairShown());
+    const QRect a = v->readingArea();
+    mouseReadsWithoutCrossHair(v, a.center(), a.center() + QPoint(a.width() / 4, -a.height() / 4));
   }
 
   PlotView* plot(ExperimentWindow* w, const char* name) { return w->findChild<PlotView*>(name); }
+
+  // What the plot shows equals its bitmap pixel for pixel over the visible part.
+  static void showsTheBitmapAlone(PlotView* v) {
+    const QImage shown = v->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage bitmap = v->canvas().image().convertToFormat(QImage::Format_RGB32);
+    const QRect area = v->readingArea();
+    for (int y = 0; y < area.height(); ++y)
+      for (int x = 0; x < area.width(); ++x)
+        ASSERT_EQ(shown.pixel(x, y), bitmap.pixel(x, y)) << v->objectName().toStdString() << " " << x << "," << y;
+  }
+
+  // A mouse reading (press, drag, release, and a press after a keyboard reading) shows the
+  // window's own lines whole: no pixel of the keyboard's cross-hair; a key brings it back.
+  void mouseReadsWithoutCrossHair(PlotView* v, QPoint from, QPoint to) {
+    SCOPED_TRACE(v->objectName().toStdString());
+    press(v, from);
+    EXPECT_FALSE(v->crossHairShown());
+    showsTheBitmapAlone(v);
+    drag(v, to.x(), to.y());
+    showsTheBitmapAlone(v);
+    QTest::mouseRelease(v, Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_FALSE(v->crossHairShown());
+    showsTheBitmapAlone(v);
+    QTest::keyClick(v, Qt::Key_Left);
+    EXPECT_TRUE(v->crossHairShown());
+    press(v, to);
+    showsTheBitmapAlone(v);
+  }
 };
 
 }  // namespace
@@ -88,6 +119,34 @@ class Keyboard : public TrainerTest {
 TEST_F(Keyboard, TimeResponseWithReadout) {
   ExperimentWindow* w = start("Form1_1");
   readsByKeys(plot(w, "Image1"), w->edit(0));
+}
+
+// The tangent mode draws a money-green cross-hair of its own where the pointer is; the
+// keyboard's must not cover it.
+TEST_F(Keyboard, TangentModeKeepsItsOwnCrossHair) {
+  ExperimentWindow* w = start("Form2_1");
+  auto* tangent = w->findChild<QAbstractButton*>("CB1");
+  ASSERT_TRUE(tangent && tangent->isEnabled());
+  tangent->setChecked(true);
+  PlotView* v = plot(w, "Image1");
+  mouseReadsWithoutCrossHair(v, {120, 150}, {180, 120});
+  EXPECT_TRUE(near(v, 180, 100, QColor(0xC0, 0xDC, 0xC0), 1));
+}
+
+// The sine plots and the delay plot draw level lines and measuring lines across the plot.
+TEST_F(Keyboard, SinePlotsKeepTheirLevelLines) {
+  for (const char* form : {"Form7_2", "Form4_1"}) {
+    ExperimentWindow* w = start(form);
+    int read = 0;
+    for (PlotView* v : w->findChildren<PlotView*>())
+      if (v->reads() && v->isVisible()) {
+        ++read;
+        const QRect a = v->readingArea();
+        mouseReadsWithoutCrossHair(v, a.center(), a.center() - QPoint(a.width() / 5, a.height() / 5));
+      }
+    EXPECT_GT(read, 0) << form;
+    click("BMenu");
+  }
 }
 
 TEST_F(Keyboard, TypingAfterAClickOnThePlotGoesToTheAnswerBox) {
