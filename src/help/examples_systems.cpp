@@ -55,8 +55,10 @@ Values stability() {
   const Coefficients k = coefficients(Loop::Lags, p);
   const double K = criticalGain(Loop::Lags, p);
   const Poles poles = polesOnBoundary(characteristic(Loop::Lags, p, K));
-  const Crossover cross = crossover(OpenLoop{Loop::Lags, p, K});
-  const Acceptance wBand = band(cross.w), kBand = band(K);
+  const OpenLoop open{Loop::Lags, p, K};
+  const Crossover cross = crossover(open);
+  // The first work's frequency window scales L to 30 pixels at ω = 0.0001.
+  const Acceptance wBand = crossoverBand(open, cross, 30 / open.L(0.0001)), kBand = band(K);
   // Answers as the fields show them once accepted: cut to six characters.
   return {{"T1", n(p.t1)},
           {"T2", n(p.t2)},

@@ -132,10 +132,10 @@ void FrequencyWindow::FormCreate() {
     expect(i++, Acceptance::exact(0), QStringLiteral("0"));
     expect(i++, Acceptance::exact(0), QStringLiteral("0"));
   } else {
-    const Acceptance b = readMarginBand(open_, cross_);
+    const Acceptance b = readMarginBand(open_, cross_, sL_);
     expect(i++, b, acceptedText(phaseMargin()));
   }
-  expect(i, Acceptance::band(cross_.w), acceptedText(cross_.w));
+  expect(i, crossoverBand(open_, cross_, sL_), acceptedText(cross_.w));
 }
 
 void FrequencyWindow::regenerate() { restartAtOwner(); }

@@ -116,11 +116,31 @@ double marginOnPlot(const OpenLoop& f, int i) {
   return -std::numbers::pi - ceil_(f.phi(std::pow(10.0, i / 100.0)) * 10) / 10.0;
 }
 
-Acceptance readMarginBand(const OpenLoop& f, const Crossover& c) {
+Columns crossoverColumns(const OpenLoop& f, const Crossover& c, double sL) {
+  // The pen covers the curve's row and the one next to it; L falls with ω, so the columns on
+  // the 0 dB row are one run: from the first whose curve is at most a row above the axis to the
+  // last at most a row below it (the two are neighbours where a steep curve jumps the row).
+  const auto row = [&](int i) { return ceil_(f.L(std::pow(10.0, i / 100.0)) * sL); };
+  const int at = static_cast<int>(std::floor(100 * std::log10(c.w)));
+  int first = at, last = at + 1;
+  while (row(first) <= 1 && first > at - 100) --first;
+  while (row(last) >= -1 && last < at + 100) ++last;
+  // first and last are now the columns just outside the run: the reading's column either side.
+  return {first, last};
+}
+
+Acceptance crossoverBand(const OpenLoop& f, const Crossover& c, double sL) {
+  const Columns k = crossoverColumns(f, c, sL);
+  constexpr double typed = 1e-4;  // five digits of the readout's ω
+  const Acceptance read{std::pow(10.0, k.first / 100.0) * (1 - typed), std::pow(10.0, k.last / 100.0) * (1 + typed)};
+  return Acceptance::hull(band(c.w), read);
+}
+
+Acceptance readMarginBand(const OpenLoop& f, const Crossover& c, double sL) {
   Acceptance b = phaseMarginBand(-std::numbers::pi - f.phi(c.w));
-  const int i = static_cast<int>(std::floor(100 * std::log10(c.w)));
+  const Columns k = crossoverColumns(f, c, sL);
   constexpr double typed = 1e-4;  // a seven-character box keeps "-0.4416" of −0.44159
-  for (int column : {i, i + 1}) {
+  for (int column = k.first; column <= k.last; ++column) {
     const double read = marginOnPlot(f, column);
     b.lo = std::min(b.lo, read - typed);
     b.hi = std::max(b.hi, std::min(read + typed, -std::numeric_limits<double>::denorm_min()));

@@ -65,10 +65,21 @@ Acceptance phaseMarginBand(double dphi);
 // The margin −π − φ as the phase plot shows it i columns right of its axis (100 columns a
 // decade of ω, the curve drawn ⌈10φ⌉ pixels from its axis, read in steps of 0.1 rad).
 double marginOnPlot(const OpenLoop& f, int i);
-// phaseMarginBand(−π − φ(ω_ср)), widened to hold the margins read at the two columns around
-// ω_ср as typed to four decimals: the drawn curve already takes the band's 0.1 rad, and the
-// column adds the phase's change across it.
-Acceptance readMarginBand(const OpenLoop& f, const Crossover& c);
+// The columns of the amplitude plot (i right of its axis, 100 a decade of ω) where the curve,
+// drawn ⌈L·sL⌉ pixels above the axis with a pen two pixels wide, covers the 0 dB row, one
+// column either side. Near the crossover a flat curve lies on the axis over several columns;
+// a steep one crosses it between two.
+struct Columns {
+  int first = 0, last = 0;
+};
+Columns crossoverColumns(const OpenLoop& f, const Crossover& c, double sL);
+// ω_ср: ±5 % around it, widened to every ω those columns read (as typed to five digits).
+Acceptance crossoverBand(const OpenLoop& f, const Crossover& c, double sL);
+// phaseMarginBand(−π − φ(ω_ср)), widened to hold the margins read at every column of
+// crossoverColumns as typed to four decimals: the drawn curve already takes the band's 0.1 rad,
+// and the columns add the phase's change across them, so Δφ read at any ω_ср the plot shows is
+// accepted together with that ω.
+Acceptance readMarginBand(const OpenLoop& f, const Crossover& c, double sL);
 
 // ±5 % around v, ends ordered by sign; a zero takes only zero.
 inline Acceptance band(double v) { return Acceptance::band(v); }

@@ -61,19 +61,26 @@ void frequencyWindow(draws::Probe& p, const WindowRow& row, const Params& q, con
   const OpenLoop open{row.loop, q, value};
   const double sL = row.slPixels / open.L(row.slAt);
   p.value(name + " sL", sL);
-  // ω_ср with the vertical line on the column nearest the crossing, Δφ with the phase line
-  // on the curve there.
+  // ω_ср read at the middle of the run of columns where the drawn curve's centre lies on the
+  // 0 dB row (the nearest column to the crossing where a steep curve jumps the row), Δφ with
+  // the phase line on the curve at the same column.
   const Crossover c = crossover(open);
-  const int x = 150 + static_cast<int>(std::lround(100 * std::log10(c.w)));
+  const auto drawnRow = [&](int i) { return ceil_(open.L(std::pow(10.0, i / 100.0)) * sL); };
+  int first = static_cast<int>(std::lround(100 * std::log10(c.w))), last = first;
+  if (drawnRow(first) == 0) {
+    while (drawnRow(first - 1) == 0) --first;
+    while (drawnRow(last + 1) == 0) ++last;
+  }
+  const int x = 150 + (first + last) / 2;
   // The curves leave the plots far from the crossover; where they are read they are inside.
-  p.pixel(name + " L at the crossover", x, 60 - ceil_(open.L(std::pow(10.0, (x - 150) / 100.0)) * sL), plot);
+  p.pixel(name + " L at the crossover", x, 60 - drawnRow(x - 150), plot);
   p.pixel(name + " phase at the crossover", x, 60 - ceil_(open.phi(std::pow(10.0, (x - 150) / 100.0)) * 10), plot);
   const double w = p.shown("w", FloatCut(std::pow(10.0, (x - 150) / 100.0), 5));
-  p.answer(name + " w", rule(c.w), c.w, w, 7);
+  p.answer(name + " w", crossoverBand(open, c, sL), c.w, w, 7);
   if (row.loop == Loop::Forcing) {
     const OpenLoop read{row.loop, s, m * criticalT4(s)};
     const double margin = -std::numbers::pi - open.phi(c.w);
-    const Acceptance b = readMarginBand(open, c);
+    const Acceptance b = readMarginBand(open, c, sL);
     const double phi = p.shown("phi", FloatCut(ceil_(read.phi(std::pow(10.0, (x - 150) / 100.0)) * 10) / 10.0, 5));
     p.answer(name + " margin", b, margin, -std::numbers::pi - phi, 7);
   }

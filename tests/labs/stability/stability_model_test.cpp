@@ -5,6 +5,7 @@
 #include <random>
 
 #include "closed_forms.h"
+#include "framework/pixels.h"
 #include "labs/stability/stability_model.h"
 #include "labs/stability/stability_table.h"
 
@@ -235,7 +236,33 @@ TEST(StabilityModel, MarginReadOnThePhasePlotIsAccepted) {
   EXPECT_NEAR(margin, -0.2390, 1e-4);
   EXPECT_NEAR(marginOnPlot(open, i), -0.3416, 1e-4);
   EXPECT_FALSE(phaseMarginBand(margin).accepts(marginOnPlot(open, i)));
-  const Acceptance b = readMarginBand(open, c);
+  const double sL = 15 / open.L(1);
+  const Acceptance b = readMarginBand(open, c, sL);
   for (double v : {margin, marginOnPlot(open, i), marginOnPlot(open, i + 1)}) EXPECT_TRUE(b.accepts(v)) << v;
   EXPECT_LT(b.hi, 0);
+}
+
+// Near ω_ср the flat amplitude curve of the forcing loop lies on the 0 dB row over several
+// columns: every ω read there (and a column either side) is accepted, with the margin read at
+// the same column; the columns beyond are not.
+TEST(StabilityModel, CrossoverReadAnywhereTheCurveLiesOnTheAxis) {
+  const Params p{0.450, 0.420, 0.480, 0.6};
+  const OpenLoop open{Loop::Forcing, p, 1.5 * criticalT4(p)};
+  const Crossover c = crossover(open);
+  const double sL = 15 / open.L(1);
+  const Columns k = crossoverColumns(open, c, sL);
+  const auto row = [&](int i) { return ceil_(open.L(std::pow(10.0, i / 100.0)) * sL); };
+  EXPECT_GE(row(k.first), 2);
+  EXPECT_LE(row(k.last), -2);
+  EXPECT_GE(k.last - k.first, 4) << "a flat curve";
+  const Acceptance w = crossoverBand(open, c, sL), m = readMarginBand(open, c, sL);
+  for (int i = k.first; i <= k.last; ++i) {
+    EXPECT_TRUE(w.accepts(std::pow(10.0, i / 100.0))) << i;
+    EXPECT_TRUE(m.accepts(marginOnPlot(open, i))) << i;
+  }
+  EXPECT_FALSE(w.accepts(std::pow(10.0, (k.first - 1) / 100.0)));
+  EXPECT_FALSE(w.accepts(std::pow(10.0, (k.last + 1) / 100.0)));
+  // Never narrower than ±5 %.
+  EXPECT_LE(w.lo, 0.95 * c.w);
+  EXPECT_GE(w.hi, 1.05 * c.w);
 }
