@@ -34,7 +34,7 @@ StepCase StepCase::of(const oscillating::Step& s) {
   c.height = [s](int n) { return s.height(n); };
   c.finalRow = s.finalRow();
   c.answers = {{Acceptance::band(s.k), FloatToStr(s.k)},
-               {Acceptance::band(s.sigma(), 0.9, 1.1), numtext::FloatCut(s.sigma(), 4)},
+               {s.sigmaRule(), numtext::FloatCut(s.sigma(), 4)},
                {s.tpRule(), numtext::FloatCut(s.tp, 4)},
                {Acceptance::band(s.gamma), FloatToStr(s.gamma)},
                {Acceptance::band(s.T), FloatToStr(s.T)}};

@@ -41,6 +41,26 @@ Acceptance Step::tpRule() const {
   return Acceptance::hull(exact, seen);
 }
 
+Acceptance Step::sigmaRule() const {
+  // The curve is drawn for n = 1 … 331; it decays, so its highest row is the first maximum and
+  // its lowest row after that the next minimum.
+  constexpr int kLast = 331;
+  int top = height(1), at = 1;
+  for (int n = 2; n <= kLast; ++n)
+    if (height(n) > top) top = height(n), at = n;
+  int bottom = top;
+  for (int n = at; n <= kLast; ++n) bottom = std::min(bottom, height(n));
+  const double level = ceil_(100 * k);
+  Acceptance seen = Acceptance::exact(sigma());
+  for (int dTop : {-1, 0, 1})
+    for (int dBottom : {-1, 0, 1}) {
+      const double over = top + dTop - level, under = level - (bottom + dBottom);
+      if (over <= 0 || under <= 0) continue;
+      for (double s : {level / over, over / under}) seen = Acceptance::hull(seen, Acceptance::exact(s));
+    }
+  return Acceptance::hull(Acceptance::band(sigma(), 0.9, 1.1), seen);
+}
+
 links::RampCase drawRamp(rnd::Source& random) {
   const double T = random.range(30, 60) / 100.0;
   const double k = random.range(140, 200) / 100.0;

@@ -36,6 +36,10 @@ struct Step : Link {
   int finalRow() const { return 240 - ceil_(100 * k); }
   // 0.94..1.05 around tp, widened to the same band around the tp the drawn pixels show.
   Acceptance tpRule() const;
+  // 0.9..1.1 around σ, widened to every σ worked out from the drawn curve: the first maximum
+  // and the next minimum, each a row either way (the pen's centre or its edge), against the
+  // final level, as k/(h_max − k) or (h_max − k)/(k − h_min).
+  Acceptance sigmaRule() const;
 };
 
 // Form3_2: the unit-gain ramp response at the scale S, 76 pixels to the crossing time.

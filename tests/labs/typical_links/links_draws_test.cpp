@@ -1,6 +1,7 @@
 // The aperiodic and oscillating links' windows through random draws: every answer worked out
 // from the drawn pixels, the pointer readout and the labels as a student reads them, and the
 // traces inside their plots.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -67,6 +68,7 @@ LUMEQ_MODEL_DRAWS(
       p.answer("k", Acceptance::band(d.k), d.k, k, 7);
       // Peaks above the final line (the middle of a flat top), read with the pointer.
       std::vector<double> peaks, tops;
+      int firstTop = -1;
       for (int b = 1; b + 1 < Columns; ++b) {
         if (h[b] <= h[b - 1] || h[b] <= 240 - d.finalRow() + 1) continue;
         int e = b;
@@ -74,13 +76,21 @@ LUMEQ_MODEL_DRAWS(
         if (e + 1 < Columns && h[e + 1] < h[b]) {
           peaks.push_back(readT(p, (b + e) / 2, d.dt(), 5));
           tops.push_back(readH(p, h[b], 4));
+          if (firstTop < 0) firstTop = b;
         }
         b = e;
       }
       p.value("peaks", peaks.size() < 2 ? NAN : 0);
       if (peaks.size() < 2) return;
-      // σ from the first overshoot; γ from σ as its box shows it once accepted.
-      p.answer("sigma", Acceptance::band(d.sigma(), 0.9, 1.1), d.sigma(), k / (tops[0] - k), 7);
+      // σ from the first overshoot, and from the first maximum and the next minimum read at the
+      // pen's centre and at its outer edges; γ from σ as its box shows it once accepted.
+      const int bottom = *std::min_element(h.begin() + firstTop, h.end());
+      p.answer("sigma", d.sigmaRule(), d.sigma(), k / (tops[0] - k), 7);
+      for (int edge : {0, 1}) {
+        const double top = readH(p, h[firstTop] + edge, 4), low = readH(p, bottom - edge, 4);
+        p.answer(edge ? "sigma from the extremes' edges" : "sigma from the extremes", d.sigmaRule(), d.sigma(),
+                 (top - k) / (k - low), 7);
+      }
       p.answer("tp", d.tpRule(), d.tp, readTp(p, d, k, 5), 7);
       const double lnS = std::log(p.shown("sigma", FloatCut(d.sigma(), 4)));
       const double gamma = lnS / std::sqrt(std::numbers::pi * std::numbers::pi + lnS * lnS);
