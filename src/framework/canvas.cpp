@@ -297,7 +297,12 @@ void Canvas::lineTo(int x, int y) {
   QPainter& p = painter();
   const QPoint to(x, y), d = to - pos_;
   if (penWidth_ <= 1) {
-    if (to != pos_) {
+    if (to == pos_) {
+    } else if (ratio_ == 1 && (d.x() == 0 || d.y() == 0)) {
+      // Rows and columns (edges, grids, wipes) are written straight into the bitmap: the same
+      // pixels as Qt's (the canvas test holds them to it), without the painter's set-up per line.
+      thinAxisLine(to);
+    } else {
       p.setPen(pen());
       p.drawLine(pos_, to);
     }
@@ -315,6 +320,26 @@ void Canvas::lineTo(int x, int y) {
   }
   pos_ = to;
   changed();
+}
+
+void Canvas::thinAxisLine(QPoint to) {
+  // Qt covers the half-open span from the smaller end, whichever way the line runs.
+  const QRgb color = penColor_.rgb();
+  const int w = image_.width(), h = image_.height();
+  if (to.y() == pos_.y()) {
+    const int y = to.y();
+    if (y < 0 || y >= h) return;
+    auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    for (int x = std::max(0, std::min(pos_.x(), to.x())), end = std::min(w, std::max(pos_.x(), to.x())); x < end; ++x)
+      row[x] = color;
+  } else {
+    const int x = to.x();
+    if (x < 0 || x >= w) return;
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = std::max(0, std::min(pos_.y(), to.y())), end = std::min(h, std::max(pos_.y(), to.y())); y < end; ++y)
+      reinterpret_cast<QRgb*>(bits + y * stride)[x] = color;
+  }
 }
 
 void Canvas::rectangle(int x1, int y1, int x2, int y2) {

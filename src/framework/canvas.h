@@ -114,6 +114,7 @@ class Canvas {
   void end() const;
   void changed();
   QPen pen() const;
+  void thinAxisLine(QPoint to);  // a one-pixel row or column from pos_, its last pixel left out
 
   QSize size_;
   QSize made_;            // the size asked for at construction (the wall's)

@@ -122,6 +122,35 @@ TEST(Canvas, PackedPixelsComeBackExactlyAndDrawingGoesOn) {
 
 // Short wide segments are stamped from Qt's own rasterisation: wherever they lie, at one or
 // two device pixels per pixel, the bitmap must be the one Qt draws segment by segment.
+// Thin rows and columns are written straight into the bitmap; they must be Qt's own pixels in
+// every direction, clipped at the edges, among diagonal lines that Qt draws.
+TEST(Canvas, ThinRowsAndColumnsAreQtsOwnPixels) {
+  Canvas c;
+  QImage reference(c.size(), QImage::Format_RGB32);
+  reference.fill(Qt::white);
+  QPainter p(&reference);
+  std::uint32_t seed = 4321;
+  const auto next = [&seed](int n) {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
+  };
+  const QColor palette[] = {colors::Red, colors::MoneyGreen, colors::Purple, colors::Black};
+  for (int i = 0; i < 3000; ++i) {
+    const QPoint from(next(495) - 20, next(323) - 20);
+    const int len = next(60) - 30, kind = next(3);
+    const QPoint to = from + (kind == 0 ? QPoint(len, 0) : kind == 1 ? QPoint(0, len) : QPoint(len, next(9) - 4));
+    const QColor color = palette[next(4)];
+    c.setPen(color, 1);
+    c.line(from.x(), from.y(), to.x(), to.y());
+    QPen pen(color, 1);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    if (from != to) p.drawLine(from, to);
+  }
+  p.end();
+  EXPECT_EQ(c.image(), reference);
+}
+
 TEST(Canvas, StampedWideLinesAreQtsOwnPixels) {
   for (const qreal ratio : {1.0, 2.0}) {
     display::setRatio(ratio);
