@@ -50,6 +50,18 @@
         <source>Стр. %1 из %2</source>
         <translation>Page %1 of %2</translation>
     </message>
+    <message>
+        <source>без имени</source>
+        <translation>unnamed</translation>
+    </message>
+    <message>
+        <source>все имена файлов заняты</source>
+        <translation>every file name is taken</translation>
+    </message>
+    <message>
+        <source>документ не удалось подготовить</source>
+        <translation>the document could not be prepared</translation>
+    </message>
 </context>
 <context>
     <name>JournalDialog</name>
@@ -102,6 +114,34 @@
 <byte value="xd"/>%1</source>
         <translation>The journal file could not be written:
 <byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>не длиннее %1 знаков</source>
+        <translation>at most %1 characters</translation>
+    </message>
+    <message>
+        <source>Фамилия и имя, не длиннее %1 знаков</source>
+        <translation>Name, at most %1 characters</translation>
+    </message>
+    <message>
+        <source>Группа, не длиннее %1 знаков</source>
+        <translation>Group, at most %1 characters</translation>
+    </message>
+    <message>
+        <source>Новый студент…</source>
+        <translation>New student…</translation>
+    </message>
+    <message>
+        <source>Прежний файл остался как был.</source>
+        <translation>The earlier file is kept as it was.</translation>
+    </message>
+    <message>
+        <source>Начать журнал нового студента?</source>
+        <translation>Start a journal for a new student?</translation>
+    </message>
+    <message>
+        <source>Журнал «%1» будет сначала записан в файл.</source>
+        <translation>The journal of “%1” will be written to a file first.</translation>
     </message>
 </context>
 <context>
@@ -221,10 +261,6 @@
         <translation>Exit</translation>
     </message>
     <message>
-        <source>Записать журнал работ в PDF-файл при выходе.</source>
-        <translation>Write the journal of the works to a PDF file at exit.</translation>
-    </message>
-    <message>
         <source>После --journal-pdf не указан файл: журнал при выходе записан не будет.</source>
         <translation>No file follows --journal-pdf: the journal will not be written at exit.</translation>
     </message>
@@ -257,6 +293,28 @@
     <message>
         <source>Журнал</source>
         <translation>Journal</translation>
+    </message>
+    <message>
+        <source>В файле
+<byte value="xd"/>%1
+<byte value="xd"/>уже записан журнал другого запуска. Этот журнал записан в файл
+<byte value="xd"/>%2</source>
+        <translation>The file
+<byte value="xd"/>%1
+<byte value="xd"/>already holds the journal of another run. This journal has been written to the file
+<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Не удалось записать журнал в файл
+<byte value="xd"/>%1
+<byte value="xd"/>(%2).
+<byte value="xd"/>Журнал записан в файл
+<byte value="xd"/>%3</source>
+        <translation>The journal could not be written to the file
+<byte value="xd"/>%1
+<byte value="xd"/>(%2).
+<byte value="xd"/>It has been written to the file
+<byte value="xd"/>%3</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1031,10 @@
         <source>Ни одно окно работы не открылось.</source>
         <translation>No window of the work was opened.</translation>
     </message>
+    <message>
+        <source>Код запуска</source>
+        <translation>Run ID</translation>
+    </message>
 </context>
 <context>
     <name>msg</name>
@@ -1070,6 +1132,89 @@
     <message>
         <source>,рад/c</source>
         <translation>,rad/s</translation>
+    </message>
+</context>
+<context>
+    <name>options</name>
+    <message>
+        <source>Использование: %1 [параметры]</source>
+        <translation>Usage: %1 [options]</translation>
+    </message>
+    <message>
+        <source>Лабораторный тренажер по линейным непрерывным системам автоматического управления.</source>
+        <translation>Laboratory trainer for linear continuous automatic control systems.</translation>
+    </message>
+    <message>
+        <source>Параметры:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>В пути журнала: %d — дата и время начала записи, %r — код запуска, %n — фамилия и имя студента.
+Файл с журналом другого запуска не перезаписывается: журнал получает имя с номером (журнал-2.pdf).
+Пример: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</source>
+        <translation>In the journal path: %d is the date and time the record was started, %r the run ID, %n the student&apos;s name.
+A file holding another run&apos;s journal is never overwritten: the journal gets a numbered name (journal-2.pdf).
+Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
+    </message>
+    <message>
+        <source>Язык программы (иначе язык системы).</source>
+        <translation>Language of the program (else the system&apos;s).</translation>
+    </message>
+    <message>
+        <source>ПУТЬ</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>Записать журнал работ в PDF-файл при выходе.</source>
+        <translation>Write the journal of the works to a PDF file at exit.</translation>
+    </message>
+    <message>
+        <source>ИМЯ</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Фамилия и имя студента для журнала.</source>
+        <translation>The student&apos;s name for the journal.</translation>
+    </message>
+    <message>
+        <source>ГРУППА</source>
+        <translation>GROUP</translation>
+    </message>
+    <message>
+        <source>Группа студента для журнала.</source>
+        <translation>The student&apos;s group for the journal.</translation>
+    </message>
+    <message>
+        <source>Показать эту справку и выйти.</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>Показать версию программы и выйти.</source>
+        <translation>Show the version of the program and exit.</translation>
+    </message>
+    <message>
+        <source>Неизвестный язык «%1»: возможны ru и en.</source>
+        <translation>Unknown language “%1”: ru or en.</translation>
+    </message>
+    <message>
+        <source>%1, версия %2</source>
+        <translation>%1, version %2</translation>
+    </message>
+    <message>
+        <source>Неизвестный параметр: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Не указано значение параметра: %1</source>
+        <translation>Missing value of the option: %1</translation>
+    </message>
+    <message>
+        <source>Лишний аргумент: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Список параметров: %1 --help</source>
+        <translation>List of options: %1 --help</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "journal.h"
 
+#include <QRandomGenerator>
 #include <algorithm>
 #include <numeric>
 
@@ -26,8 +27,8 @@ int WorkEntry::regenerations() const {
   return sum(windows, [](const WindowEntry& w) { return w.regenerations; });
 }
 
-qint64 WorkEntry::durationMs(const QDateTime& now) const {
-  return std::max<qint64>(0, started.msecsTo(ended.isValid() ? ended : now));
+qint64 WorkEntry::durationMs(qint64 nowTick) const {
+  return std::max<qint64>(0, (ended.isValid() ? endedTick : nowTick) - startedTick);
 }
 
 namespace {
@@ -70,7 +71,22 @@ QString workTitle(const QString& firstCaption) {
   return t;
 }
 
-Journal::Journal(Clock clock) : clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); })) {}
+Journal::Journal(Clock clock) : clock_(std::move(clock)) {
+  if (!clock_.wall) clock_.wall = [] { return QDateTime::currentDateTime(); };
+  if (!clock_.steady) {
+    steady_.start();
+    clock_.steady = [this] { return steady_.elapsed(); };
+  }
+  newRecord();
+}
+
+void Journal::newRecord() {
+  // Not from the draws' generator: a scripted or seeded run must draw the same data.
+  runId_ = QStringLiteral("%1").arg(QRandomGenerator::system()->bounded(1u << 24), 6, 16, QLatin1Char('0'));
+  started_ = clock_.wall();
+  works_.clear();
+  active_.clear();
+}
 
 WorkEntry* Journal::current() { return running() ? &works_.back() : nullptr; }
 
@@ -87,7 +103,8 @@ void Journal::workStarted(const QString& section, const QString& firstForm) {
   WorkEntry w;
   w.section = section;
   w.firstForm = firstForm;
-  w.started = clock_();
+  w.started = clock_.wall();
+  w.startedTick = clock_.steady();
   works_.push_back(std::move(w));
 }
 
@@ -99,7 +116,7 @@ void Journal::windowReached(const QString& form, const QString& caption) {
   if (w.caption.isEmpty()) w.caption = caption;
   if (work->title.isEmpty() && form == work->firstForm) work->title = workTitle(caption);
   active_ = form;
-  activeSince_ = clock_();
+  activeSince_ = clock_.steady();
 }
 
 void Journal::windowLeft(const QString& form) {
@@ -109,7 +126,7 @@ void Journal::windowLeft(const QString& form) {
 void Journal::stopActive() {
   if (active_.isEmpty()) return;
   if (WorkEntry* work = current())
-    window(*work, active_).activeMs += std::max<qint64>(0, activeSince_.msecsTo(clock_()));
+    window(*work, active_).activeMs += std::max<qint64>(0, clock_.steady() - activeSince_);
   active_.clear();
 }
 
@@ -156,7 +173,8 @@ void Journal::end(Outcome outcome) {
   stopActive();
   WorkEntry& work = works_.back();
   work.outcome = outcome;
-  work.ended = clock_();
+  work.ended = clock_.wall();
+  work.endedTick = clock_.steady();
 }
 
 }  // namespace journal

@@ -3,6 +3,7 @@
 // how the answers went there, and how the work ended. Kept in memory only; the journal
 // dialog shows it and writes it out when asked.
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QString>
 #include <functional>
@@ -35,21 +36,36 @@ struct WorkEntry {
   QString section;
   QString title;
   QString firstForm;
-  QDateTime started;
-  QDateTime ended;  // invalid while running
+  QDateTime started;  // wall clock, as shown
+  QDateTime ended;    // invalid while running
+  // The same moments on the journal's steady clock, which the durations are measured on: a
+  // clock set forward or back mid-work does not change them.
+  qint64 startedTick = 0;
+  qint64 endedTick = 0;
   Outcome outcome = Outcome::Running;
   std::vector<WindowEntry> windows;  // in the order first reached
 
   int wrongTotal() const;
   int formatErrors() const;
   int regenerations() const;
-  qint64 durationMs(const QDateTime& now) const;
+  // nowTick: the journal's steady clock now (Journal::tick()), for a work still running.
+  qint64 durationMs(qint64 nowTick) const;
 };
 
 // The student the record belongs to, as typed in the journal dialog.
 struct Student {
   QString name;
   QString group;
+};
+// Longest name and group the dialog and the command line take; longer ones are cut there.
+inline constexpr int NameMaxLength = 80;
+inline constexpr int GroupMaxLength = 30;
+
+// Time as the journal reads it: the wall clock for the times it shows, a steady clock
+// (milliseconds from any start) for the durations. Either may be left null for the system's.
+struct Clock {
+  std::function<QDateTime()> wall;
+  std::function<qint64()> steady;
 };
 
 // "Интегрирующее звено. Опыт №1" -> "Интегрирующее звено"; "Астатизм САУ. Лаб №2.1" ->
@@ -58,8 +74,17 @@ QString workTitle(const QString& firstCaption);
 
 class Journal {
  public:
-  using Clock = std::function<QDateTime()>;
   explicit Journal(Clock clock = {});
+  Journal(const Journal&) = delete;  // its steady clock may be its own member
+  Journal& operator=(const Journal&) = delete;
+
+  // Drops the record and starts a new one under a new run id (the next student at the machine).
+  void newRecord();
+  // Six lowercase hex digits naming this record of this run, on the screen, in the PDF and
+  // in its file name; a new one with every new record.
+  const QString& runId() const { return runId_; }
+  // When this record was started (wall clock).
+  const QDateTime& started() const { return started_; }
 
   // A work's first window is about to open. A work still running is closed as unfinished.
   void workStarted(const QString& section, const QString& firstForm);
@@ -77,7 +102,8 @@ class Journal {
   // A work is on screen (completed or not).
   bool running() const { return !works_.empty() && !works_.back().ended.isValid(); }
   const std::vector<WorkEntry>& works() const { return works_; }
-  QDateTime now() const { return clock_(); }
+  QDateTime now() const { return clock_.wall(); }
+  qint64 tick() const { return clock_.steady(); }
 
  private:
   WorkEntry* current();
@@ -86,9 +112,12 @@ class Journal {
   void end(Outcome outcome);
 
   Clock clock_;
+  QElapsedTimer steady_;  // the steady clock when none is given
+  QString runId_;
+  QDateTime started_;
   std::vector<WorkEntry> works_;
   QString active_;  // the form whose time is running, empty if none
-  QDateTime activeSince_;
+  qint64 activeSince_ = 0;
 };
 
 }  // namespace journal

@@ -3,6 +3,7 @@
 // will be printed, and the buttons to print it or save it as PDF.
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 #include "journal.h"
 #include "journal_report.h"
@@ -20,6 +21,13 @@ struct JournalDialogServices {
   std::function<bool(QPrinter& printer, QWidget* parent)> askPrinter;
   // Failures to print or save go here.
   std::function<void(const QString& text)> inform;
+  // Yes/No questions (the new student's record); null: no.
+  std::function<bool(const QString& text)> confirm;
+  // Writes the record to the lab's file (--journal-pdf): whether it went somewhere, nothing
+  // when no such file was asked for. Null: none asked for.
+  std::function<std::optional<bool>()> writeRecord;
+  // Ends the record and starts the next student's.
+  std::function<void()> newRecord;
 };
 
 class JournalDialog : public QDialog {
@@ -33,9 +41,15 @@ class JournalDialog : public QDialog {
   void refresh();
   void printClick();
   void savePdfClick();
+  // The next student at this machine: asks first, writes the record out (to the lab's file,
+  // else where the student saves it), then starts an empty one.
+  void newStudentClick();
 
  private:
   const journal::Journal& journal_;
+  // Saves the document where the student says; false when cancelled or failed (said).
+  bool savePdf();
+
   journal::Student& student_;
   JournalDialogServices services_;
   QLineEdit* StudentName;

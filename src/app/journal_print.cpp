@@ -1,6 +1,7 @@
 #include "journal_print.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -13,9 +14,11 @@
 #include <QTextFrame>
 #include <memory>
 
+#include "journal_report.h"
+
 namespace journal {
 
-bool printDocument(const QTextDocument& doc, QPagedPaintDevice& device, const QString& header) {
+bool printDocument(const QTextDocument& doc, QPagedPaintDevice& device, const Student& student) {
   QPainter p;
   if (!p.begin(&device)) return false;
   // The copy is laid out in the device's own pixels, so the page breaks are the device's.
@@ -37,6 +40,8 @@ bool printDocument(const QTextDocument& doc, QPagedPaintDevice& device, const QS
 
   QFont small = copy->defaultFont();
   small.setPointSizeF(9);
+  const QRectF top(2 * cm, 1.2 * cm, page.width() - 3.5 * cm, 0.8 * cm);
+  const QString header = pageHeader(student, QFontMetricsF(small, &device), top.width());
   for (int i = 0; i < pages; ++i) {
     if (i > 0 && !device.newPage()) return false;
     p.save();
@@ -50,7 +55,6 @@ bool printDocument(const QTextDocument& doc, QPagedPaintDevice& device, const QS
 
     p.setFont(small);
     p.setPen(Qt::black);
-    const QRectF top(2 * cm, 1.2 * cm, page.width() - 3.5 * cm, 0.8 * cm);
     p.drawText(top, Qt::AlignLeft | Qt::AlignBottom, header);
     p.drawLine(top.bottomLeft(), top.bottomRight());
     const QString number = QCoreApplication::translate("Journal", "Стр. %1 из %2")
@@ -61,22 +65,43 @@ bool printDocument(const QTextDocument& doc, QPagedPaintDevice& device, const QS
   return p.end();
 }
 
-bool writePdf(const QTextDocument& doc, const QString& path, const QString& header, const QString& title) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+QByteArray pdfBytes(const QTextDocument& doc, const Student& student, const QString& title) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&buffer);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(300);
     pdf.setTitle(title);
     pdf.setCreator(QCoreApplication::applicationName());
-    if (!printDocument(doc, pdf, header)) {
-      file.cancelWriting();
-      return false;
-    }
+    if (!printDocument(doc, pdf, student)) return {};
   }
-  return file.commit();
+  // The writer finishes the file when it goes; a PDF without its trailer is no PDF.
+  if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF")) return {};
+  return bytes;
+}
+
+bool writePdf(const QTextDocument& doc, const QString& path, const Student& student, const QString& title,
+              QString* error) {
+  const auto fail = [error](const QString& why) {
+    if (error) *error = why;
+    return false;
+  };
+  // The PDF is made in memory first, so that what goes to the disk is checked byte for byte:
+  // the writer itself reports nothing of a write cut short.
+  const QByteArray bytes = pdfBytes(doc, student, title);
+  if (bytes.isEmpty()) return fail(QCoreApplication::translate("Journal", "документ не удалось подготовить"));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+  if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+    const QString why = file.errorString();
+    file.cancelWriting();
+    return fail(why);
+  }
+  if (!file.commit()) return fail(file.errorString());
+  return true;
 }
 
 bool canWritePdf(const QString& path) {

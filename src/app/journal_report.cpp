@@ -2,9 +2,13 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include "framework/canvas.h"
+#include "i18n/language.h"
 
 namespace journal {
 
@@ -17,10 +21,14 @@ QString esc(const QString& s) { return s.toHtmlEscaped(); }
 QString cell(const QString& html, const char* align = "left") {
   return QStringLiteral("<td align=\"%1\">%2</td>").arg(QLatin1String(align), html);
 }
-// Numbers and times are not broken over lines.
+// Numbers and times are not broken over lines, nor inside a word when the column is narrow.
 QString num(QString html) {
-  return QStringLiteral("<td align=\"right\">%1</td>").arg(html.replace(QChar(' '), QStringLiteral("&nbsp;")));
+  return QStringLiteral("<td align=\"right\" style=\"white-space: nowrap\">%1</td>")
+      .arg(html.replace(QChar(' '), QStringLiteral("&nbsp;")));
 }
+// The name and group are marked so that updateStudent finds them again.
+const QString NameAnchor = QStringLiteral("journal-student-name");
+const QString GroupAnchor = QStringLiteral("journal-student-group");
 QString number(int n, const QLocale& l) { return l.toString(n); }
 QString orDash(const QString& s) { return s.trimmed().isEmpty() ? QStringLiteral("—") : esc(s.trimmed()); }
 
@@ -37,7 +45,7 @@ QString wrongText(const WindowEntry& w, const QLocale& l) {
 }
 
 QString dateText(const QDateTime& t, const QLocale& l) {
-  return QStringLiteral("%1, %2").arg(l.toString(t.date(), QLocale::LongFormat),
+  return QStringLiteral("%1, %2").arg(dateLocale(l).toString(t.date(), QLocale::LongFormat),
                                       l.toString(t.time(), QLocale::ShortFormat));
 }
 
@@ -72,7 +80,7 @@ QString worksTable(const Journal& j, const QLocale& l) {
     h += QStringLiteral("<tr>") + num(number(++n, l)) + cell(workName(w)) +
          num(esc(l.toString(w.started.time(), QLocale::ShortFormat))) + cell(esc(outcomeText(w.outcome))) +
          num(number(w.wrongTotal(), l)) + num(number(w.formatErrors(), l)) + num(number(w.regenerations(), l)) +
-         num(esc(durationText(w.durationMs(j.now()), l))) + QStringLiteral("</tr>");
+         num(esc(durationText(w.durationMs(j.tick()), l))) + QStringLiteral("</tr>");
   }
   return h + QStringLiteral("</table>");
 }
@@ -114,18 +122,35 @@ QString durationText(qint64 ms, const QLocale& l) {
   return tr("%1 ч %2 мин").arg(l.toString(s / 3600), two(s / 60 % 60));
 }
 
-QString pageHeader(const Student& s) {
-  const QString name = s.name.trimmed().isEmpty() ? tr("(имя не указано)") : s.name.trimmed();
-  if (s.group.trimmed().isEmpty()) return name;
-  return tr("%1, группа %2").arg(name, s.group.trimmed());
+QString pageHeader(const Student& s) { return pageHeader(s, QFontMetricsF(QFont()), -1); }
+
+QString pageHeader(const Student& s, const QFontMetricsF& metrics, qreal width) {
+  QString name = s.name.trimmed().isEmpty() ? tr("(имя не указано)") : s.name.trimmed();
+  const QString group = s.group.trimmed();
+  const auto line = [&group](const QString& n) { return group.isEmpty() ? n : tr("%1, группа %2").arg(n, group); };
+  if (width < 0) return line(name);
+  // What the group takes of the line is left to it; the name gets the rest.
+  const qreal rest = width - (metrics.horizontalAdvance(line(name)) - metrics.horizontalAdvance(name));
+  return line(metrics.elidedText(name, Qt::ElideRight, std::max<qreal>(rest, 0)));
+}
+
+QLocale dateLocale(const QLocale& l) {
+  const QLocale::Language want =
+      language::current() == language::Language::English ? QLocale::English : QLocale::Russian;
+  if (l.language() == want) return l;
+  return want == QLocale::English ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                  : QLocale(QLocale::Russian, QLocale::Russia);
 }
 
 QString reportHtml(const Journal& j, const ReportHeader& head, const QLocale& l) {
   QString h = QStringLiteral("<html><body>");
   h += QStringLiteral("<h2>%1</h2>").arg(esc(tr("Журнал лабораторных работ")));
-  h += QStringLiteral("<p>%1: %2, %3 %4<br>%5: %6<br>%7: <b>%8</b><br>%9: %10</p>")
+  h += QStringLiteral("<p>%1: %2, %3 %4<br>%5: %6<br>")
            .arg(esc(tr("Программа")), esc(head.program), esc(tr("версия")), esc(head.version), esc(tr("Дата")),
-                esc(dateText(head.date, l)), esc(tr("Студент")), orDash(head.student.name), esc(tr("Группа")),
+                esc(dateText(head.date, l)));
+  if (!head.runId.isEmpty()) h += QStringLiteral("%1: %2<br>").arg(esc(tr("Код запуска")), esc(head.runId));
+  h += QStringLiteral("%1: <a name=\"%2\"><b>%3</b></a><br>%4: <a name=\"%5\">%6</a></p>")
+           .arg(esc(tr("Студент")), NameAnchor, orDash(head.student.name), esc(tr("Группа")), GroupAnchor,
                 orDash(head.student.group));
   if (j.works().empty()) {
     h += QStringLiteral("<p>%1</p>").arg(esc(tr("Ни одна работа ещё не начиналась.")));
@@ -137,9 +162,11 @@ QString reportHtml(const Journal& j, const ReportHeader& head, const QLocale& l)
   for (const WorkEntry& w : j.works()) {
     const QString caption =
         QStringLiteral("<h3>%1. %2</h3><p>%3: %4. %5: %6. %7: %8.</p>")
-            .arg(number(++n, l), workName(w), esc(tr("Начата")), esc(l.toString(w.started, QLocale::ShortFormat)),
+            .arg(number(++n, l), workName(w), esc(tr("Начата")),
+                 esc(QStringLiteral("%1 %2").arg(dateLocale(l).toString(w.started.date(), QLocale::ShortFormat),
+                                                 l.toString(w.started.time(), QLocale::ShortFormat))),
                  esc(tr("Итог")), esc(outcomeText(w.outcome)), esc(tr("Время")),
-                 esc(durationText(w.durationMs(j.now()), l)));
+                 esc(durationText(w.durationMs(j.tick()), l)));
     if (w.windows.empty())
       h += caption + QStringLiteral("<p>%1</p>").arg(esc(tr("Ни одно окно работы не открылось.")));
     else
@@ -153,6 +180,29 @@ void fillDocument(QTextDocument& doc, const Journal& j, const ReportHeader& head
   f.setPointSize(10);
   doc.setDefaultFont(f);
   doc.setHtml(reportHtml(j, head, l));
+}
+
+namespace {
+// The fragment marked with the anchor among the first paragraphs (the header; the works below
+// are never searched) replaced by text in the same format.
+void replaceMarked(QTextDocument& doc, const QString& anchor, const QString& text) {
+  for (QTextBlock b = doc.begin(); b.isValid() && b.blockNumber() < 4; b = b.next()) {
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      if (!f.charFormat().anchorNames().contains(anchor)) continue;
+      QTextCursor c(&doc);
+      c.setPosition(f.position());
+      c.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
+      c.insertText(text.trimmed().isEmpty() ? QStringLiteral("—") : text.trimmed(), f.charFormat());
+      return;
+    }
+  }
+}
+}  // namespace
+
+void updateStudent(QTextDocument& doc, const Student& s) {
+  replaceMarked(doc, NameAnchor, s.name);
+  replaceMarked(doc, GroupAnchor, s.group);
 }
 
 }  // namespace journal

@@ -1,24 +1,63 @@
 // The trainer starts with its main window only; experiment windows open on demand.
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
+#include <memory>
 
+#include "app/main_options.h"
 #include "app/main_window.h"
 #include "framework/canvas.h"
 #include "i18n/language.h"
 #include "pictures/pixel_ratio.h"
 
+namespace {
+
+void print(std::FILE* to, const QString& text) {
+  std::fputs(text.toLocal8Bit().constData(), to);
+  std::fflush(to);
+}
+
+QStringList rawArguments(int argc, char** argv) {
+  QStringList list;
+  for (int i = 0; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+  return list;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Lumeq"));
-  fonts::install();
-  display::setRatio(app.devicePixelRatio());
+  // --help and --version print and go, with no window system needed (a terminal without one).
+  const options::Action wanted = options::parse(rawArguments(argc, argv)).action;
+  const bool printOnly = wanted == options::Action::Help || wanted == options::Action::Version;
+  std::unique_ptr<QCoreApplication> app;
+  if (printOnly)
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  else
+    app = std::make_unique<QApplication>(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Lumeq"));
   // The system language, or "--lang ru|en"; Russian when the translation cannot be loaded.
   language::set(language::atStart(QCoreApplication::arguments()));
+  // Qt has taken its own options (-platform, -style …) out of the arguments by now.
+  const options::CommandLine line = options::parse(QCoreApplication::arguments());
+  switch (line.action) {
+    case options::Action::Help:
+    case options::Action::Version:
+      print(stdout, line.text);
+      return 0;
+    case options::Action::Refuse:
+      print(stderr, line.text);
+      return options::Refused;
+    case options::Action::Run:
+      break;
+  }
+
+  fonts::install();
+  display::setRatio(qApp->devicePixelRatio());
   Main main;
   main.helpFile = QStringLiteral("c:\\Program Files\\Lumeq\\Help\\Help.hlp");
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     main.move(screen->availableGeometry().center() - main.rect().center());
   main.show();
-  main.applyArguments(QApplication::arguments());
-  return app.exec();
+  main.applyOptions(line.options);
+  return app->exec();
 }

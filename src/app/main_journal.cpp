@@ -1,11 +1,11 @@
 // The main window's side of the journal: what it records of the works, the journal dialog
 // of the start screen and the PDF written at exit for the lab's set-up.
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextDocument>
 #include <utility>
 
+#include "journal_file.h"
 #include "journal_print.h"
 #include "main_window.h"
 #include "program.h"
@@ -44,20 +44,20 @@ void Main::BJournalClick() {
   }
   JournalDialogServices s = services_.journal;
   if (!s.inform) s.inform = [this](const QString& text) { messages().info(text); };
+  if (!s.confirm) s.confirm = [this](const QString& text) { return messages().confirm(text); };
+  s.writeRecord = [this]() -> std::optional<bool> {
+    if (journalPdf_.isEmpty()) return std::nullopt;
+    return writeJournalPdf();
+  };
+  s.newRecord = [this] { newJournalRecord(); };
   journalDialog_ = new JournalDialog(journal_, student_, s, this);
   journalDialog_->open();
 }
 
-void Main::applyArguments(const QStringList& arguments) {
-  QCommandLineParser options;
-  const QCommandLineOption journalPdf(QStringLiteral("journal-pdf"), tr("Записать журнал работ в PDF-файл при выходе."),
-                                      QStringLiteral("PATH"));
-  options.addOption(journalPdf);
-  const bool parsed = options.parse(arguments);
-  if (options.isSet(journalPdf))
-    setJournalPdf(options.value(journalPdf));
-  else if (!parsed && arguments.contains(QStringLiteral("--journal-pdf")))
-    setJournalPdf(QString());  // the option without its path
+void Main::applyOptions(const options::Options& o) {
+  if (o.student) student_.name = o.student->trimmed().left(journal::NameMaxLength);
+  if (o.group) student_.group = o.group->trimmed().left(journal::GroupMaxLength);
+  if (o.journalPdf) setJournalPdf(*o.journalPdf);
 }
 
 bool Main::setJournalPdf(const QString& path) {
@@ -66,22 +66,60 @@ bool Main::setJournalPdf(const QString& path) {
     messages().info(tr("После --journal-pdf не указан файл: журнал при выходе записан не будет."));
     return false;
   }
-  if (!journal::canWritePdf(path)) {
+  // The folder is checked with the fields as they are now; the name may change later.
+  const QString now = journal::expandPath(path, journal_.started(), journal_.runId(), student_.name);
+  if (!journal::canWritePdf(now)) {
     messages().info(tr("Журнал не может быть записан в файл\n\r%1\n\rПроверьте путь и права на запись: при выходе "
                        "из программы журнал в этот файл записан не будет.")
-                        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+                        .arg(QDir::toNativeSeparators(QFileInfo(now).absoluteFilePath())));
     return false;
   }
   journalPdf_ = QFileInfo(path).absoluteFilePath();  // the folder the program was started in
   return true;
 }
 
-void Main::writeJournalAtExit() {
-  journal_.programClosing();
-  if (journalPdf_.isEmpty()) return;
-  const QString path = std::exchange(journalPdf_, QString());  // once, however often close is asked
+bool Main::writeJournalPdf() {
+  if (journalPdf_.isEmpty()) return false;
+  const QString path = QFileInfo(journal::expandPath(journalPdf_, journal_.started(), journal_.runId(), student_.name))
+                           .absoluteFilePath();
   QTextDocument doc;
   journal::fillDocument(doc, journal_, journalHeader(journal_, student_));
-  if (!journal::writePdf(doc, path, journal::pageHeader(student_), journalPdfTitle(student_)))
-    messages().info(tr("Не удалось записать журнал в файл\n\r%1").arg(QDir::toNativeSeparators(path)));
+  const QString title = journalPdfTitle(student_);
+  const auto native = [](const QString& p) { return QDir::toNativeSeparators(p); };
+  const journal::WriteResult r = journal::writeRecord(doc, path, journalPdfOwn_, student_, title);
+  if (r.ok) {
+    if (r.path != path)
+      messages().info(tr("В файле\n\r%1\n\rуже записан журнал другого запуска. Этот журнал записан в файл\n\r%2")
+                          .arg(native(path), native(r.path)));
+    journalPdfOwn_ = r.path;
+    return true;
+  }
+  // The folder may have gone since the start (removed, a link left dangling): the record
+  // goes where the user will find it rather than nowhere.
+  if (const QString folder = journal::fallbackFolder(); !folder.isEmpty()) {
+    const journal::WriteResult f =
+        journal::writeRecord(doc, QDir(folder).filePath(QFileInfo(path).fileName()), journalPdfOwn_, student_, title);
+    if (f.ok) {
+      messages().info(tr("Не удалось записать журнал в файл\n\r%1\n\r(%2).\n\rЖурнал записан в файл\n\r%3")
+                          .arg(native(path), r.error, native(f.path)));
+      journalPdfOwn_ = f.path;
+      return true;
+    }
+  }
+  messages().info(tr("Не удалось записать журнал в файл\n\r%1").arg(native(path)) +
+                  QStringLiteral("\n\r(%1)").arg(r.error));
+  return false;
+}
+
+void Main::newJournalRecord() {
+  journal_.programClosing();  // a work left open ends with its student's record
+  journal_.newRecord();
+  student_ = {};
+  journalPdfOwn_.clear();
+}
+
+void Main::writeJournalAtExit() {
+  journal_.programClosing();
+  if (std::exchange(journalClosed_, true)) return;  // once, however often close is asked
+  writeJournalPdf();
 }

@@ -21,6 +21,7 @@
 #include "i18n/language.h"
 #include "journal.h"
 #include "journal_dialog.h"
+#include "main_options.h"
 
 class WindowRegistry;
 class HelpViewer;
@@ -29,7 +30,7 @@ struct MainServices {
   MessageService* messages = nullptr;       // null: real message boxes
   std::function<bool()> startCalculator;    // null: the desktop's calculator
   const WindowRegistry* windows = nullptr;  // null: every window of the program
-  journal::Journal::Clock clock;            // null: the system clock
+  journal::Clock clock;                     // null members: the system's clocks
   JournalDialogServices journal;            // null members: the standard dialogs
 };
 
@@ -84,11 +85,19 @@ class Main : public QMainWindow, public Host {
   journal::Student& student() { return student_; }
   // The open journal dialog, if any.
   JournalDialog* journalDialog() const { return journalDialog_; }
-  // Writes the journal as PDF to path when the program closes. A path that cannot be
-  // written is reported now (and then not used); returns whether it will be written.
+  // Writes the journal as PDF to path (with its fields, journal_file.h) when the program
+  // closes and before a new student's record. A path that cannot be written is reported now
+  // (and then not used); returns whether it will be written.
   bool setJournalPdf(const QString& path);
-  // The command line: `--journal-pdf PATH` (or `--journal-pdf=PATH`); anything else is left alone.
-  void applyArguments(const QStringList& arguments);
+  // What the command line asks of the window: the journal's PDF, the student's name and group.
+  void applyOptions(const options::Options& options);
+  // The same from the arguments (main() has refused a wrong command line before).
+  void applyArguments(const QStringList& arguments) { applyOptions(options::parse(arguments).options); }
+  // Writes the record to the --journal-pdf file now, or where it can go when that folder is
+  // gone, and says where when it is not the file asked for. False: written nowhere (said too).
+  bool writeJournalPdf();
+  // Ends this record and starts the next student's (a new run id, no name, no works).
+  void newJournalRecord();
 
   // The active experiment window (the one Next and Back act on), if any.
   ExperimentWindow* activeChild() const;
@@ -147,7 +156,9 @@ class Main : public QMainWindow, public Host {
   QPushButton* BJournal = nullptr;
   journal::Journal journal_;
   journal::Student student_;
-  QString journalPdf_;  // written at exit when not empty
+  QString journalPdf_;     // written at exit when not empty, its fields not yet filled in
+  QString journalPdfOwn_;  // the file the current record was written to, if any
+  bool journalClosed_ = false;
   QPointer<JournalDialog> journalDialog_;
   QHash<QString, QWidget*> panels_;
   QHash<QString, QPointer<ExperimentWindow>> refs_;

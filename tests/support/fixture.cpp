@@ -31,7 +31,7 @@ TrainerTest::TrainerTest(const WindowRegistry* windows) {
     return calculatorStarts;
   };
   s.windows = windows;
-  s.clock = [this] { return now; };
+  s.clock = {[this] { return now; }, [this] { return steadyMs; }};
   s.journal.askPdfPath = [this](QWidget*, const QString& suggested) {
     pdfSuggested = suggested;
     return pdfAnswer;

@@ -61,9 +61,10 @@ class TrainerTest : public ::testing::Test {
   std::unique_ptr<rnd::Source> previousRandom;
   bool calculatorStarts = false;
   int calculatorCalls = 0;
-  // The journal's clock, moved on by the tests; the save dialog's answer (empty: cancelled)
-  // and the file it suggested.
+  // The journal's clocks (the wall clock it shows, the steady one it measures durations on),
+  // moved on by the tests; the save dialog's answer (empty: cancelled) and the file it suggested.
   QDateTime now = QDateTime(QDate(2026, 12, 9), QTime(10, 0));
+  qint64 steadyMs = 0;
   QString pdfAnswer;
   QString pdfSuggested;
   std::unique_ptr<Main> main;
