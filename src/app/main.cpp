@@ -1,6 +1,7 @@
 // The trainer starts with its main window only; experiment windows open on demand.
 #include <QApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -26,9 +27,16 @@ QStringList rawArguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // --help and --version print and go, with no window system needed (a terminal without one).
-  const options::Action wanted = options::parse(rawArguments(argc, argv)).action;
-  const bool printOnly = wanted == options::Action::Help || wanted == options::Action::Version;
+  // --help and --version print and go, with no window system needed (a terminal without one);
+  // so does a refused line unless it holds one of Qt's own single-dash options (-platform …),
+  // which only the GUI application takes out of the arguments.
+  const QStringList raw = rawArguments(argc, argv);
+  const options::Action wanted = options::parse(raw).action;
+  const bool qtOptions = std::any_of(raw.begin() + 1, raw.end(), [](const QString& a) {
+    return a.size() > 1 && a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("--"));
+  });
+  const bool printOnly = wanted == options::Action::Help || wanted == options::Action::Version ||
+                         (wanted == options::Action::Refuse && !qtOptions);
   std::unique_ptr<QCoreApplication> app;
   if (printOnly)
     app = std::make_unique<QCoreApplication>(argc, argv);
