@@ -21,8 +21,11 @@ cmake --build build-asan -j2
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:check_initialization_order=1:strict_init_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-# Both locales from the one build; the long deep runs are left to the optimised build.
-QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan -j2 -LE deep --output-on-failure
+# One locale: the Russian runs differ from the C ones only in the decimal separator, which the
+# optimised suite and the number-text fuzzing cover; the long deep runs are left to the
+# optimised build too. This halves the instrumented suite, most of the sanitizer stage after
+# its build.
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan -j2 -LE deep -E '_ru$' --output-on-failure
 
 packages=(clang libclang-rt-14-dev)
 missing=()
