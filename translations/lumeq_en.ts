@@ -37,14 +37,14 @@
     </message>
     <message>
         <source>Поиск по словам</source>
-        <translation>Search for words</translation>
+        <translation>Search</translation>
     </message>
 </context>
 <context>
     <name>Journal</name>
     <message>
         <source>Журнал лабораторных работ: %1</source>
-        <translation>Laboratory journal: %1</translation>
+        <translation>Lab journal: %1</translation>
     </message>
     <message>
         <source>Стр. %1 из %2</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Эта работа пока недоступна</source>
-        <translation>This work is not available yet</translation>
+        <translation>This lab is not available yet</translation>
     </message>
     <message>
         <source>Включить построение переходных характеристик во времени </source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Идея и методика: кафедра САУ</source>
-        <translation>Idea and method: Dept. of ACS</translation>
+        <translation>Concept: Control Systems Dept.</translation>
     </message>
     <message>
         <source>Программа: команда Lumeq</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Язык интерфейса</source>
-        <translation>Language of the program</translation>
+        <translation>Interface language</translation>
     </message>
     <message>
         <source>Меню</source>
@@ -204,19 +204,19 @@
     </message>
     <message>
         <source>Приложения &quot;калькулятор&quot; нет!</source>
-        <translation>There is no calculator application!</translation>
+        <translation>No calculator application found!</translation>
     </message>
     <message>
         <source>Типовые динамические звенья</source>
-        <translation>Typical dynamic links</translation>
+        <translation>Standard dynamic elements</translation>
     </message>
     <message>
         <source>Нетиповые динамические звенья</source>
-        <translation>Non-typical dynamic links</translation>
+        <translation>Non-standard dynamic elements</translation>
     </message>
     <message>
         <source>Составные динамические звенья</source>
-        <translation>Compound dynamic links</translation>
+        <translation>Composite dynamic elements</translation>
     </message>
     <message>
         <source>Представление схемы в переменных состояния</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>Астатизм САУ</source>
-        <translation>System type (astatism)</translation>
+        <translation>System type</translation>
     </message>
     <message>
         <source>Инвариантность САУ</source>
@@ -244,13 +244,13 @@
     </message>
     <message>
         <source>Лабораторная работа выполнена!</source>
-        <translation>The laboratory work is complete!</translation>
+        <translation>Lab complete!</translation>
     </message>
     <message>
         <source>Результаты работ будут сброшены
 <byte value="xd"/>Перейти в главное меню?</source>
-        <translation>The results of the work will be discarded.
-<byte value="xd"/>Go to the main menu?</translation>
+        <translation>Your results in this lab will be lost.
+<byte value="xd"/>Return to the main menu?</translation>
     </message>
     <message>
         <source>Лабораторный тренажер. Lumeq</source>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>После --journal-pdf не указан файл: журнал при выходе записан не будет.</source>
-        <translation>No file follows --journal-pdf: the journal will not be written at exit.</translation>
+        <translation>No file follows --journal-pdf: the journal will not be saved on exit.</translation>
     </message>
     <message>
         <source>Журнал не может быть записан в файл
@@ -270,7 +270,7 @@
 <byte value="xd"/>Проверьте путь и права на запись: при выходе из программы журнал в этот файл записан не будет.</source>
         <translation>The journal cannot be written to the file
 <byte value="xd"/>%1
-<byte value="xd"/>Check the path and the write permission: the journal will not be written to this file at exit.</translation>
+<byte value="xd"/>Check the path and the write permission: the journal will not be saved to this file on exit.</translation>
     </message>
     <message>
         <source>Не удалось записать журнал в файл
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Завершить работу и вернуться к разделам (Alt+M)</source>
-        <translation>End the work and return to the sections (Alt+M)</translation>
+        <translation>Finish this lab and return to the section list (Alt+M)</translation>
     </message>
     <message>
         <source>Журнал</source>
@@ -321,11 +321,11 @@
     <name>astatism</name>
     <message>
         <source>Астатизм САУ. Лаб №%1.%2</source>
-        <translation>System type (astatism). Lab %1.%2</translation>
+        <translation>System type. Lab %1.%2</translation>
     </message>
     <message>
         <source>Схема №%1</source>
-        <translation>Scheme No. %1</translation>
+        <translation>Diagram %1</translation>
     </message>
     <message>
         <source>Задание № %1 из 8</source>
@@ -357,19 +357,16 @@
     </message>
     <message>
         <source>с</source>
+        <extracomment>The letter c of the error coefficients c_0, c_1, c_2 (a Cyrillic с in the source).</extracomment>
         <translation>c</translation>
     </message>
     <message>
-        <source>аст,</source>
-        <translation>ast,</translation>
-    </message>
-    <message>
         <source>Для САУ с заданной структурой определите коэффициенты ошибок:</source>
-        <translation>For the control system shown, find the error coefficients</translation>
+        <translation>For the control system shown, find the error coefficients:</translation>
     </message>
     <message>
         <source>и порядок астатизма системы</source>
-        <translation>and the type of the system</translation>
+        <translation>and the system type</translation>
     </message>
     <message>
         <source>относительно сигнала задания</source>
@@ -389,11 +386,16 @@
     </message>
     <message>
         <source>при воздействии указанного сигнала</source>
-        <translation>for the input signal shown</translation>
+        <translation>in response to the input shown</translation>
     </message>
     <message>
         <source>t, c</source>
         <translation>t, s</translation>
+    </message>
+    <message>
+        <source>аст,%1</source>
+        <extracomment>Index of N, the order of astatism with respect to the signal %1 (g or f); English: the system type N_g, N_f.</extracomment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -405,7 +407,7 @@
     <message>
         <source>Не верно!
 <byte value="xd"/>Подумайте!</source>
-        <translation>Not correct!
+        <translation>Incorrect.
 <byte value="xd"/>Think again!</translation>
     </message>
     <message>
@@ -414,7 +416,7 @@
     </message>
     <message>
         <source>Укажите, из каких элементов </source>
-        <translation>State which elements </translation>
+        <translation>State which components </translation>
     </message>
     <message>
         <source>(R, L, С)</source>
@@ -426,18 +428,20 @@
     </message>
     <message>
         <source> и </source>
+        <extracomment>&quot; and &quot;, between the impedances Z_1 and Z_2.</extracomment>
         <translation> and </translation>
     </message>
     <message>
         <source>с помощью которых реализуется</source>
-        <translation>that realise the transfer function</translation>
+        <translation>that realize the transfer function</translation>
     </message>
     <message>
         <source>передаточная функция &quot;ПИ&quot; звена</source>
-        <translation>of the &quot;PI&quot; link</translation>
+        <translation>of the PI element</translation>
     </message>
     <message>
         <source>При С</source>
+        <extracomment>&quot;With C&quot;: the capacitance C_2 = 10^-6 F follows (a Cyrillic С in the source).</extracomment>
         <translation>With C</translation>
     </message>
     <message>
@@ -466,11 +470,11 @@
     </message>
     <message>
         <source>Реакция на гармонический сигнал g(t)=sin(wt)</source>
-        <translation>Response to the harmonic input g(t)=sin(wt)</translation>
+        <translation>Response to the sine input g(t)=sin(ωt)</translation>
     </message>
     <message>
         <source>Реакция на гармонический сигнал g(t)=A*sin(wt)</source>
-        <translation>Response to the harmonic input g(t)=A*sin(wt)</translation>
+        <translation>Response to the sine input g(t)=A·sin(ωt)</translation>
     </message>
     <message>
         <source> рад/c</source>
@@ -486,11 +490,12 @@
     </message>
     <message>
         <source>А = </source>
+        <extracomment>The amplitude A of the input sine (a Cyrillic А in the source).</extracomment>
         <translation>A = </translation>
     </message>
     <message>
         <source>По асимптотической ЛАЧХ определите</source>
-        <translation>From the asymptotic Bode plot find</translation>
+        <translation>From the asymptotic Bode magnitude plot find</translation>
     </message>
     <message>
         <source> и Т</source>
@@ -514,10 +519,12 @@
     </message>
     <message>
         <source>вых</source>
+        <extracomment>Index of the output phase φ_вых (&quot;выход&quot;, output) in Δφ = φ_out − φ_in.</extracomment>
         <translation>out</translation>
     </message>
     <message>
         <source>вх</source>
+        <extracomment>Index of the input phase φ_вх (&quot;вход&quot;, input) in Δφ = φ_out − φ_in.</extracomment>
         <translation>in</translation>
     </message>
     <message>
@@ -546,15 +553,16 @@
     </message>
     <message>
         <source>на выходе звена</source>
-        <translation>at the link&apos;s output</translation>
+        <translation>at the element&apos;s output</translation>
     </message>
     <message>
         <source>при </source>
+        <extracomment>&quot;for&quot;: followed by the condition T_2 = 0.</extracomment>
         <translation>for </translation>
     </message>
     <message>
         <source>wt, c</source>
-        <translation>wt, s</translation>
+        <translation>ωt, rad</translation>
     </message>
     <message>
         <source>определить значение </source>
@@ -562,6 +570,7 @@
     </message>
     <message>
         <source>Т</source>
+        <extracomment>The time constant T (a Cyrillic Т in the source); the index 2 follows.</extracomment>
         <translation>T</translation>
     </message>
     <message>
@@ -574,10 +583,11 @@
     </message>
     <message>
         <source>на выходе звена снизится</source>
-        <translation>at the link&apos;s output drops</translation>
+        <translation>at the element&apos;s output drops</translation>
     </message>
     <message>
         <source>в </source>
+        <extracomment>Start of &quot;drops by a factor of k = … compared with B_1&quot; (&quot;в k раз по сравнению с B_1&quot;).</extracomment>
         <translation>by a factor of </translation>
     </message>
     <message>
@@ -590,27 +600,27 @@
     </message>
     <message>
         <source>Пропорционально - интегральное звено</source>
-        <translation>Proportional-integral link</translation>
+        <translation>Proportional-integral element</translation>
     </message>
     <message>
         <source>Реальное дифференцирующее звено</source>
-        <translation>Real differentiating link</translation>
+        <translation>Non-ideal differentiator</translation>
     </message>
     <message>
         <source>Инерционно - форсирующее звено</source>
-        <translation>Lag-lead link</translation>
+        <translation>Lead/lag element</translation>
     </message>
     <message>
         <source>&quot;ПИ&quot; звено. Опыт №%1</source>
-        <translation>&quot;PI&quot; link. Experiment %1</translation>
+        <translation>PI element. Experiment %1</translation>
     </message>
     <message>
         <source>Реальное дифференцирующее звено. Опыт №%1</source>
-        <translation>Real differentiating link. Experiment %1</translation>
+        <translation>Non-ideal differentiator. Experiment %1</translation>
     </message>
     <message>
         <source>Инерционно-форсирующее звено. Опыт №%1</source>
-        <translation>Lag-lead link. Experiment %1</translation>
+        <translation>Lead/lag element. Experiment %1</translation>
     </message>
     <message>
         <source>Задание № %1 из %2</source>
@@ -633,7 +643,7 @@
     </message>
     <message>
         <source>Коррекция в виде местной обратной связи</source>
-        <translation>Compensation by a local feedback</translation>
+        <translation>Minor-loop feedback compensation</translation>
     </message>
     <message>
         <source>%1. Опыт №%2</source>
@@ -653,7 +663,7 @@
     </message>
     <message>
         <source>Для САУ с заданной схемой включения корректирующего устройства определите коэффициент передачи указанного корректирующего устройства &lt;font color=&quot;#800080&quot;&gt;&lt;b&gt;&amp;nbsp;k&amp;nbsp;&lt;/b&gt;&lt;/font&gt; исходя из условий получения кратных вещественных полюсов </source>
-        <translation>For the control system with the compensating device connected as shown, find the gain &lt;font color=&quot;#800080&quot;&gt;&lt;b&gt;&amp;nbsp;k&amp;nbsp;&lt;/b&gt;&lt;/font&gt; of that device that gives the closed loop repeated real poles </translation>
+        <translation>For the control system with the compensating device connected as shown, find the gain &lt;font color=&quot;#800080&quot;&gt;&lt;b&gt;&amp;nbsp;k&amp;nbsp;&lt;/b&gt;&lt;/font&gt; of the compensating device for which the closed-loop poles are real and repeated </translation>
     </message>
     <message>
         <source>Для заданной САУ:</source>
@@ -669,6 +679,7 @@
     </message>
     <message>
         <source>уст</source>
+        <extracomment>Index of the steady-state error e (Russian e_уст, &quot;установившаяся&quot;); English e_ss.</extracomment>
         <translation>ss</translation>
     </message>
     <message>
@@ -678,6 +689,12 @@
     <message>
         <source>t, c</source>
         <translation>t, s</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <comment>settling time index</comment>
+        <extracomment>Index of the settling time t (Russian t_р, &quot;время регулирования&quot;, written with a Latin p); English t_s.</extracomment>
+        <translation>s</translation>
     </message>
 </context>
 <context>
@@ -712,11 +729,11 @@
     </message>
     <message>
         <source>Реального дифференцирования</source>
-        <translation>Real differentiating</translation>
+        <translation>Non-ideal differentiator</translation>
     </message>
     <message>
         <source>Инерционно-форсирующее</source>
-        <translation>Lag-lead</translation>
+        <translation>Lead/lag</translation>
     </message>
     <message>
         <source>Задание №%1 из 3</source>
@@ -728,7 +745,7 @@
     </message>
     <message>
         <source>Определите тип звена, указанного на рисунке:</source>
-        <translation>Find the type of the link in the picture:</translation>
+        <translation>Identify the element shown in the diagram:</translation>
     </message>
     <message>
         <source>Ответить</source>
@@ -736,7 +753,7 @@
     </message>
     <message>
         <source>Тип звена:</source>
-        <translation>Type of the link:</translation>
+        <translation>Element type:</translation>
     </message>
     <message>
         <source>Исходные данные:</source>
@@ -748,7 +765,7 @@
     </message>
     <message>
         <source>Определите %1, при котором система описывается как колебательное звено с коэффициентом затухания %2 = %3</source>
-        <translation>Find %1 at which the system is an oscillatory link with the damping ratio %2 = %3</translation>
+        <translation>Find %1 for which the system is an oscillatory element with the damping ratio %2 = %3</translation>
     </message>
     <message>
         <source>Структурные преобразования схем. Опыт №1</source>
@@ -756,7 +773,7 @@
     </message>
     <message>
         <source>Определить параметры передаточной функции системы в одной из форм:</source>
-        <translation>Find the parameters of the transfer function of the system in one of the forms:</translation>
+        <translation>Find the parameters of the system&apos;s transfer function in either form:</translation>
     </message>
     <message>
         <source>Форма 1</source>
@@ -779,6 +796,7 @@
     </message>
     <message>
         <source>с</source>
+        <extracomment>The unit second, read out with a time quantity (t, T, τ).</extracomment>
         <translation>s</translation>
     </message>
     <message>
@@ -787,7 +805,7 @@
     </message>
     <message>
         <source>, точка графика читается: %1 и %2 (стрелки, Shift, Home, End)</source>
-        <translation>, a plot point reads as %1 and %2 (arrows, Shift, Home, End)</translation>
+        <translation>, reads %1 and %2 at a point (arrow keys, Shift, Home, End)</translation>
     </message>
     <message>
         <source>Первая измерительная линия</source>
@@ -827,7 +845,7 @@
     </message>
     <message>
         <source>Реакция на синусоидальный сигнал g(t)=sin(wt)</source>
-        <translation>Response to the sine input g(t)=sin(wt)</translation>
+        <translation>Response to the sine input g(t)=sin(ωt)</translation>
     </message>
     <message>
         <source>принято</source>
@@ -838,7 +856,7 @@
     <name>invariance</name>
     <message>
         <source>Определите параметры передаточной фунции: &lt;b&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/b&gt; обеспечивающей абсолютную инвариантность относительно сигнала %1, если эта функция представлена в следующем виде:</source>
-        <translation>Find the parameters of the transfer function &lt;b&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/b&gt; that gives absolute invariance with respect to the %1 signal, if the function has the following form:</translation>
+        <translation>Find the parameters of the transfer function &lt;b&gt;W&lt;sub&gt;k&lt;/sub&gt;&lt;/b&gt; that gives absolute invariance with respect to the %1, if the function has the following form:</translation>
     </message>
     <message>
         <source> c</source>
@@ -862,11 +880,11 @@
     </message>
     <message>
         <source>Инвариантность САУ к сигналу задания</source>
-        <translation>Invariance of the system to the reference input</translation>
+        <translation>Invariance of a control system to the reference input</translation>
     </message>
     <message>
         <source>Инвариантность САУ к возмущающему воздействию</source>
-        <translation>Invariance of the system to the disturbance</translation>
+        <translation>Invariance of a control system to the disturbance</translation>
     </message>
     <message>
         <source>Задание № %1 из 4</source>
@@ -874,7 +892,7 @@
     </message>
     <message>
         <source>задания</source>
-        <translation>reference</translation>
+        <translation>reference input</translation>
     </message>
     <message>
         <source>возмущения</source>
@@ -882,11 +900,13 @@
     </message>
     <message>
         <source>уст.g</source>
-        <translation>ss.g</translation>
+        <extracomment>Index of the steady-state error with respect to the reference g (Russian e_уст.g); English e_ss,g.</extracomment>
+        <translation>ss,g</translation>
     </message>
     <message>
         <source>уст.f</source>
-        <translation>ss.f</translation>
+        <extracomment>Index of the steady-state error with respect to the disturbance f (Russian e_уст.f); English e_ss,f.</extracomment>
+        <translation>ss,f</translation>
     </message>
     <message>
         <source>Реакция системы r(t) на сигнал задания g(t)=1</source>
@@ -902,7 +922,7 @@
     </message>
     <message>
         <source>определите величину установившейся ошибки при отработке сигнала %1</source>
-        <translation>find the steady-state error for the %1</translation>
+        <translation>find the steady-state error in response to the %1</translation>
     </message>
     <message>
         <source>определите, при каком значении &lt;b&gt;k&lt;/b&gt;, e&lt;sub&gt;%1&lt;/sub&gt; = 0</source>
@@ -925,7 +945,7 @@
     </message>
     <message>
         <source>Работа</source>
-        <translation>Work</translation>
+        <translation>Lab</translation>
     </message>
     <message>
         <source>Начата</source>
@@ -997,7 +1017,7 @@
     </message>
     <message>
         <source>Журнал лабораторных работ</source>
-        <translation>Laboratory journal</translation>
+        <translation>Lab journal</translation>
     </message>
     <message>
         <source>Программа</source>
@@ -1021,15 +1041,15 @@
     </message>
     <message>
         <source>Ни одна работа ещё не начиналась.</source>
-        <translation>No work has been started yet.</translation>
+        <translation>No lab has been started yet.</translation>
     </message>
     <message>
         <source>Работы</source>
-        <translation>Works</translation>
+        <translation>Labs</translation>
     </message>
     <message>
         <source>Ни одно окно работы не открылось.</source>
-        <translation>No window of the work was opened.</translation>
+        <translation>No window of this lab was opened.</translation>
     </message>
     <message>
         <source>Код запуска</source>
@@ -1050,7 +1070,7 @@
         <source>Вы превысили допустимое количество ошибок!
 <byte value="xd"/>Исходные данные будут изменены.</source>
         <translation>You have exceeded the allowed number of errors!
-<byte value="xd"/>The initial data will be changed.</translation>
+<byte value="xd"/>New data will be generated.</translation>
     </message>
     <message>
         <source>Неверное значение!</source>
@@ -1063,7 +1083,7 @@
     <message>
         <source>Не верно!
 <byte value="xd"/>Подумайте!</source>
-        <translation>Not correct!
+        <translation>Incorrect.
 <byte value="xd"/>Think again!</translation>
     </message>
 </context>
@@ -1071,11 +1091,11 @@
     <name>nontypical</name>
     <message>
         <source>Звено чистого запаздывания. Опыт №1</source>
-        <translation>Pure time-delay link. Experiment 1</translation>
+        <translation>Pure time-delay element. Experiment 1</translation>
     </message>
     <message>
         <source>Звено чистого запаздывания</source>
-        <translation>Pure time-delay link</translation>
+        <translation>Pure time-delay element</translation>
     </message>
     <message>
         <source>Задание №1 из 1</source>
@@ -1099,11 +1119,11 @@
     </message>
     <message>
         <source>Реакция на гармонический сигнал g(t)=A*sin(wt)</source>
-        <translation>Response to the harmonic input g(t)=A*sin(wt)</translation>
+        <translation>Response to the sine input g(t)=A·sin(ωt)</translation>
     </message>
     <message>
         <source>wt, c</source>
-        <translation>wt, s</translation>
+        <translation>ωt, rad</translation>
     </message>
     <message>
         <source>рад</source>
@@ -1111,7 +1131,7 @@
     </message>
     <message>
         <source>Неминимально-фазовое звено первого порядка</source>
-        <translation>First-order non-minimum-phase link</translation>
+        <translation>First-order non-minimum-phase element</translation>
     </message>
     <message>
         <source>%1. Опыт №%2</source>
@@ -1123,7 +1143,7 @@
     </message>
     <message>
         <source>Параметры звена</source>
-        <translation>Link parameters</translation>
+        <translation>Element parameters</translation>
     </message>
     <message>
         <source> c</source>
@@ -1166,7 +1186,7 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>Записать журнал работ в PDF-файл при выходе.</source>
-        <translation>Write the journal of the works to a PDF file at exit.</translation>
+        <translation>Save the lab journal as a PDF file on exit.</translation>
     </message>
     <message>
         <source>ИМЯ</source>
@@ -1225,43 +1245,43 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>Интегрирующее звено</source>
-        <translation>Integrating link</translation>
+        <translation>Integrating element</translation>
     </message>
     <message>
         <source>Апериодическое звено</source>
-        <translation>First-order lag link</translation>
+        <translation>First-order lag element</translation>
     </message>
     <message>
         <source>Колебательное звено</source>
-        <translation>Oscillatory link</translation>
+        <translation>Oscillatory element</translation>
     </message>
     <message>
         <source>Звено чистого запаздывания</source>
-        <translation>Pure time-delay link</translation>
+        <translation>Pure time-delay element</translation>
     </message>
     <message>
         <source>Неминимально-фазовое звено первого порядка</source>
-        <translation>First-order non-minimum-phase link</translation>
+        <translation>First-order non-minimum-phase element</translation>
     </message>
     <message>
         <source>&quot;ПИ&quot; звено</source>
-        <translation>&quot;PI&quot; link</translation>
+        <translation>PI element</translation>
     </message>
     <message>
         <source>Реально-дифф. звено</source>
-        <translation>Real differentiating link</translation>
+        <translation>Non-ideal differentiator</translation>
     </message>
     <message>
         <source>Инерционно-форсирующее звено</source>
-        <translation>Lag-lead link</translation>
+        <translation>Lead/lag element</translation>
     </message>
     <message>
         <source>к сигналу задания</source>
-        <translation>to the reference signal</translation>
+        <translation>to the reference input</translation>
     </message>
     <message>
         <source>к сигналу возмущения</source>
-        <translation>to the disturbance signal</translation>
+        <translation>to the disturbance</translation>
     </message>
     <message>
         <source>последовательная коррекция</source>
@@ -1273,23 +1293,23 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>корр. в виде обратной связи</source>
-        <translation>feedback compensation</translation>
+        <translation>minor-loop feedback compensation</translation>
     </message>
     <message>
         <source>Схема №1</source>
-        <translation>Scheme No. 1</translation>
+        <translation>Diagram 1</translation>
     </message>
     <message>
         <source>Схема № 2</source>
-        <translation>Scheme No. 2</translation>
+        <translation>Diagram 2</translation>
     </message>
     <message>
         <source>Схема № 3</source>
-        <translation>Scheme No. 3</translation>
+        <translation>Diagram 3</translation>
     </message>
     <message>
         <source>Схема № 4</source>
-        <translation>Scheme No. 4</translation>
+        <translation>Diagram 4</translation>
     </message>
 </context>
 <context>
@@ -1324,15 +1344,16 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>ср</source>
+        <extracomment>Index of the gain crossover frequency ω (Russian ω_ср, &quot;частота среза&quot;); English ω_c.</extracomment>
         <translation>c</translation>
     </message>
     <message>
         <source>Определите запас устойчивости по фазе %1 и частоту среза %2, если %3 &amp;gt; %4, %5 - прежние</source>
-        <translation>Find the phase margin %1 and the gain crossover frequency %2 if %3 &amp;gt; %4, %5 unchanged</translation>
+        <translation>Find %1 = −π − φ(%2), the phase margin with its sign reversed, in rad, and the gain crossover frequency %2 if %3 &amp;gt; %4; %5 unchanged</translation>
     </message>
     <message>
         <source>Определите запасы устойчивости %1 и частоту среза %2, если %3 = %4, %5 - прежние</source>
-        <translation>Find the stability margins %1 and the gain crossover frequency %2 if %3 = %4, %5 unchanged</translation>
+        <translation>Find the stability margins %1 and the gain crossover frequency %2 if %3 = %4; %5 unchanged</translation>
     </message>
     <message>
         <source>ЛАЧХ разомкнутой системы</source>
@@ -1360,15 +1381,15 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>L = %1 дБ; w= %2 рад/с</source>
-        <translation>L = %1 dB; w= %2 rad/s</translation>
+        <translation>L = %1 dB; ω= %2 rad/s</translation>
     </message>
     <message>
         <source>%1 рад; log(w)= %2</source>
-        <translation>%1 rad; log(w)= %2</translation>
+        <translation>%1 rad; lg(ω)= %2</translation>
     </message>
     <message>
         <source>Найдите полюсы САУ</source>
-        <translation>Find the poles</translation>
+        <translation>Find the system poles</translation>
     </message>
     <message>
         <source>если %1 =</source>
@@ -1396,7 +1417,7 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>Схема №%1</source>
-        <translation>Scheme No. %1</translation>
+        <translation>Diagram %1</translation>
     </message>
     <message>
         <source>Задание № %1 из 5</source>
@@ -1404,6 +1425,7 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>%1,кр</source>
+        <extracomment>Index of a critical value (Russian &quot;кр&quot;, &quot;критический&quot;): k_1,кр, T_4,кр; %1 is the parameter&apos;s own index.</extracomment>
         <translation>%1,cr</translation>
     </message>
     <message>
@@ -1415,7 +1437,7 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     <name>typical</name>
     <message>
         <source>Апериодическое звено</source>
-        <translation>First-order lag link</translation>
+        <translation>First-order lag element</translation>
     </message>
     <message>
         <source>Задание №%1 из 4</source>
@@ -1427,7 +1449,7 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>w=%1рад/с, lg(w)=%2c</source>
-        <translation>w=%1 rad/s, lg(w)=%2</translation>
+        <translation>ω=%1 rad/s, lg(ω)=%2</translation>
     </message>
     <message>
         <source>t, c</source>
@@ -1439,11 +1461,11 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>Интегрирующее звено</source>
-        <translation>Integrating link</translation>
+        <translation>Integrating element</translation>
     </message>
     <message>
         <source>По графику переходной функции определите постоянную времени интегрирующего звена:</source>
-        <translation>From the step response find the time constant of the integrating link:</translation>
+        <translation>From the step response find the time constant of the integrating element:</translation>
     </message>
     <message>
         <source>Режим касательной</source>
@@ -1455,7 +1477,7 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     </message>
     <message>
         <source>Колебательное звено</source>
-        <translation>Oscillatory link</translation>
+        <translation>Oscillatory element</translation>
     </message>
     <message>
         <source>Реакция на единичный ступенчатый сигнал</source>
@@ -1516,6 +1538,17 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     <message>
         <source>%1. Опыт №%2</source>
         <translation>%1. Experiment %2</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <comment>settling time index</comment>
+        <extracomment>Index of the settling time t (Russian t_р, &quot;время регулирования&quot;); English textbooks write t_s.</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>По графику переходной функции определите постоянную времени интегрирующего звена:</source>
+        <comment>ramp window: the plot is the ramp response</comment>
+        <translation>From the ramp response find the time constant of the integrating element:</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,7 @@ QString unitOf(const QString& quantity) {
   if (q.endsWith(QChar(0x03C9)) || q == QString(QChar(0x03A9)))
     return QCoreApplication::translate("framework", "рад/с");  // ω, Ω
   if (q == QLatin1String("t") || q == QLatin1String("T") || q == QString(QChar(0x03C4)))
+    //: The unit second, read out with a time quantity (t, T, τ).
     return QCoreApplication::translate("framework", "с");
   if (q == QLatin1String("L") || q == QStringLiteral("ΔL")) return QCoreApplication::translate("framework", "дБ");
   return {};

@@ -376,9 +376,11 @@ void Canvas::textOut(int x, int y, const QString& text) {
   p.fillRect(cell, brush_);
   p.setPen(fontColor_);
   p.drawText(QPoint(x, y + fm.ascent()), text);
-  if (watchText) watchText(text, cell, size_);
+  if (watchText) watchText(text, cell, *this);
   changed();
 }
+
+int Canvas::textWidth(const QString& text) const { return QFontMetrics(font_).horizontalAdvance(text); }
 
 void Canvas::copyRect(const QRect& dest, const Canvas& source, const QRect& from) {
   const qreal r = source.ratio_;

@@ -87,6 +87,8 @@ class Canvas {
   void fillRect(int x1, int y1, int x2, int y2);
   // Top-left of the text cell at (x, y), on the brush colour like the classic TextOut.
   void textOut(int x, int y, const QString& text);
+  // The width of the text cell textOut would fill, in the current font (the classic TextWidth).
+  int textWidth(const QString& text) const;
   void copyRect(const QRect& dest, const Canvas& source, const QRect& from);
 
   // Logical size: the coordinates every drawing call and pixel() use.
@@ -97,9 +99,9 @@ class Canvas {
 
   // Called after every drawing operation (the view schedules a repaint).
   void setOnChange(std::function<void()> f) { onChange_ = std::move(f); }
-  // Sees every text drawn on any canvas, with its cell and the canvas's size (tests read the
-  // plots' texts through it).
-  using TextWatch = std::function<void(const QString& text, const QRect& cell, QSize canvas)>;
+  // Sees every text drawn on any canvas, with its cell and the canvas (tests read the plots'
+  // texts through it, and compare a cell with the part of the canvas its view shows).
+  using TextWatch = std::function<void(const QString& text, const QRect& cell, const Canvas& canvas)>;
   static inline TextWatch watchText;
 
   // A canvas that is not on screen for a while (its window is behind another) keeps its

@@ -106,7 +106,9 @@ void TypicalForm::plotText(int x, int y, const QString& text, int points, const 
   Canvas& c = Image1->canvas();
   c.setFont(fonts::SansSerif, points, true);
   c.setFontColor(color);
-  c.textOut(x, y, text);
+  // A label that would run past the plot's right edge (an axis name longer in translation,
+  // "ωt, rad" for "wt, c") ends at the edge instead; the others stand where they are put.
+  c.textOut(std::min(x, Image1->width() - c.textWidth(text) - 1), y, text);
   c.setFontColor(colors::Black);
 }
 

@@ -18,6 +18,22 @@ QString fill(QString text, const Values& values) {
   return out + text.mid(from);
 }
 
+QString localDecimals(QString text, QChar separator) {
+  if (separator == QLatin1Char('.')) return text;
+  bool inTag = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c == QLatin1Char('<'))
+      inTag = true;
+    else if (c == QLatin1Char('>'))
+      inTag = false;
+    else if (!inTag && c == QLatin1Char('.') && i > 0 && i + 1 < text.size() && text[i - 1].isDigit() &&
+             text[i + 1].isDigit())
+      text[i] = separator;
+  }
+  return text;
+}
+
 namespace {
 
 QString fractionTable(const QString& num, const QString& den) {

@@ -21,4 +21,9 @@ QString fill(QString text, const Values& values);
 // Expands <f>, <frac> and <sqrt> into the rich-text subset.
 QString expandFormulas(QString text);
 
+// The fixed numbers of a topic written with a decimal point ("0.632·k") shown with `separator`,
+// the one the windows and the example's numbers use: every point between two digits outside
+// the tags.
+QString localDecimals(QString text, QChar separator);
+
 }  // namespace help

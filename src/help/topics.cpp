@@ -30,7 +30,10 @@ QString topicSource(int context, language::Language l) {
 }
 
 QString renderTopic(int context) {
-  const QString source = topicSource(context);
+  QString source = topicSource(context);
+  // The translated topics write their fixed numbers with a point; they follow the windows'
+  // separator, as the example's numbers do. The Russian originals are shown as written.
+  if (language::current() != language::Language::Russian) source = localDecimals(source, numtext::decimalSeparator());
   return source.isEmpty() ? source : expandFormulas(fill(source, exampleValues(context)));
 }
 

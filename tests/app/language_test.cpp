@@ -11,6 +11,7 @@
 #include "pictures/pictures.h"
 #include "support/fixture.h"
 #include "support/language_guard.h"
+#include "support/layout_check.h"
 
 using language::Language;
 
@@ -80,13 +81,17 @@ TEST_F(LanguageSwitch, EnglishStartScreenHoldsNoRussianWordAndRussianComesBackAs
   const QStringList russian = texts();
   const QImage before = shot();
   EXPECT_TRUE(main->control<QToolButton>("LanguageRu")->isChecked());
+  // The start screen's texts (section buttons, check box, credits) fit, here and in English.
+  const QWidget* frame = main->findChild<QWidget*>(QStringLiteral("Panel1"))->parentWidget();
+  EXPECT_TRUE(layoutProblems(frame).isEmpty()) << layoutProblems(frame).join(u'\n').toStdString();
 
   click("LanguageEn");
   ASSERT_EQ(language::current(), Language::English);
   EXPECT_TRUE(main->control<QToolButton>("LanguageEn")->isChecked());
   for (const QString& t : texts()) EXPECT_FALSE(hasCyrillic(t)) << t.toStdString();
-  EXPECT_EQ(main->control<QPushButton>("Button7")->text(), "System type (astatism)");
+  EXPECT_EQ(main->control<QPushButton>("Button7")->text(), "System type");
   EXPECT_EQ(main->windowTitle(), "Laboratory Trainer. Lumeq");
+  EXPECT_TRUE(layoutProblems(frame).isEmpty()) << layoutProblems(frame).join(u'\n').toStdString();
   // The pictures of the work buttons carry their captions in English, and they still fit.
   for (const auto& b : workButtons()) {
     for (const QString& t : pictures::texts(b.name)) EXPECT_FALSE(hasCyrillic(t)) << b.name.toStdString();
@@ -113,9 +118,9 @@ TEST_F(LanguageSwitch, NextWorkStartedSpeaksTheChosenLanguage) {
   messages.answers = {true};
   click("BMenu");
   ASSERT_FALSE(messages.asked.isEmpty());
-  EXPECT_EQ(messages.asked.last(), "The results of the work will be discarded.\n\rGo to the main menu?");
+  EXPECT_EQ(messages.asked.last(), "Your results in this lab will be lost.\n\rReturn to the main menu?");
   EXPECT_EQ(main->windowTitle(), "Laboratory Trainer. Lumeq");
-  EXPECT_EQ(main->control<QPushButton>("Button1")->text(), "Typical dynamic links");
+  EXPECT_EQ(main->control<QPushButton>("Button1")->text(), "Standard dynamic elements");
 }
 
 TEST_F(LanguageSwitch, SwitchSitsInTheFreeCornerOfTheStartScreen) {
@@ -132,9 +137,9 @@ TEST_F(LanguageSwitch, SwitchSitsInTheFreeCornerOfTheStartScreen) {
 // each opens, back and forth.
 TEST_F(TrainerTest, WindowsOpenInTheLanguageRunningThen) {
   const std::pair<const char*, const char*> titles[] = {
-      {"Form6_2", "\"PI\" link. Experiment 2"},
+      {"Form6_2", "PI element. Experiment 2"},
       {"Form13_2", "Series compensation of a control system. Experiment 2"},
-      {"Form3_3", "Oscillatory link. Experiment 3"}};
+      {"Form3_3", "Oscillatory element. Experiment 3"}};
   for (Language l : {Language::Russian, Language::English, Language::Russian}) {
     LanguageGuard guard(l);
     for (const auto& [form, english] : titles) {

@@ -157,6 +157,33 @@ TEST(HelpTopics, NumbersFollowTheDecimalSeparator) {
   numtext::setDecimalSeparator(before);
 }
 
+// The fixed numbers of the English topics are written with a point and shown with the windows'
+// separator, so that "0.632·k" never stands beside a value written with a comma (English on a
+// machine with Russian regional settings). The Russian topics are shown as written.
+TEST(HelpTopics, EnglishFixedNumbersFollowTheDecimalSeparator) {
+  const QChar before = numtext::decimalSeparator();
+  static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+  static const QRegularExpression pointDecimal(QStringLiteral("\\d\\.\\d"));
+  {
+    LanguageGuard english(language::Language::English);
+    numtext::setDecimalSeparator(',');
+    EXPECT_TRUE(HelpViewer::topicHtml(12).contains(QStringLiteral("0,632·k")));
+    for (int context : HelpViewer::contexts()) {
+      const QString text = HelpViewer::topicHtml(context).remove(tag);
+      const auto m = pointDecimal.match(text);
+      EXPECT_FALSE(m.hasMatch()) << context << ": " << text.mid(m.capturedStart() - 20, 40).toStdString();
+    }
+    numtext::setDecimalSeparator('.');
+    EXPECT_TRUE(HelpViewer::topicHtml(12).contains(QStringLiteral("0.632·k")));
+  }
+  numtext::setDecimalSeparator('.');
+  EXPECT_TRUE(HelpViewer::topicHtml(12).contains(QStringLiteral("0,632·k")));  // the Russian as written
+  numtext::setDecimalSeparator(before);
+  // Only the text between the tags changes.
+  EXPECT_EQ(help::localDecimals(QStringLiteral("<td width=\"1.5\">0.95·k, 1.05·k</td> 3. 4"), ','),
+            QStringLiteral("<td width=\"1.5\">0,95·k, 1,05·k</td> 3. 4"));
+}
+
 TEST(HelpTopics, BandEndsShownLieInsideTheBand) {
   for (const Acceptance& a :
        {Acceptance::band(1.497866136777, 0.94), Acceptance::band(-1.249045772), Acceptance::band(0.00473)}) {

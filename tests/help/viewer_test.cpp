@@ -104,7 +104,7 @@ TEST(HelpViewer, SwitchesLanguageWhileOpen) {
     auto* list = v.findChild<QListWidget*>();
     for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
     for (const QString& t : shown) EXPECT_FALSE(hasCyrillic(t)) << t.left(80).toStdString();
-    EXPECT_EQ(v.currentTitle(), "First-order lag link");
+    EXPECT_EQ(v.currentTitle(), "First-order lag element");
     v.search(QStringLiteral("settling time"));
     EXPECT_TRUE(v.listedContexts().contains(12));
   }

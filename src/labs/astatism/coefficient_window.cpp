@@ -29,9 +29,12 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : Astat
   const int extra = info.paramCount == 3 ? 24 : 0;
   const int lift = info.paramCount == 3 ? 16 : 0;
   const QString g = letter(info);
-  // The error coefficients c₀, c₁, c₂ and the order of astatism N with its index "аст".
+  // The error coefficients c₀, c₁, c₂ and the order of astatism N with its index "аст,g" (the
+  // system type N_g in English).
+  //: The letter c of the error coefficients c_0, c_1, c_2 (a Cyrillic с in the source).
   const QString coefficient = QCoreApplication::translate("astatism", "с");
-  const QString astatic = QCoreApplication::translate("astatism", "аст,");
+  //: Index of N, the order of astatism with respect to the signal %1 (g or f); English: the system type N_g, N_f.
+  const QString astatic = QCoreApplication::translate("astatism", "аст,%1").arg(g);
   QWidget* c = client();
 
   titlePanel(c, info, QRect(8, 8, 177, 121 - lift), 0, 0);
@@ -48,7 +51,7 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : Astat
           q, qIndex, colors::Purple);
   ui::label(question, QPoint(8, 80), QCoreApplication::translate("astatism", "и порядок астатизма системы"), q,
             colors::Navy);
-  caption(question, {172, 104}, {text(QStringLiteral("N")), sub(astatic + g), text(QStringLiteral(" - ?"))}, q, qIndex,
+  caption(question, {172, 104}, {text(QStringLiteral("N")), sub(astatic), text(QStringLiteral(" - ?"))}, q, qIndex,
           colors::Purple);
   if (info.signal == Signal::Reference)
     ui::label(question, QPoint(12, 128), QCoreApplication::translate("astatism", "относительно сигнала задания"), q,
@@ -69,9 +72,8 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : Astat
   }
   // "N" with its long index needs more room than the coefficients: its box starts later and
   // ends where the others end.
-  const AnswerRow n =
-      answerRow(task, 4, 200 + extra, {text(QStringLiteral("N")), sub(astatic + g), text(QStringLiteral("="))}, 12,
-                maxLength, 60);
+  const AnswerRow n = answerRow(
+      task, 4, 200 + extra, {text(QStringLiteral("N")), sub(astatic), text(QStringLiteral("="))}, 12, maxLength, 60);
   addAnswer(n.edit, n.mark);
 }
 

@@ -54,6 +54,7 @@ CircuitForm::CircuitForm(Host& host)
              words(QCoreApplication::translate("compound", "(R, L, С)"), purple), br(),
              words(QCoreApplication::translate("compound", "состоят сопротивления "), blue),
              words(QStringLiteral("Z"), purple), sub(QStringLiteral("1"), purple),
+             //: " and ", between the impedances Z_1 and Z_2.
              words(QCoreApplication::translate("compound", " и "), blue), words(QStringLiteral("Z"), purple),
              sub(QStringLiteral("2"), purple), br(),
              words(QCoreApplication::translate("compound", "с помощью которых реализуется"), blue), br(),
@@ -63,6 +64,7 @@ CircuitForm::CircuitForm(Host& host)
   resistancePanel = ui::panel(client(), QuestionRect, ui::Bevel::Single, QStringLiteral("Panel6"));
   // C₂ = 10⁻⁶ Ф: the exponent is a small label raised after the 10.
   const QPoint ten = writeTask(resistancePanel, 6, 410,
+                               //: "With C": the capacitance C_2 = 10^-6 F follows (a Cyrillic С in the source).
                                {words(QCoreApplication::translate("compound", "При С")), sub(QStringLiteral("2")),
                                 words(QStringLiteral(" = 10"))},
                                21)

@@ -103,6 +103,7 @@ std::vector<Piece> piGiven() {
 }
 
 std::vector<Piece> diffGiven() {
+  //: The amplitude A of the input sine (a Cyrillic А in the source).
   return {words(QCoreApplication::translate("compound", "А = "), Teal),
           value(QStringLiteral("La")),
           br(),
@@ -187,7 +188,9 @@ std::vector<HarmonicRow> makeHarmonicRows() {
   pi62.task = join({piGiven(),
                     {greek(QStringLiteral("w = "), Teal), value(QStringLiteral("Lw")), br(),
                      words(QCoreApplication::translate("compound", "определите разность фаз")), br(),
+                     //: Index of the output phase φ_вых ("выход", output) in Δφ = φ_out − φ_in.
                      greek(QStringLiteral("Dj= j")), sub(QCoreApplication::translate("compound", "вых")),
+                     //: Index of the input phase φ_вх ("вход", input) in Δφ = φ_out − φ_in.
                      greek(QStringLiteral(" - j")), sub(QCoreApplication::translate("compound", "вх")), br(),
                      words(QCoreApplication::translate("compound", "и амплитуду сигнала на выходе:"))}});
   pi62.answers = {{QStringLiteral("r"), QStringLiteral("max"), 7, false, QStringLiteral("= ")},
@@ -230,6 +233,7 @@ std::vector<HarmonicRow> makeHarmonicRows() {
         sub(QStringLiteral("1"), Purple), words(QCoreApplication::translate("compound", " сигнала")), br()},
        outputFormula(QStringLiteral("1")),
        {br(), words(QCoreApplication::translate("compound", "на выходе звена")), br(),
+        //: "for": followed by the condition T_2 = 0.
         words(QCoreApplication::translate("compound", "при ")), words(QStringLiteral("T"), Purple),
         sub(QStringLiteral("2"), Purple), words(QStringLiteral("=0:"), Purple)}});
   d72.taskPixels = 15;
@@ -254,11 +258,13 @@ std::vector<HarmonicRow> makeHarmonicRows() {
        diffGiven(),
        {words(QStringLiteral("B"), Teal), sub(QStringLiteral("1"), Teal), words(QStringLiteral(" = "), Teal),
         value(QStringLiteral("LB1")), br(), words(QCoreApplication::translate("compound", "определить значение ")),
+        //: The time constant T (a Cyrillic Т in the source); the index 2 follows.
         words(QCoreApplication::translate("compound", "Т"), Purple), sub(QStringLiteral("2"), Purple), br(),
         words(QCoreApplication::translate("compound", "при котором амплитуда ")), words(QStringLiteral("B"), Purple),
         sub(QStringLiteral("2"), Purple), br(), words(QCoreApplication::translate("compound", "сигнала "))},
        outputFormula(QStringLiteral("2")),
        {br(), words(QCoreApplication::translate("compound", "на выходе звена снизится")), br(),
+        //: Start of "drops by a factor of k = … compared with B_1" ("в k раз по сравнению с B_1").
         words(QCoreApplication::translate("compound", "в ")), words(QStringLiteral("k = "), Purple),
         value(QStringLiteral("Lk"), Purple, 12), words(QCoreApplication::translate("compound", " раз по сравнению с ")),
         words(QStringLiteral("B"), Purple), sub(QStringLiteral("1"), Purple)}});

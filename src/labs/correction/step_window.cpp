@@ -62,9 +62,12 @@ StepWindow::StepWindow(Host& host, const Work& work, int n)
   ui::label(task, QRect(6, 124, TaskRect.width() - 12, 52),
             QCoreApplication::translate("correction", "По графику переходной функции определите следующие параметры:"),
             fonts::font(fonts::Arial, 14), Qt::black, Qt::AlignLeft | Qt::AlignTop, true);
+  //: Index of the steady-state error e (Russian e_уст, "установившаяся"); English e_ss.
   const AnswerRow e = answerRow(task, 1, 176, QStringLiteral("e"), QCoreApplication::translate("correction", "уст"));
   addAnswer(e.edit, e.mark);
-  const AnswerRow t = answerRow(task, 2, 208, QStringLiteral("t"), QStringLiteral("p"));
+  //: Index of the settling time t (Russian t_р, "время регулирования", written with a Latin p); English t_s.
+  const AnswerRow t = answerRow(task, 2, 208, QStringLiteral("t"),
+                                QCoreApplication::translate("correction", "p", "settling time index"));
   addAnswer(t.edit, t.mark);
 }
 

@@ -37,8 +37,12 @@ struct WindowRow {
   }
   QString signal() const { return reference() ? QStringLiteral("g(t)=1") : QStringLiteral("f(t)=1"); }
   QString errorIndex() const {
-    return reference() ? QCoreApplication::translate("invariance", "уст.g")
-                       : QCoreApplication::translate("invariance", "уст.f");
+    if (reference()) {
+      //: Index of the steady-state error with respect to the reference g (Russian e_уст.g); English e_ss,g.
+      return QCoreApplication::translate("invariance", "уст.g");
+    }
+    //: Index of the steady-state error with respect to the disturbance f (Russian e_уст.f); English e_ss,f.
+    return QCoreApplication::translate("invariance", "уст.f");
   }
   QString plotTitle() const {
     return reference() ? QCoreApplication::translate("invariance", "Реакция системы r(t) на сигнал задания g(t)=1")

@@ -32,6 +32,7 @@ DelayWindow::DelayWindow(Host& host)
 void DelayWindow::buildTask() {
   const auto right = [](QLabel* l) { return l->x() + l->width(); };
   taskLabel({8, 34}, QCoreApplication::translate("nontypical", "Для заданных значений:"));
+  //: The amplitude A of the input sine (a Cyrillic А in the source).
   QLabel* a = taskLabel({16, 58}, QCoreApplication::translate("nontypical", "А = "), 16, colors::Teal);
   LT1 = taskLabel({right(a), 58}, QString(), 16, colors::Teal);
   LT1->setObjectName(QStringLiteral("LT1"));

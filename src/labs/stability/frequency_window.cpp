@@ -24,7 +24,10 @@ namespace {
 constexpr int kAxisX = 150, kAxisY = 60;
 
 // The index of the gain crossover frequency ω_ср.
-QString cutoffIndex() { return QCoreApplication::translate("stability", "ср"); }
+QString cutoffIndex() {
+  //: Index of the gain crossover frequency ω (Russian ω_ср, "частота среза"); English ω_c.
+  return QCoreApplication::translate("stability", "ср");
+}
 
 QSlider* trackBar(QWidget* parent, Qt::Orientation o, const QRect& r, int max, int pos, const char* name) {
   auto* s = new QSlider(o, parent);

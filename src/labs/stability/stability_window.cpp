@@ -27,7 +27,10 @@ QString taskNumberText(const WindowRow& r) {
 
 QString acceptedText(double v) { return numtext::FloatCut(v, 6); }
 
-QString critical(int index) { return QCoreApplication::translate("stability", "%1,кр").arg(index); }
+QString critical(int index) {
+  //: Index of a critical value (Russian "кр", "критический"): k_1,кр, T_4,кр; %1 is the parameter's own index.
+  return QCoreApplication::translate("stability", "%1,кр").arg(index);
+}
 
 StabilityWindow::StabilityWindow(Host& host, const WindowRow& row)
     : ExperimentWindow(host, q(row.form), caption(row), kHelpContext), row_(row) {

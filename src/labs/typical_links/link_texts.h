@@ -15,6 +15,12 @@ inline QString taskNumber(int experiment) {
 inline QString readStep() {
   return QCoreApplication::translate("typical", "По графику переходной функции определите следующие параметры:");
 }
+// The index of the settling time t_р: the Russian letter р (регулирования), written as the Latin
+// "p" it looks like; English readers take t_p for the peak time, so English writes t_s.
+inline QString settlingIndex() {
+  //: Index of the settling time t (Russian t_р, "время регулирования"); English textbooks write t_s.
+  return QCoreApplication::translate("typical", "p", "settling time index");
+}
 
 }  // namespace links::texts
 
@@ -26,6 +32,13 @@ using links::texts::taskNumber;
 inline QString readT() {
   return QCoreApplication::translate(
       "typical", "По графику переходной функции определите постоянную времени интегрирующего звена:");
+}
+// The ramp window's task: the same Russian text as the step window's (kept as it has always read),
+// a text of its own in English, which names the plot the window shows, the ramp response.
+inline QString readRampT() {
+  return QCoreApplication::translate(
+      "typical", "По графику переходной функции определите постоянную времени интегрирующего звена:",
+      "ramp window: the plot is the ramp response");
 }
 inline const QString Picture = QStringLiteral("integral");
 inline constexpr int HelpContext = 11;

@@ -47,7 +47,7 @@ WorkEntry integratingWork() {
     return step;
   };
   const auto ramp = [] {
-    RampSetup ramp{QStringLiteral("Form1_2"), caption(2), layout(2, readT()), {}, false, {}, [] {
+    RampSetup ramp{QStringLiteral("Form1_2"), caption(2), layout(2, readRampT()), {}, false, {}, [] {
                      Randomize();
                      return RampPlot::of(integrating::Ramp::draw());
                    }};
@@ -87,7 +87,7 @@ WorkEntry integratingWork() {
 // The settling time's note under the answer rows of a step window, its index at indexTop.
 std::vector<StepSetup::Label> settlingNote(int top, int indexTop) {
   return {{{8, top}, QCoreApplication::translate("typical", "t  - время регулирования"), 13},
-          {{13, indexTop}, QStringLiteral("p"), 10}};
+          {{13, indexTop}, links::texts::settlingIndex(), 10}};
 }
 
 StepSetup stepSetup(const QString& form, const QString& caption, const TypicalLayout& layout) {
@@ -104,7 +104,7 @@ WorkEntry aperiodicWork() {
     StepSetup step = stepSetup(QStringLiteral("Form2_1"), caption(1), {title(), taskNumber(1), readStep(), Picture});
     step.shape.timeChars = 6;
     step.shape.hChars = 6;
-    step.rows = {{132, QStringLiteral("t  = "), false, QStringLiteral("p")},
+    step.rows = {{132, QStringLiteral("t  = "), false, links::texts::settlingIndex()},
                  {162, QStringLiteral("T = ")},
                  {192, QStringLiteral("k = ")}};
     step.notes = settlingNote(222, 230);
@@ -162,7 +162,7 @@ WorkEntry oscillatingWork() {
     step.taskTextAt = QPoint(8, 30);
     step.rows = {{120, QStringLiteral("k = ")},
                  {146, QStringLiteral("s = "), true},
-                 {172, QStringLiteral("t  = "), false, QStringLiteral("p")},
+                 {172, QStringLiteral("t  = "), false, links::texts::settlingIndex()},
                  {198, QStringLiteral("g = "), true},
                  {224, QStringLiteral("T = ")}};
     step.notes = settlingNote(251, 258);

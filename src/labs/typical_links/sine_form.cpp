@@ -71,8 +71,10 @@ void SineForm::buildTask() {
   taskLabel({8, y}, QCoreApplication::translate("typical", "определите разность"));
   QLabel* last = taskLabel({8, y + t.lineGap}, QCoreApplication::translate("typical", "фаз "));
   QLabel* f1 = taskLabel({right(last), y + t.lineGap}, QStringLiteral("Dj= j"), 16, Qt::black, true);
+  //: Index of the output phase φ_вых ("выход", output) in Δφ = φ_out − φ_in.
   QLabel* s1 = taskLabel({right(f1), y + t.lineGap + 8}, QCoreApplication::translate("typical", "вых"), 11);
   QLabel* f2 = taskLabel({right(s1), y + t.lineGap}, QStringLiteral(" - j"), 16, Qt::black, true);
+  //: Index of the input phase φ_вх ("вход", input) in Δφ = φ_out − φ_in.
   taskLabel({right(f2), y + t.lineGap + 8}, QCoreApplication::translate("typical", "вх"), 11);
   QLabel* rest =
       taskLabel({8, y + t.restGap}, QCoreApplication::translate("typical", "и амплитуду сигнала на выходе:"));
