@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl1-mesa-dev libgtest-dev fonts-liberation
-          locales ccache poppler-utils)  # pdftotext: the tests read the text of the journal's PDF
+          locales ccache poppler-utils  # pdftotext: the tests read the text of the journal's PDF
+          libqt6sql6-sqlite libqt6sql6-psql postgresql)  # the record: SQLite on the machine, the class database
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

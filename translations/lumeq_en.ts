@@ -316,6 +316,46 @@
 <byte value="xd"/>It has been written to the file
 <byte value="xd"/>%3</translation>
     </message>
+    <message>
+        <source>Фамилия и имя</source>
+        <translation>Surname and name</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Студент для журнала</source>
+        <translation>The student for the journal</translation>
+    </message>
+    <message>
+        <source>Группа студента для журнала</source>
+        <translation>The student's group for the journal</translation>
+    </message>
+    <message>
+        <source>Файл записи работ недоступен: журнал хранится только в памяти.</source>
+        <translation>The record file cannot be written: the journal is kept in memory only.</translation>
+    </message>
+    <message>
+        <source>Неверный адрес базы класса: записи хранятся на этом компьютере.</source>
+        <translation>Wrong class database address: the record is kept on this computer.</translation>
+    </message>
+    <message>
+        <source>Сервер класса недоступен: записи хранятся на этом компьютере.</source>
+        <translation>The class server cannot be reached: the record is kept on this computer.</translation>
+    </message>
+    <message>
+        <source>Сервер класса не принял вход: записи хранятся на этом компьютере.</source>
+        <translation>The class server refused the login: the record is kept on this computer.</translation>
+    </message>
+    <message>
+        <source>На сервере класса схема другой версии: записи хранятся на этом компьютере.</source>
+        <translation>The class server has a schema of another version: the record is kept on this computer.</translation>
+    </message>
+    <message>
+        <source>Сервер класса отказал в записи: записи хранятся на этом компьютере.</source>
+        <translation>The class server refused the record: the record is kept on this computer.</translation>
+    </message>
 </context>
 <context>
     <name>astatism</name>
@@ -1236,6 +1276,26 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
         <source>Список параметров: %1 --help</source>
         <translation>List of options: %1 --help</translation>
     </message>
+    <message>
+        <source>Файл записи работ на этом компьютере (SQLite).</source>
+        <translation>The record file on this computer (SQLite).</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>База записей класса (PostgreSQL), например postgresql://lumeq_student@server/lab.</source>
+        <translation>The class record database (PostgreSQL), e.g. postgresql://lumeq_student@server/lab.</translation>
+    </message>
+    <message>
+        <source>Вывести запуски из записи (код, начало, студент, группа, начато, выполнено) и выйти.</source>
+        <translation>Print the runs of the record (code, start, student, group, started, completed) and exit.</translation>
+    </message>
+    <message>
+        <source>Создать или проверить схему базы класса (администратор) и выйти.</source>
+        <translation>Create or check the class database schema (administrator) and exit.</translation>
+    </message>
 </context>
 <context>
     <name>pictures</name>
@@ -1310,6 +1370,29 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     <message>
         <source>Схема № 4</source>
         <translation>Diagram 4</translation>
+    </message>
+</context>
+<context>
+    <name>record_commands</name>
+    <message>
+        <source>База класса не прочитана: %1</source>
+        <translation>The class database could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Записи нет: %1</source>
+        <translation>No record: %1</translation>
+    </message>
+    <message>
+        <source>Запись не прочитана: %1</source>
+        <translation>The record could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Схема базы класса не создана: %1</source>
+        <translation>The class database schema was not created: %1</translation>
+    </message>
+    <message>
+        <source>База класса готова, версия схемы %1.</source>
+        <translation>The class database is ready, schema version %1.</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,14 @@
 #include "journal.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <numeric>
+#include <utility>
+
+#ifndef LUMEQ_VERSION
+#define LUMEQ_VERSION ""
+#endif
 
 namespace journal {
 
@@ -86,6 +92,56 @@ void Journal::newRecord() {
   started_ = clock_.wall();
   works_.clear();
   active_.clear();
+  noted_ = {};
+  ended_ = false;
+  if (sink_) tellStart();
+}
+
+void Journal::setSink(std::function<void(record::Event)> sink) {
+  sink_ = std::move(sink);
+  if (sink_) tellStart();
+}
+
+void Journal::tellStart() const {
+  record::Event e = event(record::kind::RunStarted);
+  e.wall = started_;
+  e.detail = QStringLiteral(LUMEQ_VERSION);
+  e.amount = QCoreApplication::applicationPid();
+  tell(std::move(e));
+}
+
+record::Event Journal::event(const QString& kind, const QString& form) const {
+  record::Event e;
+  e.kind = kind;
+  e.run = runId_;
+  e.wall = clock_.wall();
+  e.steadyMs = clock_.steady();
+  e.work = running() || (!works_.empty() && kind == record::kind::WorkEnded) ? static_cast<int>(works_.size()) : 0;
+  e.form = form;
+  return e;
+}
+
+void Journal::tell(record::Event e) const {
+  if (sink_) sink_(std::move(e));
+}
+
+void Journal::noteStudent(const Student& student) {
+  const Student now{student.name.trimmed(), student.group.trimmed()};
+  if (now.name == noted_.name && now.group == noted_.group) return;
+  noted_ = now;
+  record::Event e = event(record::kind::Student);
+  e.work = 0;
+  e.text = now.name;
+  e.detail = now.group;
+  tell(std::move(e));
+}
+
+void Journal::noteEnd() {
+  programClosing();
+  if (std::exchange(ended_, true)) return;
+  record::Event e = event(record::kind::RunEnded);
+  e.work = 0;
+  tell(std::move(e));
 }
 
 WorkEntry* Journal::current() { return running() ? &works_.back() : nullptr; }
@@ -106,6 +162,9 @@ void Journal::workStarted(const QString& section, const QString& firstForm) {
   w.started = clock_.wall();
   w.startedTick = clock_.steady();
   works_.push_back(std::move(w));
+  record::Event e = event(record::kind::WorkStarted, firstForm);
+  e.detail = section;
+  tell(std::move(e));
 }
 
 void Journal::windowReached(const QString& form, const QString& caption) {
@@ -117,6 +176,9 @@ void Journal::windowReached(const QString& form, const QString& caption) {
   if (work->title.isEmpty() && form == work->firstForm) work->title = workTitle(caption);
   active_ = form;
   activeSince_ = clock_.steady();
+  record::Event e = event(record::kind::WindowReached, form);
+  e.text = caption;
+  tell(std::move(e));
 }
 
 void Journal::windowLeft(const QString& form) {
@@ -125,36 +187,53 @@ void Journal::windowLeft(const QString& form) {
 
 void Journal::stopActive() {
   if (active_.isEmpty()) return;
-  if (WorkEntry* work = current())
-    window(*work, active_).activeMs += std::max<qint64>(0, clock_.steady() - activeSince_);
+  if (WorkEntry* work = current()) {
+    const qint64 ms = std::max<qint64>(0, clock_.steady() - activeSince_);
+    window(*work, active_).activeMs += ms;
+    record::Event e = event(record::kind::WindowTime, active_);
+    e.amount = ms;
+    tell(std::move(e));
+  }
   active_.clear();
 }
 
-void Journal::answer(const QString& form, Host::AnswerEvent event, int field) {
+void Journal::answer(const QString& form, Host::AnswerEvent what, int field, const QString& typed) {
   WorkEntry* work = current();
   if (!work) return;
   WindowEntry& w = window(*work, form);
-  switch (event) {
+  QString kind;
+  switch (what) {
     case Host::AnswerEvent::Accepted:
       ++w.accepted;
+      kind = record::kind::Accepted;
       break;
     case Host::AnswerEvent::Wrong:
       ++w.wrong[field];
+      kind = record::kind::Wrong;
       break;
     case Host::AnswerEvent::BadFormat:
       ++w.formatErrors;
+      kind = record::kind::Malformed;
       break;
     case Host::AnswerEvent::Regenerated:
       ++w.regenerations;
+      kind = record::kind::Regenerated;
       break;
     case Host::AnswerEvent::WindowDone:
     case Host::AnswerEvent::WorkDone:
-      break;
+      return;
   }
+  record::Event e = event(kind, form);
+  e.field = field;
+  e.text = typed;
+  tell(std::move(e));
 }
 
 void Journal::workCompleted() {
-  if (WorkEntry* work = current()) work->outcome = Outcome::Completed;
+  WorkEntry* work = current();
+  if (!work || work->outcome == Outcome::Completed) return;
+  work->outcome = Outcome::Completed;
+  tell(event(record::kind::WorkCompleted, work->firstForm));
 }
 
 void Journal::workLeft() {
@@ -175,6 +254,11 @@ void Journal::end(Outcome outcome) {
   work.outcome = outcome;
   work.ended = clock_.wall();
   work.endedTick = clock_.steady();
+  record::Event e = event(record::kind::WorkEnded, work.firstForm);
+  e.text = outcome == Outcome::Completed ? QStringLiteral("completed")
+           : outcome == Outcome::Left    ? QStringLiteral("left")
+                                         : QStringLiteral("unfinished");
+  tell(std::move(e));
 }
 
 }  // namespace journal

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/host.h"
+#include "record/event.h"
 
 namespace journal {
 
@@ -92,12 +93,21 @@ class Journal {
   void windowReached(const QString& form, const QString& caption);
   // The active window went away without another taking its place.
   void windowLeft(const QString& form);
-  void answer(const QString& form, Host::AnswerEvent event, int field);
+  // typed: the text as the student typed it (empty for a question answered with a button).
+  void answer(const QString& form, Host::AnswerEvent event, int field, const QString& typed = {});
   void workCompleted();
   // Menu: a completed work stays completed; any other ends as left.
   void workLeft();
   // The program is closing.
   void programClosing();
+
+  // Every change is also told to the sink as a record event (run, kind and fields; its order
+  // and the machine are left to the recorder), the run's start at once.
+  void setSink(std::function<void(record::Event)> sink);
+  // The student's name and group as the record has them now: told to the sink when changed.
+  void noteStudent(const Student& student);
+  // The record ends (the program closes, or the next student's starts).
+  void noteEnd();
 
   // A work is on screen (completed or not).
   bool running() const { return !works_.empty() && !works_.back().ended.isValid(); }
@@ -110,6 +120,9 @@ class Journal {
   WindowEntry& window(WorkEntry& work, const QString& form);
   void stopActive();
   void end(Outcome outcome);
+  record::Event event(const QString& kind, const QString& form = {}) const;
+  void tell(record::Event e) const;
+  void tellStart() const;
 
   Clock clock_;
   QElapsedTimer steady_;  // the steady clock when none is given
@@ -118,6 +131,9 @@ class Journal {
   std::vector<WorkEntry> works_;
   QString active_;  // the form whose time is running, empty if none
   qint64 activeSince_ = 0;
+  std::function<void(record::Event)> sink_;
+  Student noted_;  // the student last told to the sink
+  bool ended_ = false;
 };
 
 }  // namespace journal

@@ -1,15 +1,19 @@
 // The trainer starts with its main window only; experiment windows open on demand.
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include "app/main_options.h"
 #include "app/main_window.h"
+#include "app/quit_signals.h"
+#include "app/record_commands.h"
 #include "framework/canvas.h"
 #include "i18n/language.h"
 #include "pictures/pixel_ratio.h"
+#include "record/recorder.h"
 
 namespace {
 
@@ -36,6 +40,7 @@ int main(int argc, char** argv) {
     return a.size() > 1 && a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("--"));
   });
   const bool printOnly = wanted == options::Action::Help || wanted == options::Action::Version ||
+                         wanted == options::Action::ListRuns || wanted == options::Action::ClassDbInit ||
                          (wanted == options::Action::Refuse && !qtOptions);
   std::unique_ptr<QCoreApplication> app;
   if (printOnly)
@@ -55,17 +60,44 @@ int main(int argc, char** argv) {
     case options::Action::Refuse:
       print(stderr, line.text);
       return options::Refused;
+    case options::Action::ListRuns:
+    case options::Action::ClassDbInit: {
+      QString out, err;
+      const int code = line.action == options::Action::ListRuns
+                           ? record_commands::listRuns(line.options, &out, &err)
+                           : record_commands::classDbInit(line.initUrl, &out, &err);
+      print(stdout, out);
+      print(stderr, err);
+      return code;
+    }
     case options::Action::Run:
       break;
   }
 
   fonts::install();
   display::setRatio(qApp->devicePixelRatio());
-  Main main;
+  // The record on this machine (and the class database when one is set), written by threads
+  // of its own; it outlives the window, which ends the run when it closes.
+  record::Recorder recorder(record_commands::localPath(line.options),
+                            record::configuredClassDbUrl(line.options.classDb));
+  MainServices services;
+  services.recorder = &recorder;
+  Main main(services);
+  quit_signals::closeOn(&main);
   main.helpFile = QStringLiteral("c:\\Program Files\\Lumeq\\Help\\Help.hlp");
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     main.move(screen->availableGeometry().center() - main.rect().center());
   main.show();
   main.applyOptions(line.options);
+  // For the tests of the record: a work opened and answers typed into the record at a pace,
+  // as a student would, until the program is stopped from outside.
+  if (const QString play = qEnvironmentVariable("LUMEQ_TEST_PLAY"); !play.isEmpty()) {
+    QTimer::singleShot(0, &main, [&main, play] { main.workClick(play); });
+    auto* typing = new QTimer(&main);
+    QObject::connect(typing, &QTimer::timeout, &main, [&main, play, n = 0]() mutable {
+      main.reportTyped(play, Host::AnswerEvent::Wrong, 0, QString::number(++n));
+    });
+    typing->start(5);
+  }
   return app->exec();
 }

@@ -24,15 +24,15 @@ QString sectionOf(const QString& form) {
 
 }  // namespace
 
-void Main::recordWorkStart(const QString& firstForm) { journal_.workStarted(sectionOf(firstForm), firstForm); }
+void Main::recordWorkStart(const QString& firstForm) {
+  journal_.noteStudent(student_);
+  journal_.workStarted(sectionOf(firstForm), firstForm);
+}
 
 void Main::report(const QString& form, AnswerEvent event, int field) {
   // A work is complete when its completed flag is set, or when the last window of its chain
   // is answered in full (the stability works end so without setting the flag).
-  if (event == AnswerEvent::WorkDone || (event == AnswerEvent::WindowDone && !nextRowFrom(form)))
-    journal_.workCompleted();
-  else
-    journal_.answer(form, event, field);
+  reportTyped(form, event, field, {});
 }
 
 void Main::BJournalClick() {
@@ -51,6 +51,10 @@ void Main::BJournalClick() {
   };
   s.newRecord = [this] { newJournalRecord(); };
   journalDialog_ = new JournalDialog(journal_, student_, s, this);
+  connect(journalDialog_, &QDialog::finished, this, [this] {
+    showStudent();
+    journal_.noteStudent(student_);
+  });
   journalDialog_->open();
 }
 
@@ -58,6 +62,8 @@ void Main::applyOptions(const options::Options& o) {
   if (o.student) student_.name = o.student->trimmed().left(journal::NameMaxLength);
   if (o.group) student_.group = o.group->trimmed().left(journal::GroupMaxLength);
   if (o.journalPdf) setJournalPdf(*o.journalPdf);
+  showStudent();
+  journal_.noteStudent(student_);
 }
 
 bool Main::setJournalPdf(const QString& path) {
@@ -112,14 +118,17 @@ bool Main::writeJournalPdf() {
 }
 
 void Main::newJournalRecord() {
-  journal_.programClosing();  // a work left open ends with its student's record
+  journal_.noteStudent(student_);
+  journal_.noteEnd();  // a work left open ends with its student's record
   journal_.newRecord();
   student_ = {};
+  showStudent();
   journalPdfOwn_.clear();
 }
 
 void Main::writeJournalAtExit() {
-  journal_.programClosing();
+  journal_.noteStudent(student_);
+  journal_.noteEnd();
   if (std::exchange(journalClosed_, true)) return;  // once, however often close is asked
   writeJournalPdf();
 }

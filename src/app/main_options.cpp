@@ -53,6 +53,16 @@ CommandLine parse(const QStringList& arguments) {
       {{QStringLiteral("journal-pdf")}, tr("ПУТЬ"), tr("Записать журнал работ в PDF-файл при выходе.")},
       {{QStringLiteral("student")}, tr("ИМЯ"), tr("Фамилия и имя студента для журнала.")},
       {{QStringLiteral("group")}, tr("ГРУППА"), tr("Группа студента для журнала.")},
+      {{QStringLiteral("journal-db")}, tr("ПУТЬ"), tr("Файл записи работ на этом компьютере (SQLite).")},
+      {{QStringLiteral("class-db")},
+       tr("URL"),
+       tr("База записей класса (PostgreSQL), например postgresql://lumeq_student@server/lab.")},
+      {{QStringLiteral("list-runs")},
+       {},
+       tr("Вывести запуски из записи (код, начало, студент, группа, начато, выполнено) и выйти.")},
+      {{QStringLiteral("class-db-init")},
+       tr("URL"),
+       tr("Создать или проверить схему базы класса (администратор) и выйти.")},
       {{QStringLiteral("h"), QStringLiteral("help")}, {}, tr("Показать эту справку и выйти.")},
       {{QStringLiteral("v"), QStringLiteral("version")}, {}, tr("Показать версию программы и выйти.")},
   };
@@ -71,6 +81,8 @@ CommandLine parse(const QStringList& arguments) {
   if (parser.isSet(opts[1])) o.journalPdf = parser.value(opts[1]);
   if (parser.isSet(opts[2])) o.student = parser.value(opts[2]);
   if (parser.isSet(opts[3])) o.group = parser.value(opts[3]);
+  if (parser.isSet(opts[4])) o.journalDb = parser.value(opts[4]);
+  if (parser.isSet(opts[5])) o.classDb = parser.value(opts[5]);
   QString why;
   if (parser.isSet(opts[0])) {
     const QString code = parser.value(opts[0]).trimmed().toLower();
@@ -81,12 +93,12 @@ CommandLine parse(const QStringList& arguments) {
     else
       why = tr("Неизвестный язык «%1»: возможны ru и en.").arg(parser.value(opts[0]));
   }
-  if (parser.isSet(opts[4])) {
+  if (parser.isSet(opts[8])) {
     line.action = Action::Help;
     line.text = helpText(arguments, entries);
     return line;
   }
-  if (parser.isSet(opts[5])) {
+  if (parser.isSet(opts[9])) {
     line.action = Action::Version;
     line.text =
         tr("%1, версия %2")
@@ -104,6 +116,12 @@ CommandLine parse(const QStringList& arguments) {
     }
   } else if (!parser.positionalArguments().isEmpty()) {
     why = tr("Лишний аргумент: %1").arg(parser.positionalArguments().first());
+  }
+  if (why.isEmpty() && parser.isSet(opts[7])) {
+    line.action = Action::ClassDbInit;
+    line.initUrl = parser.value(opts[7]);
+  } else if (why.isEmpty() && parser.isSet(opts[6])) {
+    line.action = Action::ListRuns;
   }
   if (!why.isEmpty()) {
     line.action = Action::Refuse;

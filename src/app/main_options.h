@@ -13,13 +13,17 @@ struct Options {
   std::optional<QString> journalPdf;           // --journal-pdf PATH
   std::optional<QString> student;              // --student NAME
   std::optional<QString> group;                // --group GROUP
+  std::optional<QString> journalDb;            // --journal-db PATH
+  std::optional<QString> classDb;              // --class-db URL
 };
 
 enum class Action {
-  Run,      // start the program with the options
-  Help,     // print the help and exit
-  Version,  // print the version and exit
-  Refuse,   // an unknown option or a missing or wrong value: print why and exit with Refused
+  Run,          // start the program with the options
+  Help,         // print the help and exit
+  Version,      // print the version and exit
+  ListRuns,     // print the runs of the record (--list-runs) and exit
+  ClassDbInit,  // apply the schema to the class database (--class-db-init URL) and exit
+  Refuse,       // an unknown option or a missing or wrong value: print why and exit with Refused
 };
 
 inline constexpr int Refused = 2;  // the exit code of a refused command line
@@ -28,6 +32,7 @@ struct CommandLine {
   Action action = Action::Run;
   Options options;  // what could be read, whatever the action
   QString text;     // the help, the version, or why the line is refused with the usage line
+  QString initUrl;  // ClassDbInit: the database
 };
 
 // arguments as QCoreApplication::arguments() gives them, the program first. The texts are in

@@ -14,6 +14,7 @@
 #include "framework/widgets.h"
 #include "help/help_viewer.h"
 #include "journal_print.h"
+#include "record/recorder.h"
 #include "program.h"
 #include "picture_icon.h"
 #include "program_icon.h"
@@ -88,6 +89,7 @@ Main::Main(MainServices services) : services_(std::move(services)), journal_(ser
   buildStartScreen(frame);
   buildCommandBar(frame);
   buildLanguageSwitch();
+  buildRecordFields();
   retranslate();
 
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -275,6 +277,7 @@ void Main::retranslate() {
   BNext->setText(tr("Далее"));
   BClose->setText(tr("Калькулятор"));
   BJournal->setText(tr("Журнал"));
+  retranslateRecord();
   BNext->setToolTip(tr("Следующий опыт (Alt+→)"));
   BBack->setToolTip(tr("Предыдущий опыт (Alt+←)"));
   BMenu->setToolTip(tr("Завершить работу и вернуться к разделам (Alt+M)"));

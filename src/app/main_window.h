@@ -25,6 +25,11 @@
 
 class WindowRegistry;
 class HelpViewer;
+class QLineEdit;
+namespace record {
+class Recorder;
+struct Health;
+}  // namespace record
 
 struct MainServices {
   MessageService* messages = nullptr;       // null: real message boxes
@@ -32,6 +37,7 @@ struct MainServices {
   const WindowRegistry* windows = nullptr;  // null: every window of the program
   journal::Clock clock;                     // null members: the system's clocks
   JournalDialogServices journal;            // null members: the standard dialogs
+  record::Recorder* recorder = nullptr;     // null: the record is kept in memory only
 };
 
 class Main : public QMainWindow, public Host {
@@ -63,6 +69,7 @@ class Main : public QMainWindow, public Host {
   ExperimentWindow* findWindow(const QString& form) const override;
   void windowClosing(ExperimentWindow* w) override;
   void report(const QString& form, AnswerEvent event, int field) override;
+  void reportTyped(const QString& form, AnswerEvent event, int field, const QString& typed) override;
 
   template <class W>
   W* window(const QString& form) const {
@@ -99,6 +106,11 @@ class Main : public QMainWindow, public Host {
   // Ends this record and starts the next student's (a new run id, no name, no works).
   void newJournalRecord();
 
+  // The line on the start screen that says what is wrong with the record's storage (empty: all well).
+  QString recordProblem() const;
+  // Shows what the recorder says of its storage (on the GUI thread).
+  void showRecordHealth(const record::Health& health);
+
   // The active experiment window (the one Next and Back act on), if any.
   ExperimentWindow* activeChild() const;
   QList<ExperimentWindow*> children() const;
@@ -134,6 +146,9 @@ class Main : public QMainWindow, public Host {
   void setReadoutName(QLabel* name, const QString& text);
   void recordWorkStart(const QString& firstForm);
   void writeJournalAtExit();
+  void buildRecordFields();
+  void retranslateRecord();
+  void showStudent();
 
   MainServices services_;
   MessageService* messages_;
@@ -154,6 +169,9 @@ class Main : public QMainWindow, public Host {
   bool readoutLocked_ = false;
   QPushButton *BMenu = nullptr, *BBack = nullptr, *BNext = nullptr, *BClose = nullptr;
   QPushButton* BJournal = nullptr;
+  QLineEdit *StudentName = nullptr, *StudentGroup = nullptr;  // the journal's student, before the first work
+  QLabel* recordLine_ = nullptr;                              // what is wrong with the record's storage
+  std::unique_ptr<record::Health> recordHealth_;
   journal::Journal journal_;
   journal::Student student_;
   QString journalPdf_;     // written at exit when not empty, its fields not yet filled in

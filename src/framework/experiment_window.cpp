@@ -189,6 +189,7 @@ void ExperimentWindow::regenerate() {
 void ExperimentWindow::answerEntered(int i) {
   Answer& a = answers_.at(i);
   if (a.edit->text().isEmpty() || a.edit->isReadOnly() || !a.edit->isEnabled()) return;
+  const QString typed = a.edit->text();
   std::optional<double> v;
   if (!a.whole) {
     v = StrToFloat(a.edit->text());
@@ -196,14 +197,14 @@ void ExperimentWindow::answerEntered(int i) {
     v = static_cast<double>(*n);
   }
   if (!v) {
-    host_.report(objectName(), Host::AnswerEvent::BadFormat, i);
+    host_.reportTyped(objectName(), Host::AnswerEvent::BadFormat, i, typed);
     host_.messages().info(msg::BadFormat);
     a.edit->clear();
     return;
   }
   if (!acceptsEntry(i, *v)) {
     ++errors_;
-    host_.report(objectName(), Host::AnswerEvent::Wrong, i);
+    host_.reportTyped(objectName(), Host::AnswerEvent::Wrong, i, typed);
     if (errors_ < errorLimit_) {
       host_.messages().info(msg::WrongValue);
       a.edit->clear();
@@ -220,7 +221,7 @@ void ExperimentWindow::answerEntered(int i) {
   a.edit->setText(a.shown);
   a.edit->setReadOnly(true);
   if (a.mark) a.mark->show();
-  host_.report(objectName(), Host::AnswerEvent::Accepted, i);
+  host_.reportTyped(objectName(), Host::AnswerEvent::Accepted, i, typed);
   answerAccepted(i);
 }
 

@@ -68,6 +68,11 @@ class Host {
   // window's last answer was accepted; WorkDone: the work's completed flag was set.
   enum class AnswerEvent { Accepted, Wrong, BadFormat, Regenerated, WindowDone, WorkDone };
   virtual void report(const QString& form, AnswerEvent event, int field = -1) { (void)form, (void)event, (void)field; }
+  // The same for an answer box, with the text as the student typed it.
+  virtual void reportTyped(const QString& form, AnswerEvent event, int field, const QString& typed) {
+    (void)typed;
+    report(form, event, field);
+  }
 
  private:
   QHash<QString, bool> completion_;

@@ -25,7 +25,7 @@ class TestMessages : public RecordingMessageService {
 
 class TrainerTest : public ::testing::Test {
  protected:
-  explicit TrainerTest(const WindowRegistry* windows = nullptr);
+  explicit TrainerTest(const WindowRegistry* windows = nullptr, record::Recorder* recorder = nullptr);
   ~TrainerTest() override;
 
   // Raw RandomRange results handed out in order (e.g. 50 for T = 0.50 from RandomRange(10, 100)/100).
