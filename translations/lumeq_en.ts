@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>Группа студента для журнала</source>
-        <translation>The student's group for the journal</translation>
+        <translation>The student&apos;s group for the journal</translation>
     </message>
     <message>
         <source>Файл записи работ недоступен: журнал хранится только в памяти.</source>
