@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "framework/canvas.h"
 #include "main_window.h"
 #include "program.h"
 #include "record/recorder.h"
@@ -38,9 +39,13 @@ void Main::buildRecordFields() {
   connect(StudentName, &QLineEdit::editingFinished, this, note);
   connect(StudentGroup, &QLineEdit::editingFinished, this, note);
 
-  recordLine_ = new QLabel(Panel1);
+  // The strip under the start screen's panel, free on the start screen: one line, shown only
+  // while something is wrong with the record.
+  recordLine_ = new QLabel(Panel1->parentWidget());
   recordLine_->setObjectName(QStringLiteral("RecordProblem"));
-  recordLine_->setGeometry(312, 322, 289, 8);
+  recordLine_->setGeometry(Panel1->x(), Panel1->geometry().bottom() + 2, Panel1->width(), 15);
+  recordLine_->setFont(fonts::font(fonts::Arial, 12));
+  recordLine_->setStyleSheet(QStringLiteral("color: #800000"));
   recordLine_->hide();
 
   if (services_.recorder) {
