@@ -22,13 +22,15 @@
 #include "journal.h"
 #include "journal_dialog.h"
 
+class Catalogue;
 class WindowRegistry;
 class HelpViewer;
 
 struct MainServices {
   MessageService* messages = nullptr;       // null: real message boxes
   std::function<bool()> startCalculator;    // null: the desktop's calculator
-  const WindowRegistry* windows = nullptr;  // null: every window of the program
+  const Catalogue* catalogue = nullptr;     // null: the program's sections and works
+  const WindowRegistry* windows = nullptr;  // null: every window of the catalogue
   journal::Journal::Clock clock;            // null: the system clock
   JournalDialogServices journal;            // null members: the standard dialogs
 };
@@ -129,6 +131,7 @@ class Main : public QMainWindow, public Host {
   MainServices services_;
   MessageService* messages_;
   std::unique_ptr<MessageService> ownMessages_;
+  const Catalogue* catalogue_;
   const WindowRegistry* windows_;
   QMdiArea* mdi_ = nullptr;
   QWidget* Panel1 = nullptr;

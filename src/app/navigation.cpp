@@ -8,7 +8,7 @@ void Main::BNextClick() {
   if (Busy) return;
   ExperimentWindow* active = activeChild();
   if (!active) return;
-  const NextRow* row = nextRowFrom(active->objectName());
+  const NextRow* row = catalogue_->nextRowFrom(active->objectName());
   if (!row || !completed(row->from)) return;
 
   if (!row->repeat) {
@@ -38,7 +38,7 @@ void Main::BBackClick() {
   if (Busy) return;
   ExperimentWindow* active = activeChild();
   if (!active) return;
-  const NextRow* row = openRowTo(active->objectName());
+  const NextRow* row = catalogue_->openRowTo(active->objectName());
   if (!row) return;
   // A predecessor closed by its own close box is simply not there to show.
   if (auto* previous = findWindow(row->from)) showChild(previous);

@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include <QSet>
 #include <algorithm>
 
 #include "experiment_window.h"
@@ -15,9 +16,64 @@ std::vector<WindowEntry> windowsOf(const WindowRegistry& made, int topic, int co
   return out;
 }
 
+QString describe(const SectionEntry& s) {
+  return QStringLiteral("section %1 (%2)").arg(s.number).arg(QString::fromUtf8(s.caption));
+}
+
+QString describe(const SectionEntry& s, const WorkEntry& w) {
+  const QString first = w.windows.empty() ? QString() : w.windows.front().form;
+  return QStringLiteral("work %1 of %2").arg(w.button.isEmpty() ? first : w.button, describe(s));
+}
+
 Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(sections)) {
   std::stable_sort(sections_.begin(), sections_.end(),
                    [](const SectionEntry& a, const SectionEntry& b) { return a.number < b.number; });
+  {
+    QHash<int, const SectionEntry*> numbers, panels;
+    QHash<QString, QString> buttons, forms;  // name -> where it was declared first
+    for (const SectionEntry& s : sections_) {
+      if (auto* other = numbers.value(s.number))
+        problems_ << QStringLiteral("%1: its button Button%2 is already %3's")
+                         .arg(describe(s))
+                         .arg(s.number)
+                         .arg(describe(*other));
+      numbers.insert(s.number, &s);
+      if (s.panel) {
+        if (auto* other = panels.value(s.panel))
+          problems_ << QStringLiteral("%1: its panel Panel%2 is already %3's")
+                           .arg(describe(s))
+                           .arg(s.panel)
+                           .arg(describe(*other));
+        panels.insert(s.panel, &s);
+      } else if (s.works.size() != 1) {
+        problems_ << QStringLiteral("%1: a section without a panel opens one work, not %2")
+                         .arg(describe(s))
+                         .arg(s.works.size());
+      }
+      for (const WorkEntry& w : s.works) {
+        const QString where = describe(s, w);
+        if (w.windows.empty()) problems_ << where + QStringLiteral(": a work without windows");
+        if (s.panel) {
+          if (buttons.contains(w.button))
+            problems_
+                << QStringLiteral("%1: its button %2 is already %3's").arg(where, w.button, buttons.value(w.button));
+          buttons.insert(w.button, where);
+        }
+        for (const WindowEntry& e : w.windows) {
+          if (e.form.isEmpty() || !e.make)
+            problems_ << QStringLiteral("%1: a window without %2")
+                             .arg(where, e.form.isEmpty() ? QStringLiteral("a name")
+                                                          : QStringLiteral("a factory (%1)").arg(e.form));
+          else if (forms.contains(e.form))
+            problems_ << QStringLiteral("%1: window %2 is declared again (first in %3)")
+                             .arg(where, e.form, forms.value(e.form));
+          forms.insert(e.form, where);
+          if (e.errorLimit < 1)
+            problems_ << QStringLiteral("%1: window %2 has an error limit of %3").arg(where, e.form).arg(e.errorLimit);
+        }
+      }
+    }
+  }
   for (const SectionEntry& s : sections_) {
     const QString panel = s.panel ? QStringLiteral("Panel%1").arg(s.panel) : QString();
     const QString first =
@@ -34,7 +90,8 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
   for (const SectionEntry* s : byPanel) {
     const QString panel = QStringLiteral("Panel%1").arg(s->panel);
     panels_ << panel;
-    for (const WorkEntry& w : s->works) workButtons_.push_back({panel, w.button, w.top, w.windows.front().form});
+    for (const WorkEntry& w : s->works)
+      if (!w.windows.empty()) workButtons_.push_back({panel, w.button, w.top, w.windows.front().form});
   }
 
   for (const SectionEntry& s : sections_)
@@ -42,6 +99,7 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
       const int n = static_cast<int>(w.windows.size());
       for (int i = 0; i < n; ++i) {
         const WindowEntry& e = w.windows[i];
+        if (windows_.has(e.form)) continue;  // a duplicate, reported above: the first declaration holds
         windows_.add(e.form, [make = e.make, help = w.helpContext, limit = e.errorLimit](Host& h) {
           ExperimentWindow* made = make(h);
           if (made) made->declare(help, limit);

@@ -84,6 +84,13 @@ class Catalogue {
   // Panel names in the order the main window creates them.
   const QStringList& workPanels() const { return panels_; }
 
+  // What is wrong with the declarations themselves, one line each naming the declaration: a
+  // window name declared twice (the registry would keep only the last), two sections on one
+  // button or one panel, two works on one button, a work without windows, a single-window
+  // section with other than one work. The program adds what its start screen and its help
+  // require (app/program.h).
+  const QStringList& problems() const { return problems_; }
+
  private:
   std::vector<SectionEntry> sections_;
   WindowRegistry windows_;
@@ -91,4 +98,10 @@ class Catalogue {
   std::vector<SectionButton> sectionButtons_;
   std::vector<WorkButton> workButtons_;
   QStringList panels_;
+  QStringList problems_;
 };
+
+// "section 3 (Составные динамические звенья)", "work B6 of section 3 (…)": how a problem
+// names the declaration it was found in.
+QString describe(const SectionEntry& s);
+QString describe(const SectionEntry& s, const WorkEntry& w);

@@ -35,7 +35,7 @@ TEST(HelpViewer, BackAndForwardWalkTheTopicsSeen) {
   EXPECT_EQ(v.currentContext(), 12);
   // A click in the contents list is a step of the history too.
   auto* list = v.findChild<QListWidget*>();
-  list->setCurrentRow(HelpViewer::contexts().indexOf(5));
+  list->setCurrentRow(v.contexts().indexOf(5));
   EXPECT_EQ(v.currentContext(), 5);
   v.back();
   EXPECT_EQ(v.currentContext(), 12);
@@ -52,7 +52,7 @@ TEST(HelpViewer, SearchListsTheTopicsHoldingEveryWord) {
   v.search(QStringLiteral("нетакогословавсправке"));
   EXPECT_TRUE(v.listedContexts().isEmpty());
   v.search(QString());
-  EXPECT_EQ(v.listedContexts(), HelpViewer::contexts());
+  EXPECT_EQ(v.listedContexts(), v.contexts());
 }
 
 TEST(HelpViewer, FontSizeFollowsTheZoomKeys) {

@@ -19,7 +19,7 @@ void TestMessages::info(const QString& text) {
   BoxMessageService(QApplication::activeWindow()).info(text);
 }
 
-TrainerTest::TrainerTest(const WindowRegistry* windows) {
+TrainerTest::TrainerTest(const WindowRegistry* windows, const Catalogue* catalogue) {
   auto scripted = std::make_unique<rnd::ScriptedSource>();
   random = scripted.get();
   previousRandom = rnd::install(std::move(scripted));
@@ -31,6 +31,7 @@ TrainerTest::TrainerTest(const WindowRegistry* windows) {
     return calculatorStarts;
   };
   s.windows = windows;
+  s.catalogue = catalogue;
   s.clock = [this] { return now; };
   s.journal.askPdfPath = [this](QWidget*, const QString& suggested) {
     pdfSuggested = suggested;

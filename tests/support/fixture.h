@@ -25,7 +25,8 @@ class TestMessages : public RecordingMessageService {
 
 class TrainerTest : public ::testing::Test {
  protected:
-  explicit TrainerTest(const WindowRegistry* windows = nullptr);
+  // The program's works, or those of `catalogue`; `windows` made instead of the catalogue's.
+  explicit TrainerTest(const WindowRegistry* windows = nullptr, const Catalogue* catalogue = nullptr);
   ~TrainerTest() override;
 
   // Raw RandomRange results handed out in order (e.g. 50 for T = 0.50 from RandomRange(10, 100)/100).
