@@ -5,17 +5,6 @@
 
 #include "experiment_window.h"
 
-QString formName(int topic, int n) { return QStringLiteral("Form%1_%2").arg(topic).arg(n); }
-
-std::vector<WindowEntry> windowsOf(const WindowRegistry& made, int topic, int count, int errorLimit) {
-  std::vector<WindowEntry> out;
-  for (int n = 1; n <= count; ++n) {
-    const QString form = formName(topic, n);
-    out.push_back({form, made.factory(form), errorLimit});
-  }
-  return out;
-}
-
 QString describe(const SectionEntry& s) {
   return QStringLiteral("section %1 (%2)").arg(s.number).arg(QString::fromUtf8(s.caption));
 }
@@ -100,11 +89,15 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
       for (int i = 0; i < n; ++i) {
         const WindowEntry& e = w.windows[i];
         if (windows_.has(e.form)) continue;  // a duplicate, reported above: the first declaration holds
-        windows_.add(e.form, [make = e.make, help = w.helpContext, limit = e.errorLimit](Host& h) {
-          ExperimentWindow* made = make(h);
-          if (made) made->declare(help, limit);
-          return made;
-        });
+        windows_.add({.form = e.form,
+                      .firstForm = w.windows.front().form,
+                      .index = i + 1,
+                      .count = n,
+                      .endsWork = i + 1 == n && w.lastEndsWork && !w.repeatsLast,
+                      .helpContext = w.helpContext,
+                      .errorLimit = e.errorLimit,
+                      .regenerates = e.regenerates},
+                     e.make);
         if (i + 1 < n) next_.push_back({e.form, w.windows[i + 1].form, false, w.repeatsLast && i + 2 == n});
       }
       if (w.repeatsLast && n > 0)

@@ -22,14 +22,13 @@ void guarded(const char* where, const std::function<void()>& f) {
   }
 }
 
-ExperimentWindow::ExperimentWindow(Host& host, const QString& objectName, const QString& caption, int helpContext,
-                                   QSize design)
-    : QMdiSubWindow(nullptr), trace_(host, this), host_(host), client_(new QWidget), helpContext_(helpContext) {
-  setObjectName(objectName);
+ExperimentWindow::ExperimentWindow(Host& host, const WindowDeclaration& declared, const QString& caption, QSize design)
+    : QMdiSubWindow(nullptr), trace_(host, this), host_(host), declared_(declared), client_(new QWidget) {
+  setObjectName(declared.form);
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
-  setProperty("helpContext", helpContext);
-  client_->setObjectName(objectName + QStringLiteral("Client"));
+  setProperty("helpContext", declared.helpContext);
+  client_->setObjectName(declared.form + QStringLiteral("Client"));
   client_->resize(design);
   client_->setMinimumSize(1, 1);
   ui::setBackground(client_, colors::SkyBlue);
@@ -41,12 +40,6 @@ ExperimentWindow::ExperimentWindow(Host& host, const QString& objectName, const 
   Timer1->setInterval(1);
   Timer1->setSingleShot(true);
   connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer1Timer", [this] { Timer1Timer(); }); });
-}
-
-void ExperimentWindow::declare(int helpContext, int errorLimit) {
-  helpContext_ = helpContext;
-  setProperty("helpContext", helpContext);
-  errorLimit_ = errorLimit;
 }
 
 void ExperimentWindow::rest() {
@@ -180,6 +173,10 @@ void ExperimentWindow::openField(int i) {
 }
 
 void ExperimentWindow::regenerate() {
+  if (declared_.regenerates == WindowDeclaration::Regenerates::Work) {
+    host_.restartWork(declared_.firstForm);
+    return;
+  }
   FormCreate();
   FormActivate();
   Timer1->start();
@@ -204,7 +201,7 @@ void ExperimentWindow::answerEntered(int i) {
   if (!acceptsEntry(i, *v)) {
     ++errors_;
     host_.report(objectName(), Host::AnswerEvent::Wrong, i);
-    if (errors_ < errorLimit_) {
+    if (errors_ < declared_.errorLimit) {
       host_.messages().info(msg::WrongValue);
       a.edit->clear();
     } else {
@@ -234,7 +231,7 @@ void ExperimentWindow::answerAccepted(int i) {
 void ExperimentWindow::allAnswered() {
   host_.setCompleted(objectName(), true);
   host_.report(objectName(), Host::AnswerEvent::WindowDone);
-  if (endsWork_) {
+  if (declared_.endsWork) {
     markWorkDone();
     host_.focusMenu();
   } else {

@@ -12,7 +12,10 @@
 namespace {
 
 WindowEntry probe(const QString& form, int errorLimit = 3) {
-  return {form, [form](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<ProbeWindow>(h, form); },
+  return {form,
+          [](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+            return ExperimentWindow::create<ProbeWindow>(h, d);
+          },
           errorLimit};
 }
 
@@ -93,7 +96,7 @@ TEST(Catalogue, EachFaultIsReportedWithItsDeclaration) {
 TEST(Catalogue, ADuplicateKeepsTheFirstWindow) {
   SectionEntry s = sound();
   s.works[0].windows[1] = {QStringLiteral("Form1_1"), nullptr};
-  s.works[0].windows[1].make = [](Host&) -> ExperimentWindow* { return nullptr; };
+  s.works[0].windows[1].make = [](Host&, const WindowDeclaration&) -> ExperimentWindow* { return nullptr; };
   const Catalogue c({s});
   EXPECT_EQ(c.problems().size(), 1);
   EXPECT_TRUE(c.windows().has(QStringLiteral("Form1_1")));

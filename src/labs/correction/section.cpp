@@ -6,21 +6,25 @@
 namespace correction {
 
 SectionEntry section() {
-  const QString buttons[] = {QStringLiteral("b91"), QStringLiteral("b92"), QStringLiteral("b93")};
-  const int tops[] = {16, 112, 216};
-  SectionEntry s{9, QT_TRANSLATE_NOOP("Main", "Коррекция САУ"), 8, {}};
+  SectionEntry s{.number = 9, .caption = QT_TRANSLATE_NOOP("Main", "Коррекция САУ"), .panel = 8};
+  const struct {
+    const char* button;
+    int top;
+  } buttons[] = {{"b91", 16}, {"b92", 112}, {"b93", 216}};
   for (const Work& w : works()) {
     const Work* work = &w;  // the table lives for the whole run
-    const int i = static_cast<int>(s.works.size());
-    WorkEntry entry{buttons[i], tops[i], w.helpContext, {}};
+    const auto& button = buttons[s.works.size()];
+    WorkEntry entry{.button = QString::fromLatin1(button.button), .top = button.top, .helpContext = w.helpContext};
     // The gain window, then the step windows with their closer limit.
-    entry.windows.push_back({layout::text(w.form(1)), [work](Host& h) -> ExperimentWindow* {
-                               return ExperimentWindow::create<GainWindow>(h, *work);
+    entry.windows.push_back({layout::text(w.form(1)), [work](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+                               return ExperimentWindow::create<GainWindow>(h, d, *work);
                              }});
     for (int n = 2; n <= w.windows; ++n)
-      entry.windows.push_back(
-          {layout::text(w.form(n)),
-           [work, n](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<StepWindow>(h, *work, n); }, 2});
+      entry.windows.push_back({layout::text(w.form(n)),
+                               [work, n](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+                                 return ExperimentWindow::create<StepWindow>(h, d, *work, n);
+                               },
+                               2});
     s.works.push_back(entry);
   }
   return s;

@@ -7,32 +7,36 @@
 namespace stability {
 
 SectionEntry section() {
-  const QString buttons[] = {QStringLiteral("B61"), QStringLiteral("b62"), QStringLiteral("b63")};
-  const int tops[] = {24, 120, 216};
-  SectionEntry s{6, QT_TRANSLATE_NOOP("Main", "Устойчивость одноконтурной САУ"), 9, {}};
-  for (int work = 1; work <= 3; ++work) s.works.push_back({buttons[work - 1], tops[work - 1], kHelpContext, {}});
+  SectionEntry s{.number = 6, .caption = QT_TRANSLATE_NOOP("Main", "Устойчивость одноконтурной САУ"), .panel = 9};
+  const struct {
+    const char* button;
+    int top;
+  } buttons[] = {{"B61", 24}, {"b62", 120}, {"b63", 216}};
+  // The works end without completing: Menu asks even after the last window.
+  for (const auto& b : buttons)
+    s.works.push_back(
+        {.button = QString::fromLatin1(b.button), .top = b.top, .helpContext = kHelpContext, .lastEndsWork = false});
   for (const WindowRow& w : allWindows()) {
     const WindowRow* row = &w;  // the table lives for the whole run
-    ExperimentWindow* (*make)(Host&, const WindowRow&) = nullptr;
+    WindowRegistry::Factory make;
     switch (w.shape) {
       case Shape::Coefficients:
-        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* {
-          return ExperimentWindow::create<CoefficientWindow>(h, x);
+        make = [row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+          return ExperimentWindow::create<CoefficientWindow>(h, d, *row);
         };
         break;
       case Shape::Frequency:
-        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* {
-          return ExperimentWindow::create<FrequencyWindow>(h, x);
+        make = [row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+          return ExperimentWindow::create<FrequencyWindow>(h, d, *row);
         };
         break;
       case Shape::Poles:
-        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* {
-          return ExperimentWindow::create<PolesWindow>(h, x);
+        make = [row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+          return ExperimentWindow::create<PolesWindow>(h, d, *row);
         };
         break;
     }
-    s.works[w.work - 1].windows.push_back(
-        {QString::fromStdString(w.form), [make, row](Host& h) { return make(h, *row); }, w.errorLimit});
+    s.works[w.work - 1].windows.push_back({QString::fromStdString(w.form), make, w.errorLimit});
   }
   return s;
 }

@@ -29,8 +29,8 @@ QString acceptedText(double v) { return numtext::FloatCut(v, 6); }
 
 QString critical(int index) { return QCoreApplication::translate("stability", "%1,кр").arg(index); }
 
-StabilityWindow::StabilityWindow(Host& host, const WindowRow& row)
-    : ExperimentWindow(host, q(row.form), caption(row), kHelpContext), row_(row) {
+StabilityWindow::StabilityWindow(Host& host, const WindowDeclaration& declared, const WindowRow& row)
+    : ExperimentWindow(host, declared, caption(row)), row_(row) {
   Timer1->setInterval(100);
 
   // The title gives room to the task panel below it: the windows show everything above the

@@ -22,8 +22,8 @@ constexpr int MaxTicks = 64;
 
 }  // namespace
 
-FrequencyForm::FrequencyForm(Host& host, const QString& objectName, std::unique_ptr<FrequencyLink> link)
-    : ExperimentWindow(host, objectName, link->setup().captionPrefix + QStringLiteral("1"), DeclaredHelp),
+FrequencyForm::FrequencyForm(Host& host, const WindowDeclaration& declared, std::unique_ptr<FrequencyLink> link)
+    : ExperimentWindow(host, declared, link->setup().captionPrefix + QStringLiteral("1")),
       link_(std::move(link)),
       setup_(link_->setup()) {
   buildLayout();

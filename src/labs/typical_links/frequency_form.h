@@ -17,7 +17,7 @@ class QLabel;
 class FrequencyForm : public ExperimentWindow {
   Q_OBJECT
  public:
-  FrequencyForm(Host& host, const QString& objectName, std::unique_ptr<FrequencyLink> link);
+  FrequencyForm(Host& host, const WindowDeclaration& declared, std::unique_ptr<FrequencyLink> link);
 
   void FormCreate() override;
   void FormActivate() override;
