@@ -27,9 +27,13 @@ TEST_F(StartScreen, LayoutAsDesigned) {
   EXPECT_FALSE(shown("Panel2"));
   EXPECT_EQ(w("Panel1")->geometry(), QRect(8, 32, 617, 401));
   EXPECT_EQ(w("Panel2")->geometry(), QRect(8, 384, 617, 57));
-  const int tops[] = {16, 48, 80, 112, 144, 176, 208, 240, 272};
-  for (int i = 0; i < 9; ++i)
-    EXPECT_EQ(w(QStringLiteral("Button%1").arg(i + 1))->geometry(), QRect(20, tops[i], 261, 33));
+  // The section buttons in a column 32 pixels apart from the top, every one above the check box.
+  int top = 16;
+  for (const SectionButton& s : sectionButtons()) {
+    EXPECT_EQ(w(s.name)->geometry(), QRect(20, top, 261, 33)) << s.name.toStdString();
+    EXPECT_LT(w(s.name)->geometry().bottom(), main->p->geometry().top()) << s.name.toStdString();
+    top += 32;
+  }
   EXPECT_EQ(main->findChild<QPushButton*>("Button7")->text(), "Астатизм САУ");
   for (const QString& panel : workPanels()) {
     EXPECT_EQ(w(panel)->geometry(), QRect(312, 8, 273, 313)) << panel.toStdString();

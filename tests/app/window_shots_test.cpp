@@ -29,9 +29,9 @@ TEST_F(TrainerTest, ShotsOfEveryWindowWhenAsked) {
     auto scripted = rnd::install(std::make_unique<FixedDraws>());
     ExperimentWindow* w = start(form);
     ASSERT_TRUE(w) << form.toStdString();
-    main->grab().save(QStringLiteral("%1/%2.png").arg(dir, form));
+    ASSERT_TRUE(main->grab().save(QStringLiteral("%1/%2.png").arg(dir, form)));
     answerAll(w);
-    main->grab().save(QStringLiteral("%1/%2_answered.png").arg(dir, form));
+    ASSERT_TRUE(main->grab().save(QStringLiteral("%1/%2_answered.png").arg(dir, form)));
     // Where the focus went, what was said, and whether Menu asked before ending the work.
     QStringList notes{QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString()};
     messages.answers.assign(2, true);
