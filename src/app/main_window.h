@@ -58,8 +58,7 @@ class Main : public QMainWindow, public Host {
   void focusNext() override;
   void focusMenu() override;
   void enableBack(bool on) override;
-  void pressNext() override { BNextClick(); }
-  void pressMenu() override { BMenuClick(); }
+  PlayedWork& work() override { return work_; }
   void restartWork(const QString& firstForm) override;
   ExperimentWindow* findWindow(const QString& form) const override;
   void windowClosing(ExperimentWindow* w) override;
@@ -148,6 +147,7 @@ class Main : public QMainWindow, public Host {
   bool readoutLocked_ = false;
   QPushButton *BMenu = nullptr, *BBack = nullptr, *BNext = nullptr, *BClose = nullptr;
   QPushButton* BJournal = nullptr;
+  PlayedWork work_;  // the work being played
   journal::Journal journal_;
   journal::Student student_;
   QString journalPdf_;  // written at exit when not empty

@@ -94,6 +94,7 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
                       .index = i + 1,
                       .count = n,
                       .endsWork = i + 1 == n && w.lastEndsWork && !w.repeatsLast,
+                      .activateOnRepeat = i + 1 == n && w.repeatsLast && w.activateOnRepeat,
                       .helpContext = w.helpContext,
                       .errorLimit = e.errorLimit,
                       .regenerates = e.regenerates},

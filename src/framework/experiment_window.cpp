@@ -95,7 +95,7 @@ void ExperimentWindow::FormCreate() {
     if (a.mark) a.mark->hide();
   }
   if (firstFieldOpenDuringTrace_ && !answers_.empty()) answers_.front().edit->setEnabled(true);
-  host_.setCompleted(objectName(), false);
+  work().setCompleted(objectName(), false);
   if (hasTrace_) {
     host_.Busy = true;
     holdsBusy_ = true;
@@ -183,6 +183,19 @@ void ExperimentWindow::regenerate() {
   Timer1Timer();
 }
 
+bool ExperimentWindow::nextRun() {
+  if (host_.Busy || !work().nextRun()) return false;
+  for (Answer& a : answers_) {
+    a.edit->clear();
+    a.edit->setReadOnly(false);
+    if (a.mark) a.mark->hide();
+  }
+  FormCreate();
+  if (declared_.activateOnRepeat) FormActivate();
+  Timer1Timer();
+  return true;
+}
+
 void ExperimentWindow::answerEntered(int i) {
   Answer& a = answers_.at(i);
   if (a.edit->text().isEmpty() || a.edit->isReadOnly() || !a.edit->isEnabled()) return;
@@ -229,7 +242,7 @@ void ExperimentWindow::answerAccepted(int i) {
 }
 
 void ExperimentWindow::allAnswered() {
-  host_.setCompleted(objectName(), true);
+  work().setCompleted(objectName(), true);
   host_.report(objectName(), Host::AnswerEvent::WindowDone);
   if (declared_.endsWork) {
     markWorkDone();
@@ -240,7 +253,7 @@ void ExperimentWindow::allAnswered() {
 }
 
 void ExperimentWindow::markWorkDone() {
-  host_.WorkDone = true;
+  work().WorkDone = true;
   host_.report(objectName(), Host::AnswerEvent::WorkDone);
   ownsWorkDone_ = true;
 }
@@ -250,7 +263,7 @@ void ExperimentWindow::releaseWorkDone() {
   // starts over with fresh data, the work is no longer complete.
   if (!ownsWorkDone_) return;
   ownsWorkDone_ = false;
-  host_.WorkDone = false;
+  work().WorkDone = false;
 }
 
 void ExperimentWindow::setReadoutNames(const QString& x, const QString& y, bool yGreek) {

@@ -55,12 +55,16 @@ class ExperimentWindow : public QMdiSubWindow {
   // Regeneration at the error limit: new data and a new trace (or, where the declaration says
   // so, the work started again at its first window).
   virtual void regenerate();
+  // The next run of a repeated experiment, with fresh data, when its work counts one more
+  // (and no trace holds the command bar); false otherwise.
+  bool nextRun();
 
   // Answer i (0-based) typed and Enter pressed (the EditNKeyPress handler).
   void answerEntered(int i);
 
   Host& host() const { return host_; }
-  bool completed() const { return host_.completed(objectName()); }
+  PlayedWork& work() const { return host_.work(); }
+  bool completed() const { return work().completed(objectName()); }
   int errorCount() const { return errors_; }
   int errorLimit() const { return declared_.errorLimit; }
   int answerCount() const { return static_cast<int>(answers_.size()); }

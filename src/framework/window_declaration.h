@@ -9,9 +9,10 @@ struct WindowDeclaration {
   QString firstForm;  // the first window of its work
   int index = 1;      // its place in the work: window `index` of `count`
   int count = 1;
-  bool endsWork = false;  // its last answer completes the work
-  int helpContext = 0;    // the topic F1 opens
-  int errorLimit = 3;     // wrong answers after which the data are drawn anew
+  bool endsWork = false;          // its last answer completes the work
+  bool activateOnRepeat = false;  // a repeated experiment: each further run also runs FormActivate
+  int helpContext = 0;            // the topic F1 opens
+  int errorLimit = 3;             // wrong answers after which the data are drawn anew
   // What the error limit draws anew: the window's own data, or the whole work from its first
   // window (a window that reads its data from an earlier one).
   enum class Regenerates { Window, Work } regenerates = Regenerates::Window;

@@ -74,7 +74,7 @@ TEST_F(NewSection, IsPlayedFromItsDeclarationsAlone) {
   // The last answer completes the work: focus on Menu, which then ends it without asking.
   answerAll(second);
   EXPECT_EQ(QApplication::focusWidget(), main->findChild<QWidget*>("BMenu"));
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   // F1 opens the work's topic; the help lists the declared topics only.
   QApplication::setActiveWindow(main.get());
   main->showHelp();

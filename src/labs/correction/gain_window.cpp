@@ -79,7 +79,7 @@ bool GainWindow::acceptsEntry(int i, double v) {
 
 void GainWindow::answerAccepted(int i) {
   // One gain found is enough to go on to the step responses.
-  if (i + 1 < answerCount()) host().setCompleted(objectName(), true);
+  if (i + 1 < answerCount()) ExperimentWindow::work().setCompleted(objectName(), true);
   ExperimentWindow::answerAccepted(i);
 }
 
