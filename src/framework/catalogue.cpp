@@ -18,22 +18,18 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
   std::stable_sort(sections_.begin(), sections_.end(),
                    [](const SectionEntry& a, const SectionEntry& b) { return a.number < b.number; });
   {
-    QHash<int, const SectionEntry*> numbers, panels;
-    QHash<QString, QString> buttons, forms;  // name -> where it was declared first
+    QHash<QString, QString> controls, forms;  // name -> where it was declared first
+    // A start-screen control (Button<n>, Panel<n>, a work's button) taken by one declaration only.
+    const auto claim = [&](const QString& name, const QString& where) {
+      if (controls.contains(name))
+        problems_ << QStringLiteral("%1: its %2 is already %3's").arg(where, name, controls.value(name));
+      else
+        controls.insert(name, where);
+    };
     for (const SectionEntry& s : sections_) {
-      if (auto* other = numbers.value(s.number))
-        problems_ << QStringLiteral("%1: its button Button%2 is already %3's")
-                         .arg(describe(s))
-                         .arg(s.number)
-                         .arg(describe(*other));
-      numbers.insert(s.number, &s);
+      claim(QStringLiteral("Button%1").arg(s.number), describe(s));
       if (s.panel) {
-        if (auto* other = panels.value(s.panel))
-          problems_ << QStringLiteral("%1: its panel Panel%2 is already %3's")
-                           .arg(describe(s))
-                           .arg(s.panel)
-                           .arg(describe(*other));
-        panels.insert(s.panel, &s);
+        claim(QStringLiteral("Panel%1").arg(s.panel), describe(s));
       } else if (s.works.size() != 1) {
         problems_ << QStringLiteral("%1: a section without a panel opens one work, not %2")
                          .arg(describe(s))
@@ -42,12 +38,7 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
       for (const WorkEntry& w : s.works) {
         const QString where = describe(s, w);
         if (w.windows.empty()) problems_ << where + QStringLiteral(": a work without windows");
-        if (s.panel) {
-          if (buttons.contains(w.button))
-            problems_
-                << QStringLiteral("%1: its button %2 is already %3's").arg(where, w.button, buttons.value(w.button));
-          buttons.insert(w.button, where);
-        }
+        if (s.panel) claim(w.button, where);
         for (const WindowEntry& e : w.windows) {
           if (e.form.isEmpty() || !e.make)
             problems_ << QStringLiteral("%1: a window without %2")

@@ -73,7 +73,7 @@ TEST(Catalogue, EachFaultIsReportedWithItsDeclaration) {
        },
        "section 20 (Ещё): no place for its button Button20 above the animation check box"},
       {"two sections on one panel", [](auto& s) { s.push_back(sound()), s[1].number = 2; },
-       "section 2 (Раздел): its panel Panel3 is already section 1 (Раздел)'s"},
+       "section 2 (Раздел): its Panel3 is already section 1 (Раздел)'s"},
       {"a work button past its panel", [](auto& s) { s[0].works[0].top = 260; },
        "work BIntegrZveno of section 1 (Раздел): its button at 260 runs past its panel (313 high, the button 73)"},
       {"a button without its picture", [](auto& s) { s[0].works[0].button = QStringLiteral("BNoPicture"); },

@@ -7,13 +7,14 @@
 namespace astatism {
 
 SectionEntry section() {
-  SectionEntry s{.number = 7, .caption = QT_TRANSLATE_NOOP("Main", "Астатизм САУ"), .panel = 10};
-  const struct {
-    const char* button;
-    int top;
-  } buttons[kWorkCount] = {{"b71", 2}, {"b72", 80}, {"b73", 160}, {"b74", 238}};
-  for (const auto& b : buttons)
-    s.works.push_back({.button = QString::fromLatin1(b.button), .top = b.top, .helpContext = kHelpContext});
+  SectionEntry s{.number = 7,
+                 .caption = QT_TRANSLATE_NOOP("Main", "Астатизм САУ"),
+                 .panel = 10,
+                 .works = {{.button = QStringLiteral("b71"), .top = 2, .helpContext = kHelpContext},
+                           {.button = QStringLiteral("b72"), .top = 80, .helpContext = kHelpContext},
+                           {.button = QStringLiteral("b73"), .top = 160, .helpContext = kHelpContext},
+                           {.button = QStringLiteral("b74"), .top = 238, .helpContext = kHelpContext}}};
+  // The windows of the four works come from one table, each row naming its work.
   for (const WindowInfo& w : allWindows()) {
     const WindowInfo* info = &w;  // the table lives for the whole run
     WindowRegistry::Factory make;
@@ -25,7 +26,7 @@ SectionEntry section() {
       make = [info](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
         return ExperimentWindow::create<CoefficientWindow>(h, d, *info);
       };
-    s.works[w.work - 1].windows.push_back({QString::fromStdString(w.formName), make, w.errorLimit()});
+    s.works.at(w.work - 1).windows.push_back({QString::fromStdString(w.formName), make, w.errorLimit()});
   }
   return s;
 }

@@ -6,37 +6,32 @@
 
 namespace stability {
 
+namespace {
+
+template <class W>
+WindowRegistry::Factory shaped(const WindowRow* row) {
+  return [row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+    return ExperimentWindow::create<W>(h, d, *row);
+  };
+}
+
+}  // namespace
+
 SectionEntry section() {
-  SectionEntry s{.number = 6, .caption = QT_TRANSLATE_NOOP("Main", "Устойчивость одноконтурной САУ"), .panel = 9};
-  const struct {
-    const char* button;
-    int top;
-  } buttons[] = {{"B61", 24}, {"b62", 120}, {"b63", 216}};
   // The works end without completing: Menu asks even after the last window.
-  for (const auto& b : buttons)
-    s.works.push_back(
-        {.button = QString::fromLatin1(b.button), .top = b.top, .helpContext = kHelpContext, .lastEndsWork = false});
+  SectionEntry s{
+      .number = 6,
+      .caption = QT_TRANSLATE_NOOP("Main", "Устойчивость одноконтурной САУ"),
+      .panel = 9,
+      .works = {{.button = QStringLiteral("B61"), .top = 24, .helpContext = kHelpContext, .lastEndsWork = false},
+                {.button = QStringLiteral("b62"), .top = 120, .helpContext = kHelpContext, .lastEndsWork = false},
+                {.button = QStringLiteral("b63"), .top = 216, .helpContext = kHelpContext, .lastEndsWork = false}}};
+  // The windows of the three works come from one table (the table lives for the whole run).
   for (const WindowRow& w : allWindows()) {
-    const WindowRow* row = &w;  // the table lives for the whole run
-    WindowRegistry::Factory make;
-    switch (w.shape) {
-      case Shape::Coefficients:
-        make = [row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
-          return ExperimentWindow::create<CoefficientWindow>(h, d, *row);
-        };
-        break;
-      case Shape::Frequency:
-        make = [row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
-          return ExperimentWindow::create<FrequencyWindow>(h, d, *row);
-        };
-        break;
-      case Shape::Poles:
-        make = [row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
-          return ExperimentWindow::create<PolesWindow>(h, d, *row);
-        };
-        break;
-    }
-    s.works[w.work - 1].windows.push_back({QString::fromStdString(w.form), make, w.errorLimit});
+    const WindowRegistry::Factory make = w.shape == Shape::Coefficients ? shaped<CoefficientWindow>(&w)
+                                         : w.shape == Shape::Frequency  ? shaped<FrequencyWindow>(&w)
+                                                                        : shaped<PolesWindow>(&w);
+    s.works.at(w.work - 1).windows.push_back({QString::fromStdString(w.form), make, w.errorLimit});
   }
   return s;
 }
