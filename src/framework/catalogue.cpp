@@ -77,6 +77,8 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
   for (const SectionEntry& s : sections_)
     for (const WorkEntry& w : s.works) {
       const int n = static_cast<int>(w.windows.size());
+      QStringList names;
+      for (const WindowEntry& e : w.windows) names << e.form;
       for (int i = 0; i < n; ++i) {
         const WindowEntry& e = w.windows[i];
         if (windows_.has(e.form)) continue;  // a duplicate, reported above: the first declaration holds
@@ -84,6 +86,7 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
                       .firstForm = w.windows.front().form,
                       .index = i + 1,
                       .count = n,
+                      .work = names,
                       .endsWork = i + 1 == n && w.lastEndsWork && !w.repeatsLast,
                       .activateOnRepeat = i + 1 == n && w.repeatsLast && w.activateOnRepeat,
                       .helpContext = w.helpContext,
