@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumeq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the copyright and licence lines at the top of every source file git tracks that lacks
 # them (after a #! line). Files without comments of their own (help topics, translations, the
 # desktop entry and icon, the fuzz dictionary, Markdown) are covered by .reuse/dep5 instead.
@@ -9,6 +11,8 @@ cd "$(dirname "$0")/.."
 copyright="SPDX-FileCopyrightText: 2026 The Lumeq developers"
 licence="SPDX-License-Identifier: GPL-3.0-or-later"
 
+# In a function, read whole before it runs: the script itself is one of the files it may change.
+main() {
 git ls-files -z | while IFS= read -r -d '' f; do
   case "$f" in
     *.cpp | *.h) prefix="//" ;;
@@ -25,3 +29,6 @@ git ls-files -z | while IFS= read -r -d '' f; do
   cat "$tmp" >"$f"  # keeps the file's mode (the scripts stay executable)
   rm -f "$tmp"
 done
+}
+main "$@"
+exit
