@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# REUSE-IgnoreStart
 copyright="SPDX-FileCopyrightText: 2026 The Lumeq developers"
 licence="SPDX-License-Identifier: GPL-3.0-or-later"
 
@@ -30,5 +31,6 @@ git ls-files -z | while IFS= read -r -d '' f; do
   rm -f "$tmp"
 done
 }
+# REUSE-IgnoreEnd
 main "$@"
 exit
