@@ -14,15 +14,18 @@
 #include "framework/widgets.h"
 #include "help/help_viewer.h"
 #include "journal_print.h"
-#include "record/recorder.h"
+#include "help/topics.h"
 #include "program.h"
+#include "record/recorder.h"
 #include "picture_icon.h"
-#include "program_icon.h"
 #include "pictures/pictures.h"
+#include "program.h"
+#include "program_icon.h"
+#include "start_screen.h"
 
 namespace {
 
-constexpr int MainHelpContext = 111;
+constexpr int MainHelpContext = help::MainTopic;
 // Client area of the frame; the outer size with the title bar and borders is 640 x 480,
 // plus the menu bar that hosts a maximized window's own buttons.
 constexpr QSize ClientSize{634, 451};
@@ -62,7 +65,8 @@ Main::Main(MainServices services) : services_(std::move(services)), journal_(ser
     ownMessages_ = std::make_unique<BoxMessageService>(this);
     messages_ = ownMessages_.get();
   }
-  windows_ = services_.windows ? services_.windows : &programWindows();
+  catalogue_ = services_.catalogue ? services_.catalogue : &programCatalogue();
+  windows_ = services_.windows ? services_.windows : &catalogue_->windows();
 
   setFont(fonts::fontPt(fonts::SansSerif, 8));
   auto* frame = new QWidget(this);
@@ -117,35 +121,34 @@ Main::~Main() {
 
 void Main::buildStartScreen(QWidget* frame) {
   Panel1 = ui::panel(frame, QRect(8, 32, 617, 401), ui::Bevel::Single, QStringLiteral("Panel1"));
-  int top = 16;
-  for (const auto& s : sectionButtons()) {
+  int row = 1;
+  for (const auto& s : catalogue_->sectionButtons()) {
     auto* b = new QPushButton(Panel1);
     b->setObjectName(s.name);
-    b->setGeometry(20, top, 261, 33);
-    top += 32;
+    b->setGeometry(start_screen::sectionButton(row++));
     connect(b, &QPushButton::clicked, this,
             [this, name = s.name] { guarded("SectionClick", [&] { sectionClick(name); }); });
   }
-  for (const QString& name : workPanels()) {
-    auto* panel = ui::panel(Panel1, QRect(312, 8, 273, 313), ui::Bevel::Lowered, name);
+  for (const QString& name : catalogue_->workPanels()) {
+    auto* panel = ui::panel(Panel1, start_screen::WorkPanel, ui::Bevel::Lowered, name);
     panel->hide();
     panels_.insert(name, panel);
   }
-  for (const auto& w : workButtons()) {
+  for (const auto& w : catalogue_->workButtons()) {
     auto* b = new QToolButton(panels_.value(w.panel));
     b->setObjectName(w.name);
-    b->setGeometry(8, w.top, 260, 73);
+    b->setGeometry(QRect(QPoint(start_screen::WorkLeft, w.top), start_screen::WorkButtonSize));
     b->setAutoRaise(true);
     b->setIconSize(QSize(256, 69));
     b->setEnabled(windows_->has(w.form));
     connect(b, &QToolButton::clicked, this, [this, form = w.form] { guarded("WorkClick", [&] { workClick(form); }); });
   }
-  for (const auto& s : sectionButtons())
+  for (const auto& s : catalogue_->sectionButtons())
     if (!s.form.isEmpty()) Panel1->findChild<QPushButton*>(s.name)->setEnabled(windows_->has(s.form));
 
   p = new QCheckBox(Panel1);
   p->setObjectName(QStringLiteral("p"));
-  p->setGeometry(48, 312, 18, 33);
+  p->setGeometry(start_screen::AnimationBox);
   p->setChecked(true);
   p->setProperty("helpContext", MainHelpContext);
   animationCaption_ = new CheckCaption(QString(), p);
@@ -253,9 +256,9 @@ void Main::retranslate() {
   helpAction_->setText(tr("Вызов справки\tF1"));
   Label1->setText(tr("Линейные непрерывные системы. Виртуальная лаборатория"));
   Label1->adjustSize();
-  for (const auto& s : sectionButtons())
+  for (const auto& s : catalogue_->sectionButtons())
     if (auto* b = Panel1->findChild<QPushButton*>(s.name)) b->setText(tr(s.caption));
-  for (const auto& w : workButtons()) {
+  for (const auto& w : catalogue_->workButtons()) {
     auto* b = Panel1->findChild<QToolButton*>(w.name);
     b->setIcon(lazyPictureIcon(w.name));  // the caption drawn in the picture follows the language
     b->setToolTip(b->isEnabled() ? QString() : tr("Эта работа пока недоступна"));
@@ -303,7 +306,7 @@ void Main::Timer1Timer() {
 }
 
 void Main::sectionClick(const QString& button) {
-  for (const auto& s : sectionButtons()) {
+  for (const auto& s : catalogue_->sectionButtons()) {
     if (s.name != button) continue;
     if (!s.panel.isEmpty()) {
       for (auto* panel : panels_) panel->setVisible(panel->objectName() == s.panel);
@@ -469,7 +472,7 @@ void Main::childActivated(QMdiSubWindow* s) {
 
 HelpViewer* Main::helpViewer() {
   // Built on the first F1: a start-up that never needs it does not pay for it.
-  if (!help_) help_ = new HelpViewer(this);
+  if (!help_) help_ = new HelpViewer(this, helpContents(*catalogue_));
   return help_;
 }
 

@@ -23,6 +23,7 @@
 #include "journal_dialog.h"
 #include "main_options.h"
 
+class Catalogue;
 class WindowRegistry;
 class HelpViewer;
 class QLineEdit;
@@ -34,7 +35,8 @@ struct Health;
 struct MainServices {
   MessageService* messages = nullptr;       // null: real message boxes
   std::function<bool()> startCalculator;    // null: the desktop's calculator
-  const WindowRegistry* windows = nullptr;  // null: every window of the program
+  const Catalogue* catalogue = nullptr;     // null: the program's sections and works
+  const WindowRegistry* windows = nullptr;  // null: every window of the catalogue
   journal::Clock clock;                     // null members: the system's clocks
   JournalDialogServices journal;            // null members: the standard dialogs
   record::Recorder* recorder = nullptr;     // null: the record is kept in memory only
@@ -63,8 +65,7 @@ class Main : public QMainWindow, public Host {
   void focusNext() override;
   void focusMenu() override;
   void enableBack(bool on) override;
-  void pressNext() override { BNextClick(); }
-  void pressMenu() override { BMenuClick(); }
+  PlayedWork& work() override { return work_; }
   void restartWork(const QString& firstForm) override;
   ExperimentWindow* findWindow(const QString& form) const override;
   void windowClosing(ExperimentWindow* w) override;
@@ -153,6 +154,7 @@ class Main : public QMainWindow, public Host {
   MainServices services_;
   MessageService* messages_;
   std::unique_ptr<MessageService> ownMessages_;
+  const Catalogue* catalogue_;
   const WindowRegistry* windows_;
   QMdiArea* mdi_ = nullptr;
   QWidget* Panel1 = nullptr;
@@ -172,6 +174,7 @@ class Main : public QMainWindow, public Host {
   QLineEdit *StudentName = nullptr, *StudentGroup = nullptr;  // the journal's student, before the first work
   QLabel* recordLine_ = nullptr;                              // what is wrong with the record's storage
   std::unique_ptr<record::Health> recordHealth_;
+  PlayedWork work_;  // the work being played
   journal::Journal journal_;
   journal::Student student_;
   QString journalPdf_;     // written at exit when not empty, its fields not yet filled in

@@ -8,37 +8,26 @@ void Main::BNextClick() {
   if (Busy) return;
   ExperimentWindow* active = activeChild();
   if (!active) return;
-  const NextRow* row = nextRowFrom(active->objectName());
-  if (!row || !completed(row->from)) return;
+  const NextRow* row = catalogue_->nextRowFrom(active->objectName());
+  if (!row || !work_.completed(row->from)) return;
 
   if (!row->repeat) {
-    if (row->resetCounter && !findWindow(row->to)) RepeatCount = 1;
+    if (row->resetCounter && !findWindow(row->to)) work_.startRuns();
     setUpdatesEnabled(false);  // no half-built window on screen
     open(row->to);
     setUpdatesEnabled(true);
     return;
   }
-  // The frequency experiments run again with fresh data until their sixth, closing run.
-  // The count stops at 7: further clicks after the closing run must not wrap the signed
-  // byte round into a run number again.
-  if (RepeatCount >= 7) return;
-  RepeatCount = static_cast<std::int8_t>(RepeatCount + 1);
-  if (RepeatCount > 6) return;
-  for (int i = 0; i < active->answerCount(); ++i) {
-    active->edit(i)->clear();
-    active->edit(i)->setReadOnly(false);
-    if (auto* mark = active->answer(i).mark) mark->hide();
-  }
-  active->FormCreate();
-  if (row->activateOnRepeat) active->FormActivate();
-  active->Timer1Timer();
+  // The frequency experiments run again with fresh data until their sixth, closing run: the
+  // window asks its work for the next one.
+  active->nextRun();
 }
 
 void Main::BBackClick() {
   if (Busy) return;
   ExperimentWindow* active = activeChild();
   if (!active) return;
-  const NextRow* row = openRowTo(active->objectName());
+  const NextRow* row = catalogue_->openRowTo(active->objectName());
   if (!row) return;
   // A predecessor closed by its own close box is simply not there to show.
   if (auto* previous = findWindow(row->from)) showChild(previous);
@@ -47,9 +36,9 @@ void Main::BBackClick() {
 void Main::BMenuClick() {
   // A click during a trace does nothing at all: no message, no flag touched.
   if (Busy) return;
-  if (WorkDone) {
+  if (work_.WorkDone) {
     messages().info(tr("Лабораторная работа выполнена!"));
-    WorkDone = false;
+    work_.WorkDone = false;
   } else if (!messages().confirm(tr("Результаты работ будут сброшены\n\rПерейти в главное меню?"))) {
     return;
   }

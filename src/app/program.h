@@ -3,7 +3,18 @@
 // menu, the window registry and Next/Back are built from it.
 #include "framework/catalogue.h"
 
+// Checked once when first asked for: a declaration the start screen or the help cannot serve
+// stops the program with checkCatalogue's lines.
 const Catalogue& programCatalogue();
+
+// What is wrong with a catalogue as this program would show it, one line per fault naming the
+// declaration: the catalogue's own problems, a section button past the last place above the
+// animation check box or on a name the start screen uses, a work button running past its
+// panel, a work's picture or help topic (in any language) that does not exist.
+QStringList checkCatalogue(const Catalogue& c);
+
+// The help's contents: the start screen's topic, then each work's in the order of the menu.
+QList<int> helpContents(const Catalogue& c);
 
 // Every window the program has.
 inline const WindowRegistry& programWindows() { return programCatalogue().windows(); }

@@ -1,23 +1,59 @@
 #include "catalogue.h"
 
+#include <QSet>
 #include <algorithm>
 
 #include "experiment_window.h"
 
-QString formName(int topic, int n) { return QStringLiteral("Form%1_%2").arg(topic).arg(n); }
+QString describe(const SectionEntry& s) {
+  return QStringLiteral("section %1 (%2)").arg(s.number).arg(QString::fromUtf8(s.caption));
+}
 
-std::vector<WindowEntry> windowsOf(const WindowRegistry& made, int topic, int count, int errorLimit) {
-  std::vector<WindowEntry> out;
-  for (int n = 1; n <= count; ++n) {
-    const QString form = formName(topic, n);
-    out.push_back({form, made.factory(form), errorLimit});
-  }
-  return out;
+QString describe(const SectionEntry& s, const WorkEntry& w) {
+  const QString first = w.windows.empty() ? QString() : w.windows.front().form;
+  return QStringLiteral("work %1 of %2").arg(w.button.isEmpty() ? first : w.button, describe(s));
 }
 
 Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(sections)) {
   std::stable_sort(sections_.begin(), sections_.end(),
                    [](const SectionEntry& a, const SectionEntry& b) { return a.number < b.number; });
+  {
+    QHash<QString, QString> controls, forms;  // name -> where it was declared first
+    // A start-screen control (Button<n>, Panel<n>, a work's button) taken by one declaration only.
+    const auto claim = [&](const QString& name, const QString& where) {
+      if (controls.contains(name))
+        problems_ << QStringLiteral("%1: its %2 is already %3's").arg(where, name, controls.value(name));
+      else
+        controls.insert(name, where);
+    };
+    for (const SectionEntry& s : sections_) {
+      claim(QStringLiteral("Button%1").arg(s.number), describe(s));
+      if (s.panel) {
+        claim(QStringLiteral("Panel%1").arg(s.panel), describe(s));
+      } else if (s.works.size() != 1) {
+        problems_ << QStringLiteral("%1: a section without a panel opens one work, not %2")
+                         .arg(describe(s))
+                         .arg(s.works.size());
+      }
+      for (const WorkEntry& w : s.works) {
+        const QString where = describe(s, w);
+        if (w.windows.empty()) problems_ << where + QStringLiteral(": a work without windows");
+        if (s.panel) claim(w.button, where);
+        for (const WindowEntry& e : w.windows) {
+          if (e.form.isEmpty() || !e.make)
+            problems_ << QStringLiteral("%1: a window without %2")
+                             .arg(where, e.form.isEmpty() ? QStringLiteral("a name")
+                                                          : QStringLiteral("a factory (%1)").arg(e.form));
+          else if (forms.contains(e.form))
+            problems_ << QStringLiteral("%1: window %2 is declared again (first in %3)")
+                             .arg(where, e.form, forms.value(e.form));
+          forms.insert(e.form, where);
+          if (e.errorLimit < 1)
+            problems_ << QStringLiteral("%1: window %2 has an error limit of %3").arg(where, e.form).arg(e.errorLimit);
+        }
+      }
+    }
+  }
   for (const SectionEntry& s : sections_) {
     const QString panel = s.panel ? QStringLiteral("Panel%1").arg(s.panel) : QString();
     const QString first =
@@ -34,19 +70,29 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
   for (const SectionEntry* s : byPanel) {
     const QString panel = QStringLiteral("Panel%1").arg(s->panel);
     panels_ << panel;
-    for (const WorkEntry& w : s->works) workButtons_.push_back({panel, w.button, w.top, w.windows.front().form});
+    for (const WorkEntry& w : s->works)
+      if (!w.windows.empty()) workButtons_.push_back({panel, w.button, w.top, w.windows.front().form});
   }
 
   for (const SectionEntry& s : sections_)
     for (const WorkEntry& w : s.works) {
       const int n = static_cast<int>(w.windows.size());
+      QStringList names;
+      for (const WindowEntry& e : w.windows) names << e.form;
       for (int i = 0; i < n; ++i) {
         const WindowEntry& e = w.windows[i];
-        windows_.add(e.form, [make = e.make, help = w.helpContext, limit = e.errorLimit](Host& h) {
-          ExperimentWindow* made = make(h);
-          if (made) made->declare(help, limit);
-          return made;
-        });
+        if (windows_.has(e.form)) continue;  // a duplicate, reported above: the first declaration holds
+        windows_.add({.form = e.form,
+                      .firstForm = w.windows.front().form,
+                      .index = i + 1,
+                      .count = n,
+                      .work = names,
+                      .endsWork = i + 1 == n && w.lastEndsWork && !w.repeatsLast,
+                      .activateOnRepeat = i + 1 == n && w.repeatsLast && w.activateOnRepeat,
+                      .helpContext = w.helpContext,
+                      .errorLimit = e.errorLimit,
+                      .regenerates = e.regenerates},
+                     e.make);
         if (i + 1 < n) next_.push_back({e.form, w.windows[i + 1].form, false, w.repeatsLast && i + 2 == n});
       }
       if (w.repeatsLast && n > 0)

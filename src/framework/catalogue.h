@@ -14,6 +14,8 @@ struct WindowEntry {
   QString form;  // object name, Form<topic>_<n>
   WindowRegistry::Factory make;
   int errorLimit = 3;  // wrong answers after which the data are drawn anew
+  // What the limit draws anew: the window's data, or the work from its first window.
+  WindowDeclaration::Regenerates regenerates = WindowDeclaration::Regenerates::Window;
 };
 
 struct WorkEntry {
@@ -26,6 +28,10 @@ struct WorkEntry {
   // runs from 1 (the count is reset when the window is first opened).
   bool repeatsLast = false;
   bool activateOnRepeat = false;  // a repeat also runs FormActivate
+  // The last window's last answer completes the work (Menu then ends it without asking) and
+  // hands the focus to Menu. Off for works whose last window completes the work itself (the
+  // frequency runs, the lag links) or leaves Menu to ask (stability).
+  bool lastEndsWork = true;
 };
 
 struct SectionEntry {
@@ -60,18 +66,12 @@ struct WorkButton {
   QString form;  // first window of the work
 };
 
-// Form<topic>_<n>, the object name of window n of a work.
-QString formName(int topic, int n);
-// Windows Form<topic>_1 ... Form<topic>_<count> in order, made by the factories of `made`
-// (a section whose tables list its windows by shape gathers them there first).
-std::vector<WindowEntry> windowsOf(const WindowRegistry& made, int topic, int count, int errorLimit = 3);
-
 class Catalogue {
  public:
   explicit Catalogue(std::vector<SectionEntry> sections);
 
   const std::vector<SectionEntry>& sections() const { return sections_; }
-  // Every declared window; a made window carries its work's help topic and its error limit.
+  // Every declared window, made with its declaration (window_declaration.h).
   const WindowRegistry& windows() const { return windows_; }
 
   const std::vector<NextRow>& nextRows() const { return next_; }
@@ -84,6 +84,13 @@ class Catalogue {
   // Panel names in the order the main window creates them.
   const QStringList& workPanels() const { return panels_; }
 
+  // What is wrong with the declarations themselves, one line each naming the declaration: a
+  // window name declared twice (the registry would keep only the last), two sections on one
+  // button or one panel, two works on one button, a work without windows, a single-window
+  // section with other than one work. The program adds what its start screen and its help
+  // require (app/program.h).
+  const QStringList& problems() const { return problems_; }
+
  private:
   std::vector<SectionEntry> sections_;
   WindowRegistry windows_;
@@ -91,4 +98,10 @@ class Catalogue {
   std::vector<SectionButton> sectionButtons_;
   std::vector<WorkButton> workButtons_;
   QStringList panels_;
+  QStringList problems_;
 };
+
+// "section 3 (Составные динамические звенья)", "work B6 of section 3 (…)": how a problem
+// names the declaration it was found in.
+QString describe(const SectionEntry& s);
+QString describe(const SectionEntry& s, const WorkEntry& w);

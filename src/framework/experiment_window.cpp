@@ -22,14 +22,13 @@ void guarded(const char* where, const std::function<void()>& f) {
   }
 }
 
-ExperimentWindow::ExperimentWindow(Host& host, const QString& objectName, const QString& caption, int helpContext,
-                                   QSize design)
-    : QMdiSubWindow(nullptr), trace_(host, this), host_(host), client_(new QWidget), helpContext_(helpContext) {
-  setObjectName(objectName);
+ExperimentWindow::ExperimentWindow(Host& host, const WindowDeclaration& declared, const QString& caption, QSize design)
+    : QMdiSubWindow(nullptr), trace_(host, this), host_(host), declared_(declared), client_(new QWidget) {
+  setObjectName(declared.form);
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
-  setProperty("helpContext", helpContext);
-  client_->setObjectName(objectName + QStringLiteral("Client"));
+  setProperty("helpContext", declared.helpContext);
+  client_->setObjectName(declared.form + QStringLiteral("Client"));
   client_->resize(design);
   client_->setMinimumSize(1, 1);
   ui::setBackground(client_, colors::SkyBlue);
@@ -41,12 +40,6 @@ ExperimentWindow::ExperimentWindow(Host& host, const QString& objectName, const 
   Timer1->setInterval(1);
   Timer1->setSingleShot(true);
   connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer1Timer", [this] { Timer1Timer(); }); });
-}
-
-void ExperimentWindow::declare(int helpContext, int errorLimit) {
-  helpContext_ = helpContext;
-  setProperty("helpContext", helpContext);
-  errorLimit_ = errorLimit;
 }
 
 void ExperimentWindow::rest() {
@@ -102,7 +95,7 @@ void ExperimentWindow::FormCreate() {
     if (a.mark) a.mark->hide();
   }
   if (firstFieldOpenDuringTrace_ && !answers_.empty()) answers_.front().edit->setEnabled(true);
-  host_.setCompleted(objectName(), false);
+  work().setCompleted(objectName(), false);
   if (hasTrace_) {
     host_.Busy = true;
     holdsBusy_ = true;
@@ -180,10 +173,27 @@ void ExperimentWindow::openField(int i) {
 }
 
 void ExperimentWindow::regenerate() {
+  if (declared_.regenerates == WindowDeclaration::Regenerates::Work) {
+    host_.restartWork(declared_.firstForm);
+    return;
+  }
   FormCreate();
   FormActivate();
   Timer1->start();
   Timer1Timer();
+}
+
+bool ExperimentWindow::nextRun() {
+  if (host_.Busy || !work().nextRun()) return false;
+  for (Answer& a : answers_) {
+    a.edit->clear();
+    a.edit->setReadOnly(false);
+    if (a.mark) a.mark->hide();
+  }
+  FormCreate();
+  if (declared_.activateOnRepeat) FormActivate();
+  Timer1Timer();
+  return true;
 }
 
 void ExperimentWindow::answerEntered(int i) {
@@ -205,7 +215,7 @@ void ExperimentWindow::answerEntered(int i) {
   if (!acceptsEntry(i, *v)) {
     ++errors_;
     host_.reportTyped(objectName(), Host::AnswerEvent::Wrong, i, typed);
-    if (errors_ < errorLimit_) {
+    if (errors_ < declared_.errorLimit) {
       host_.messages().info(msg::WrongValue);
       a.edit->clear();
     } else {
@@ -233,9 +243,9 @@ void ExperimentWindow::answerAccepted(int i) {
 }
 
 void ExperimentWindow::allAnswered() {
-  host_.setCompleted(objectName(), true);
+  work().setCompleted(objectName(), true);
   host_.report(objectName(), Host::AnswerEvent::WindowDone);
-  if (endsWork_) {
+  if (declared_.endsWork) {
     markWorkDone();
     host_.focusMenu();
   } else {
@@ -244,7 +254,7 @@ void ExperimentWindow::allAnswered() {
 }
 
 void ExperimentWindow::markWorkDone() {
-  host_.WorkDone = true;
+  work().WorkDone = true;
   host_.report(objectName(), Host::AnswerEvent::WorkDone);
   ownsWorkDone_ = true;
 }
@@ -254,7 +264,7 @@ void ExperimentWindow::releaseWorkDone() {
   // starts over with fresh data, the work is no longer complete.
   if (!ownsWorkDone_) return;
   ownsWorkDone_ = false;
-  host_.WorkDone = false;
+  work().WorkDone = false;
 }
 
 void ExperimentWindow::setReadoutNames(const QString& x, const QString& y, bool yGreek) {

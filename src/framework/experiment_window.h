@@ -7,7 +7,8 @@
 // A concrete window builds its controls in its constructor, overrides FormCreate (calling
 // the base first) to draw its parameters and static content, and traceRecipe() to say what
 // each pass of its trace draws. It is created through ExperimentWindow::create<T>(), which
-// runs the first FormCreate once the object is complete.
+// hands it its declaration (name, place in its work, help topic, error limit) and runs the
+// first FormCreate once the object is complete.
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QTimer>
@@ -19,6 +20,7 @@
 #include "host.h"
 #include "trace_runner.h"
 #include "widgets.h"
+#include "window_declaration.h"
 
 class PlotView;
 
@@ -37,8 +39,8 @@ class ExperimentWindow : public QMdiSubWindow {
   ~ExperimentWindow() override;
 
   template <class W, class... Args>
-  static W* create(Host& host, Args&&... args) {
-    auto* w = new W(host, std::forward<Args>(args)...);
+  static W* create(Host& host, const WindowDeclaration& declared, Args&&... args) {
+    auto* w = new W(host, declared, std::forward<Args>(args)...);
     w->FormCreate();
     w->describeControls();
     w->Timer1->start();
@@ -50,36 +52,38 @@ class ExperimentWindow : public QMdiSubWindow {
   virtual void FormActivate();
   virtual void Timer1Timer();
 
-  // Regeneration at the error limit: new data and a new trace.
+  // Regeneration at the error limit: new data and a new trace (or, where the declaration says
+  // so, the work started again at its first window).
   virtual void regenerate();
+  // The next run of a repeated experiment, with fresh data, when its work counts one more
+  // (and no trace holds the command bar); false otherwise.
+  bool nextRun();
 
   // Answer i (0-based) typed and Enter pressed (the EditNKeyPress handler).
   void answerEntered(int i);
 
   Host& host() const { return host_; }
-  bool completed() const { return host_.completed(objectName()); }
+  PlayedWork& work() const { return host_.work(); }
+  bool completed() const { return work().completed(objectName()); }
   int errorCount() const { return errors_; }
-  int errorLimit() const { return errorLimit_; }
+  int errorLimit() const { return declared_.errorLimit; }
   int answerCount() const { return static_cast<int>(answers_.size()); }
   const Answer& answer(int i) const { return answers_.at(i); }
   AnswerEdit* edit(int i) const { return answers_.at(i).edit; }
   bool tracing() const { return trace_.running(); }
   // Closed windows linger until the event loop frees them; nothing may use them then.
   bool isClosed() const { return closed_; }
-  int helpContext() const { return helpContext_; }
-  // What the work's declaration says of the window: the help topic F1 opens and the number
-  // of wrong answers after which the data are drawn anew.
-  void declare(int helpContext, int errorLimit);
-  // The help topic a window is made with when its work's declaration gives it.
-  static constexpr int DeclaredHelp = 0;
+  // What the catalogue declares of the window: its name, its place in its work, the help
+  // topic F1 opens and the number of wrong answers after which the data are drawn anew.
+  const WindowDeclaration& declaration() const { return declared_; }
+  int helpContext() const { return declared_.helpContext; }
   QWidget* client() const { return client_; }
   // The window went behind another: its plots keep their pixels packed until next shown.
   void rest();
   QTimer* Timer1 = nullptr;
 
  protected:
-  ExperimentWindow(Host& host, const QString& objectName, const QString& caption, int helpContext,
-                   QSize design = {789, 518});
+  ExperimentWindow(Host& host, const WindowDeclaration& declared, const QString& caption, QSize design = {789, 518});
 
   // What pass j of the trace draws; a window without a trace returns an empty recipe.
   virtual TraceRunner::Recipe traceRecipe() { return {}; }
@@ -89,7 +93,7 @@ class ExperimentWindow : public QMdiSubWindow {
   // Right answer in field i: by default the next field, or the end after the last one.
   virtual void answerAccepted(int i);
   // Last field answered: completion flag, focus to Next (or WorkDone and focus to Menu in
-  // the last window of a work).
+  // the window declared to end its work).
   virtual void allAnswered();
 
   // Registers an answer row (box and check mark); the order of calls is the order of fields.
@@ -134,13 +138,10 @@ class ExperimentWindow : public QMdiSubWindow {
 
   void closeEvent(QCloseEvent* e) override;
 
-  int errorLimit_ = 3;
   // Windows whose first field stays open during the trace (and so may regenerate mid-trace).
   bool firstFieldOpenDuringTrace_ = false;
   // Windows without a trace do not hold the busy flag.
   bool hasTrace_ = true;
-  // The last window of a work: its last answer also sets WorkDone and focuses Menu.
-  bool endsWork_ = false;
   TraceRunner trace_;
 
  private:
@@ -148,8 +149,8 @@ class ExperimentWindow : public QMdiSubWindow {
   void releaseWorkDone();
 
   Host& host_;
+  const WindowDeclaration declared_;
   QWidget* client_;
-  int helpContext_;
   std::uint8_t errors_ = 0;
   std::vector<Answer> answers_;
   bool hasReadout_ = true;

@@ -1,10 +1,10 @@
 #pragma once
-// What an experiment window needs of the main window: the shared flags, the command bar
-// with the pointer readout, the pacing step, the message service and the other windows of
-// its work. The main window implements it; experiment windows see nothing else of it.
-#include <QHash>
+// What an experiment window needs of the main window: the busy flag, the work being played,
+// the command bar with the pointer readout, the pacing step, the message service and the other
+// windows of its work. The main window implements it; experiment windows see nothing else of it.
 #include <QString>
-#include <cstdint>
+
+#include "played_work.h"
 
 class ExperimentWindow;
 class MessageService;
@@ -20,14 +20,10 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  // Shared state of the running work.
+  // A trace is running: the command bar does nothing.
   bool Busy = false;
-  std::int8_t RepeatCount = 0;
-  bool WorkDone = false;
-
-  // Completion flags, one per window, kept here so that Next can read them.
-  bool completed(const QString& form) const { return completion_.value(form, false); }
-  void setCompleted(const QString& form, bool done) { completion_[form] = done; }
+  // The work being played (run count, completion flags).
+  virtual PlayedWork& work() = 0;
 
   virtual MessageService& messages() = 0;
   // The pacing step: with animation on, handle pending events, then sleep 10 ms.
@@ -48,8 +44,6 @@ class Host {
   virtual void focusNext() = 0;
   virtual void focusMenu() = 0;
   virtual void enableBack(bool on) = 0;
-  virtual void pressNext() = 0;
-  virtual void pressMenu() = 0;
   // Ends the running work without asking and starts it again at its first window (windows
   // that restart their work at an error limit use this).
   virtual void restartWork(const QString& firstForm) = 0;
@@ -73,7 +67,4 @@ class Host {
     (void)typed;
     report(form, event, field);
   }
-
- private:
-  QHash<QString, bool> completion_;
 };

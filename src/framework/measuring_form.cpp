@@ -13,9 +13,9 @@
 #include "plot_view.h"
 #include "widgets.h"
 
-MeasuringForm::MeasuringForm(Host& host, const QString& objectName, const QString& caption, int helpContext,
+MeasuringForm::MeasuringForm(Host& host, const WindowDeclaration& declared, const QString& caption,
                              const TypicalLayout& layout, const MeasuringShape& shape)
-    : TypicalForm(host, objectName, caption, helpContext, layout), shape_(shape) {
+    : TypicalForm(host, declared, caption, layout), shape_(shape) {
   taskPanel->setGeometry(shape_.task);
   taskText->setGeometry(8, 34, shape_.task.width() - 14, taskText->height());
   plotPanel->setGeometry(shape_.plot);

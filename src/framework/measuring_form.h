@@ -63,8 +63,8 @@ class MeasuringForm : public TypicalForm {
   void EditKeyPress(int bar);
 
  protected:
-  MeasuringForm(Host& host, const QString& objectName, const QString& caption, int helpContext,
-                const TypicalLayout& layout, const MeasuringShape& shape = {});
+  MeasuringForm(Host& host, const WindowDeclaration& declared, const QString& caption, const TypicalLayout& layout,
+                const MeasuringShape& shape = {});
 
   void FormCreate() override;
   // What each pass of the trace draws; the shape adds its own end (bars on, plot copied to

@@ -20,9 +20,9 @@ constexpr QSize PictureSize{415, 88};
 
 int TypicalForm::mini(double v) { return ceil_(v / IconScale); }
 
-TypicalForm::TypicalForm(Host& host, const QString& objectName, const QString& caption, int helpContext,
+TypicalForm::TypicalForm(Host& host, const WindowDeclaration& declared, const QString& caption,
                          const TypicalLayout& layout)
-    : ExperimentWindow(host, objectName, caption, helpContext), picture_(layout.picture) {
+    : ExperimentWindow(host, declared, caption), picture_(layout.picture) {
   titlePanel = ui::panel(client(), TitleRect, ui::Bevel::Single, QStringLiteral("Panel1"));
   titleLabel =
       ui::label(titlePanel, QRect(4, 2, TitleRect.width() - 8, TitleRect.height() - 4), layout.title,

@@ -38,8 +38,7 @@ class TypicalForm : public ExperimentWindow {
   PlotView* outputIcon() const { return Image4; }
 
  protected:
-  TypicalForm(Host& host, const QString& objectName, const QString& caption, int helpContext,
-              const TypicalLayout& layout);
+  TypicalForm(Host& host, const WindowDeclaration& declared, const QString& caption, const TypicalLayout& layout);
 
   void FormCreate() override;
 

@@ -16,7 +16,6 @@
 #include "topics.h"
 
 namespace {
-const QList<int> kContexts{111, 11, 12, 13, 21, 22, 31, 32, 33, 4, 5, 6, 7, 81, 82, 91, 92, 93};
 constexpr int kZoomMin = -3, kZoomMax = 12;
 
 const char* kStyle =
@@ -29,11 +28,14 @@ const char* kStyle =
     ".in { color: #FF0000; } .out { color: #0000FF; } .given { color: #008080; } .asked { color: #800080; }";
 }  // namespace
 
-QList<int> HelpViewer::contexts() { return kContexts; }
-
-QString HelpViewer::topicHtml(int context) {
-  return kContexts.contains(context) ? help::renderTopic(context) : QString();
+QList<int> HelpViewer::allTopics() {
+  QList<int> all = help::topicFiles();
+  all.removeOne(help::MainTopic);
+  all.prepend(help::MainTopic);
+  return all;
 }
+
+QString HelpViewer::topicHtml(int context) { return help::renderTopic(context); }
 
 QString HelpViewer::topicTitle(int context) {
   static const QRegularExpression title(QStringLiteral("<h2>(.*)</h2>"));
@@ -41,10 +43,10 @@ QString HelpViewer::topicTitle(int context) {
   return m.hasMatch() ? m.captured(1) : QString();
 }
 
-QList<int> HelpViewer::matchingContexts(const QString& query) {
+QList<int> HelpViewer::matchingContexts(const QString& query, const QList<int>& among) {
   const QStringList words = query.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
   QList<int> found;
-  for (int c : kContexts) {
+  for (int c : among) {
     const QString plain = QTextDocumentFragment::fromHtml(topicHtml(c)).toPlainText();
     if (std::all_of(words.begin(), words.end(),
                     [&](const QString& w) { return plain.contains(w, Qt::CaseInsensitive); }))
@@ -53,13 +55,14 @@ QList<int> HelpViewer::matchingContexts(const QString& query) {
   return found;
 }
 
-HelpViewer::HelpViewer(QWidget* parent)
+HelpViewer::HelpViewer(QWidget* parent, QList<int> contents)
     : QDialog(parent),
       text_(new QTextBrowser),
       list_(new QListWidget),
       find_(new QLineEdit),
       back_(new QToolButton),
-      forward_(new QToolButton) {
+      forward_(new QToolButton),
+      contents_(contents.isEmpty() ? allTopics() : std::move(contents)) {
   setObjectName(QStringLiteral("HelpViewer"));
   resize(900, 600);
 
@@ -83,7 +86,7 @@ HelpViewer::HelpViewer(QWidget* parent)
   list_->setFixedWidth(270);
   list_->setWordWrap(true);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  for (int c : kContexts) {
+  for (int c : contents_) {
     auto* item = new QListWidgetItem(list_);
     item->setData(Qt::UserRole, c);
   }
@@ -185,7 +188,7 @@ void HelpViewer::search(const QString& query) {
     QSignalBlocker block(find_);
     find_->setText(query);
   }
-  const QList<int> found = matchingContexts(query);
+  const QList<int> found = matchingContexts(query, contents_);
   for (int i = 0; i < list_->count(); ++i)
     list_->item(i)->setHidden(!found.contains(list_->item(i)->data(Qt::UserRole).toInt()));
 }

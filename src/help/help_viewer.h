@@ -1,7 +1,7 @@
 #pragma once
 // The program's own help: topics by context number, with a contents list, back and forward
-// through the topics seen in this run, a word search over all topics and a font size. It keeps
-// nothing between runs.
+// through the topics seen in this run, a word search over the listed topics and a font size.
+// It keeps nothing between runs.
 #include <QDialog>
 
 class QTextBrowser;
@@ -12,7 +12,9 @@ class QToolButton;
 class HelpViewer : public QDialog {
   Q_OBJECT
  public:
-  explicit HelpViewer(QWidget* parent);
+  // `contents`: the topics listed, in order (the program lists the start screen's topic, then
+  // its works' in the order of the menu); empty: every topic file, the start screen's first.
+  explicit HelpViewer(QWidget* parent, QList<int> contents = {});
   void showTopic(int context);
   int currentContext() const { return current_; }
   QString currentTitle() const;
@@ -30,12 +32,14 @@ class HelpViewer : public QDialog {
   void zoomOut();
   double fontPointSize() const;
 
-  // Context numbers that have a topic, in the order of the contents list.
-  static QList<int> contexts();
+  // The topics of the contents list, in its order.
+  const QList<int>& contexts() const { return contents_; }
+  // Every topic file, the start screen's first.
+  static QList<int> allTopics();
   static QString topicHtml(int context);  // the topic as shown, empty when there is none
   static QString topicTitle(int context);
-  // Topics whose text holds every word of the query (case-insensitive), in contents order.
-  static QList<int> matchingContexts(const QString& query);
+  // Topics of `among` whose text holds every word of the query (case-insensitive), in its order.
+  static QList<int> matchingContexts(const QString& query, const QList<int>& among);
 
  protected:
   void changeEvent(QEvent* e) override;
@@ -53,6 +57,7 @@ class HelpViewer : public QDialog {
   QToolButton* forward_;
   QToolButton* smaller_ = nullptr;
   QToolButton* larger_ = nullptr;
+  QList<int> contents_;
   QList<int> history_;
   qsizetype pos_ = -1;
   int current_ = 0;

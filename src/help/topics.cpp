@@ -1,6 +1,8 @@
 #include "topics.h"
 
+#include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 
 #include "framework/numtext.h"
@@ -16,15 +18,36 @@ static void initHelpResources() {
 
 namespace help {
 
+namespace {
+QString topicPath(int context, language::Language l) {
+  // The Russian topics are the originals; every other language has a folder of its own.
+  return l == language::Language::Russian ? QStringLiteral(":/help/%1.html").arg(context)
+                                          : QStringLiteral(":/help/%1/%2.html").arg(language::code(l)).arg(context);
+}
+}  // namespace
+
+bool hasTopic(int context, language::Language l) {
+  initHelpResources();
+  return QFile::exists(topicPath(context, l));
+}
+
+QList<int> topicFiles() {
+  initHelpResources();
+  QList<int> found;
+  for (const QString& name : QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files)) {
+    bool ok = false;
+    const int context = name.chopped(5).toInt(&ok);
+    if (ok) found << context;
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
 QString topicSource(int context) { return topicSource(context, language::current()); }
 
 QString topicSource(int context, language::Language l) {
   initHelpResources();
-  // The Russian topics are the originals; every other language has a folder of its own.
-  const QString path = l == language::Language::Russian
-                           ? QStringLiteral(":/help/%1.html").arg(context)
-                           : QStringLiteral(":/help/%1/%2.html").arg(language::code(l)).arg(context);
-  QFile f(path);
+  QFile f(topicPath(context, l));
   if (!f.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(f.readAll());
 }

@@ -7,6 +7,15 @@
 
 namespace help {
 
+// The start screen's topic; every other topic is a work's, named by its declaration.
+inline constexpr int MainTopic = 111;
+
+// A topic is its file, src/help/topics/<context>.html (topics/<language>/ for a translation),
+// found by its name; nothing else registers it.
+bool hasTopic(int context, language::Language l);
+// Every topic that has a file, in the order of the numbers.
+QList<int> topicFiles();
+
 // The topic's file as written, in the running language or the one given; empty when there is none.
 QString topicSource(int context);
 QString topicSource(int context, language::Language l);

@@ -77,7 +77,7 @@ TEST_F(ClickStorm, CommandsAnswersAndClosesInAnyOrder) {
   EXPECT_GE(steps, 250);
   EXPECT_FALSE(main->Busy);
   messages.answers = {true};
-  main->WorkDone = false;
+  main->work().WorkDone = false;
   main->BMenuClick();
   flushDeletes();
   EXPECT_TRUE(main->children().isEmpty());

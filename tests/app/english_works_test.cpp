@@ -57,7 +57,7 @@ class EnglishWorks : public TrainerTest {
       answerAll(w);
       look(w);
       EXPECT_TRUE(w->completed()) << w->objectName().toStdString();
-      if (main->WorkDone) break;
+      if (main->work().WorkDone) break;
       click("BNext");
       if (active() == w) break;  // the last window: the work ends by Menu
       w = active();
@@ -87,7 +87,7 @@ class EnglishWorks : public TrainerTest {
 
 TEST_F(EnglishWorks, Astatism) {
   EXPECT_EQ(play("Form19_1"), 8);
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_EQ(active()->windowTitle(), "System type. Lab 1.8");
 }
 
@@ -105,7 +105,7 @@ TEST_F(EnglishWorks, StabilityOfTheForcingLoop) {
 
 TEST_F(EnglishWorks, InvarianceToTheReference) {
   EXPECT_EQ(play("Form11_1"), 4);
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_EQ(messages.asked.value(0), "Is the transfer function you found physically realizable?");
 }
 
@@ -124,7 +124,7 @@ TEST_F(EnglishWorks, StateVariables) {
                    }
                  }),
             1);
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
 }
 
 TEST_F(EnglishWorks, BlockDiagramTransformations) { EXPECT_EQ(play("Form10_1"), 1); }
@@ -168,7 +168,7 @@ TEST_F(EnglishWorks, FirstOrderLagElement) {
                    runFrequencies(w);
                  }),
             4);
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
 }
 
 TEST_F(EnglishWorks, IntegratingElement) {

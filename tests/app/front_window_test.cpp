@@ -43,7 +43,7 @@ TEST_F(FrontWindow, PiCircuitQuestionComesToTheFrontAfterARefusedAnswer) {
   type(freq, 0, FloatToStr(2 * r.hi + 1));
   ASSERT_EQ(messages.last(), msg::WrongValue);
   answerAll(freq);
-  ASSERT_TRUE(main->completed("Form6_3"));
+  ASSERT_TRUE(main->work().completed("Form6_3"));
   script({150, 420});
   click("BNext");
   EXPECT_EQ(inFront("Form6_4"), "");
@@ -72,7 +72,7 @@ TEST_F(FrontWindow, EveryWindowOpenedByNextRightAfterAMessageBox) {
         break;
       }
     main->messages().info(msg::WrongValue);
-    main->setCompleted(row.from, true);
+    main->work().setCompleted(row.from, true);
     main->BNextClick();
     settle();
     EXPECT_EQ(inFront(row.to), "") << row.from.toStdString() << " -> " << row.to.toStdString();

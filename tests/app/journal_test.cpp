@@ -59,7 +59,7 @@ TEST_F(Journal, RecordsPartOfAWorkAndThenAWholeWorkAsPlayed) {
   type(gain, 0, "1000");
   EXPECT_EQ(messages.last(), msg::WrongValue);
   answerAll(gain);
-  ASSERT_TRUE(main->completed(First));
+  ASSERT_TRUE(main->work().completed(First));
   wait(40);
   click("BNext");
   ASSERT_EQ(active()->objectName(), Second);
@@ -103,7 +103,7 @@ TEST_F(Journal, RecordsPartOfAWorkAndThenAWholeWorkAsPlayed) {
   EXPECT_EQ(messages.last(), msg::TooManyErrors);
   settle();
   answerAll(step);
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_EQ(main->journal().works().back().outcome, Outcome::Completed);
   click("BMenu");
   EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");

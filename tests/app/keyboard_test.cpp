@@ -160,7 +160,7 @@ TEST_F(Keyboard, TypingAfterAClickOnThePlotGoesToTheAnswerBox) {
   EXPECT_TRUE(w->edit(0)->hasFocus());
   EXPECT_EQ(w->edit(0)->text(), loc("0.5"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  EXPECT_TRUE(main->completed("Form1_1"));
+  EXPECT_TRUE(main->work().completed("Form1_1"));
 }
 
 TEST_F(Keyboard, MeasuringLines) {
@@ -204,7 +204,7 @@ TEST_F(Keyboard, NoReadingWhileTheCurvesGrow) {
   EXPECT_FALSE(v->hasReadingPoint());
   EXPECT_EQ(label("KoordX1"), "???");
   // Alt+→ does nothing while the trace runs, as Next does.
-  main->setCompleted("Form3_1", true);
+  main->work().setCompleted("Form3_1", true);
   QTest::keyClick(v, Qt::Key_Right, Qt::AltModifier);
   EXPECT_EQ(active(), w);
   settle();
@@ -259,7 +259,7 @@ TEST_F(Keyboard, AWorkPlayedWithTheKeyboardOnly) {
     }
     if (form != forms[2]) key(Qt::Key_Right, Qt::AltModifier);
   }
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   key(Qt::Key_M, Qt::AltModifier);
   EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
   EXPECT_TRUE(main->findChild<QWidget*>("Panel1")->isVisible());

@@ -200,7 +200,7 @@ class Monkey : public TrainerTest {
   void menu() {
     const bool yes = chance(60);
     messages.answers = {yes};
-    const bool done = main->WorkDone, busy = main->Busy;
+    const bool done = main->work().WorkDone, busy = main->Busy;
     click(main->control<QPushButton>("BMenu"), yes ? "Menu (yes)" : "Menu (no)");
     // Checked at once: letting the event loop run here would let the other timers' events in.
     if (!busy && (done || yes)) {

@@ -11,7 +11,7 @@ class Navigation : public TrainerTest {
     auto* p = dynamic_cast<ProbeWindow*>(w);
     type(w, 0, FloatToStr(-p->T));
     type(w, 1, "2");
-    ASSERT_TRUE(main->completed(w->objectName()));
+    ASSERT_TRUE(main->work().completed(w->objectName()));
   }
   ExperimentWindow* next() {
     main->BNextClick();
@@ -80,17 +80,17 @@ TEST_F(Navigation, MenuYesDestroysEverythingAndANewStartDrawsNewData) {
   script({70});
   auto* again = dynamic_cast<ProbeWindow*>(start("Form1_1"));
   EXPECT_DOUBLE_EQ(again->T, 0.7);
-  EXPECT_FALSE(main->completed("Form1_1"));
+  EXPECT_FALSE(main->work().completed("Form1_1"));
 }
 
 TEST_F(Navigation, WorkDoneMenuLeavesWithoutAskingOnce) {
   script({50});
   start("Form1_1");
-  main->WorkDone = true;
+  main->work().WorkDone = true;
   main->BMenuClick();
   EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
   EXPECT_TRUE(messages.asked.isEmpty());
-  EXPECT_FALSE(main->WorkDone);
+  EXPECT_FALSE(main->work().WorkDone);
   flushDeletes();
   EXPECT_TRUE(main->children().isEmpty());
   script({50});
@@ -135,7 +135,7 @@ TEST_F(Navigation, MenuDuringATraceOfAFinishedWorkDoesNothingAtAll) {
   bool clicked = false;
   QTimer::singleShot(100, main.get(), [this, &clicked] {
     ASSERT_TRUE(main->Busy);
-    main->WorkDone = true;
+    main->work().WorkDone = true;
     main->BMenuClick();
     clicked = true;
   });
@@ -143,7 +143,7 @@ TEST_F(Navigation, MenuDuringATraceOfAFinishedWorkDoesNothingAtAll) {
   ASSERT_TRUE(clicked);
   EXPECT_TRUE(messages.shown.isEmpty());
   EXPECT_TRUE(messages.asked.isEmpty());
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   main->BMenuClick();  // after the trace: the work is complete, no question
   EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
   EXPECT_TRUE(messages.asked.isEmpty());

@@ -13,8 +13,8 @@ class ProbeWindow : public ExperimentWindow {
   static inline int passes = 40;
   static inline bool openDuringTrace = false;
 
-  explicit ProbeWindow(Host& host, const QString& name = QStringLiteral("Form1_1"))
-      : ExperimentWindow(host, name, QStringLiteral("Проба"), 11) {
+  ProbeWindow(Host& host, const WindowDeclaration& declared)
+      : ExperimentWindow(host, declared, QStringLiteral("Проба")) {
     plot = new PlotView(client(), QRect(208, 104, 415, 271));
     plot->onMouseMove([this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
       readoutMove(plot, b, m, [&] {
@@ -68,8 +68,14 @@ class ProbeWindow : public ExperimentWindow {
 inline const WindowRegistry& probeRegistry() {
   static const WindowRegistry r = [] {
     WindowRegistry reg;
-    reg.add("Form1_1", [](Host& h) { return ExperimentWindow::create<ProbeWindow>(h, QStringLiteral("Form1_1")); });
-    reg.add("Form1_2", [](Host& h) { return ExperimentWindow::create<ProbeWindow>(h, QStringLiteral("Form1_2")); });
+    // Two windows of one work that it does not end, under the integrating link's topic.
+    for (int n = 1; n <= 2; ++n)
+      reg.add({.form = QStringLiteral("Form1_%1").arg(n),
+               .firstForm = QStringLiteral("Form1_1"),
+               .index = n,
+               .count = 2,
+               .helpContext = 11},
+              [](Host& h, const WindowDeclaration& d) { return ExperimentWindow::create<ProbeWindow>(h, d); });
     return reg;
   }();
   return r;

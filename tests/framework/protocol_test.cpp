@@ -26,7 +26,7 @@ TEST_F(Protocol, TraceRunsOnceThenOpensTheFirstField) {
   EXPECT_TRUE(w->edit(0)->isEnabled());
   EXPECT_FALSE(w->edit(1)->isEnabled());
   EXPECT_EQ(px(w->plot, 20, 130), colors::Red);
-  EXPECT_FALSE(main->completed("Form1_1"));
+  EXPECT_FALSE(main->work().completed("Form1_1"));
 }
 
 TEST_F(Protocol, RightAnswersShowTheExactValueAndCompleteTheWindow) {
@@ -36,12 +36,12 @@ TEST_F(Protocol, RightAnswersShowTheExactValueAndCompleteTheWindow) {
   EXPECT_TRUE(w->edit(0)->isReadOnly());
   EXPECT_TRUE(w->answer(0).mark->isVisibleTo(w->client()));
   EXPECT_TRUE(w->edit(1)->isEnabled());
-  EXPECT_FALSE(main->completed("Form1_1"));
+  EXPECT_FALSE(main->work().completed("Form1_1"));
   // Enter in an accepted box does nothing.
   type(w, 0, "5");
   EXPECT_TRUE(messages.shown.isEmpty());
   type(w, 1, "2");
-  EXPECT_TRUE(main->completed("Form1_1"));
+  EXPECT_TRUE(main->work().completed("Form1_1"));
   EXPECT_TRUE(messages.shown.isEmpty());
 }
 

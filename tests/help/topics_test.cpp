@@ -127,7 +127,7 @@ QStringList expectedNumbers(int context) {
 }  // namespace
 
 TEST(HelpTopics, EveryContextOpensATopicWithAWorkedExample) {
-  for (int context : HelpViewer::contexts()) {
+  for (int context : HelpViewer::allTopics()) {
     const QString html = HelpViewer::topicHtml(context);
     EXPECT_FALSE(HelpViewer::topicTitle(context).isEmpty()) << context;
     EXPECT_TRUE(html.contains(QStringLiteral("name=\"example\""))) << context;
@@ -139,7 +139,7 @@ TEST(HelpTopics, EveryContextOpensATopicWithAWorkedExample) {
 }
 
 TEST(HelpTopics, ExampleNumbersAreWhatTheModelsCompute) {
-  for (int context : HelpViewer::contexts()) {
+  for (int context : HelpViewer::allTopics()) {
     const QString example = HelpViewer::topicHtml(context).section(QStringLiteral("name=\"example\""), 1);
     const QStringList numbers = expectedNumbers(context);
     EXPECT_FALSE(numbers.isEmpty()) << context;
@@ -197,7 +197,7 @@ TEST(HelpTopics, BandEndsShownLieInsideTheBand) {
 TEST(HelpTopics, ExampleNumbersAreShortAsTheWindowsShowThem) {
   static const QRegularExpression longNumber(QStringLiteral("\\d[.,]\\d{8,}"));
   static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-  for (int context : HelpViewer::contexts()) {
+  for (int context : HelpViewer::allTopics()) {
     const QString example = HelpViewer::topicHtml(context).section(QStringLiteral("name=\"example\""), 1).remove(tag);
     for (auto it = longNumber.globalMatch(example); it.hasNext();) {
       const auto m = it.next();
@@ -309,7 +309,7 @@ TEST_F(ExampleAgreesWithWindows, CorrectionStepWindowsDrawTheirOwnTimeConstants)
 // The English topics: the same examples with the same numbers, and no Russian word left.
 TEST(HelpTopics, EnglishTopicsCarryTheSameExamplesWithoutARussianWord) {
   LanguageGuard english(language::Language::English);
-  for (int context : HelpViewer::contexts()) {
+  for (int context : HelpViewer::allTopics()) {
     const QString html = HelpViewer::topicHtml(context);
     ASSERT_FALSE(html.isEmpty()) << context;
     EXPECT_FALSE(hasCyrillic(html)) << context << " "

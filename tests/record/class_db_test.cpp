@@ -168,7 +168,7 @@ struct BadServer {
 };
 class PlaysOn : public BadServer, public TrainerTest {
  protected:
-  PlaysOn() : TrainerTest(nullptr, recorder.get()) {}
+  PlaysOn() : TrainerTest(nullptr, nullptr, recorder.get()) {}
 };
 }  // namespace
 

@@ -48,7 +48,7 @@ struct RecorderHolder {
 
 class RecordedWork : public RecorderHolder, public TrainerTest {
  protected:
-  RecordedWork() : TrainerTest(nullptr, recorder.get()) {}
+  RecordedWork() : TrainerTest(nullptr, nullptr, recorder.get()) {}
 };
 
 }  // namespace

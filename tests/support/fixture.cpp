@@ -19,7 +19,7 @@ void TestMessages::info(const QString& text) {
   BoxMessageService(QApplication::activeWindow()).info(text);
 }
 
-TrainerTest::TrainerTest(const WindowRegistry* windows, record::Recorder* recorder) {
+TrainerTest::TrainerTest(const WindowRegistry* windows, const Catalogue* catalogue, record::Recorder* recorder) {
   auto scripted = std::make_unique<rnd::ScriptedSource>();
   random = scripted.get();
   previousRandom = rnd::install(std::move(scripted));
@@ -31,6 +31,7 @@ TrainerTest::TrainerTest(const WindowRegistry* windows, record::Recorder* record
     return calculatorStarts;
   };
   s.windows = windows;
+  s.catalogue = catalogue;
   s.recorder = recorder;
   s.clock = {[this] { return now; }, [this] { return steadyMs; }};
   s.journal.askPdfPath = [this](QWidget*, const QString& suggested) {

@@ -25,7 +25,10 @@ class TestMessages : public RecordingMessageService {
 
 class TrainerTest : public ::testing::Test {
  protected:
-  explicit TrainerTest(const WindowRegistry* windows = nullptr, record::Recorder* recorder = nullptr);
+  // The program's works, or those of `catalogue`; `windows` made instead of the catalogue's; the
+  // record written through `recorder` when given.
+  explicit TrainerTest(const WindowRegistry* windows = nullptr, const Catalogue* catalogue = nullptr,
+                       record::Recorder* recorder = nullptr);
   ~TrainerTest() override;
 
   // Raw RandomRange results handed out in order (e.g. 50 for T = 0.50 from RandomRange(10, 100)/100).

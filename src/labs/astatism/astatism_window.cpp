@@ -7,11 +7,8 @@
 
 namespace astatism {
 
-AstatismWindow::AstatismWindow(Host& host, const WindowInfo& info)
-    : ExperimentWindow(host, QString::fromStdString(info.formName), layout::captionText(info), kHelpContext,
-                       {858, 634}),
-      info_(info) {
-  endsWork_ = info.endsWork();
+AstatismWindow::AstatismWindow(Host& host, const WindowDeclaration& declared, const WindowInfo& info)
+    : ExperimentWindow(host, declared, layout::captionText(info), {858, 634}), info_(info) {
   noReadout();
   Timer1->setInterval(100);
 }

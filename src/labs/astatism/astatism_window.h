@@ -21,7 +21,7 @@ class AstatismWindow : public ExperimentWindow {
   std::vector<QLabel*> LT;     // LT1, LT2 (LT3)
 
  protected:
-  AstatismWindow(Host& host, const WindowInfo& info);
+  AstatismWindow(Host& host, const WindowDeclaration& declared, const WindowInfo& info);
   // Loads the diagram, draws the parameters after one re-seed, shows them and sets the
   // answers' rules and accepted texts.
   void drawData();

@@ -22,7 +22,8 @@ QString letter(const WindowInfo& info) {
 
 }  // namespace
 
-CoefficientWindow::CoefficientWindow(Host& host, const WindowInfo& info) : AstatismWindow(host, info) {
+CoefficientWindow::CoefficientWindow(Host& host, const WindowDeclaration& declared, const WindowInfo& info)
+    : AstatismWindow(host, declared, info) {
   hasTrace_ = false;
 
   // Work 4 has a third parameter: the title panel gives up 16 pixels to the task panel.

@@ -12,7 +12,7 @@ namespace astatism {
 
 class CoefficientWindow : public AstatismWindow {
  public:
-  CoefficientWindow(Host& host, const WindowInfo& info);
+  CoefficientWindow(Host& host, const WindowDeclaration& declared, const WindowInfo& info);
 
   void FormCreate() override;
   void Timer1Timer() override;

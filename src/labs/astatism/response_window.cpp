@@ -16,7 +16,8 @@ namespace astatism {
 
 using namespace layout;
 
-ResponseWindow::ResponseWindow(Host& host, const WindowInfo& info) : AstatismWindow(host, info) {
+ResponseWindow::ResponseWindow(Host& host, const WindowDeclaration& declared, const WindowInfo& info)
+    : AstatismWindow(host, declared, info) {
   firstFieldOpenDuringTrace_ = true;
 
   // Work 4's third parameter row takes 16 pixels from the title panel.

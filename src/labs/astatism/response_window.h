@@ -15,7 +15,7 @@ namespace astatism {
 
 class ResponseWindow : public AstatismWindow {
  public:
-  ResponseWindow(Host& host, const WindowInfo& info);
+  ResponseWindow(Host& host, const WindowDeclaration& declared, const WindowInfo& info);
 
   void FormCreate() override;
   void regenerate() override;

@@ -7,20 +7,26 @@
 namespace astatism {
 
 SectionEntry section() {
-  const QString buttons[] = {QStringLiteral("b71"), QStringLiteral("b72"), QStringLiteral("b73"),
-                             QStringLiteral("b74")};
-  const int tops[] = {2, 80, 160, 238};
-  SectionEntry s{7, QT_TRANSLATE_NOOP("Main", "Астатизм САУ"), 10, {}};
-  for (int work = 1; work <= kWorkCount; ++work)
-    s.works.push_back({buttons[work - 1], tops[work - 1], kHelpContext, {}});
+  SectionEntry s{.number = 7,
+                 .caption = QT_TRANSLATE_NOOP("Main", "Астатизм САУ"),
+                 .panel = 10,
+                 .works = {{.button = QStringLiteral("b71"), .top = 2, .helpContext = kHelpContext},
+                           {.button = QStringLiteral("b72"), .top = 80, .helpContext = kHelpContext},
+                           {.button = QStringLiteral("b73"), .top = 160, .helpContext = kHelpContext},
+                           {.button = QStringLiteral("b74"), .top = 238, .helpContext = kHelpContext}}};
+  // The windows of the four works come from one table, each row naming its work.
   for (const WindowInfo& w : allWindows()) {
     const WindowInfo* info = &w;  // the table lives for the whole run
     WindowRegistry::Factory make;
     if (w.isResponse())
-      make = [info](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<ResponseWindow>(h, *info); };
+      make = [info](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+        return ExperimentWindow::create<ResponseWindow>(h, d, *info);
+      };
     else
-      make = [info](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<CoefficientWindow>(h, *info); };
-    s.works[w.work - 1].windows.push_back({QString::fromStdString(w.formName), make, w.errorLimit()});
+      make = [info](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+        return ExperimentWindow::create<CoefficientWindow>(h, d, *info);
+      };
+    s.works.at(w.work - 1).windows.push_back({QString::fromStdString(w.formName), make, w.errorLimit()});
   }
   return s;
 }

@@ -24,12 +24,11 @@ constexpr QRect QuestionRect{208, 104, 417, 113};
 constexpr QRect AnswerRect{208, 224, 417, 153};
 }  // namespace
 
-CircuitForm::CircuitForm(Host& host)
-    : TypicalForm(host, QStringLiteral("Form6_4"), texts::piCaption(4), DeclaredHelp,
+CircuitForm::CircuitForm(Host& host, const WindowDeclaration& declared)
+    : TypicalForm(host, declared, texts::piCaption(4),
                   {texts::piTitle(), texts::taskNumber(4, 4), QString(), QStringLiteral("pi1")}) {
   hasTrace_ = false;
   fitTitle(titleLabel);
-  endsWork_ = true;
   noReadout();
   Image3->hide();
   Image4->hide();

@@ -16,7 +16,7 @@ namespace compound {
 class CircuitForm : public TypicalForm {
   Q_OBJECT
  public:
-  explicit CircuitForm(Host& host);
+  CircuitForm(Host& host, const WindowDeclaration& declared);
   const pi::Circuit& data() const { return data_; }
 
   void FormCreate() override;

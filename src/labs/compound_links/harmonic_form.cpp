@@ -18,9 +18,8 @@ constexpr int kInputPass = 20;
 constexpr int kEndPass = 380;
 }  // namespace
 
-HarmonicForm::HarmonicForm(Host& host, const HarmonicRow& row)
-    : TypicalForm(host, row.form, row.caption, DeclaredHelp, row.layout), row_(row) {
-  endsWork_ = row.endsWork;
+HarmonicForm::HarmonicForm(Host& host, const WindowDeclaration& declared, const HarmonicRow& row)
+    : TypicalForm(host, declared, row.caption, row.layout), row_(row) {
   fitTitle(titleLabel);
   if (row.flow == Flow::AnswerFirst) hasTrace_ = false;
   values_ = writeTask(taskPanel, 32, 186, row.task, row.taskPixels, row.taskLineStep).values;

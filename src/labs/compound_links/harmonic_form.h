@@ -35,14 +35,13 @@ struct HarmonicRow {
   QString timeLabel;
   QPoint timeAt;
   int levelLabelBase = 120;  // the level names stand at this height minus the level
-  bool endsWork = false;
   std::function<HarmonicData()> draw;
 };
 
 class HarmonicForm : public TypicalForm {
   Q_OBJECT
  public:
-  HarmonicForm(Host& host, const HarmonicRow& row);
+  HarmonicForm(Host& host, const WindowDeclaration& declared, const HarmonicRow& row);
 
   const HarmonicData& data() const { return data_; }
   const HarmonicRow& row() const { return row_; }

@@ -13,9 +13,8 @@ namespace {
 constexpr int Axis = 140;  // the frequency axis: a(ω) = 0
 }
 
-LafcForm::LafcForm(Host& host, const LafcRow& row)
-    : TypicalForm(host, row.form, row.caption, DeclaredHelp, row.layout), row_(row) {
-  endsWork_ = true;
+LafcForm::LafcForm(Host& host, const WindowDeclaration& declared, const LafcRow& row)
+    : TypicalForm(host, declared, row.caption, row.layout), row_(row) {
   fitTitle(titleLabel);
   firstFieldOpenDuringTrace_ = row.fieldOpenWhileDrawing;
   writeTask(taskPanel, 32, 186, row.task);

@@ -27,7 +27,7 @@ struct LafcRow {
 class LafcForm : public TypicalForm {
   Q_OBJECT
  public:
-  LafcForm(Host& host, const LafcRow& row);
+  LafcForm(Host& host, const WindowDeclaration& declared, const LafcRow& row);
   const LafcData& data() const { return data_; }
 
   void FormCreate() override;

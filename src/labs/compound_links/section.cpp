@@ -1,5 +1,7 @@
 #include "section.h"
 
+#include <QHash>
+
 #include "circuit_form.h"
 #include "rows.h"
 #include "texts.h"
@@ -7,26 +9,44 @@
 namespace compound {
 
 SectionEntry section() {
-  WindowRegistry made;
-  // The windows take their rows from the tables of the language running when they open.
+  // The windows by name, each taking its row from the tables of the language running when it
+  // opens; the works list them in order below.
+  QHash<QString, WindowRegistry::Factory> made;
   for (size_t i = 0; i < stepRows().size(); ++i)
-    made.add(stepRows()[i].form,
-             [i](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<StepForm>(h, stepRows()[i]); });
+    made.insert(stepRows()[i].form, [i](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+      return ExperimentWindow::create<StepForm>(h, d, stepRows()[i]);
+    });
   for (size_t i = 0; i < harmonicRows().size(); ++i)
-    made.add(harmonicRows()[i].form, [i](Host& h) -> ExperimentWindow* {
-      return ExperimentWindow::create<HarmonicForm>(h, harmonicRows()[i]);
+    made.insert(harmonicRows()[i].form, [i](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+      return ExperimentWindow::create<HarmonicForm>(h, d, harmonicRows()[i]);
     });
   for (size_t i = 0; i < lafcRows().size(); ++i)
-    made.add(lafcRows()[i].form,
-             [i](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<LafcForm>(h, lafcRows()[i]); });
-  made.add(QStringLiteral("Form6_4"),
-           [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<CircuitForm>(h); });
-  return {3,
-          QT_TRANSLATE_NOOP("Main", "Составные динамические звенья"),
-          6,
-          {{QStringLiteral("B6"), 24, texts::PiHelp, windowsOf(made, 6, 4)},
-           {QStringLiteral("B7"), 112, texts::DiffHelp, windowsOf(made, 7, 4)},
-           {QStringLiteral("B8"), 208, texts::InforsHelp, windowsOf(made, 8, 3)}}};
+    made.insert(lafcRows()[i].form, [i](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+      return ExperimentWindow::create<LafcForm>(h, d, lafcRows()[i]);
+    });
+  made.insert(QStringLiteral("Form6_4"), [](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+    return ExperimentWindow::create<CircuitForm>(h, d);
+  });
+  const auto windows = [&made](std::initializer_list<const char*> forms) {
+    std::vector<WindowEntry> out;
+    for (const char* form : forms) out.push_back({QString::fromLatin1(form), made.value(QString::fromLatin1(form))});
+    return out;
+  };
+  return {.number = 3,
+          .caption = QT_TRANSLATE_NOOP("Main", "Составные динамические звенья"),
+          .panel = 6,
+          .works = {{.button = QStringLiteral("B6"),
+                     .top = 24,
+                     .helpContext = texts::PiHelp,
+                     .windows = windows({"Form6_1", "Form6_2", "Form6_3", "Form6_4"})},
+                    {.button = QStringLiteral("B7"),
+                     .top = 112,
+                     .helpContext = texts::DiffHelp,
+                     .windows = windows({"Form7_1", "Form7_2", "Form7_3", "Form7_4"})},
+                    {.button = QStringLiteral("B8"),
+                     .top = 208,
+                     .helpContext = texts::InforsHelp,
+                     .windows = windows({"Form8_1", "Form8_2", "Form8_3"})}}};
 }
 
 }  // namespace compound

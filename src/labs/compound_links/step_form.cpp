@@ -16,8 +16,8 @@ constexpr int kInputPass = 20;  // the pass of the input step
 constexpr int kEndPass = 351;
 }  // namespace
 
-StepForm::StepForm(Host& host, const StepRow& row)
-    : MeasuringForm(host, row.form, row.caption, DeclaredHelp, row.layout), row_(row) {
+StepForm::StepForm(Host& host, const WindowDeclaration& declared, const StepRow& row)
+    : MeasuringForm(host, declared, row.caption, row.layout), row_(row) {
   fitTitle(titleLabel);
   shape_.hChars = row.hChars;
   values_ = writeTask(taskPanel, 32, shape_.task.width() - 6, row.task).values;

@@ -29,7 +29,7 @@ struct StepRow {
 class StepForm : public MeasuringForm {
   Q_OBJECT
  public:
-  StepForm(Host& host, const StepRow& row);
+  StepForm(Host& host, const WindowDeclaration& declared, const StepRow& row);
   const StepData& data() const { return data_; }
 
   void FormCreate() override;

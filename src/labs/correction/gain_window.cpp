@@ -12,8 +12,8 @@ namespace correction {
 
 using namespace layout;
 
-GainWindow::GainWindow(Host& host, const Work& work)
-    : ExperimentWindow(host, text(work.form(1)), layout::caption(work, 1), DeclaredHelp), work_(work) {
+GainWindow::GainWindow(Host& host, const WindowDeclaration& declared, const Work& work)
+    : ExperimentWindow(host, declared, layout::caption(work, 1)), work_(work) {
   hasTrace_ = false;
   noReadout();
   QWidget* c = client();
@@ -79,7 +79,7 @@ bool GainWindow::acceptsEntry(int i, double v) {
 
 void GainWindow::answerAccepted(int i) {
   // One gain found is enough to go on to the step responses.
-  if (i + 1 < answerCount()) host().setCompleted(objectName(), true);
+  if (i + 1 < answerCount()) ExperimentWindow::work().setCompleted(objectName(), true);
   ExperimentWindow::answerAccepted(i);
 }
 

@@ -14,7 +14,7 @@ namespace correction {
 class GainWindow : public ExperimentWindow {
   Q_OBJECT
  public:
-  GainWindow(Host& host, const Work& work);
+  GainWindow(Host& host, const WindowDeclaration& declared, const Work& work);
 
   void FormCreate() override;
   void Timer1Timer() override;

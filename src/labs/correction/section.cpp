@@ -6,24 +6,27 @@
 namespace correction {
 
 SectionEntry section() {
-  const QString buttons[] = {QStringLiteral("b91"), QStringLiteral("b92"), QStringLiteral("b93")};
-  const int tops[] = {16, 112, 216};
-  SectionEntry s{9, QT_TRANSLATE_NOOP("Main", "Коррекция САУ"), 8, {}};
-  for (const Work& w : works()) {
-    const Work* work = &w;  // the table lives for the whole run
-    const int i = static_cast<int>(s.works.size());
-    WorkEntry entry{buttons[i], tops[i], w.helpContext, {}};
-    // The gain window, then the step windows with their closer limit.
-    entry.windows.push_back({layout::text(w.form(1)), [work](Host& h) -> ExperimentWindow* {
-                               return ExperimentWindow::create<GainWindow>(h, *work);
-                             }});
-    for (int n = 2; n <= w.windows; ++n)
-      entry.windows.push_back(
-          {layout::text(w.form(n)),
-           [work, n](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<StepWindow>(h, *work, n); }, 2});
-    s.works.push_back(entry);
+  std::vector<WorkEntry> entries{{.button = QStringLiteral("b91"), .top = 16},
+                                 {.button = QStringLiteral("b92"), .top = 112},
+                                 {.button = QStringLiteral("b93"), .top = 216}};
+  // Each work's windows from its row of the table (the table lives for the whole run): the
+  // gain window, then the step windows with their closer limit.
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const Work* work = &works().at(i);
+    WorkEntry& entry = entries[i];
+    entry.helpContext = work->helpContext;
+    entry.windows.push_back(
+        {layout::text(work->form(1)), [work](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+           return ExperimentWindow::create<GainWindow>(h, d, *work);
+         }});
+    for (int n = 2; n <= work->windows; ++n)
+      entry.windows.push_back({layout::text(work->form(n)),
+                               [work, n](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+                                 return ExperimentWindow::create<StepWindow>(h, d, *work, n);
+                               },
+                               2});
   }
-  return s;
+  return {.number = 9, .caption = QT_TRANSLATE_NOOP("Main", "Коррекция САУ"), .panel = 8, .works = entries};
 }
 
 }  // namespace correction

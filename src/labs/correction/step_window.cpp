@@ -40,12 +40,11 @@ MeasuringShape stepShape() {
 
 }  // namespace
 
-StepWindow::StepWindow(Host& host, const Work& work, int n)
-    : MeasuringForm(host, text(work.form(n)), layout::caption(work, n), DeclaredHelp,
+StepWindow::StepWindow(Host& host, const WindowDeclaration& declared, const Work& work, int n)
+    : MeasuringForm(host, declared, layout::caption(work, n),
                     {layout::title(work), layout::taskNumber(work, n), QString(), text(work.picture)}, stepShape()),
       work_(work),
       n_(n) {
-  endsWork_ = n == work.windows;
   // The steady-state error may be typed while the curve is still growing.
   firstFieldOpenDuringTrace_ = true;
   Timer1->setInterval(10);

@@ -14,7 +14,7 @@ class StepWindow : public MeasuringForm {
   Q_OBJECT
  public:
   // n: the window's number in its work (2 or 3).
-  StepWindow(Host& host, const Work& work, int n);
+  StepWindow(Host& host, const WindowDeclaration& declared, const Work& work, int n);
 
   void FormCreate() override;
 

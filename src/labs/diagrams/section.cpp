@@ -5,17 +5,23 @@
 
 namespace diagrams {
 
+// Two sections of one window each: their buttons open the window directly.
 std::vector<SectionEntry> sections() {
-  WorkEntry state{QString(), 0, 4, {{QStringLiteral("Form9_1"), [](Host& h) -> ExperimentWindow* {
-                                       return ExperimentWindow::create<StateWindow>(h);
-                                     }}}};
-  WorkEntry transform{QString(),
-                      0,
-                      5,
-                      {{QStringLiteral("Form10_1"),
-                        [](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<TransformWindow>(h); }, 5}}};
-  return {{4, QT_TRANSLATE_NOOP("Main", "Представление схемы в переменных состояния"), 0, {state}},
-          {5, QT_TRANSLATE_NOOP("Main", "Структурные преобразования схем"), 0, {transform}}};
+  return {{.number = 4,
+           .caption = QT_TRANSLATE_NOOP("Main", "Представление схемы в переменных состояния"),
+           .works = {{.helpContext = 4,
+                      .windows = {{QStringLiteral("Form9_1"),
+                                   [](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+                                     return ExperimentWindow::create<StateWindow>(h, d);
+                                   }}}}}},
+          {.number = 5,
+           .caption = QT_TRANSLATE_NOOP("Main", "Структурные преобразования схем"),
+           .works = {{.helpContext = 5,
+                      .windows = {{QStringLiteral("Form10_1"),
+                                   [](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+                                     return ExperimentWindow::create<TransformWindow>(h, d);
+                                   },
+                                   5}}}}}};
 }
 
 }  // namespace diagrams

@@ -21,7 +21,6 @@ namespace diagrams {
 
 namespace {
 
-constexpr int HelpContext = 4;
 const char* const Caption = QT_TRANSLATE_NOOP("diagrams", "Представление схем в переменных сосотояния");
 
 const char* const LinkTypes[LinkTypeCount] = {QT_TRANSLATE_NOOP("diagrams", "Интегрирующее"),
@@ -65,10 +64,9 @@ QString seconds(const QString& v) { return v + QCoreApplication::translate("diag
 
 }  // namespace
 
-StateWindow::StateWindow(Host& host)
-    : ExperimentWindow(host, QStringLiteral("Form9_1"), translated(Caption), HelpContext) {
+StateWindow::StateWindow(Host& host, const WindowDeclaration& declared)
+    : ExperimentWindow(host, declared, translated(Caption)) {
   noReadout();
-  endsWork_ = true;
   Timer1->setInterval(10);
   QWidget* c = client();
 

@@ -24,7 +24,7 @@ class StateWindow : public ExperimentWindow {
   static constexpr int PictureWidth = 611;
   static constexpr int PictureHeight = 178;
 
-  explicit StateWindow(Host& host);
+  StateWindow(Host& host, const WindowDeclaration& declared);
 
   void FormCreate() override;
   void Timer1Timer() override;

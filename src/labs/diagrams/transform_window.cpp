@@ -18,7 +18,6 @@ namespace diagrams {
 
 namespace {
 
-constexpr int HelpContext = 5;
 const QColor LitPanel{192, 220, 192};
 
 QFont arial(int px, bool bold = false) { return fonts::font(fonts::Arial, px, bold); }
@@ -66,13 +65,11 @@ const char* const Form2Rows[Form2Fields][2] = {{"K", ""},  {"B", "3"}, {"A", "3"
 
 }  // namespace
 
-TransformWindow::TransformWindow(Host& host)
-    : ExperimentWindow(host, QStringLiteral("Form10_1"),
-                       QCoreApplication::translate("diagrams", "Структурные преобразования схем. Опыт №1"),
-                       HelpContext) {
+TransformWindow::TransformWindow(Host& host, const WindowDeclaration& declared)
+    : ExperimentWindow(host, declared,
+                       QCoreApplication::translate("diagrams", "Структурные преобразования схем. Опыт №1")) {
   hasTrace_ = false;
   noReadout();
-  endsWork_ = true;
   QWidget* c = client();
 
   auto* top = ui::panel(c, QRect(8, 3, 617, 105), ui::Bevel::Single, QStringLiteral("Panel1"));

@@ -17,7 +17,7 @@ namespace diagrams {
 class TransformWindow : public ExperimentWindow {
   Q_OBJECT
  public:
-  explicit TransformWindow(Host& host);
+  TransformWindow(Host& host, const WindowDeclaration& declared);
 
   void FormCreate() override;
   void FormActivate() override;

@@ -8,7 +8,8 @@
 
 namespace invariance {
 
-CompensatorForm::CompensatorForm(Host& host, const WindowRow& row) : InvarianceForm(host, row) {
+CompensatorForm::CompensatorForm(Host& host, const WindowDeclaration& declared, const WindowRow& row)
+    : InvarianceForm(host, declared, row) {
   hasTrace_ = false;
   // No plot: the task takes the whole lower band.
   plotPanel->hide();

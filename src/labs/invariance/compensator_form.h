@@ -9,7 +9,7 @@ namespace invariance {
 class CompensatorForm : public InvarianceForm {
   Q_OBJECT
  public:
-  CompensatorForm(Host& host, const WindowRow& row);
+  CompensatorForm(Host& host, const WindowDeclaration& declared, const WindowRow& row);
   void FormCreate() override;
 
  protected:

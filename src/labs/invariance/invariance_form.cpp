@@ -21,10 +21,8 @@ namespace {
 constexpr int kPlotPanelWidth = 425;
 }  // namespace
 
-InvarianceForm::InvarianceForm(Host& host, const WindowRow& row)
-    : TypicalForm(host, row.form, row.caption(), row.helpContext(),
-                  {row.title(), row.counter(), QString(), row.picture}),
-      row_(row) {
+InvarianceForm::InvarianceForm(Host& host, const WindowDeclaration& declared, const WindowRow& row)
+    : TypicalForm(host, declared, row.caption(), {row.title(), row.counter(), QString(), row.picture}), row_(row) {
   // The disturbance work's title needs four lines at the shared size; it steps down until it
   // fits its panel.
   for (int px = 21; px >= 12; --px) {

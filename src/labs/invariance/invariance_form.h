@@ -18,7 +18,7 @@ class InvarianceForm : public TypicalForm {
   QLabel* LT2 = nullptr;
 
  protected:
-  InvarianceForm(Host& host, const WindowRow& row);
+  InvarianceForm(Host& host, const WindowDeclaration& declared, const WindowRow& row);
 
   // New lags (one re-seed, then T1 and m), their labels, and the blank bitmaps.
   void FormCreate() override;

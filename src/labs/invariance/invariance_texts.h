@@ -18,7 +18,6 @@ struct WindowRow {
 
   bool reference() const { return work == Work::Reference; }
   int number() const { return static_cast<int>(task); }
-  int helpContext() const { return reference() ? kHelpReference : kHelpDisturbance; }
   QString caption() const {
     return (reference()
                 ? QCoreApplication::translate("invariance", "Инвариантность к сигналу задания. Опыт №%1")

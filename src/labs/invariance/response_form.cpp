@@ -12,7 +12,8 @@ constexpr int kStepPass = 20;
 constexpr int kEndPass = 400;
 }  // namespace
 
-ResponseForm::ResponseForm(Host& host, const WindowRow& row) : InvarianceForm(host, row) {
+ResponseForm::ResponseForm(Host& host, const WindowDeclaration& declared, const WindowRow& row)
+    : InvarianceForm(host, declared, row) {
   hasTrace_ = !traceFollowsAnswer();
   plotGeometry();
   placeIcons();

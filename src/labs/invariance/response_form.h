@@ -11,7 +11,7 @@ namespace invariance {
 class ResponseForm : public InvarianceForm {
   Q_OBJECT
  public:
-  ResponseForm(Host& host, const WindowRow& row);
+  ResponseForm(Host& host, const WindowDeclaration& declared, const WindowRow& row);
 
   void FormCreate() override;
   const Plot& plotInfo() const { return plot_; }

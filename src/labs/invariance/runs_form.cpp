@@ -6,9 +6,9 @@
 
 namespace invariance {
 
-RunsForm::RunsForm(Host& host, const WindowRow& row) : InvarianceForm(host, row) {
+RunsForm::RunsForm(Host& host, const WindowDeclaration& declared, const WindowRow& row)
+    : InvarianceForm(host, declared, row) {
   hasTrace_ = false;
-  endsWork_ = true;
   plotGeometry();
   Image3->hide();
   Image4->hide();

@@ -11,7 +11,7 @@ namespace invariance {
 class RunsForm : public InvarianceForm {
   Q_OBJECT
  public:
-  RunsForm(Host& host, const WindowRow& row);
+  RunsForm(Host& host, const WindowDeclaration& declared, const WindowRow& row);
 
   void FormCreate() override;
   const Plot& plotInfo() const { return plot_; }

@@ -7,25 +7,28 @@
 namespace invariance {
 
 SectionEntry section() {
-  WorkEntry reference{QStringLiteral("B81"), 48, kHelpReference, {}};
-  WorkEntry disturbance{QStringLiteral("b82"), 176, kHelpDisturbance, {}};
+  WorkEntry reference{.button = QStringLiteral("B81"), .top = 48, .helpContext = kHelpReference};
+  WorkEntry disturbance{.button = QStringLiteral("b82"), .top = 176, .helpContext = kHelpDisturbance};
   for (const WindowRow& w : windowRows()) {
     const WindowRow* row = &w;  // the table lives for the whole run
     (w.reference() ? reference : disturbance)
         .windows.push_back({w.form,
-                            [row](Host& h) -> ExperimentWindow* {
+                            [row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
                               switch (row->task) {
                                 case Task::Compensator:
-                                  return ExperimentWindow::create<CompensatorForm>(h, *row);
+                                  return ExperimentWindow::create<CompensatorForm>(h, d, *row);
                                 case Task::Runs:
-                                  return ExperimentWindow::create<RunsForm>(h, *row);
+                                  return ExperimentWindow::create<RunsForm>(h, d, *row);
                                 default:
-                                  return ExperimentWindow::create<ResponseForm>(h, *row);
+                                  return ExperimentWindow::create<ResponseForm>(h, d, *row);
                               }
                             },
                             kErrorLimit});
   }
-  return {8, QT_TRANSLATE_NOOP("Main", "Инвариантность САУ"), 7, {reference, disturbance}};
+  return {.number = 8,
+          .caption = QT_TRANSLATE_NOOP("Main", "Инвариантность САУ"),
+          .panel = 7,
+          .works = {reference, disturbance}};
 }
 
 }  // namespace invariance

@@ -10,18 +10,15 @@
 using namespace nontypical;
 
 namespace {
-constexpr int HelpContext = 21;
 constexpr int Zero = 135;  // the zero level of both signals
 }  // namespace
 
-DelayWindow::DelayWindow(Host& host)
+DelayWindow::DelayWindow(Host& host, const WindowDeclaration& declared)
     : TypicalForm(
-          host, QStringLiteral("Form4_1"),
-          QCoreApplication::translate("nontypical", "Звено чистого запаздывания. Опыт №1"), HelpContext,
+          host, declared, QCoreApplication::translate("nontypical", "Звено чистого запаздывания. Опыт №1"),
           {QCoreApplication::translate("nontypical", "Звено чистого запаздывания"),
            QCoreApplication::translate("nontypical", "Задание №1 из 1"), QString(), QStringLiteral("chistzap")}) {
   buildTask();
-  endsWork_ = true;
   Timer1->setInterval(10);
   setReadoutNames(QStringLiteral("h ="), QStringLiteral("j ="), true);
   Image1->onMouseMove(

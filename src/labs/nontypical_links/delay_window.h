@@ -10,7 +10,7 @@ class QLabel;
 class DelayWindow : public TypicalForm {
   Q_OBJECT
  public:
-  explicit DelayWindow(Host& host);
+  DelayWindow(Host& host, const WindowDeclaration& declared);
   const nontypical::Delay& data() const { return data_; }
 
   void FormCreate() override;

@@ -68,21 +68,20 @@ inline std::array<Limit, 4> limits(Pole p, const Lag& lag) {
 
 // The two windows of the work, configured by these rows.
 struct LagWindow {
-  const char* form;
-  int experiment;
   Pole pole;
   const char* picture1;  // the link as one block
   const char* picture2;  // the same link as an integrator in a loop
   int shownChars;        // accepted answers are cut to this many characters; 0: shown whole
   // The second window: it takes T and k from the first one, shows the first link's
-  // characteristics beside its own, ends the work, and starts the work over at its limit.
+  // characteristics beside its own and ends the work (its declaration: it starts the work over
+  // at its limit).
   bool followsFirst;
 };
 
 inline const std::array<LagWindow, 2>& lagWindows() {
   static const std::array<LagWindow, 2> rows{{
-      {"Form5_1", 1, Pole::Right, "nemin11", "nemin12", 7, false},
-      {"Form5_2", 2, Pole::Left, "nemin21", "nemin22", 0, true},
+      {Pole::Right, "nemin11", "nemin12", 7, false},
+      {Pole::Left, "nemin21", "nemin22", 0, true},
   }};
   return rows;
 }

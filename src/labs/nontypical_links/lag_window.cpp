@@ -12,7 +12,6 @@
 using namespace nontypical;
 
 namespace {
-constexpr int HelpContext = 22;
 QString title() { return QCoreApplication::translate("nontypical", "Неминимально-фазовое звено первого порядка"); }
 constexpr QSize PictureSize{301, 91};
 constexpr QSize PlotSize{301, 173};
@@ -26,10 +25,9 @@ QString towards(bool infinity) {
 }
 }  // namespace
 
-LagLinkWindow::LagLinkWindow(Host& host, const LagWindow& row)
-    : ExperimentWindow(host, QString::fromLatin1(row.form),
-                       QCoreApplication::translate("nontypical", "%1. Опыт №%2").arg(title()).arg(row.experiment),
-                       HelpContext),
+LagLinkWindow::LagLinkWindow(Host& host, const WindowDeclaration& declared, const LagWindow& row)
+    : ExperimentWindow(host, declared,
+                       QCoreApplication::translate("nontypical", "%1. Опыт №%2").arg(title()).arg(declared.index)),
       row_(row),
       own_(row.pole == Pole::Right ? colors::Red : colors::Blue) {
   hasTrace_ = false;
@@ -78,9 +76,8 @@ void LagLinkWindow::FormCreate() {
   Ris2->canvas().load(pictures::get(QString::fromLatin1(row_.picture2)));
 
   // The second window studies the first one's link: the first window stays alive behind it.
-  const auto* first = row_.followsFirst
-                          ? dynamic_cast<LagLinkWindow*>(host().findWindow(QString::fromLatin1(lagWindows()[0].form)))
-                          : nullptr;
+  const auto* first =
+      row_.followsFirst ? dynamic_cast<LagLinkWindow*>(host().findWindow(declaration().firstForm)) : nullptr;
   lag_ = first ? first->lag() : Lag::draw();
 
   const auto answers = limits(row_.pole, lag_);
@@ -188,11 +185,4 @@ void LagLinkWindow::allAnswered() {
   ExperimentWindow::allAnswered();
   // The second window ends the work, yet hands the focus to Next like the first.
   if (row_.followsFirst) markWorkDone();
-}
-
-void LagLinkWindow::regenerate() {
-  if (row_.followsFirst)
-    host().restartWork(QString::fromLatin1(lagWindows()[0].form));
-  else
-    ExperimentWindow::regenerate();
 }

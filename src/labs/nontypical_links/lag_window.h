@@ -16,14 +16,13 @@ class QLabel;
 class LagLinkWindow : public ExperimentWindow {
   Q_OBJECT
  public:
-  LagLinkWindow(Host& host, const nontypical::LagWindow& row);
+  LagLinkWindow(Host& host, const WindowDeclaration& declared, const nontypical::LagWindow& row);
   const nontypical::Lag& lag() const { return lag_; }
   const nontypical::LagWindow& row() const { return row_; }
 
   void FormCreate() override;
   void FormActivate() override;
   // At its error limit the second window starts the work over at the first window.
-  void regenerate() override;
 
   PlotView* Ris1 = nullptr;    // the link as one block
   PlotView* Ris2 = nullptr;    // the link as an integrator in a loop

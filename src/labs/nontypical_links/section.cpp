@@ -6,15 +6,30 @@
 namespace nontypical {
 
 SectionEntry section() {
-  WorkEntry delay{QStringLiteral("B4"), 56, 21, {{QStringLiteral("Form4_1"), [](Host& h) -> ExperimentWindow* {
-                                                    return ExperimentWindow::create<DelayWindow>(h);
-                                                  }}}};
-  WorkEntry lag{QStringLiteral("B5"), 176, 22, {}};
-  for (const LagWindow& row : lagWindows())
-    lag.windows.push_back({QString::fromLatin1(row.form), [&row](Host& h) -> ExperimentWindow* {
-                             return ExperimentWindow::create<LagLinkWindow>(h, row);
-                           }});
-  return {2, QT_TRANSLATE_NOOP("Main", "Нетиповые динамические звенья"), 5, {delay, lag}};
+  const auto lag = [](const LagWindow& row) {
+    return [&row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+      return ExperimentWindow::create<LagLinkWindow>(h, d, row);
+    };
+  };
+  const auto& rows = lagWindows();
+  return {.number = 2,
+          .caption = QT_TRANSLATE_NOOP("Main", "Нетиповые динамические звенья"),
+          .panel = 5,
+          .works = {{.button = QStringLiteral("B4"),
+                     .top = 56,
+                     .helpContext = 21,
+                     .windows = {{QStringLiteral("Form4_1"),
+                                  [](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+                                    return ExperimentWindow::create<DelayWindow>(h, d);
+                                  }}}},
+                    {.button = QStringLiteral("B5"),
+                     .top = 176,
+                     .helpContext = 22,
+                     .windows = {{QStringLiteral("Form5_1"), lag(rows[0])},
+                                 // The second window reads the first one's link: its limit starts the work over.
+                                 {QStringLiteral("Form5_2"), lag(rows[1]), 3, WindowDeclaration::Regenerates::Work}},
+                     // The second window completes the work itself, yet hands the focus to Next.
+                     .lastEndsWork = false}}};
 }
 
 }  // namespace nontypical

@@ -67,7 +67,8 @@ std::vector<Field> fields(Loop loop) {
 
 }  // namespace
 
-CoefficientWindow::CoefficientWindow(Host& host, const WindowRow& row) : StabilityWindow(host, row) {
+CoefficientWindow::CoefficientWindow(Host& host, const WindowDeclaration& declared, const WindowRow& row)
+    : StabilityWindow(host, declared, row) {
   hasTrace_ = false;
   noReadout();
 

@@ -12,7 +12,7 @@ namespace stability {
 
 class CoefficientWindow : public StabilityWindow {
  public:
-  CoefficientWindow(Host& host, const WindowRow& row);
+  CoefficientWindow(Host& host, const WindowDeclaration& declared, const WindowRow& row);
 
   void FormCreate() override;
   void Timer1Timer() override;

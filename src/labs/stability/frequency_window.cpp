@@ -59,7 +59,8 @@ QString taskHtml(const WindowRow& row) {
 
 }  // namespace
 
-FrequencyWindow::FrequencyWindow(Host& host, const WindowRow& row) : StabilityWindow(host, row) {
+FrequencyWindow::FrequencyWindow(Host& host, const WindowDeclaration& declared, const WindowRow& row)
+    : StabilityWindow(host, declared, row) {
   setReadoutNames(QStringLiteral("L = "), QStringLiteral("lg(w)= "));
 
   auto* task = panel(QRect(8, 76, 177, 301), QStringLiteral("Panel2"));

@@ -14,7 +14,7 @@ namespace stability {
 
 class FrequencyWindow : public StabilityWindow {
  public:
-  FrequencyWindow(Host& host, const WindowRow& row);
+  FrequencyWindow(Host& host, const WindowDeclaration& declared, const WindowRow& row);
 
   void FormCreate() override;
   void regenerate() override;

@@ -28,7 +28,8 @@ QLabel* inlineText(QWidget* parent, QPoint at, const QString& html) {
 
 }  // namespace
 
-PolesWindow::PolesWindow(Host& host, const WindowRow& row) : StabilityWindow(host, row) {
+PolesWindow::PolesWindow(Host& host, const WindowDeclaration& declared, const WindowRow& row)
+    : StabilityWindow(host, declared, row) {
   noReadout();
 
   auto* task = panel(QRect(8, 76, 177, 301), QStringLiteral("Panel2"));

@@ -11,7 +11,7 @@ namespace stability {
 
 class PolesWindow : public StabilityWindow {
  public:
-  PolesWindow(Host& host, const WindowRow& row);
+  PolesWindow(Host& host, const WindowDeclaration& declared, const WindowRow& row);
 
   void FormCreate() override;
   void regenerate() override;

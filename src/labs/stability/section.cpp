@@ -6,33 +6,32 @@
 
 namespace stability {
 
+namespace {
+
+template <class W>
+WindowRegistry::Factory shaped(const WindowRow* row) {
+  return [row](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+    return ExperimentWindow::create<W>(h, d, *row);
+  };
+}
+
+}  // namespace
+
 SectionEntry section() {
-  const QString buttons[] = {QStringLiteral("B61"), QStringLiteral("b62"), QStringLiteral("b63")};
-  const int tops[] = {24, 120, 216};
-  SectionEntry s{6, QT_TRANSLATE_NOOP("Main", "Устойчивость одноконтурной САУ"), 9, {}};
-  for (int work = 1; work <= 3; ++work) s.works.push_back({buttons[work - 1], tops[work - 1], kHelpContext, {}});
+  // The works end without completing: Menu asks even after the last window.
+  SectionEntry s{
+      .number = 6,
+      .caption = QT_TRANSLATE_NOOP("Main", "Устойчивость одноконтурной САУ"),
+      .panel = 9,
+      .works = {{.button = QStringLiteral("B61"), .top = 24, .helpContext = kHelpContext, .lastEndsWork = false},
+                {.button = QStringLiteral("b62"), .top = 120, .helpContext = kHelpContext, .lastEndsWork = false},
+                {.button = QStringLiteral("b63"), .top = 216, .helpContext = kHelpContext, .lastEndsWork = false}}};
+  // The windows of the three works come from one table (the table lives for the whole run).
   for (const WindowRow& w : allWindows()) {
-    const WindowRow* row = &w;  // the table lives for the whole run
-    ExperimentWindow* (*make)(Host&, const WindowRow&) = nullptr;
-    switch (w.shape) {
-      case Shape::Coefficients:
-        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* {
-          return ExperimentWindow::create<CoefficientWindow>(h, x);
-        };
-        break;
-      case Shape::Frequency:
-        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* {
-          return ExperimentWindow::create<FrequencyWindow>(h, x);
-        };
-        break;
-      case Shape::Poles:
-        make = [](Host& h, const WindowRow& x) -> ExperimentWindow* {
-          return ExperimentWindow::create<PolesWindow>(h, x);
-        };
-        break;
-    }
-    s.works[w.work - 1].windows.push_back(
-        {QString::fromStdString(w.form), [make, row](Host& h) { return make(h, *row); }, w.errorLimit});
+    const WindowRegistry::Factory make = w.shape == Shape::Coefficients ? shaped<CoefficientWindow>(&w)
+                                         : w.shape == Shape::Frequency  ? shaped<FrequencyWindow>(&w)
+                                                                        : shaped<PolesWindow>(&w);
+    s.works.at(w.work - 1).windows.push_back({QString::fromStdString(w.form), make, w.errorLimit});
   }
   return s;
 }

@@ -6,6 +6,9 @@ namespace stability {
 
 namespace {
 
+// The table names its windows Form16_n, Form17_n and Form18_n for the three works.
+std::string formName(int work, int task) { return "Form" + std::to_string(15 + work) + "_" + std::to_string(task); }
+
 WindowRow coefficientRow(int work, int task, Loop loop, int limit) {
   WindowRow r;
   r.form = formName(work, task);
@@ -75,14 +78,10 @@ std::vector<WindowRow> build() {
 
 }  // namespace
 
-std::string formName(int work, int task) { return "Form" + std::to_string(15 + work) + "_" + std::to_string(task); }
-
 std::string WindowRow::picture() const {
   if (work < 3) return "lab16_" + std::to_string(work);
   return task == 1 ? "lab16_3" : "lab16_4";
 }
-
-std::string WindowRow::owner() const { return formName(work, ownerTask()); }
 
 std::span<const WindowRow> allWindows() {
   static const std::vector<WindowRow> rows = build();

@@ -45,17 +45,13 @@ struct WindowRow {
   double slAt = 0.0001;
 
   std::string picture() const;  // "lab16_1" .. "lab16_4"
-  // The window whose data the later windows of the work copy, and whose regeneration
-  // restarts the work: Form16_1, Form17_1, Form18_2.
-  std::string owner() const;
-  bool ownsData() const { return form == owner(); }
-  // Windows before the owner draw their own data (Form18_1).
+  // The task whose window's data the later windows of the work copy, and whose regeneration
+  // restarts the work: Form16_1, Form17_1, Form18_2. Windows before the owner draw their own data (Form18_1).
   bool drawsOwnData() const { return task <= ownerTask(); }
   int ownerTask() const { return work == 3 ? 2 : 1; }
 };
 
 std::span<const WindowRow> allWindows();
 const WindowRow* findWindow(std::string_view form);
-std::string formName(int work, int task);
 
 }  // namespace stability

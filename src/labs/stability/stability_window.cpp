@@ -32,8 +32,8 @@ QString critical(int index) {
   return QCoreApplication::translate("stability", "%1,кр").arg(index);
 }
 
-StabilityWindow::StabilityWindow(Host& host, const WindowRow& row)
-    : ExperimentWindow(host, q(row.form), caption(row), kHelpContext), row_(row) {
+StabilityWindow::StabilityWindow(Host& host, const WindowDeclaration& declared, const WindowRow& row)
+    : ExperimentWindow(host, declared, caption(row)), row_(row) {
   Timer1->setInterval(100);
 
   // The title gives room to the task panel below it: the windows show everything above the
@@ -70,7 +70,7 @@ void StabilityWindow::takeData() {
   Image2->canvas().load(pictures::get(q(row_.picture())));
   if (!row_.drawsOwnData()) {
     for (int task = row_.ownerTask(); task < row_.task; ++task) {
-      if (auto* w = dynamic_cast<StabilityWindow*>(host().findWindow(q(formName(row_.work, task))))) {
+      if (auto* w = dynamic_cast<StabilityWindow*>(host().findWindow(declaration().work.value(task - 1)))) {
         params_ = w->params();
         return;
       }
@@ -85,9 +85,10 @@ void StabilityWindow::takeData() {
 void StabilityWindow::restartAtOwner() {
   // Every later window goes, not only those up to this one: a window left open further on
   // would show the old data after the restart.
-  for (int task = 5; task > row_.ownerTask(); --task)
-    if (ExperimentWindow* w = host().findWindow(q(formName(row_.work, task)))) w->close();
-  const QString owner = q(row_.owner());
+  const QStringList& work = declaration().work;
+  for (int task = static_cast<int>(work.size()); task > row_.ownerTask(); --task)
+    if (ExperimentWindow* w = host().findWindow(work.value(task - 1))) w->close();
+  const QString owner = work.value(row_.ownerTask() - 1);
   if (ExperimentWindow* o = host().findWindow(owner)) {
     o->regenerate();
     host().open(owner);

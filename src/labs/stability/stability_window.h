@@ -23,7 +23,7 @@ class StabilityWindow : public ExperimentWindow {
   PlotView* Image2 = nullptr;  // the diagram
 
  protected:
-  StabilityWindow(Host& host, const WindowRow& row);
+  StabilityWindow(Host& host, const WindowDeclaration& declared, const WindowRow& row);
 
   // The owner of the work's data and the window before it draw new parameters; the later
   // windows copy the owner's (or, when it has been closed, the nearest earlier window's).

@@ -22,8 +22,8 @@ constexpr int MaxTicks = 64;
 
 }  // namespace
 
-FrequencyForm::FrequencyForm(Host& host, const QString& objectName, std::unique_ptr<FrequencyLink> link)
-    : ExperimentWindow(host, objectName, link->setup().captionPrefix + QStringLiteral("1"), DeclaredHelp),
+FrequencyForm::FrequencyForm(Host& host, const WindowDeclaration& declared, std::unique_ptr<FrequencyLink> link)
+    : ExperimentWindow(host, declared, link->setup().captionPrefix + QStringLiteral("1")),
       link_(std::move(link)),
       setup_(link_->setup()) {
   buildLayout();
@@ -76,7 +76,7 @@ void FrequencyForm::FormCreate() {
   // The closing run shows the fifth frequency this window traced; a window opened fresh with
   // the counter left past it (the navigation resets it first, the registry does not) starts
   // the series instead of showing ω = 0.
-  if (w_ == 0 && closingRun()) host().RepeatCount = 1;
+  if (w_ == 0 && closingRun()) work().startRuns();
   const int r = run();
   setCaption(setup_.captionPrefix + QString::number(r));
   Image11->canvas().loadWall();
@@ -276,7 +276,7 @@ void FrequencyForm::drawSummary() {
   }
   c.setFontColor(colors::Black);
 
-  host().setCompleted(objectName(), true);
+  work().setCompleted(objectName(), true);
   for (int i = 0; i < answerCount(); ++i) edit(i)->setEnabled(false);
   host().showReadout(false);
   markWorkDone();
@@ -313,19 +313,19 @@ void FrequencyForm::answerAccepted(int i) {
 }
 
 void FrequencyForm::allAnswered() {
-  host().setCompleted(objectName(), true);
+  work().setCompleted(objectName(), true);
   const int r = run();
   if (r == 5) {
-    host().pressNext();  // the closing run
+    nextRun();  // the closing run
     host().focusMenu();
     if (setup_.hideReadoutAfterLastRun) host().showReadout(false);
   } else if (r < 5) {
-    host().pressNext();  // the next frequency
+    nextRun();  // the next frequency
   }
 }
 
 void FrequencyForm::regenerate() {
-  host().RepeatCount = 1;
+  work().startRuns();
   ExperimentWindow::regenerate();
 }
 

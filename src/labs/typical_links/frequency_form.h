@@ -17,7 +17,7 @@ class QLabel;
 class FrequencyForm : public ExperimentWindow {
   Q_OBJECT
  public:
-  FrequencyForm(Host& host, const QString& objectName, std::unique_ptr<FrequencyLink> link);
+  FrequencyForm(Host& host, const WindowDeclaration& declared, std::unique_ptr<FrequencyLink> link);
 
   void FormCreate() override;
   void FormActivate() override;
@@ -26,7 +26,7 @@ class FrequencyForm : public ExperimentWindow {
   void regenerate() override;
 
   const FrequencyLink& link() const { return *link_; }
-  int run() const { return host().RepeatCount; }
+  int run() const { return work().RepeatCount; }
   // Runs 1 to 5 trace and ask; any other count is the closing run.
   bool closingRun() const { return run() < 1 || run() > 5; }
   double omega() const { return w_; }

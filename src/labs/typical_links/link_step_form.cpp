@@ -42,9 +42,8 @@ StepCase StepCase::of(const oscillating::Step& s) {
   return c;
 }
 
-LinkStepForm::LinkStepForm(Host& host, StepSetup setup)
-    : MeasuringForm(host, setup.objectName, setup.caption, DeclaredHelp, setup.layout, setup.shape),
-      setup_(std::move(setup)) {
+LinkStepForm::LinkStepForm(Host& host, const WindowDeclaration& declared, StepSetup setup)
+    : MeasuringForm(host, declared, setup.caption, setup.layout, setup.shape), setup_(std::move(setup)) {
   taskText->setFont(fonts::font(fonts::Arial, 15));
   if (setup_.taskTextAt) taskText->move(*setup_.taskTextAt);
   for (const StepSetup::Row& r : setup_.rows) {

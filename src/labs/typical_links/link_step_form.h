@@ -54,7 +54,6 @@ struct StepSetup {
     int pixels;
   };
 
-  QString objectName;
   QString caption;
   TypicalLayout layout;
   MeasuringShape shape;
@@ -74,7 +73,7 @@ struct StepSetup {
 class LinkStepForm : public MeasuringForm {
   Q_OBJECT
  public:
-  LinkStepForm(Host& host, StepSetup setup);
+  LinkStepForm(Host& host, const WindowDeclaration& declared, StepSetup setup);
   const StepCase& data() const { return data_; }
   // Pixel offset of the tangent point from the vertical axis.
   int tangentPoint() const { return b_; }

@@ -51,8 +51,8 @@ RampPlot RampPlot::of(const integrating::Step& s) {
   return d;
 }
 
-RampForm::RampForm(Host& host, RampSetup setup)
-    : TypicalForm(host, setup.objectName, setup.caption, DeclaredHelp, setup.layout), setup_(std::move(setup)) {
+RampForm::RampForm(Host& host, const WindowDeclaration& declared, RampSetup setup)
+    : TypicalForm(host, declared, setup.caption, setup.layout), setup_(std::move(setup)) {
   int answerTop = setup_.answerTop;
   if (!setup_.intro.isEmpty()) {
     const auto right = [](QLabel* l) { return l->x() + l->width(); };

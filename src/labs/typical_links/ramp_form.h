@@ -35,7 +35,6 @@ struct RampPlot {
 };
 
 struct RampSetup {
-  QString objectName;
   QString caption;
   TypicalLayout layout;  // a task text here stands alone above the answer row
   QString intro;         // above the given values; empty: none given
@@ -53,7 +52,7 @@ struct RampSetup {
 class RampForm : public TypicalForm {
   Q_OBJECT
  public:
-  RampForm(Host& host, RampSetup setup);
+  RampForm(Host& host, const WindowDeclaration& declared, RampSetup setup);
   const RampPlot& data() const { return data_; }
 
   void FormCreate() override;

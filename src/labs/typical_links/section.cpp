@@ -14,74 +14,107 @@
 
 namespace {
 
-// A window whose setup `build` makes as the window opens, in the language running then.
+// A window whose setup `build` makes from its declaration as the window opens, in the language
+// running then.
 template <class W, class Build>
 WindowRegistry::Factory make(Build build) {
-  return [build](Host& h) -> ExperimentWindow* { return ExperimentWindow::create<W>(h, build()); };
+  return [build](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+    return ExperimentWindow::create<W>(h, d, build(d));
+  };
+}
+
+// The frequency window of a link with a gain: its setup and its model.
+template <class Series>
+WindowRegistry::Factory lagFrequency(QString (*title)(), QString (*caption)(int), int amplitudeLength) {
+  return [=](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+    const FrequencyLink::Setup s{.title = title(),
+                                 .captionPrefix = caption(d.index) + QStringLiteral("."),
+                                 .amplitudeLength = amplitudeLength,
+                                 .phaseLength = 7,
+                                 .hideReadoutAfterLastRun = false,
+                                 .markersOnCreate = true};
+    return ExperimentWindow::create<FrequencyForm>(h, d, std::make_unique<LagFrequency>(s, std::make_unique<Series>()));
+  };
 }
 
 // The integrating link: T read off the step and the ramp, the sine's amplitude and phase,
 // then the frequency runs.
 WorkEntry integratingWork() {
   using namespace integrating::texts;
-  static constexpr auto layout = [](int n, const QString& task) {
-    return TypicalLayout{title(), taskNumber(n), task, Picture};
+  static constexpr auto layout = [](const WindowDeclaration& d, const QString& task) {
+    return TypicalLayout{title(), taskNumber(d.index), task, Picture};
   };
   // T is read off the step with the pointer: the time at which the output reaches 1.
-  const auto step = [] {
-    RampSetup step{QStringLiteral("Form1_1"), caption(1), layout(1, readT()), {}, false, {}, [] {
-                     Randomize();
-                     return RampPlot::of(integrating::Step::draw());
-                   }};
-    step.answerName = QStringLiteral("T = ");
-    step.answerLength = 5;
-    step.answerTop = AnswerTop;
-    step.openDuringTrace = false;
-    step.readout = [](const RampPlot& d, int X, int Y) {
-      using integrating::Step;
-      return ReadoutText{
-          QStringLiteral("h = "), numtext::FloatCut(Step::level(Step::offsetY(Y)), 6) + QStringLiteral("."),
-          QStringLiteral("t = "),
-          numtext::FloatCut(Step{d.p.T}.time(Step::offsetX(X)), 5) + QCoreApplication::translate("typical", " c;")};
-    };
-    return step;
+  const auto step = [](const WindowDeclaration& d) {
+    return RampSetup{.caption = caption(d.index),
+                     .layout = layout(d, readT()),
+                     .draw =
+                         [] {
+                           Randomize();
+                           return RampPlot::of(integrating::Step::draw());
+                         },
+                     .answerName = QStringLiteral("T = "),
+                     .answerLength = 5,
+                     .answerTop = AnswerTop,
+                     .openDuringTrace = false,
+                     .readout =
+                         [](const RampPlot& d, int X, int Y) {
+                           using integrating::Step;
+                           return ReadoutText{QStringLiteral("h = "),
+                                              numtext::FloatCut(Step::level(Step::offsetY(Y)), 6) + QStringLiteral("."),
+                                              QStringLiteral("t = "),
+                                              numtext::FloatCut(Step{d.p.T}.time(Step::offsetX(X)), 5) +
+                                                  QCoreApplication::translate("typical", " c;")};
+                         }};
   };
-  const auto ramp = [] {
-    RampSetup ramp{QStringLiteral("Form1_2"), caption(2), layout(2, readRampT()), {}, false, {}, [] {
-                     Randomize();
-                     return RampPlot::of(integrating::Ramp::draw());
-                   }};
-    ramp.answerName = QStringLiteral("T = ");
-    ramp.answerLength = 5;
-    ramp.answerTop = AnswerTop;
-    ramp.openDuringTrace = false;
-    return ramp;
+  const auto ramp = [](const WindowDeclaration& d) {
+    return RampSetup{.caption = caption(d.index),
+                     .layout = layout(d, readRampT()),
+                     .draw =
+                         [] {
+                           Randomize();
+                           return RampPlot::of(integrating::Ramp::draw());
+                         },
+                     .answerName = QStringLiteral("T = "),
+                     .answerLength = 5,
+                     .answerTop = AnswerTop,
+                     .openDuringTrace = false};
   };
-  const auto sine = [] {
-    return SineSetup{QStringLiteral("Form1_3"),
-                     caption(3),
-                     layout(3, QString()),
-                     7,
-                     SineTask{32, 2, 53, 20, false, 96, 20, 44, 94, 109, 132},
-                     381,
-                     [] {
+  const auto sine = [](const WindowDeclaration& d) {
+    // Two given values with more air between the lines, T in black.
+    const SineTask twoValues{.introTop = 32,
+                             .values = 2,
+                             .valuesTop = 53,
+                             .valuesPitch = 20,
+                             .tealT = false,
+                             .questionTop = 96,
+                             .lineGap = 20,
+                             .restGap = 44,
+                             .amplitudeGap = 94,
+                             .maxGap = 109,
+                             .phaseGap = 132};
+    return SineSetup{.caption = caption(d.index),
+                     .layout = layout(d, QString()),
+                     .iconScale = 7,
+                     .task = twoValues,
+                     .passes = 381,
+                     .draw = [] {
                        Randomize();
                        return SineCase::of(integrating::Sine::draw());
                      }};
   };
-  return {QStringLiteral("BIntegrZveno"),
-          16,
-          HelpContext,
-          {{QStringLiteral("Form1_1"), make<RampForm>(step)},
-           {QStringLiteral("Form1_2"), make<RampForm>(ramp)},
-           {QStringLiteral("Form1_3"), make<SineForm>(sine)},
-           {QStringLiteral("Form1_4"),
-            [](Host& h) -> ExperimentWindow* {
-              return ExperimentWindow::create<FrequencyForm>(h, QStringLiteral("Form1_4"),
-                                                             std::make_unique<IntegratingFrequency>());
-            }}},
-          true,
-          true};
+  return {.button = QStringLiteral("BIntegrZveno"),
+          .top = 16,
+          .helpContext = HelpContext,
+          .windows = {{QStringLiteral("Form1_1"), make<RampForm>(step)},
+                      {QStringLiteral("Form1_2"), make<RampForm>(ramp)},
+                      {QStringLiteral("Form1_3"), make<SineForm>(sine)},
+                      {QStringLiteral("Form1_4"),
+                       [](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+                         return ExperimentWindow::create<FrequencyForm>(h, d, std::make_unique<IntegratingFrequency>());
+                       }}},
+          .repeatsLast = true,
+          .activateOnRepeat = true};
 }
 
 // The settling time's note under the answer rows of a step window, its index at indexTop.
@@ -90,9 +123,8 @@ std::vector<StepSetup::Label> settlingNote(int top, int indexTop) {
           {{13, indexTop}, links::texts::settlingIndex(), 10}};
 }
 
-StepSetup stepSetup(const QString& form, const QString& caption, const TypicalLayout& layout) {
+StepSetup stepSetup(const QString& caption, const TypicalLayout& layout) {
   StepSetup s;
-  s.objectName = form;
   s.caption = caption;
   s.layout = layout;
   return s;
@@ -100,8 +132,8 @@ StepSetup stepSetup(const QString& form, const QString& caption, const TypicalLa
 
 WorkEntry aperiodicWork() {
   using namespace aperiodic::texts;
-  const auto step = [] {
-    StepSetup step = stepSetup(QStringLiteral("Form2_1"), caption(1), {title(), taskNumber(1), readStep(), Picture});
+  const auto step = [](const WindowDeclaration& d) {
+    StepSetup step = stepSetup(caption(d.index), {title(), taskNumber(d.index), readStep(), Picture});
     step.shape.timeChars = 6;
     step.shape.hChars = 6;
     step.rows = {{132, QStringLiteral("t  = "), false, links::texts::settlingIndex()},
@@ -116,48 +148,42 @@ WorkEntry aperiodicWork() {
     };
     return step;
   };
-  return {QStringLiteral("BAperZveno"),
-          120,
-          HelpContext,
-          {{QStringLiteral("Form2_1"), make<LinkStepForm>(step)},
-           {QStringLiteral("Form2_2"), make<RampForm>([] {
-              return RampSetup{QStringLiteral("Form2_2"),
-                               caption(2),
-                               {title(), taskNumber(2), QString(), Picture},
-                               QCoreApplication::translate("typical", "Для заданного значения постоянной времени"),
-                               false,
-                               QCoreApplication::translate("typical", "определите значение коэффициента k"),
-                               [] {
-                                 Randomize();
-                                 return RampPlot::of(aperiodic::drawRamp());
-                               }};
-            })},
-           {QStringLiteral("Form2_3"), make<SineForm>([] {
-              return SineSetup{QStringLiteral("Form2_3"),
-                               caption(3),
-                               {title(), taskNumber(3), QString(), Picture},
-                               7,
-                               SineTask{},
-                               380,
-                               [] {
-                                 Randomize();
-                                 return SineCase::of(aperiodic::drawSine());
-                               }};
-            })},
-           {QStringLiteral("Form2_4"),
-            [](Host& h) -> ExperimentWindow* {
-              FrequencyLink::Setup s{title(), caption(4) + QStringLiteral("."), 7, 7, false, true};
-              return ExperimentWindow::create<FrequencyForm>(
-                  h, QStringLiteral("Form2_4"),
-                  std::make_unique<LagFrequency>(s, std::make_unique<aperiodic::Frequency>()));
-            }}},
-          true};
+  const auto ramp = [](const WindowDeclaration& d) {
+    return RampSetup{.caption = caption(d.index),
+                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .intro = QCoreApplication::translate("typical", "Для заданного значения постоянной времени"),
+                     .showsGamma = false,
+                     .question = QCoreApplication::translate("typical", "определите значение коэффициента k"),
+                     .draw = [] {
+                       Randomize();
+                       return RampPlot::of(aperiodic::drawRamp());
+                     }};
+  };
+  const auto sine = [](const WindowDeclaration& d) {
+    return SineSetup{.caption = caption(d.index),
+                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .iconScale = 7,
+                     .task = SineTask{},
+                     .passes = 380,
+                     .draw = [] {
+                       Randomize();
+                       return SineCase::of(aperiodic::drawSine());
+                     }};
+  };
+  return {.button = QStringLiteral("BAperZveno"),
+          .top = 120,
+          .helpContext = HelpContext,
+          .windows = {{QStringLiteral("Form2_1"), make<LinkStepForm>(step)},
+                      {QStringLiteral("Form2_2"), make<RampForm>(ramp)},
+                      {QStringLiteral("Form2_3"), make<SineForm>(sine)},
+                      {QStringLiteral("Form2_4"), lagFrequency<aperiodic::Frequency>(title, caption, 7)}},
+          .repeatsLast = true};
 }
 
 WorkEntry oscillatingWork() {
   using namespace oscillating::texts;
-  const auto step = [] {
-    StepSetup step = stepSetup(QStringLiteral("Form3_1"), caption(1), {title(), taskNumber(1), readStep(), Picture});
+  const auto step = [](const WindowDeclaration& d) {
+    StepSetup step = stepSetup(caption(d.index), {title(), taskNumber(d.index), readStep(), Picture});
     // Five rows under a five-line task text: the panel is filled to its last pixels.
     step.taskTextAt = QPoint(8, 30);
     step.rows = {{120, QStringLiteral("k = ")},
@@ -175,42 +201,33 @@ WorkEntry oscillatingWork() {
     };
     return step;
   };
-  return {QStringLiteral("BKolebZveno"),
-          224,
-          HelpContext,
-          {{QStringLiteral("Form3_1"), make<LinkStepForm>(step), 4},
-           {QStringLiteral("Form3_2"), make<RampForm>([] {
-              return RampSetup{QStringLiteral("Form3_2"),
-                               caption(2),
-                               {title(), taskNumber(2), QString(), Picture},
-                               QCoreApplication::translate("typical", "Для заданных значений:"),
-                               true,
-                               QCoreApplication::translate("typical", "определите значение коэффициента k:"),
-                               [] {
-                                 Randomize();
-                                 return RampPlot::of(oscillating::drawRamp());
-                               }};
-            })},
-           {QStringLiteral("Form3_3"), make<SineForm>([] {
-              SineTask withGamma;
-              withGamma.values = 4;
-              withGamma.questionTop = 124;  // below the γ row
-              return SineSetup{QStringLiteral("Form3_3"),
-                               caption(3),
-                               {title(), taskNumber(3), QString(), Picture},
-                               8,
-                               withGamma,
-                               380,
-                               [] { return SineCase::of(oscillating::drawSine()); }};
-            })},
-           {QStringLiteral("Form3_4"),
-            [](Host& h) -> ExperimentWindow* {
-              FrequencyLink::Setup s{title(), caption(4) + QStringLiteral("."), 6, 7, false, true};
-              return ExperimentWindow::create<FrequencyForm>(
-                  h, QStringLiteral("Form3_4"),
-                  std::make_unique<LagFrequency>(s, std::make_unique<oscillating::Frequency>()));
-            }}},
-          true};
+  const auto ramp = [](const WindowDeclaration& d) {
+    return RampSetup{.caption = caption(d.index),
+                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .intro = QCoreApplication::translate("typical", "Для заданных значений:"),
+                     .showsGamma = true,
+                     .question = QCoreApplication::translate("typical", "определите значение коэффициента k:"),
+                     .draw = [] {
+                       Randomize();
+                       return RampPlot::of(oscillating::drawRamp());
+                     }};
+  };
+  const auto sine = [](const WindowDeclaration& d) {
+    return SineSetup{.caption = caption(d.index),
+                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .iconScale = 8,
+                     .task = {.values = 4, .questionTop = 124},  // the γ row above the question
+                     .passes = 380,
+                     .draw = [] { return SineCase::of(oscillating::drawSine()); }};
+  };
+  return {.button = QStringLiteral("BKolebZveno"),
+          .top = 224,
+          .helpContext = HelpContext,
+          .windows = {{QStringLiteral("Form3_1"), make<LinkStepForm>(step), 4},
+                      {QStringLiteral("Form3_2"), make<RampForm>(ramp)},
+                      {QStringLiteral("Form3_3"), make<SineForm>(sine)},
+                      {QStringLiteral("Form3_4"), lagFrequency<oscillating::Frequency>(title, caption, 6)}},
+          .repeatsLast = true};
 }
 
 }  // namespace
@@ -218,10 +235,10 @@ WorkEntry oscillatingWork() {
 namespace typical {
 
 SectionEntry section() {
-  return {1,
-          QT_TRANSLATE_NOOP("Main", "Типовые динамические звенья"),
-          3,
-          {integratingWork(), aperiodicWork(), oscillatingWork()}};
+  return {.number = 1,
+          .caption = QT_TRANSLATE_NOOP("Main", "Типовые динамические звенья"),
+          .panel = 3,
+          .works = {integratingWork(), aperiodicWork(), oscillatingWork()}};
 }
 
 }  // namespace typical

@@ -44,8 +44,8 @@ SineCase SineCase::of(const integrating::Sine& s) {
   return c;
 }
 
-SineForm::SineForm(Host& host, SineSetup setup)
-    : TypicalForm(host, setup.objectName, setup.caption, DeclaredHelp, setup.layout), setup_(std::move(setup)) {
+SineForm::SineForm(Host& host, const WindowDeclaration& declared, SineSetup setup)
+    : TypicalForm(host, declared, setup.caption, setup.layout), setup_(std::move(setup)) {
   iconScale_ = setup_.iconScale;
   buildTask();
   noReadout();

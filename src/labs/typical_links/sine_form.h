@@ -41,7 +41,6 @@ struct SineTask {
 };
 
 struct SineSetup {
-  QString objectName;
   QString caption;
   TypicalLayout layout;
   int iconScale = 7;  // the icons show the plot at 1/iconScale
@@ -53,7 +52,7 @@ struct SineSetup {
 class SineForm : public TypicalForm {
   Q_OBJECT
  public:
-  SineForm(Host& host, SineSetup setup);
+  SineForm(Host& host, const WindowDeclaration& declared, SineSetup setup);
   const SineCase& data() const { return data_; }
 
   void FormCreate() override;

@@ -92,7 +92,7 @@ TEST_F(AstatismFlow, BackToAFinishedWindowKeepsItsPlotAndAnswers) {
   auto* r = response("Form21_3");
   ASSERT_EQ(w, r);
   answerAll(r);
-  ASSERT_TRUE(main->completed("Form21_3"));
+  ASSERT_TRUE(main->work().completed("Form21_3"));
   const QImage plot = drawn(r->Image1);
   const QString a0 = r->edit(0)->text();
   button("BNext")->click();
@@ -105,7 +105,7 @@ TEST_F(AstatismFlow, BackToAFinishedWindowKeepsItsPlotAndAnswers) {
   EXPECT_EQ(drawn(r->Image1), plot);
   EXPECT_EQ(r->edit(0)->text(), a0);
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(r->edit(i)->isReadOnly());
-  EXPECT_TRUE(main->completed("Form21_3"));
+  EXPECT_TRUE(main->work().completed("Form21_3"));
   button("BNext")->click();
   settle();
   EXPECT_EQ(active(), main->findWindow("Form21_4"));
@@ -131,22 +131,22 @@ TEST_P(AstatismWork, PlayedFromItsButtonToTheEnd) {
     button("BNext")->click();  // not answered yet: nothing happens
     ASSERT_EQ(active(), w);
     answerAll(w);
-    ASSERT_TRUE(main->completed(form)) << messages.last().toStdString();
+    ASSERT_TRUE(main->work().completed(form)) << messages.last().toStdString();
     if (task < 8) {
-      EXPECT_FALSE(main->WorkDone);
+      EXPECT_FALSE(main->work().WorkDone);
       button("BNext")->click();
       settle();
     }
   }
   EXPECT_TRUE(messages.shown.isEmpty());
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_EQ(main->focusWidget(), button("BMenu"));
   button("BNext")->click();  // the last window has no successor
   EXPECT_EQ(active()->objectName(), QStringLiteral("Form%1_8").arg(18 + work));
   button("BMenu")->click();
   EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
   EXPECT_TRUE(messages.asked.isEmpty());
-  EXPECT_FALSE(main->WorkDone);
+  EXPECT_FALSE(main->work().WorkDone);
   EXPECT_TRUE(main->children().isEmpty());
   EXPECT_TRUE(main->findChild<QWidget*>("Panel1")->isVisible());
 }

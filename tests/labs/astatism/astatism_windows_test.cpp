@@ -35,15 +35,15 @@ TEST_P(EveryWindow, ShowsItsDrawnDataAndAcceptsTheWorkedOutAnswers) {
     SCOPED_TRACE(i);
     EXPECT_TRUE(w->edit(i)->isEnabled());
     EXPECT_EQ(w->edit(i)->maxLength(), info.isResponse() ? 7 : 9);
-    EXPECT_FALSE(main->completed(w->objectName()));
+    EXPECT_FALSE(main->work().completed(w->objectName()));
     type(w, i, FloatToStr(a[i]));
     EXPECT_TRUE(w->edit(i)->isReadOnly());
     EXPECT_EQ(w->edit(i)->text(), numtext::FloatCut(a[i], 6));
     EXPECT_TRUE(w->answer(i).mark->isVisibleTo(w->client()));
   }
   EXPECT_TRUE(messages.shown.isEmpty()) << messages.last().toStdString();
-  EXPECT_TRUE(main->completed(w->objectName()));
-  EXPECT_EQ(main->WorkDone, info.task == 8);
+  EXPECT_TRUE(main->work().completed(w->objectName()));
+  EXPECT_EQ(main->work().WorkDone, info.task == 8);
   EXPECT_EQ(main->focusWidget(), button(info.task == 8 ? "BMenu" : "BNext"));
 
   if (auto* r = dynamic_cast<astatism::ResponseWindow*>(w)) {
@@ -193,7 +193,7 @@ TEST_F(AnswerFields, ErrorLimitsRegenerate) {
       EXPECT_EQ(r->tracesFinished(), 2);
     }
     EXPECT_FALSE(main->Busy);
-    EXPECT_FALSE(main->completed(w->objectName()));
+    EXPECT_FALSE(main->work().completed(w->objectName()));
     const auto b = cf.answers(shown(w));
     type(w, 0, FloatToStr(b[0]));
     EXPECT_TRUE(w->edit(0)->isReadOnly());

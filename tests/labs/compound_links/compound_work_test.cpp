@@ -35,7 +35,7 @@ class CompoundWork : public TrainerTest {
     return n;
   }
   void finishWork() {
-    EXPECT_TRUE(main->WorkDone);
+    EXPECT_TRUE(main->work().WorkDone);
     click("BMenu");
     EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
     flushDeletes();
@@ -52,12 +52,12 @@ TEST_F(CompoundWork, PiLinkFromItsButtonToTheCircuit) {
   ASSERT_TRUE(step);
   EXPECT_EQ(step->windowTitle(), "\"ПИ\" звено. Опыт №1");
   answerAll(step);
-  ASSERT_TRUE(main->completed("Form6_1"));
+  ASSERT_TRUE(main->work().completed("Form6_1"));
 
   auto* sine = next<HarmonicForm>("Form6_2");
   ASSERT_TRUE(sine);
   answerAll(sine);
-  ASSERT_TRUE(main->completed("Form6_2"));
+  ASSERT_TRUE(main->work().completed("Form6_2"));
 
   // T1 < T2: the asked amplitude is 1. Nothing is traced before the answer.
   script({200, 900, 5});
@@ -68,7 +68,7 @@ TEST_F(CompoundWork, PiLinkFromItsButtonToTheCircuit) {
   EXPECT_TRUE(freq->edit(0)->isEnabled());
   EXPECT_EQ(count(freq->plot(), colors::Blue), 0);
   answerAll(freq);
-  EXPECT_TRUE(main->completed("Form6_3"));
+  EXPECT_TRUE(main->work().completed("Form6_3"));
   EXPECT_FALSE(main->Busy);
   EXPECT_GT(count(freq->plot(), colors::Blue), 300);
   EXPECT_GT(count(freq->plot(), colors::Red), 300);
@@ -133,7 +133,7 @@ TEST_F(CompoundWork, DifferentiatingLinkWithItsSecondOutput) {
   EXPECT_EQ(messages.last(), "Неверное значение, повторите попытку!");
   type(lowered, 0, FloatToStr(std::sqrt(15.0) / 20));
   settle();
-  EXPECT_TRUE(main->completed("Form7_3"));
+  EXPECT_TRUE(main->work().completed("Form7_3"));
   EXPECT_FALSE(main->Busy);
   // Output 2 on the plot and on its own icon, k times lower than output 1 within a pixel.
   int top = 135, blueTop = 135;
@@ -174,7 +174,7 @@ TEST_F(CompoundWork, InertialForcingLinkShowsT1SoThatT2CanBeWorkedOut) {
   EXPECT_EQ(lt1->text(), FloatToStr(0.0212) + " c");
   type(step, 0, FloatToStr(1.06));
   type(step, 1, FloatToStr(0.0212 / 2));
-  EXPECT_TRUE(main->completed("Form8_1"));
+  EXPECT_TRUE(main->work().completed("Form8_1"));
   EXPECT_EQ(step->errorCount(), 0);
 
   auto* sine = next<HarmonicForm>("Form8_2");

@@ -47,7 +47,7 @@ TEST_F(Regeneration, AnswerFirstWindowsDrawNewDataWithoutATrace) {
     EXPECT_TRUE(w->edit(0)->isEnabled());
     EXPECT_TRUE(w->edit(0)->text().isEmpty());
     messages.answers.push_back(true);
-    main->pressMenu();
+    main->BMenuClick();
     flushDeletes();
   }
 }

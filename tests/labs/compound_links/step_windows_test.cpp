@@ -39,7 +39,7 @@ TEST_F(StepWindows, InputStepAndJumpOnThePlot) {
     EXPECT_TRUE(near(p, 30, 240 - c.jump + 1, colors::Blue));
     EXPECT_FALSE(near(p, 31, 240 - c.jump - 3, colors::Blue, 0));
     messages.answers.push_back(true);
-    main->pressMenu();
+    main->BMenuClick();
     flushDeletes();
   }
 }

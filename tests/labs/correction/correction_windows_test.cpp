@@ -91,7 +91,7 @@ TEST_F(Correction, SeriesAndLocalFeedbackWorksFromTheirButtonsToTheEnd) {
       EXPECT_EQ(messages.last(), msg::WrongValue);
     }
     type(g, 0, FloatToStr(gainsOnScreen(g)[0]));
-    ASSERT_TRUE(main->completed(c.first));
+    ASSERT_TRUE(main->work().completed(c.first));
     EXPECT_EQ(g->edit(0)->text(), numtext::FloatCut(g->gain(0), 6));
 
     script({T1a, Ma});
@@ -104,7 +104,7 @@ TEST_F(Correction, SeriesAndLocalFeedbackWorksFromTheirButtonsToTheEnd) {
     EXPECT_EQ(text(s, "LT2"), loc("0.74 c"));
     EXPECT_EQ(s->errorLimit(), 2);
     answerStep(s);
-    EXPECT_TRUE(main->WorkDone);
+    EXPECT_TRUE(main->work().WorkDone);
     messages.clear();
     click("BMenu");
     EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
@@ -123,7 +123,7 @@ TEST_F(Correction, ParallelWorkTakesItsGainsInEitherOrder) {
   const std::vector<double> k = gainsOnScreen(g);
   type(g, 0, FloatToStr(k[1]));
   EXPECT_EQ(g->edit(0)->text(), numtext::FloatCut(g->gain(1), 6));
-  EXPECT_TRUE(main->completed("Form14_1"));
+  EXPECT_TRUE(main->work().completed("Form14_1"));
   EXPECT_TRUE(g->edit(1)->isEnabled());
 
   script({T1a, Ma});
@@ -144,7 +144,7 @@ TEST_F(Correction, ParallelWorkTakesItsGainsInEitherOrder) {
   click("BNext");
   ASSERT_EQ(active(), s2);
   answerStep(s2);
-  EXPECT_FALSE(main->WorkDone);
+  EXPECT_FALSE(main->work().WorkDone);
   script({T1b, Mb});
   click("BNext");
   auto* s3 = dynamic_cast<StepWindow*>(active());
@@ -153,7 +153,7 @@ TEST_F(Correction, ParallelWorkTakesItsGainsInEitherOrder) {
   EXPECT_EQ(s3->gain(), g->gain(1));
   EXPECT_EQ(text(s3, "Label2"), "Задание №3 из 3");
   answerStep(s3);
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_EQ(messages.shown, QStringList{msg::WrongValue});
 }
 
@@ -217,7 +217,7 @@ TEST_F(Correction, StepWindowOutlivesItsClosedFirstWindow) {
   EXPECT_DOUBLE_EQ(s->gain(), gains(Scheme::LocalFeedback, 0.05, 0.05 * 6.6)[0]);
   EXPECT_FALSE(main->Busy);
   answerStep(s);
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
 }
 
 // Two wrong answers typed while the curve grows: the window starts over with new data, and

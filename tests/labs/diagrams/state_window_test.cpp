@@ -87,7 +87,7 @@ TEST_F(StateWorkTest, PlayedToTheEnd) {
   settle();
   EXPECT_TRUE(shows(w->picture(), "lab9_6"));
   EXPECT_TRUE(visible(w, "Panel8"));
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_EQ(main->focusWidget(), main->control(QStringLiteral("BMenu")));
   const diagrams::StateAnswers& a = w->truth();
   EXPECT_EQ(label("SK"), numtext::FloatCut(a.k, 7));

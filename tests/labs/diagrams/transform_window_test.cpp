@@ -54,12 +54,12 @@ TEST_F(TransformWorkTest, EitherChainEndsTheWork) {
       EXPECT_TRUE(w->formPanel(2)->isEnabled() && !w->formPanel(1)->isEnabled());
       EXPECT_TRUE(w->answerPanel(2)->isVisible() && !w->answerPanel(1)->isVisible());
       for (int i = 0; i < 7; ++i) {
-        EXPECT_FALSE(main->WorkDone);
+        EXPECT_FALSE(main->work().WorkDone);
         type(w, TransformWindow::Form2First + i, Form2Unit[i]);
       }
     }
     EXPECT_EQ(w->errorCount(), 0) << messages.shown.join(u'|').toStdString();
-    EXPECT_TRUE(main->WorkDone);
+    EXPECT_TRUE(main->work().WorkDone);
     EXPECT_TRUE(w->completed());
     EXPECT_EQ(main->focusWidget(), main->control(QStringLiteral("BMenu")));
     // Nothing is left open in which a late answer could regenerate the finished work.
@@ -104,5 +104,5 @@ TEST_F(TransformWorkTest, OneCounterOverBothFormsWithLimitFive) {
   }
   // The chosen form stays chosen.
   EXPECT_TRUE(w->answerPanel(2)->isVisible());
-  EXPECT_FALSE(main->WorkDone);
+  EXPECT_FALSE(main->work().WorkDone);
 }

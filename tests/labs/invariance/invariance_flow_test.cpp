@@ -33,7 +33,7 @@ TEST_F(InvarianceFlow, ReferenceWorkPlayedToTheEnd) {
   type(w1, 0, "0;5");
   EXPECT_EQ(messages.last(), msg::BadFormat);
   type(w1, 0, loc("0.5"));
-  EXPECT_TRUE(main->completed("Form11_1"));
+  EXPECT_TRUE(main->work().completed("Form11_1"));
   settle();
   EXPECT_FALSE(main->Busy);
   EXPECT_GT(count(w1->plot(), colors::Blue), 300);
@@ -57,13 +57,13 @@ TEST_F(InvarianceFlow, ReferenceWorkPlayedToTheEnd) {
   EXPECT_EQ(shownText(w2, "LT1"), loc("0.03"));
   EXPECT_EQ(shownText(w2, "LT2"), loc("0.045"));
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(w2->edit(i)->text().isEmpty() && !w2->edit(i)->isReadOnly());
-  EXPECT_FALSE(main->completed("Form11_2"));
+  EXPECT_FALSE(main->work().completed("Form11_2"));
   EXPECT_TRUE(w2->edit(0)->isEnabled());
   type(w2, 0, loc("1"));
   type(w2, 1, loc("0.0458"));  // within 2 % of T2
   type(w2, 2, loc("0"));
   EXPECT_EQ(messages.asked.size(), 2);
-  EXPECT_TRUE(main->completed("Form11_2"));
+  EXPECT_TRUE(main->work().completed("Form11_2"));
   EXPECT_EQ(w2->edit(1)->text(), loc("0.045"));
   shot("11_2");
 
@@ -74,7 +74,7 @@ TEST_F(InvarianceFlow, ReferenceWorkPlayedToTheEnd) {
   ASSERT_EQ(active(), w3);
   EXPECT_GT(count(w3->plot(), colors::Blue), 300);
   type(w3, 0, loc("1"));
-  EXPECT_TRUE(main->completed("Form11_3"));
+  EXPECT_TRUE(main->work().completed("Form11_3"));
   shot("11_3");
 
   // Window 4: 0, then the three runs, then the work is done.
@@ -84,8 +84,8 @@ TEST_F(InvarianceFlow, ReferenceWorkPlayedToTheEnd) {
   ASSERT_EQ(active(), w4);
   type(w4, 0, loc("0"));
   settle();
-  EXPECT_TRUE(main->completed("Form11_4"));
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().completed("Form11_4"));
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_EQ(main->focusWidget(), button("BMenu"));
   for (int run = 0; run < 3; ++run) EXPECT_GT(count(w4->plot(), RunsForm::runColor(run)), 100) << run;
   shot("11_4");
@@ -104,7 +104,7 @@ TEST_F(InvarianceFlow, DisturbanceWorkPlayedToTheEnd) {
   ASSERT_TRUE(w1);
   type(w1, 0, loc("0.5"));
   settle();
-  EXPECT_TRUE(main->completed("Form12_1"));
+  EXPECT_TRUE(main->work().completed("Form12_1"));
   EXPECT_GT(count(w1->plot(), colors::Blue), 300);
   shot("12_1");
 
@@ -115,7 +115,7 @@ TEST_F(InvarianceFlow, DisturbanceWorkPlayedToTheEnd) {
   type(w2, 0, loc("1"));
   type(w2, 1, shownText(w2, "LT1"));
   type(w2, 2, loc("0"));
-  EXPECT_TRUE(main->completed("Form12_2"));
+  EXPECT_TRUE(main->work().completed("Form12_2"));
   shot("12_2");
 
   draw(120, 110);
@@ -130,7 +130,7 @@ TEST_F(InvarianceFlow, DisturbanceWorkPlayedToTheEnd) {
   EXPECT_FALSE(main->Busy);
   EXPECT_TRUE(w3->edit(0)->isEnabled());
   type(w3, 0, loc("1"));
-  EXPECT_TRUE(main->completed("Form12_3"));
+  EXPECT_TRUE(main->work().completed("Form12_3"));
   shot("12_3");
 
   draw(120, 110);
@@ -139,7 +139,7 @@ TEST_F(InvarianceFlow, DisturbanceWorkPlayedToTheEnd) {
   ASSERT_EQ(active(), w4);
   type(w4, 0, loc("0"));
   settle();
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   shot("12_4");
   button("BMenu")->click();
   EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");

@@ -110,8 +110,8 @@ TEST_F(DelayWork, PlayedFromItsButtonToTheEnd) {
   EXPECT_EQ(w->edit(0)->text(), numtext::FloatCut(w->data().k, 5));
   type(w, 1, FloatToStr(w->data().T * 1.04));
   EXPECT_EQ(w->edit(1)->text(), numtext::FloatCut(w->data().T, 6));
-  EXPECT_TRUE(main->completed("Form4_1"));
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().completed("Form4_1"));
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_EQ(main->focusWidget(), main->findChild<QWidget*>("BMenu"));
   EXPECT_EQ(messages.shown, QStringList{msg::WrongValue});
 

@@ -81,8 +81,8 @@ TEST_F(LagWork, PlayedFromItsButtonToTheEnd) {
   EXPECT_EQ(first->edit(3)->text(), loc("-1.5707"));
   EXPECT_TRUE(near(first->IFiw, 31, 145, colors::Red));
   EXPECT_EQ(px(first->IFiw, 25, 102), colors::Green);
-  EXPECT_TRUE(main->completed("Form5_1"));
-  EXPECT_FALSE(main->WorkDone);
+  EXPECT_TRUE(main->work().completed("Form5_1"));
+  EXPECT_FALSE(main->work().WorkDone);
   EXPECT_EQ(main->focusWidget(), main->findChild<QWidget*>("BNext"));
 
   click("BNext");
@@ -109,7 +109,7 @@ TEST_F(LagWork, PlayedFromItsButtonToTheEnd) {
   type(second, 3, "-1.6");
   EXPECT_EQ(second->edit(3)->text(), FloatToStr(-std::numbers::pi / 2));
   EXPECT_TRUE(near(second->IFiw, 31, 60, colors::Blue));
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_EQ(messages.shown, QStringList({msg::WrongValue, msg::WrongValue}));
 
   click("BMenu");
@@ -136,7 +136,7 @@ TEST_F(LagWork, ErrorLimitsDrawAfreshInTheFirstWindowAndStartTheWorkOverInTheSec
 
   const char* answers[] = {"0.9", "0", "-3.1", "-1.6"};
   for (int i = 0; i < 4; ++i) type(first, i, answers[i]);
-  ASSERT_TRUE(main->completed("Form5_1"));
+  ASSERT_TRUE(main->work().completed("Form5_1"));
   main->BNextClick();
   settle();
   QPointer<ExperimentWindow> oldFirst = first, second = active();
@@ -157,7 +157,7 @@ TEST_F(LagWork, ErrorLimitsDrawAfreshInTheFirstWindowAndStartTheWorkOverInTheSec
   EXPECT_EQ(fresh->objectName(), "Form5_1");
   EXPECT_DOUBLE_EQ(fresh->lag().T, 0.6);
   EXPECT_DOUBLE_EQ(fresh->lag().k, 0.8);
-  EXPECT_FALSE(main->completed("Form5_1"));
+  EXPECT_FALSE(main->work().completed("Form5_1"));
   EXPECT_EQ(label("KoordX1"), loc("0.8"));
   EXPECT_EQ(main->focusWidget(), fresh->edit(0));
 }

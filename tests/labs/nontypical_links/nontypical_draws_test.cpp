@@ -44,8 +44,8 @@ LUMEQ_MODEL_DRAWS(
         const auto limits = nontypical::limits(row.pole, lag);
         const double fromScreen[] = {k, 0, row.pole == Pole::Right ? -std::numbers::pi : 0, -std::numbers::pi / 2};
         for (int i = 0; i < 4; ++i)
-          p.answer(QStringLiteral("%1 limit %2").arg(row.form).arg(i + 1), limits[i].rule, limits[i].value,
-                   fromScreen[i], 6);
+          p.answer(QStringLiteral("%1 limit %2").arg(QString::fromLatin1(row.picture1)).arg(i + 1), limits[i].rule,
+                   limits[i].value, fromScreen[i], 6);
         for (int i = 0; i <= kLastColumn + 1; ++i) {
           p.pixel("amplitude", i + 30, amplitudeY(lag.T, i), plot);
           p.pixel("phase", i + 30, phaseY(row.pole, lag.T, i), plot);

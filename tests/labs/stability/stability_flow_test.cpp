@@ -64,12 +64,12 @@ TEST_P(StabilityWork, PlayedFromItsButtonToTheEnd) {
       if (work == 3 && task == 5) EXPECT_EQ(pw->La->text(), "1");  // T4 exactly at T4,кр
       answerPoles(pw, work);
     }
-    ASSERT_TRUE(main->completed(form(work, task))) << messages.last().toStdString();
+    ASSERT_TRUE(main->work().completed(form(work, task))) << messages.last().toStdString();
     EXPECT_EQ(w->errorCount(), 0);
     if (task < 5) next();
   }
   EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
-  EXPECT_FALSE(main->WorkDone);  // the stability works end without it: Menu asks
+  EXPECT_FALSE(main->work().WorkDone);  // the stability works end without it: Menu asks
   messages.answers = {true};
   button("BMenu")->click();
   EXPECT_EQ(messages.asked.last(), "Результаты работ будут сброшены\n\rПерейти в главное меню?");
@@ -94,7 +94,7 @@ class StabilityWindows : public StabilityTest {
       } else {
         answerPoles(dynamic_cast<PolesWindow*>(w), work);
       }
-      EXPECT_TRUE(main->completed(w->objectName()))
+      EXPECT_TRUE(main->work().completed(w->objectName()))
           << w->objectName().toStdString() << messages.shown.join('|').toStdString();
       next();
     }
@@ -155,7 +155,7 @@ TEST_F(StabilityWindows, PolesOnTheBoundaryInAllSixOrders) {
     w->FormCreate();
     w->Timer1Timer();
     answerPoles(w, 1, order);
-    EXPECT_TRUE(main->completed("Form16_3")) << n;
+    EXPECT_TRUE(main->work().completed("Form16_3")) << n;
     EXPECT_EQ(w->errorCount(), 0) << n;
     ++n;
   } while (std::next_permutation(order.begin(), order.end()));
@@ -191,7 +191,7 @@ TEST_F(StabilityWindows, OverlappingBandsInForm18_5TakeEveryOrder) {
       w->Timer1Timer();
     }
     answerPoles(w, 3, order);
-    EXPECT_TRUE(main->completed("Form18_5")) << n;
+    EXPECT_TRUE(main->work().completed("Form18_5")) << n;
     ++n;
   } while (std::next_permutation(order.begin(), order.end()));
 }
@@ -218,9 +218,9 @@ TEST_F(StabilityWindows, RegenerationRestartsTheWorkAtItsOwner) {
     EXPECT_EQ(active(), owner);
     EXPECT_EQ(text(owner, "LT1"), loc("0.111 c"));
     EXPECT_NE(text(owner, "LT1"), before);
-    EXPECT_FALSE(main->completed(owner->objectName()));
+    EXPECT_FALSE(main->work().completed(owner->objectName()));
     EXPECT_TRUE(owner->edit(0)->text().isEmpty());
-    if (c.work == 3) EXPECT_TRUE(main->completed(form(3, 1)));  // window 1 keeps its answers
+    if (c.work == 3) EXPECT_TRUE(main->work().completed(form(3, 1)));  // window 1 keeps its answers
     messages.answers = {true};
     main->BMenuClick();
     flushDeletes();
@@ -234,7 +234,7 @@ TEST_F(StabilityWindows, SayingTheStructurallyUnstableLoopIsStableStartsOver) {
   answerCoefficients(w, 3, 1);
   EXPECT_EQ(messages.asked.size(), 1);
   EXPECT_TRUE(messages.shown.isEmpty());  // no message, new data
-  EXPECT_FALSE(main->completed(form(3, 1)));
+  EXPECT_FALSE(main->work().completed(form(3, 1)));
   EXPECT_EQ(text(w, "LT1"), loc("0.111 c"));
   EXPECT_TRUE(w->edit(0)->text().isEmpty());
   EXPECT_TRUE(w->edit(0)->isEnabled());

@@ -38,7 +38,7 @@ TEST_F(Frequency, FirstRunOfASeries) {
 TEST_F(Frequency, AmplitudeShowsSevenCharactersAndTheLevel) {
   auto* f = openFrequency(120);
   answerRun(f);  // run 2: A = 1.2^1.5 = 1.31453...
-  ASSERT_EQ(main->RepeatCount, 2);
+  ASSERT_EQ(main->work().RepeatCount, 2);
   const double a = f->link().amplitude(f->omega());
   type(f, 0, FloatToStr(a * 1.049));
   EXPECT_EQ(f->edit(0)->text(), numtext::FloatCut(a, 7));
@@ -56,7 +56,7 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
   const auto& s = series(f);
   for (int r = 1; r <= 5; ++r) {
     SCOPED_TRACE(r);
-    EXPECT_EQ(main->RepeatCount, r);
+    EXPECT_EQ(main->work().RepeatCount, r);
     EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4." + QString::number(r));
     EXPECT_DOUBLE_EQ(s.T, 1.2);
     EXPECT_DOUBLE_EQ(f->omega(), s.omega(r));
@@ -70,11 +70,11 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
     }
     answerRun(f);
   }
-  EXPECT_EQ(main->RepeatCount, 6);
+  EXPECT_EQ(main->work().RepeatCount, 6);
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.6");
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_FALSE(main->Busy);
-  EXPECT_TRUE(main->completed("Form1_4"));
+  EXPECT_TRUE(main->work().completed("Form1_4"));
   EXPECT_FALSE(f->edit(0)->isEnabled());
   EXPECT_FALSE(f->edit(1)->isEnabled());
   EXPECT_FALSE(readoutShown());
@@ -96,10 +96,10 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
   // Next does nothing more; Menu leaves without asking.
   main->BNextClick();
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.6");
-  EXPECT_EQ(main->RepeatCount, 7);
+  EXPECT_EQ(main->work().RepeatCount, 7);
   // However often Next is pressed after that, the run never comes round again.
   for (int i = 0; i < 300; ++i) main->BNextClick();
-  EXPECT_EQ(main->RepeatCount, 7);
+  EXPECT_EQ(main->work().RepeatCount, 7);
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.6");
   EXPECT_TRUE(messages.shown.isEmpty());
   main->BMenuClick();
@@ -110,14 +110,14 @@ TEST_F(Frequency, SixRunsShareOneTAndEndInTheSummary) {
 TEST_F(Frequency, AFreshSeriesAfterTheClosingRunIsNotAFinishedWork) {
   script({50, 1000});
   auto* sine = dynamic_cast<SineForm*>(start("Form1_3"));
-  main->setCompleted("Form1_3", true);
+  main->work().setCompleted("Form1_3", true);
   main->BNextClick();
   settle();
   auto* f = window<FrequencyForm>("Form1_4");
   ASSERT_NE(f, nullptr);
   script({130, 140, 111, 149, 125});
   for (int r = 1; r <= 5; ++r) answerRun(f);
-  ASSERT_TRUE(main->WorkDone);
+  ASSERT_TRUE(main->work().WorkDone);
   // Back and Next again: the readout starts over at "???" like every activation.
   main->BBackClick();
   main->BNextClick();
@@ -126,7 +126,7 @@ TEST_F(Frequency, AFreshSeriesAfterTheClosingRunIsNotAFinishedWork) {
 
   f->close();
   flushDeletes();
-  EXPECT_FALSE(main->WorkDone);
+  EXPECT_FALSE(main->work().WorkDone);
   main->open("Form1_3");
   ASSERT_EQ(active(), sine);
   script({120});
@@ -145,7 +145,7 @@ TEST_F(Frequency, AFreshSeriesAfterTheClosingRunIsNotAFinishedWork) {
 TEST_F(Frequency, ThirdErrorInRunFourRestartsTheSeries) {
   auto* f = openFrequency(120);
   for (int r = 1; r <= 3; ++r) answerRun(f);
-  ASSERT_EQ(main->RepeatCount, 4);
+  ASSERT_EQ(main->work().RepeatCount, 4);
   EXPECT_GT(count(f->Image22, QRect(0, 0, 301, 125), colors::Yellow), 0);
   type(f, 0, "100");
   type(f, 0, "200");
@@ -154,7 +154,7 @@ TEST_F(Frequency, ThirdErrorInRunFourRestartsTheSeries) {
   type(f, 1, "1.57");
   EXPECT_EQ(messages.last(), msg::TooManyErrors);  // errors of both boxes count together
   settle();
-  EXPECT_EQ(main->RepeatCount, 1);
+  EXPECT_EQ(main->work().RepeatCount, 1);
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.1");
   EXPECT_DOUBLE_EQ(series(f).T, 1.4);
   EXPECT_DOUBLE_EQ(f->omega(), series(f).omega(1));
@@ -164,7 +164,7 @@ TEST_F(Frequency, ThirdErrorInRunFourRestartsTheSeries) {
   EXPECT_TRUE(f->edit(0)->text().isEmpty());
   EXPECT_FALSE(main->Busy);
   answerRun(f);
-  EXPECT_EQ(main->RepeatCount, 2);
+  EXPECT_EQ(main->work().RepeatCount, 2);
   EXPECT_DOUBLE_EQ(series(f).T, 1.4);
 }
 
@@ -175,10 +175,10 @@ TEST_F(Frequency, PhaseMinusHalfPiInEveryRunPlusHalfPiNever) {
     type(f, 0, FloatToStr(f->link().amplitude(f->omega())));
     type(f, 1, "1.57");
     EXPECT_EQ(messages.last(), msg::WrongValue);
-    EXPECT_EQ(main->RepeatCount, r);
+    EXPECT_EQ(main->work().RepeatCount, r);
     type(f, 1, "-1.57");
     settle();
-    EXPECT_EQ(main->RepeatCount, r + 1);
+    EXPECT_EQ(main->work().RepeatCount, r + 1);
     EXPECT_EQ(f->errorCount(), 0);  // each run counts afresh
   }
 }
@@ -198,7 +198,7 @@ TEST_F(Frequency, AmplitudeBandPerRun) {
     type(f, 1, "-1.5");
     settle();
   }
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
 }
 
 TEST_F(Frequency, ReadoutOfTheSinePlot) {
@@ -226,13 +226,13 @@ TEST_F(Frequency, BackAndNextMidRunKeepTheRun) {
   auto* sine = openSine(20, 500);
   type(sine, 0, "1");
   type(sine, 1, "-1.57");
-  main->RepeatCount = 7;  // left over from an earlier work
+  main->work().RepeatCount = 7;  // left over from an earlier work
   script({120});
   main->BNextClick();
   settle();
   auto* f = window<FrequencyForm>("Form1_4");
   ASSERT_TRUE(f);
-  EXPECT_EQ(main->RepeatCount, 1);
+  EXPECT_EQ(main->work().RepeatCount, 1);
   answerRun(f);
   type(f, 0, FloatToStr(f->link().amplitude(f->omega())));
   main->BBackClick();
@@ -240,7 +240,7 @@ TEST_F(Frequency, BackAndNextMidRunKeepTheRun) {
   main->BNextClick();
   settle();
   EXPECT_EQ(active(), f);
-  EXPECT_EQ(main->RepeatCount, 2);
+  EXPECT_EQ(main->work().RepeatCount, 2);
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.2");
   EXPECT_TRUE(f->edit(0)->isReadOnly());
   EXPECT_TRUE(f->edit(1)->isEnabled());

@@ -25,7 +25,7 @@ class Integrating : public TrainerTest {
   }
   // As Next from Form1_3 opens it: run 1.
   FrequencyForm* openFrequency(int t) {
-    main->RepeatCount = 1;
+    main->work().RepeatCount = 1;
     script({t});
     return dynamic_cast<FrequencyForm*>(start("Form1_4"));
   }

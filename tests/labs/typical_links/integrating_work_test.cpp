@@ -9,7 +9,7 @@
 using Work = Integrating;
 
 TEST_F(Work, FromTheWorkButtonToWorkDone) {
-  main->RepeatCount = 7;  // as an earlier work may have left it
+  main->work().RepeatCount = 7;  // as an earlier work may have left it
   ASSERT_NO_FATAL_FAILURE(click("Button1"));
   ASSERT_NO_FATAL_FAILURE(click("BIntegrZveno"));
   settle();
@@ -20,14 +20,14 @@ TEST_F(Work, FromTheWorkButtonToWorkDone) {
   ASSERT_NO_FATAL_FAILURE(click("BNext"));  // not answered yet: nothing
   EXPECT_EQ(active(), step);
   type(step, 0, FloatToStr(step->data().p.T));
-  ASSERT_TRUE(main->completed("Form1_1"));
+  ASSERT_TRUE(main->work().completed("Form1_1"));
   ASSERT_NO_FATAL_FAILURE(click("BNext"));
   settle();
 
   auto* ramp = dynamic_cast<RampForm*>(active());
   ASSERT_TRUE(ramp);
   type(ramp, 0, FloatToStr(ramp->data().p.T));
-  ASSERT_TRUE(main->completed("Form1_2"));
+  ASSERT_TRUE(main->work().completed("Form1_2"));
   ASSERT_NO_FATAL_FAILURE(click("BNext"));
   settle();
 
@@ -35,13 +35,13 @@ TEST_F(Work, FromTheWorkButtonToWorkDone) {
   ASSERT_TRUE(sine);
   type(sine, 0, FloatToStr(sine->data().amplitude));
   type(sine, 1, "-1.57");
-  ASSERT_TRUE(main->completed("Form1_3"));
+  ASSERT_TRUE(main->work().completed("Form1_3"));
   ASSERT_NO_FATAL_FAILURE(click("BNext"));
   settle();
 
   auto* f = dynamic_cast<FrequencyForm*>(active());
   ASSERT_TRUE(f);
-  EXPECT_EQ(main->RepeatCount, 1);
+  EXPECT_EQ(main->work().RepeatCount, 1);
   const double T = series(f).T;
   EXPECT_GE(T, 1.10);
   EXPECT_LE(T, 1.49);
@@ -55,7 +55,7 @@ TEST_F(Work, FromTheWorkButtonToWorkDone) {
   }
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.6");
   EXPECT_DOUBLE_EQ(series(f).T, T);
-  EXPECT_TRUE(main->WorkDone);
+  EXPECT_TRUE(main->work().WorkDone);
   EXPECT_TRUE(messages.shown.isEmpty());
   ASSERT_NO_FATAL_FAILURE(click("BNext"));
   EXPECT_EQ(f->windowTitle(), "Интегрирующее звено. Опыт №4.6");
@@ -63,7 +63,7 @@ TEST_F(Work, FromTheWorkButtonToWorkDone) {
   ASSERT_NO_FATAL_FAILURE(click("BMenu"));
   EXPECT_EQ(messages.last(), "Лабораторная работа выполнена!");
   EXPECT_TRUE(messages.asked.isEmpty());
-  EXPECT_FALSE(main->WorkDone);
+  EXPECT_FALSE(main->work().WorkDone);
   flushDeletes();
   EXPECT_TRUE(main->children().isEmpty());
   EXPECT_TRUE(main->findChild<QWidget*>("Panel1")->isVisibleTo(main.get()));

@@ -31,7 +31,7 @@ class Links : public Integrating {
       settle();
     }
     EXPECT_EQ(f->windowTitle(), caption + "6");
-    EXPECT_TRUE(main->WorkDone);
+    EXPECT_TRUE(main->work().WorkDone);
   }
   void click(const char* name) {
     auto* b = main->findChild<QAbstractButton*>(name);

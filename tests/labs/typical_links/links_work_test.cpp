@@ -19,7 +19,7 @@ TEST_F(LinksWork, AperiodicFromTheWorkButtonToWorkDone) {
   type(step, 0, numtext::FloatCut(d.drawnTp(), 6));
   type(step, 1, FloatToStr(d.T));
   type(step, 2, FloatToStr(d.k));
-  ASSERT_TRUE(main->completed("Form2_1"));
+  ASSERT_TRUE(main->work().completed("Form2_1"));
   click("BNext");
   settle();
 
@@ -29,7 +29,7 @@ TEST_F(LinksWork, AperiodicFromTheWorkButtonToWorkDone) {
   // k from T and the labelled crossing time t*: k = t*/(t* − T(1 − e^(−t*/T))).
   const double t = ramp->data().crossingTime, T = ramp->data().p.T;
   type(ramp, 0, numtext::FloatCut(t / (t - T * (1 - std::exp(-t / T))), 5));
-  ASSERT_TRUE(main->completed("Form2_2"));
+  ASSERT_TRUE(main->work().completed("Form2_2"));
   click("BNext");
   settle();
 
@@ -40,7 +40,7 @@ TEST_F(LinksWork, AperiodicFromTheWorkButtonToWorkDone) {
   EXPECT_TRUE(sine->edit(1)->text().isEmpty() || !sine->edit(1)->isEnabled());
   type(sine, 0, FloatToStr(sine->data().amplitude));
   type(sine, 1, FloatToStr(sine->data().phase));
-  ASSERT_TRUE(main->completed("Form2_3"));
+  ASSERT_TRUE(main->work().completed("Form2_3"));
   click("BNext");
   settle();
 
@@ -62,7 +62,7 @@ TEST_F(LinksWork, OscillatingFromTheWorkButtonToWorkDone) {
   type(step, 2, FloatToStr(d.tp));
   type(step, 3, FloatToStr(d.gamma));
   type(step, 4, FloatToStr(d.T));
-  ASSERT_TRUE(main->completed("Form3_1"));
+  ASSERT_TRUE(main->work().completed("Form3_1"));
   click("BNext");
   settle();
 
@@ -71,7 +71,7 @@ TEST_F(LinksWork, OscillatingFromTheWorkButtonToWorkDone) {
   const RampPlot& r = ramp->data();
   const oscillating::Link l{r.p.T, 1, r.p.gamma};
   type(ramp, 0, numtext::FloatCut(r.crossingTime / l.rampUnit(r.crossingTime), 5));
-  ASSERT_TRUE(main->completed("Form3_2"));
+  ASSERT_TRUE(main->work().completed("Form3_2"));
   click("BNext");
   settle();
 
@@ -79,7 +79,7 @@ TEST_F(LinksWork, OscillatingFromTheWorkButtonToWorkDone) {
   ASSERT_TRUE(sine);
   type(sine, 0, FloatToStr(sine->data().amplitude));
   type(sine, 1, FloatToStr(sine->data().phase));
-  ASSERT_TRUE(main->completed("Form3_3"));
+  ASSERT_TRUE(main->work().completed("Form3_3"));
   click("BNext");
   settle();
 

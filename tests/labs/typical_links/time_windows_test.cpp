@@ -24,7 +24,7 @@ TEST_F(Step, BandAroundTAcceptsItsBoundsAndRefusesBeyond) {
     auto* w = openStep(c.draw);
     type(w, 0, c.typed);
     EXPECT_EQ(w->edit(0)->isReadOnly(), c.accepted);
-    EXPECT_EQ(main->completed("Form1_1"), c.accepted);
+    EXPECT_EQ(main->work().completed("Form1_1"), c.accepted);
     if (c.accepted) {
       EXPECT_EQ(w->edit(0)->text(), FloatToStr(c.draw / 100.0));  // the exact T, not what was typed
       EXPECT_TRUE(messages.shown.isEmpty());
@@ -55,7 +55,7 @@ TEST_F(Step, ThirdWrongAnswerDrawsANewT) {
   type(w, 0, "0.5");
   EXPECT_FALSE(w->edit(0)->isReadOnly());
   type(w, 0, "0.8");
-  EXPECT_TRUE(main->completed("Form1_1"));
+  EXPECT_TRUE(main->work().completed("Form1_1"));
 }
 
 TEST_F(Step, FinishedPlotShowsTheStepAndTheRamp) {
@@ -167,7 +167,7 @@ TEST_F(Ramp, ExactTOnlyAndTheCrossingMark) {
   type(w, 0, "0.67");
   EXPECT_TRUE(w->edit(0)->isReadOnly());
   EXPECT_EQ(w->edit(0)->text(), loc("0.67"));
-  EXPECT_TRUE(main->completed("Form1_2"));
+  EXPECT_TRUE(main->work().completed("Form1_2"));
 }
 
 TEST_F(Sine, PhaseBandIsLiteralAndAmplitudeIsBandedAroundOneOverOmegaT) {
@@ -179,7 +179,7 @@ TEST_F(Sine, PhaseBandIsLiteralAndAmplitudeIsBandedAroundOneOverOmegaT) {
   type(w, 0, "0.95");
   EXPECT_EQ(w->edit(0)->text(), "1");
   EXPECT_TRUE(w->edit(1)->isEnabled());
-  EXPECT_FALSE(main->completed("Form1_3"));
+  EXPECT_FALSE(main->work().completed("Form1_3"));
   script({30, 1000});
   type(w, 1, "-1.65");
   EXPECT_EQ(messages.last(), msg::WrongValue);
@@ -194,7 +194,7 @@ TEST_F(Sine, PhaseBandIsLiteralAndAmplitudeIsBandedAroundOneOverOmegaT) {
   type(w, 1, "-1.57");
   EXPECT_EQ(w->edit(1)->text(), loc("-1.570796"));  // whole, although the box takes seven typed
   EXPECT_EQ(w->edit(1)->maxLength(), 9);
-  EXPECT_TRUE(main->completed("Form1_3"));
+  EXPECT_TRUE(main->work().completed("Form1_3"));
 }
 
 TEST_F(Sine, PhaseAnswersAroundMinusHalfPi) {
@@ -207,7 +207,7 @@ TEST_F(Sine, PhaseAnswersAroundMinusHalfPi) {
     auto* w = openSine(20, 500);
     type(w, 0, "1");
     type(w, 1, c.typed);
-    EXPECT_EQ(main->completed("Form1_3"), c.accepted) << c.typed;
+    EXPECT_EQ(main->work().completed("Form1_3"), c.accepted) << c.typed;
     messages.answers = {true};
     main->BMenuClick();
     flushDeletes();

@@ -1,0 +1,32 @@
+#pragma once
+// The work being played: what its windows share beyond their own data (the run count of a
+// repeated experiment, whether the work is complete, each window's completion). The navigation
+// owns it; windows reach it through Host::work() and ask it for a repeated experiment's next run.
+#include <QHash>
+#include <QString>
+#include <cstdint>
+
+class PlayedWork {
+ public:
+  // The runs of a repeated experiment (the frequency windows), counted from 1. The count
+  // stops at 7: runs past the sixth, closing one, must not wrap the signed byte round into a
+  // run number again.
+  std::int8_t RepeatCount = 0;
+  void startRuns() { RepeatCount = 1; }
+  // Counts the next run; false when there is none (the closing run is past).
+  bool nextRun() {
+    if (RepeatCount >= 7) return false;
+    RepeatCount = static_cast<std::int8_t>(RepeatCount + 1);
+    return RepeatCount <= 6;
+  }
+
+  // The work is complete: Menu ends it without asking.
+  bool WorkDone = false;
+
+  // Completion flags, one per window, read by Next.
+  bool completed(const QString& form) const { return completion_.value(form, false); }
+  void setCompleted(const QString& form, bool done) { completion_[form] = done; }
+
+ private:
+  QHash<QString, bool> completion_;
+};

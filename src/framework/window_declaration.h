@@ -1,0 +1,21 @@
+#pragma once
+// What the catalogue says of one window, handed to the window when it is built: its name, its
+// place in its work, its help topic and its error limit. A window reads these instead of
+// restating them.
+#include <QString>
+#include <QStringList>
+
+struct WindowDeclaration {
+  QString form;       // the object name (Form<topic>_<n>), unique in the program
+  QString firstForm;  // the first window of its work
+  int index = 1;      // its place in the work: window `index` of `count`
+  int count = 1;
+  QStringList work;               // the names of its work's windows in order (window n is work[n - 1])
+  bool endsWork = false;          // its last answer completes the work
+  bool activateOnRepeat = false;  // a repeated experiment: each further run also runs FormActivate
+  int helpContext = 0;            // the topic F1 opens
+  int errorLimit = 3;             // wrong answers after which the data are drawn anew
+  // What the error limit draws anew: the window's own data, or the whole work from its first
+  // window (a window that reads its data from an earlier one).
+  enum class Regenerates { Window, Work } regenerates = Regenerates::Window;
+};
