@@ -46,7 +46,7 @@ std::vector<Opening> walkWork(Main& main, const QString& firstForm) {
   for (int step = 0; step < 16; ++step) {
     ExperimentWindow* w = main.activeChild();
     if (!w) break;
-    main.setCompleted(w->objectName(), true);
+    main.work().setCompleted(w->objectName(), true);
     const QString before = w->objectName() + w->windowTitle();
     t.restart();
     cpu = cpuMs();

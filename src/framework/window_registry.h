@@ -20,7 +20,9 @@ class WindowRegistry {
     entries_.insert(form, {std::move(d), std::move(f)});
   }
   // A window of no declared work: window 1 of 1 that ends nothing, help and limit by default.
-  void add(const QString& form, Factory f) { add(WindowDeclaration{form, form}, std::move(f)); }
+  void add(const QString& form, Factory f) {
+    add(WindowDeclaration{.form = form, .firstForm = form, .work = {form}}, std::move(f));
+  }
   bool has(const QString& form) const { return entries_.contains(form); }
   ExperimentWindow* make(const QString& form, Host& host) const {
     auto it = entries_.constFind(form);

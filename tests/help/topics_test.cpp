@@ -168,7 +168,7 @@ TEST(HelpTopics, EnglishFixedNumbersFollowTheDecimalSeparator) {
     LanguageGuard english(language::Language::English);
     numtext::setDecimalSeparator(',');
     EXPECT_TRUE(HelpViewer::topicHtml(12).contains(QStringLiteral("0,632·k")));
-    for (int context : HelpViewer::contexts()) {
+    for (int context : HelpViewer::allTopics()) {
       const QString text = HelpViewer::topicHtml(context).remove(tag);
       const auto m = pointDecimal.match(text);
       EXPECT_FALSE(m.hasMatch()) << context << ": " << text.mid(m.capturedStart() - 20, 40).toStdString();
