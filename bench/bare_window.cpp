@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a Qt main window with an MDI area that shows itself and quits.
 #include <QApplication>
 #include <QMainWindow>

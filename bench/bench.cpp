@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for the README: start-up and peak memory against a bare Qt window (whole
 // processes, medians of ten pairs), traces unpaced and paced, works walked through.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal dialog with a long record: opening it, and a key typed into the student's name
 // (the README's budget: a key well within a frame with 1 000 works).
 #include <benchmark/benchmark.h>

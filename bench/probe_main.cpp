@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer's start-up as main() does it, for the benchmark. Without arguments it quits as
 // soon as the main window has been shown; with a window name it first walks that work.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record under load: the latency of one event from the caller to the disk, Form1_1's paced
 // trace with every event recorded, and thirty lab machines sending at once to a class database
 // (when LUMEQ_BENCH_PG_URL names one the benchmark may fill, e.g. the tests' throwaway cluster).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Walks a work from its first window to its last with animation off, each window marked as
 // answered so that Next moves on. Returns, for each window (or repeated run), the time from

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumeq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The build and suite figures of the README's benchmark table: a fresh clone of HEAD built by
 # setup.sh with the compiler cache off (a first build on a new machine) and on (CI on this
 # one), then the README's test command. Run it on a quiet machine; it leaves nothing behind.

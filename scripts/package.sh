@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumeq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the trainer and shows what it declares and holds.
 set -euo pipefail
 cd "$(dirname "$0")/.."

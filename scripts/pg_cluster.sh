@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumeq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A throwaway PostgreSQL for the tests of the class database, in a folder of its own:
 #   scripts/pg_cluster.sh start DIR   makes the cluster when missing, starts it, prints its URL
 #   scripts/pg_cluster.sh stop DIR    stops it (the folder stays; remove it to start afresh)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumeq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the trainer and its tests with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan/ and runs the whole suite there with leak checking on: any finding fails a test.
 # Then, where clang and its fuzzer runtime are at hand, fuzzes the number text with libFuzzer

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumeq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the trainer needs (when missing), then configures and builds it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

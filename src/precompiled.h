@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Headers nearly every source of the program parses: compiled once per target (a fresh build
 // on two cores spends most of its time reading Qt's headers otherwise).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record of one run for the teacher: every work started, the windows reached in it and
 // how the answers went there, and how the work ended. Kept in memory only; the journal

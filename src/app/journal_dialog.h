@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The journal window of the start screen: the student's name and group, the report as it
 // will be printed, and the buttons to print it or save it as PDF.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the lab's copy of a record goes: the fields of a `--journal-pdf` path, a file of
 // another run never overwritten, and a place of its own when the folder asked for is gone.

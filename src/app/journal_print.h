@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The journal's document on paper and in PDF: paginated, whose record it is on every page.
 #include <QString>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The journal as the teacher reads it: one rich-text document (header, a table of the works,
 // then each work's windows in order) that the dialog shows, the printer prints and the PDF

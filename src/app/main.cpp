@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer starts with its main window only; experiment windows open on demand.
 #include <QApplication>
 #include <QScreen>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the journal: what it records of the works, the journal dialog
 // of the start screen and the PDF written at exit for the lab's set-up.
 #include <QDir>

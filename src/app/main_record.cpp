@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the durable record: the student's fields on the start screen, the
 // typed answers passed on to the journal, and the one line that says when the record cannot be
 // kept where it should be.

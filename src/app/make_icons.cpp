@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: writes the program icon as PNG files of the usual sizes into a folder.
 #include <QDir>
 #include <QGuiApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's works: every section's declaration, gathered in the start screen's order. The
 // menu, the window registry and Next/Back are built from it.

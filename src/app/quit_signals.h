@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGTERM, SIGHUP and SIGINT (a logout, a lab script, Ctrl+C) close the program as the window's
 // close box does: the journal is ended and its PDF written. The handler only writes a byte to a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record's commands for lab scripts and the administrator: --list-runs and --class-db-init.
 #include <QString>

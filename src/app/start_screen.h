@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the start screen puts the sections' declarations: the section buttons in a column
 // above the animation check box, the work panels on the right. The main window lays them out

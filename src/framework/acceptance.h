@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Acceptance rule of one answer field: a closed band [lo, hi]; exact equality is the band
 // [a, a]. Bounds are computed once in double precision, so a value equal to a bound passes.

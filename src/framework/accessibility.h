@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader says of a window's controls: an answer box's name from the caption
 // beside it ("t_p, с", "Δφ, рад"), and the Tab order of a window's controls.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface of every plot and icon: a bitmap drawn in integer pixel coordinates,
 // (0,0) top left, y down, no antialiasing, with the small set of operations the plots are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Captions whose indices and exponents are small labels of their own beside the main text
 // ("T₁ = ", "a₀ = ", "ω_ср ="), and the answer row of the loop windows built on them: the

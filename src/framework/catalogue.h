@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a section declares of itself, in its own folder: its button on the start screen and its
 // works, each with its button on the section's panel, its help topic and its windows in order

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The protocol every experiment window follows: data generation (FormCreate), activation
 // (FormActivate), the trace started once by Timer1 (Timer1Timer), answer fields checked on

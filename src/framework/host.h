@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an experiment window needs of the main window: the busy flag, the work being played,
 // the command bar with the pointer readout, the pacing step, the message service and the other

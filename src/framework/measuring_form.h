@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A step response read with two measuring lines: the plot, two vertical track bars that set
 // two green horizontal lines over it, each with a small box that shows its level or takes a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modal message boxes go through this service so that tests can record the texts and
 // script the Yes/No answers instead of blocking on a real box.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers as the student sees and types them. Everything shown on screen goes through
 // FloatToStr, everything typed goes through StrToFloat, both with the locale's decimal

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The work being played: what its windows share beyond their own data (the run count of a
 // repeated experiment, whether the work is complete, each window's completion). The navigation

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An image control that shows the top-left part of its canvas one to one and reports mouse
 // moves with the held buttons and modifiers (the pointer readout works from those).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one random generator of the program. Windows draw parameters with RandomRange and
 // re-seed with Randomize; tests replace the source to get the parameters they need.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Captions with small indices and raised powers ("k₂ =", "a₃p³", "ω_ср"), set as rich text in
 // one label instead of a label per index.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Owns the loop of an animated trace: numbered passes, the pacing step, the end. The
 // window writes only the recipe (what pass j draws). Between passes the event loop may run

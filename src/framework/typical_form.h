@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layout most link windows share: the title panel and the task panel on the left, the
 // block diagram with its input and output icons over both ends and the plot on the right.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small building blocks of the windows' fixed layouts: bordered panels, labels in the
 // fonts the forms name, answer boxes that report Enter, check-mark buttons.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the catalogue says of one window, handed to the window when it is built: its name, its
 // place in its work, its help topic and its error limit. A window reads these instead of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place experiment windows are made: a factory per window object name, called with the
 // window's declaration. A work is available in the menu once its first window is registered.

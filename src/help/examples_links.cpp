@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Worked examples of the program topic and of the link works: fixed parameters run through
 // the links' model functions.
 #include <cmath>

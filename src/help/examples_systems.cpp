@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Worked examples of the loop works: fixed parameters run through the sections' model functions.
 #include <cmath>
 #include <numbers>

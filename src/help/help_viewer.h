@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own help: topics by context number, with a contents list, back and forward
 // through the topics seen in this run, a word search over the listed topics and a font size.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small markup the help topics are written in, on top of the rich-text subset of the
 // viewer. Topics stay readable as text files; this turns them into what the viewer shows.

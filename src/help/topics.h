@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help topics: the text of a topic (a resource file per context number, in the markup of
 // topic_markup.h) and the numbers of its worked example, computed by the sections' own model

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language of the texts. The sources are written in Russian, the program's own language;
 // English comes from the translation built into the program (translations/lumeq_en.ts).

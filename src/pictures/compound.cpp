@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the compound-link works: the PI, real differentiating and inertial-forcing
 // links as blocks, their transfer functions as formulas, and the amplifier circuit of the PI
 // link's last window.

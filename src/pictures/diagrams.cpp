@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the two diagram works: the steps from an integrator to the state-variable
 // diagram of an oscillating link, and the three-link diagram to be transformed.
 #include "pictures/catalogue.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The invariance works: a loop of two lags with a compensating path from the reference G
 // (into the junction between the lags) or from the disturbance F (back to the input junction).
 #include "pictures/catalogue.h"

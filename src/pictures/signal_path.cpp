@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signal paths of the block diagrams: a row of blocks and junctions laid out along one
 // line, and the unity-feedback loop built from it.
 #include "pictures/diagram.h"

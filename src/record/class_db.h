@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The class database on PostgreSQL: a libpq URI read into Qt's connection settings, the schema
 // this program speaks, sending a batch of events, reading the runs for a teacher's script.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The event's columns as both databases name them, and the binding of an event to a query's
 // placeholders in that order: no value is ever spliced into the text of a query.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One thing that happened in a run, as the record keeps it: a kind and the few fields that kind
 // uses. The same value is written to the machine's SQLite file and sent to the class database;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The machine's record: a SQLite file (WAL, one transaction per event) that is also the outbox of
 // the class database. One LocalStore is one connection and is used by the thread that made it.

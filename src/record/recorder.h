@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record as the program writes it: events are queued by the caller (the GUI thread) and
 // written by a thread of the recorder's own, each in its own transaction, to the machine's

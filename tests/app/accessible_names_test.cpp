@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in every window: each control the keyboard reaches has a name
 // that says what it is (not its object name), the answer boxes name the quantity they ask
 // for, the reading plots have a description, and Tab goes through the answers in their order.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue checks itself: the program's declarations hold, and each kind of fault in a
 // declaration is reported with the declaration's name instead of showing as a wrong window.
 #include <QSet>

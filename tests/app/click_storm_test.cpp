@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any click at any moment: a long seeded storm of commands, answers and closes over the real
 // windows, with animation on, must never crash, double a window or leave the bar locked.
 #include <QElapsedTimer>

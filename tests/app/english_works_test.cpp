@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A work of each section whose windows speak English, played through the real widgets in
 // English: no Russian letter on the windows, in their messages or on their plots, and every
 // text fits where it stands (also the panels a window shows only later on).

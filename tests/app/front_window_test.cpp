@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window Next or Back shows is the one in front: the active subwindow, named in the main
 // window's title, with the keyboard focus inside it. A message box that took the focus from
 // the window before and handed it back must not pull that window to the front again.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal where it used to lose or mix a record: a disk that fills mid-write, one lab path
 // for many runs and students, a folder gone before exit, a clock set during a work, a name
 // typed into a long record; and the command line of the program itself.

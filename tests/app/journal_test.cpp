@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's journal: what it records while works are played through the real windows,
 // the dialog of the start screen, and the PDF written from the dialog and at exit.
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer from the keyboard: every shape of reading plot reads by arrow keys exactly what a
 // press of the mouse reads at the same pixel, with a cross-hair that never reaches the bitmap;
 // Alt+arrows and Alt+M work the command bar; a whole work is played without a mouse event.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language: chosen from the system locale or the command line, switched on the start
 // screen; the English start screen holds no Russian word, the Russian one is as it was.
 #include <QAbstractButton>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every registered window, in Russian and in English: no label, button or group-box text is
 // wider than its widget, runs out of its panel or overlaps a neighbour.
 #include <QCollator>

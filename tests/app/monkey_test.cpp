@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random student over the whole program: every section, every available work, every
 // control of whatever window is up, right and wrong answers and junk, at any moment (also in
 // the middle of paced traces). After every event the program must still hold together. The

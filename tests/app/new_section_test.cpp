@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What CONTRIBUTING.md promises: a section, its work and its windows come from declarations
 // alone. The test declares a section of one work of two windows (nothing added to app/ or the
 // program's tables) and plays it through the start screen, Next, Back, F1 and Menu.

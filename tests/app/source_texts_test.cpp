@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every Russian text of the program goes through the translation: no string literal with a
 // Cyrillic letter stands in src/ outside tr(), QCoreApplication::translate() or the
 // QT_TR_NOOP / QT_TRANSLATE_NOOP marks, except the few that are read, not shown.

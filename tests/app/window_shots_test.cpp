@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of every window for a before/after comparison of a change that must not alter them:
 // with LUMEQ_WINDOW_SHOTS naming a folder, each window is opened on its own with the same
 // draws, and the frame is saved as it opens and once every field is answered (with the focus

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer rows every window builds its task panel from: where the caption, its index, the
 // box and the mark stand for a given shape.
 #include <QLabel>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small experiment window that exists only for the tests of the framework: one plot,
 // two answers (a value read off a line and an exact integer), a short trace.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer protocol, the trace runner and the readout, through the small probe window.
 #include <QElapsedTimer>
 #include <QGroupBox>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text under arbitrary input: whatever a student types, the parser either refuses it
 // or returns a finite value that the formatter shows again without drift, under either
 // decimal separator; and a value shown as an accepted answer is accepted when typed back.

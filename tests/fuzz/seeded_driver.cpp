@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the number-text fuzz target where libFuzzer is missing: seeded random inputs built
 // from the keys a student might press (and some nobody should), plus raw doubles.
 // Usage: numtext_fuzz [count] [seed]

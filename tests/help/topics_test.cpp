@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help topics: every context has a worked example, and the example's numbers are the ones
 // the sections' models compute for its parameters (so the example never disagrees with the
 // window that checks the student).

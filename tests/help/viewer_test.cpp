@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer: history within the run, word search over the topics, font size; and, when
 // LUMEQ_HELP_SHOTS names a folder, pictures of a few topics for a look by eye.
 #include <QApplication>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Lumeq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The English texts use none of the terms translations/GLOSSARY.md retires: not in a translation
 # of a .ts file, not in an English help topic; and a desktop entry's keys without a locale are
 # English (plain ASCII). Arguments: FILES, a ;-list of .ts, .html and .desktop files; EXPECT,

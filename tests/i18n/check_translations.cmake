@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Lumeq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # lupdate over the files whose texts are marked for translation, run on a copy of the .ts file:
 # every text must have a finished translation and no entry may be left over from a text
 # that is gone. Arguments: LUPDATE, TS, SOURCES_LIST (one file a line), OUT (a scratch folder).

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Lumeq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh folder and checks what a desktop needs is where it belongs.
 # Run by ctest with -DBUILD=<build folder> -DPREFIX=<scratch folder>.
 file(REMOVE_RECURSE ${PREFIX})

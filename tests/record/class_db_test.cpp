@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class database on a real PostgreSQL: the roles hold, a stopped server loses nothing and
 // doubles nothing, every bad set-up gets its word and the program plays on.
 #include <QElapsedTimer>

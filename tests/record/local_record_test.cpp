@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's record on a real SQLite file: events as they happen, in order, as typed; runs
 // that never ended; a file that cannot be written; and the program itself killed or stopped.
 #include <QDir>

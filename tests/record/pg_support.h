@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The PostgreSQL the tests of the class database run against: LUMEQ_TEST_PG_URL (an
 // administrator's URI, as .ci/run exports it), else the throwaway cluster the suite starts

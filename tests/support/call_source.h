@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws a test chooses itself, handed to a model as its random source: each range(a, b) asks f.
 #include <functional>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window with the test seams: scripted random draws, recorded messages with
 // scripted Yes/No answers, animation off unless a test turns it on.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a student would see go wrong in a window's layout: a label, button or group-box text
 // that does not fit its widget (cut off at the right or the bottom), that runs out of the

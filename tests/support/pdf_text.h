@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a written PDF says: its pages as text (poppler's pdftotext) and whether it is whole.
 #include <QFile>

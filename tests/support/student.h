@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a student types a value into an answer box: the shown form when it fits the box,
 // otherwise the closest text that does (fewer digits, plain or with an exponent), with the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts of the form that the coefficient window and the response window share: the title
 // panel, the diagram panel, the parameter rows; captions and answer rows come from the framework.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the astatism windows compute: the table of the 32 windows, the drawn parameters,
 // the error coefficients and true answers, the acceptance band, and the loop simulation with the

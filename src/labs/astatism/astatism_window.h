@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the coefficient and the response windows of the astatism works have in common: the
 // window row they are configured by, the drawn parameters with their value labels, and the

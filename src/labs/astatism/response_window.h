@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows _3 to _8 of every astatism work: the loop simulated from rest under a step, a ramp or
 // a parabola of the reference or the disturbance, traced on the plot and on the two icons, and

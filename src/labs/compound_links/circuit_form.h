@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form6_4: which elements make up the two impedances of the amplifier circuit that realises
 // the PI link (check boxes that redraw the circuit, "Ответить"), then the two resistances as

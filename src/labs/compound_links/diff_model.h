@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real differentiating link W(p) = T1p/(T2p + 1): drawn parameters, true answers and plot
 // numbers of its four windows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows that drive a compound link with a sinusoid (Form6_2, Form6_3, Form7_2, Form7_3,
 // Form8_2): the input and the steady-state output about the zero line, their level marks, and

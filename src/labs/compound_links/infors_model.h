@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The inertial-forcing link W(p) = k·(T1p + 1)/(T2p + 1): drawn parameters, true answers and
 // plot numbers of its three windows.

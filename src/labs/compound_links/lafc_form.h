@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The asymptotic LAFC windows (Form7_4, Form8_3): the broken line of the link's amplitude
 // characteristic in decades, with its ticks, read for T1 and T2; the last window of its work.

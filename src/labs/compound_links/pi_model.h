@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The PI link W(p) = (T1p + 1)/(T2p): drawn parameters, true answers and plot numbers of its
 // four windows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three plot shapes of the compound-link works as numbers: the step response drawn pixel
 // by pixel, the pair of steady-state sinusoids about the zero line, and the asymptotic LAFC.

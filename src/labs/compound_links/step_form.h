@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The step-response windows of the compound links (Form6_1, Form7_1, Form8_1): the link's
 // response to a unit step with the two measuring lines, read for its parameters.

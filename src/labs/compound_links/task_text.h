@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The task panels of the compound-link windows as data: a run of words, Symbol-font words,
 // small indices and value labels, laid out left to right and wrapped at the panel's edge.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers of the three correction works: the table of their windows, the drawn time
 // constants, the correcting gains that give the closed loop a double real pole, the Euler

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first window of each correction work: the loop with drawn T1, T2, and the correcting
 // gain (the parallel work: both gains, in either order) that gives the closed loop a double

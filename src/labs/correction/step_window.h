@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows 2 (and 3) of each correction work: the corrected loop's step response simulated
 // with the gain of the work's first window and the window's own T1, T2, traced column by

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state-variable work: an integrator closed by k1 is an aperiodic link (k2, T2); that link
 // in series with an integrator and closed by k3 is an oscillating link (k, T, γ). No widgets.

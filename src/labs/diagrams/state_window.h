@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form9_1, the state-variable work: the diagram turns step by step into the state-variable
 // diagram of an oscillating link, each step wiped in from left to right with a black edge.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The structural-transformation work: three links W1 = k1/(T1p+1), W2 = k2/(T2p+1), W3 = 1/(T3p)
 // with three negative feedbacks, and the closed system's transfer function in two forms. No widgets.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form10_1, the structural-transformation work: the closed system's transfer function of a
 // three-link diagram in either of two forms, each answered in a chain of its own (eight and

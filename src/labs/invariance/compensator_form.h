@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window 2 of both works: the parameters k, b, a of the ideal compensator
 // Wk = k·(b·p + 1)/(a·p + 1), then whether it can be built. "No" is right; "Yes" starts the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the eight invariance windows share: the row they are configured by, the drawn lags
 // with their value labels, the task panel's pieces, and the frame of the response plot.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the invariance windows compute: the drawn lags, the true answers and their bands,
 // the loop's step responses (closed forms for the reference, explicit Euler for the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows 1 and 3 of both works: the loop's response to a unit step of g or f traced column
 // by column on the plot and on the two icons. In window 1 the curve follows the student's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window 4 of both works: the realizable compensator (Tn·p + 1)/(T3·p + 1). Once the student
 // has said that its steady error is 0, the loop is simulated with three lags T3 = 0.5·Tn, Tn

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pure delay link W(p) = k·e^(−Tp) driven by A·sin(ωt): the drawn parameters, the true
 // answers and every pixel value of its window, free of widgets.

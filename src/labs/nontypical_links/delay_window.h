@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form4_1: the pure delay link k·e^(−Tp) driven by A·sin(ωt), the only window of its work.
 // The student reads the gain off the output's amplitude and the delay off the shift of the

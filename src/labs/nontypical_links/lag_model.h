@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first-order links of the non-minimum-phase work: k/(Tp − 1) and, for comparison,
 // k/(Tp + 1) with the same k and T. Both have the amplitude characteristic k/√((ωT)² + 1);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form5_1 and Form5_2: a first-order link with its pole right (k/(Tp − 1)) or left
 // (k/(Tp + 1)) of the imaginary axis. The student gives the limits of its amplitude and

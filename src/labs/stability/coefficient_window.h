@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first window of each work (and Form18_2): the drawn parameters, the closed-loop transfer
 // function to be written out, and the critical gain or time constant. No trace, no readout;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open-loop logarithmic characteristics of a work's loop: the amplitude plot (Image1) and
 // the phase plot (Image3) with their backup bitmaps (Image4, Image5), three track bars that set

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The closed loop at one gain (or one T4): its step response integrated by explicit Euler steps
 // and traced on Image1, and its three poles typed in any order, each as α then β.

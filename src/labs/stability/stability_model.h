@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers of the three stability works, free of Qt: the drawn parameters, the closed-loop
 // coefficients and critical values, the open-loop logarithmic characteristics with the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fifteen windows of the stability works as rows: which shape, which loop, the draw of the
 // window's multiplier, the scales of its plots, its error limit. The windows read everything

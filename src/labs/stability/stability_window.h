@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window of the stability works shares: the row it is configured by, the title and
 // diagram panels, the work's data (drawn by the window that owns them, copied by the later

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The aperiodic link W(p) = k/(Tp + 1): drawn parameters, true answers and the pixel values
 // of its three time windows. Curves are drawn with the ceiling, so every height here goes

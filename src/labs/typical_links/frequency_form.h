@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frequency-characteristics experiment of a typical link (Form1_4; the aperiodic and
 // oscillating links configure the same window with their own FrequencyLink). Five runs at

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a typical link brings to the frequency-characteristics window: its parameters for a
 // series of runs, the five frequencies, the answers at each of them, and where its points,

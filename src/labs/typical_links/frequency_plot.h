@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geometry shared by the frequency-characteristics windows of the typical links: the small
 // sine plot with its pointer readout and the three frequency plots with their markers.

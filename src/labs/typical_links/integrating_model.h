@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The integrating link W(p) = 1/(Tp): the drawn parameters, true answers and every pixel
 // value of its four windows. Free of widgets so that each number can be checked alone; the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A link with a gain in the frequency-characteristics window (Form2_4, Form3_4): the window's
 // questions and plots answered from the link's LagSeries.

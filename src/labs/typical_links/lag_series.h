@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frequency-characteristics series of a link with a gain k (the aperiodic and the
 // oscillating link): five frequencies around 1/T, the characteristics A, L, φ, U + jV at

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ramp and sine experiments of the aperiodic and oscillating links, reduced to what their
 // windows draw: the shown parameters, the curves in pixels and the true answers. Each link

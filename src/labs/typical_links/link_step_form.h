@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The step-response windows of the aperiodic and oscillating links (Form2_1, Form3_1): the
 // link's response to a unit step read with the two measuring lines and the readout for the

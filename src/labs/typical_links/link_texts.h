@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the typical-link windows say: titles, captions and task texts, in the running language.
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The oscillating link W(p) = k/(T²p² + 2γTp + 1) with 0 < γ < 1: drawn parameters, true
 // answers and the pixel values of its time windows.

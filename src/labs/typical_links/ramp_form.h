@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ramp windows of the three typical links (Form1_2, Form2_2, Form3_2): the response to
 // g(t) = t against the ramp, the crossing marked and labelled with its time. The integrating

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sine windows of the three typical links (Form1_3, Form2_3, Form3_3): for the given
 // parameters the student reads the output amplitude and the phase shift of the steady-state

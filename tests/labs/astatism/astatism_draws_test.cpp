@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every astatism window through random draws: its answers from the parameters as shown, and
 // one response window's whole trace on its plot.
 #include "framework/random.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trainer with its real windows, and what a student does in an astatism window: read the
 // parameters off the value labels, work the answers out, type them.

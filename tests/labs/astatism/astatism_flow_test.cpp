@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regeneration in the middle of a trace, Back to a finished window, and the four works played
 // from their buttons to the end.
 #include <QElapsedTimer>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "labs/astatism/astatism_model.h"
 #include "labs/astatism/astatism_layout.h"
 #include "support/call_source.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the response windows draw, checked at the pixels where the recipe puts things.
 #include "astatism_fixture.h"
 

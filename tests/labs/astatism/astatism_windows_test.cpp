@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every astatism window through its real widgets: what it shows, what it accepts, its limits.
 #include <QGroupBox>
 

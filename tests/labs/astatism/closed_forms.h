@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The answers of every astatism window written out from the loops' error series, apart from the
 // model's own code, with the draw ranges of the parameters: what a student would compute from

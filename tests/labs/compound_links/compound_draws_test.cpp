@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compound-link windows through random draws: answers worked out from the task's labels,
 // the pointer readouts and the drawn pixels as a student reads them; every curve inside its
 // plot.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers of the compound-link works: scales at the edges of the draws, the answers the
 // student works out from what the windows show, and the mended answers of Form6_4, Form7_3
 // and Form8_1.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three compound-link works as a student plays them: the work button, every window, the
 // answers worked out from each window's own data, and Menu at the end. The edges that matter
 // ride along: the circuit question and its whole-number resistances, the answer-first

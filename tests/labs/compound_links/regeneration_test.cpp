@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error limit of the windows that do not trace at creation: new data and nothing traced,
 // the field open again; and Form6_4 back at its circuit question.
 #include <QCheckBox>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The step-response windows on their plots: the input step and the jump where the scales put
 // them, and the level boxes of the measuring lines at a scale that is not a whole number.
 #include <QSlider>

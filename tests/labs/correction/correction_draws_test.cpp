@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three correction works through random draws: the gains from the time constants as the
 // gain window shows them, and the step windows' answers read off the drawn curve with the
 // pointer and the measuring lines.

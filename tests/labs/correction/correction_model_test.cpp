@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers of the correction works over their whole parameter range: the gains, the Euler
 // run, the settling time, and what a student gets from the screen.
 #include <gtest/gtest.h>

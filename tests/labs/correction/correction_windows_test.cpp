@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three correction works played through the real windows from their work buttons, and
 // what the step windows add: the gain taken from the live first window, the measuring lines
 // and the readout in this plot's scale.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state-variable and structural-transformation works through random draws: every answer
 // worked out from the parameters as the windows show them.
 #include "framework/numtext.h"

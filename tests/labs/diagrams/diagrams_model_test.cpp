@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The math of the two diagram works: the state-variable coefficients, the precision of the
 // given data, and the closed-loop coefficients against the diagram's own signal equations.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form9_1 played through the real widgets: the wipes, the choice question, the three number
 // fields under one error counter, the summary and the end of the work.
 #include <QFrame>

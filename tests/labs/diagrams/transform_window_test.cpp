@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form10_1 through the real widgets: two answer chains under one error counter and limit 5,
 // the choice of form with its panel colours, the work ending with either chain.
 #include <QFrame>

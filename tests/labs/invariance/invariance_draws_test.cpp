@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both invariance works through random draws: the lead's time constant from its label, and
 // every response and run inside the plot.
 #include "framework/numtext.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both works played from their buttons through the real windows, with the turns that matter
 // on the way: an equality answer, the error limit of two, the realizability question.
 #include "invariance_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model against an independent integration of the loops, and the answer bands over every
 // draw the windows can make.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows draw: the traced curves where the loop puts them, the shared frame of the
 // three runs, and the curve of Form12_1 below the axis.
 #include "invariance_fixture.h"

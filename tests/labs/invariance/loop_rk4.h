@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An independent integration of the invariance loops: the lags as first-order equations,
 // integrated by classic RK4 with a fine step, to check the closed forms and the drawn curves.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form4_1: the gain and delay read off the plot, the drawing, the readout, the whole work.
 #include <QLabel>
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form5_1 and Form5_2: the limits, the characteristics, the parameter display, the restart
 // of the work at the second window's error limit, and the whole work.
 #include <QGroupBox>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The delay and lag-link windows through random draws: answers from the labels and the pointer
 // readout as the windows show them, and the curves inside their plots.
 #include <cmath>

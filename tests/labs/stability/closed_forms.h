@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stability works worked out again, independently of the trainer's model: the loops'
 // polynomials written from their transfer functions, a Durand–Kerner root finder, the open-loop

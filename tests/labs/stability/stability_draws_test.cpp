@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three stability works through random draws: coefficients and poles from the parameters
 // as the windows show them, the crossover and the margin read with the track bars, and every
 // response and characteristic inside its plot.

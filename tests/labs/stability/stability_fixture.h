@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trainer with its real windows, and what a student does in a stability window: read the
 // data off the labels, work the answers out independently, type them.

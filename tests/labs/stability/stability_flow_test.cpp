@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three works played from their buttons through the real windows, and the windows' own
 // edge cases: margins that take only zero, poles in any order, regeneration at the owner,
 // the cursors, unparsable text.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers of the stability works against an independent working-out.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every frequency link draws at the frequency of a run: the two sinusoids over the
 // passes and the run's markers on the three characteristics, all inside their bitmaps.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form1_4: six runs with one T, markers of the answered runs, the closing summary, the
 // restart at the error limit.
 #include <QLabel>

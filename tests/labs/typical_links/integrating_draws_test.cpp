@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The integrating link's four windows through random draws: answers read from the screen the
 // way a student reads them, and every point the traces draw inside its plot.
 #include "framework/numtext.h"

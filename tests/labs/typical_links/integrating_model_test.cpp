@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers behind the integrating-link windows, checked without any window.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole integrating-link work as a student plays it: the work button, four windows,
 // six runs of the last one, and Menu at the end. Parameters are drawn for real; the right
 // answers are worked out from each window's own data.

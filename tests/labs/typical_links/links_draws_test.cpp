@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aperiodic and oscillating links' windows through random draws: every answer worked out
 // from the drawn pixels, the pointer readout and the labels as a student reads them, and the
 // traces inside their plots.

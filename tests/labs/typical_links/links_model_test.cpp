@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers behind the aperiodic- and oscillating-link windows, checked without windows:
 // what a student reads off the drawn pixels is accepted, and the curves are the links'.
 #include <gtest/gtest.h>

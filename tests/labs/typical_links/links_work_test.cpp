@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aperiodic- and oscillating-link works as a student plays them: the work button, the
 // three time windows answered from what they show, the frequency series, Menu at the end.
 #include <QAbstractButton>

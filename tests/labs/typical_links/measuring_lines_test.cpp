@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measuring lines of the step-response windows, through Form2_1: bars, their boxes, the
 // restore from the hidden copy, the tangent mode, and nothing alive before the trace ends.
 #include "links_fixture.h"

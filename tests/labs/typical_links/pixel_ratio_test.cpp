@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a high-density screen the plots are drawn with more device pixels, but what a student
 // reads off them must not move: the same window at ratio 2 holds the same logical picture.
 #include "pictures/pixel_ratio.h"

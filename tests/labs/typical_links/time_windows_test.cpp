@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Lumeq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form1_1 to Form1_3: what the student reads off the plots, what is accepted, and the plots.
 #include "help/help_viewer.h"
 #include <QLabel>
