@@ -180,6 +180,21 @@ std::vector<LocalStore::Pending> LocalStore::unsent(int limit, QString* why) {
   return out;
 }
 
+std::vector<LocalStore::Pending> LocalStore::after(qint64 after, int limit, QString* why) {
+  QSqlQuery q(QSqlDatabase::database(name_, false));
+  q.setForwardOnly(true);
+  q.prepare(QStringLiteral("SELECT n, %1 FROM events WHERE n > ? ORDER BY n LIMIT ?").arg(columns::List));
+  q.addBindValue(after);
+  q.addBindValue(limit);
+  std::vector<Pending> out;
+  if (!q.exec()) {
+    if (why) *why = q.lastError().text();
+    return out;
+  }
+  while (q.next()) out.push_back({q.value(0).toLongLong(), columns::read(q, 1)});
+  return out;
+}
+
 bool LocalStore::markSent(qint64 upTo, QString* why) {
   QSqlQuery q(QSqlDatabase::database(name_, false));
   q.prepare(QStringLiteral("UPDATE outbox SET sent_upto = ? WHERE sent_upto < ?"));

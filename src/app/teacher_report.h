@@ -1,0 +1,23 @@
+#pragma once
+// The teacher's documents: one student's record of one work as the journal writes it (its
+// events replayed into a journal), and the class table for paper or PDF.
+#include <QString>
+#include <vector>
+
+#include "journal_report.h"
+#include "record/class_table.h"
+
+class QTextDocument;
+class TeacherModel;
+
+namespace teacher {
+
+// The run's events replayed into journal, keeping only the attempts at the work whose first
+// window is firstForm. Returns the header the journal's report is written under.
+journal::ReportHeader replay(journal::Journal& j, const std::vector<record::Event>& run, const QString& firstForm,
+                             const record::StudentRow& row);
+
+// The class table as the view shows it (filter, columns, summary row) in the journal's font.
+void fillClassDocument(QTextDocument& doc, const TeacherModel& model);
+
+}  // namespace teacher
