@@ -9,8 +9,35 @@
 
 #include "teacher_data.h"
 
+namespace {
+
+// Words gathered into lines of about `width` characters: a column stays narrow, its name whole.
+QString wrapped(const QString& text, int width) {
+  QString out, line;
+  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+      out += line + QLatin1Char('\n');
+      line.clear();
+    }
+    line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+  }
+  return out + line;
+}
+
+}  // namespace
+
 TeacherModel::TeacherModel(std::vector<record::WorkColumn> works, QObject* parent)
     : QAbstractTableModel(parent), table_(std::move(works)) {
+  int section = 0, work = 0;
+  QString last;
+  for (const record::WorkColumn& w : table_.works()) {
+    if (w.section != last) {
+      last = w.section;
+      ++section;
+      work = 0;
+    }
+    headers_.push_back(wrapped(QStringLiteral("%1.%2 %3").arg(section).arg(++work).arg(w.title), 16));
+  }
   rebuild();
 }
 
@@ -231,7 +258,7 @@ QVariant TeacherModel::headerData(int section, Qt::Orientation orientation, int 
   const int w = workAt(section);
   if (w < 0) return {};
   const record::WorkColumn& work = table_.works()[w];
-  if (role == Qt::DisplayRole) return work.title;
+  if (role == Qt::DisplayRole) return headers_[w];
   if (role == Qt::ToolTipRole) return teacher::workName(work);
   return {};
 }

@@ -46,6 +46,7 @@ class TeacherModel : public QAbstractTableModel {
   QVariant summaryData(int work, int role) const;
 
   record::ClassTable table_;
+  std::vector<QString> headers_;  // "2.1 Non-minimum-phase …", wrapped: section number, work number, name
   record::ClassFilter filter_;
   std::vector<std::vector<record::Event>> events_;  // per table row
   std::vector<int> shownRows_;                      // table rows the filter shows, in the table's order

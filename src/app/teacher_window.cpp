@@ -70,6 +70,7 @@ TeacherWindow::TeacherWindow(const teacher::Source& source, QWidget* parent) : Q
   view_ = view;
   view_->setObjectName(QStringLiteral("ClassTable"));
   view_->setModel(proxy_);
+  view_->sortByColumn(TeacherModel::Name, Qt::AscendingOrder);
   view_->setSortingEnabled(true);
   view_->setSelectionMode(QAbstractItemView::SingleSelection);
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -135,6 +136,8 @@ TeacherWindow::TeacherWindow(const teacher::Source& source, QWidget* parent) : Q
   connect(model_, &TeacherModel::groupsChanged, this, &TeacherWindow::fillGroups);
 
   retranslate();
+  // Each work's column as wide as its longest word in the header; the header is wrapped already.
+  view_->resizeColumnsToContents();
   resize(1100, 600);
 
   feed_ = std::make_unique<TeacherFeed>(source.localPath, source.classUrl);
@@ -175,6 +178,7 @@ void TeacherWindow::retranslate() {
   csv_->setAccessibleName(tr("Таблица класса в CSV"));
   fillGroups();
   fillSections();
+  view_->resizeColumnsToContents();
 }
 
 void TeacherWindow::fillGroups() {
