@@ -10,12 +10,15 @@
 
 namespace teacher {
 
-journal::ReportHeader replay(journal::Journal& j, const std::vector<record::Event>& run, const QString& firstForm,
-                             const record::StudentRow& row) {
+std::unique_ptr<Replayed> replay(const std::vector<record::Event>& run, const QString& firstForm,
+                                 const record::StudentRow& row) {
+  auto out = std::make_unique<Replayed>();
+  journal::Journal& j = out->journal;
   QSet<int> attempts;
   for (const record::Event& e : run)
     if (e.kind == record::kind::WorkStarted && e.form == firstForm) attempts.insert(e.work);
   for (const record::Event& e : run) {
+    out->at = e;
     if (e.kind == record::kind::Interrupted) {
       j.programClosing();
       continue;
@@ -43,12 +46,12 @@ journal::ReportHeader replay(journal::Journal& j, const std::vector<record::Even
         j.workLeft();
     }
   }
-  journal::ReportHeader head;
+  journal::ReportHeader& head = out->header;
   head.program = QCoreApplication::translate("Main", "Лабораторный тренажер. Lumeq");
   head.date = row.started;
   head.student = {row.name, row.group};
   head.runId = row.run;
-  return head;
+  return out;
 }
 
 void fillClassDocument(QTextDocument& doc, const TeacherModel& model) {

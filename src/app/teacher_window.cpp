@@ -214,16 +214,14 @@ void TeacherWindow::openRecord(const QModelIndex& index) {
   const int row = model_->studentAt(i.row()), work = model_->workAt(i.column());
   if (row < 0 || work < 0) return;
   const record::StudentRow& student = model_->table().rows()[row];
-  journal::Journal j;
-  const journal::ReportHeader head =
-      teacher::replay(j, model_->eventsOf(row), model_->table().works()[work].firstForm, student);
+  const auto replayed = teacher::replay(model_->eventsOf(row), model_->table().works()[work].firstForm, student);
   auto* dialog = new QDialog(this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setObjectName(QStringLiteral("StudentRecord"));
   dialog->setWindowTitle(tr("Запись студента: %1").arg(teacher::workName(model_->table().works()[work])));
   auto* text = new QTextBrowser(dialog);
   text->setAccessibleName(tr("Запись студента по работе"));
-  journal::fillDocument(*text->document(), j, head);
+  journal::fillDocument(*text->document(), replayed->journal, replayed->header);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
   QPushButton* print = buttons->addButton(tr("&Печать…"), QDialogButtonBox::ActionRole);
   connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "app/journal.h"
+#include "app/journal_report.h"
+#include "app/teacher_report.h"
 #include "app/teacher_data.h"
 #include "app/teacher_model.h"
 #include "app/teacher_window.h"
@@ -252,6 +254,20 @@ TEST_F(TeacherClassTest, ThirtyStudentsShowInTheTableTheSummaryAndTheCsvAndTheVi
     return r ? r->cells[1].wrong : -1;
   };
   EXPECT_TRUE(waitFor([&] { return wrongOfLate() == 1; }, 2000)) << "after " << shown.elapsed() << " ms";
+
+  // The cell opens the journal's own document of that work: its windows, the answer as typed.
+  int row = -1;
+  for (int r = 0; r < int(model->table().rows().size()); ++r)
+    if (model->table().rows()[r].name == QStringLiteral("Студент 4")) row = r;
+  ASSERT_GE(row, 0);
+  const auto replayed = teacher::replay(model->eventsOf(row), works[0].firstForm, model->table().rows()[row]);
+  const journal::Journal& j = replayed->journal;
+  ASSERT_EQ(j.works().size(), 1u);
+  EXPECT_EQ(j.works()[0].outcome, journal::Outcome::Completed);
+  EXPECT_EQ(j.works()[0].wrongTotal(), 1);
+  EXPECT_EQ(j.works()[0].durationMs(j.tick()), 5 * 60000);
+  const QString html = journal::reportHtml(j, replayed->header);
+  EXPECT_TRUE(html.contains(QStringLiteral("Окно А")) && html.contains(QStringLiteral("Студент 4")));
 }
 
 TEST_F(TeacherClassTest, TheStudentsLoginIsRefusedTheClassAndSaysSo) {
