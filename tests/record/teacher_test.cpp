@@ -155,16 +155,8 @@ TEST(ClassTable, AttemptsAddUpAndACutRunIsInterrupted) {
   EXPECT_EQ(t.lastNumber(), n);
 }
 
-class TeacherClassTest : public ::testing::Test {
+class TeacherClassTest : public pgtest::FreshSchemaTest {
  protected:
-  void SetUp() override {
-    admin = pgtest::adminUrl(&why);
-    if (admin.isEmpty()) GTEST_SKIP() << "no PostgreSQL: " << qPrintable(why);
-    ASSERT_TRUE(pgtest::freshSchema(&why)) << why.toStdString();
-    student = pgtest::urlFor(admin, QStringLiteral("lumeq_student"), QStringLiteral("student"));
-    teacherUrl = pgtest::urlFor(admin, QStringLiteral("lumeq_teacher"), QStringLiteral("teacher"));
-  }
-  QString admin, student, teacherUrl, why;
   QTemporaryDir dir;
 };
 
@@ -178,7 +170,7 @@ TEST_F(TeacherClassTest, ThirtyStudentsShowInTheTableTheSummaryAndTheCsvAndTheVi
   std::vector<std::unique_ptr<Student>> students;
   playClass(students, dir, student, works);
 
-  record::ClassReader reader({}, teacherUrl);
+  record::ClassReader reader({}, teacher);
   record::ClassTable table(works);
   ASSERT_TRUE(teacher::readAll(reader, table)) << teacher::problemText(reader).toStdString();
   ASSERT_EQ(table.rows().size(), 30u);
@@ -211,7 +203,7 @@ TEST_F(TeacherClassTest, ThirtyStudentsShowInTheTableTheSummaryAndTheCsvAndTheVi
 
   // The CSV written without a window, read back: the same numbers, a typed name kept as text.
   options::Options o;
-  o.classDb = teacherUrl;
+  o.classDb = teacher;
   const QString path = dir.filePath(QStringLiteral("class.csv"));
   QString err;
   ASSERT_EQ(teacher::exportCsv(o, path, &err), 0) << err.toStdString();
@@ -241,7 +233,7 @@ TEST_F(TeacherClassTest, ThirtyStudentsShowInTheTableTheSummaryAndTheCsvAndTheVi
   EXPECT_TRUE(lines.join(u'\n').contains(QStringLiteral("\"'=Иванов, \"\"Ваня\"\"\"")));
 
   // The open view: the class comes in, then a wrong answer typed at a machine shows within 2 s.
-  TeacherWindow window({{}, teacherUrl});
+  TeacherWindow window({{}, teacher});
   TeacherModel* model = window.model();
   ASSERT_TRUE(waitFor([&] { return model->rowCount() == 31; }, 10000)) << window.problem().toStdString();
   Student& late = *students[15];
