@@ -4,10 +4,16 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QDialog>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include "app/journal.h"
+#include "app/journal_print.h"
 #include "app/journal_report.h"
 #include "app/teacher_report.h"
 #include "app/teacher_data.h"
@@ -260,6 +266,20 @@ TEST_F(TeacherClassTest, ThirtyStudentsShowInTheTableTheSummaryAndTheCsvAndTheVi
   EXPECT_EQ(j.works()[0].durationMs(j.tick()), 5 * 60000);
   const QString html = journal::reportHtml(j, replayed->header);
   EXPECT_TRUE(html.contains(QStringLiteral("Окно А")) && html.contains(QStringLiteral("Студент 4")));
+
+  // Enter on that cell in the view opens the same record; the class table goes to PDF.
+  QTableView* view = window.view();
+  for (int r = 0; r < view->model()->rowCount(); ++r)
+    if (view->model()->index(r, TeacherModel::Name).data().toString() == QStringLiteral("Студент 4"))
+      view->setCurrentIndex(view->model()->index(r, TeacherModel::FirstWork));
+  QTest::keyClick(view, Qt::Key_Return);
+  auto* record = window.findChild<QDialog*>(QStringLiteral("StudentRecord"));
+  ASSERT_TRUE(record);
+  EXPECT_TRUE(record->findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("Окно А")));
+  QTextDocument doc;
+  teacher::fillClassDocument(doc, *model);
+  EXPECT_TRUE(doc.toPlainText().contains(QStringLiteral("Итого по работе")));
+  EXPECT_FALSE(journal::pdfBytes(doc, {}, QStringLiteral("class")).isEmpty());
 }
 
 TEST_F(TeacherClassTest, TheStudentsLoginIsRefusedTheClassAndSaysSo) {
