@@ -358,6 +358,168 @@
     </message>
 </context>
 <context>
+    <name>TeacherModel</name>
+    <message>
+        <source>выполнена</source>
+        <translation>completed</translation>
+    </message>
+    <message>
+        <source>выполняется</source>
+        <translation>in progress</translation>
+    </message>
+    <message>
+        <source>оставлена</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>прервана</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>не начата</source>
+        <translation>not started</translation>
+    </message>
+    <message>
+        <source>%1 мин</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1; неверных ответов: %2, ошибок формата: %3, смен данных: %4; %5</source>
+        <translation>%1; wrong answers: %2, format errors: %3, new data: %4; %5</translation>
+    </message>
+    <message>
+        <source>Выполнили: %1 из %2 начавших; медиана времени: %3</source>
+        <translation>Completed: %1 of the %2 who started; median time: %3</translation>
+    </message>
+    <message>
+        <source>Больше всего неверных ответов: %1 (%2)</source>
+        <translation>Most wrong answers: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Итого по работе</source>
+        <translation>Summary per lab</translation>
+    </message>
+    <message>
+        <source>%1 — запуск %2 на %3</source>
+        <translation>%1 — run %2 on %3</translation>
+    </message>
+    <message>
+        <source>Студент</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+</context>
+<context>
+    <name>TeacherWindow</name>
+    <message>
+        <source>Класс по работам</source>
+        <translation>Class by labs</translation>
+    </message>
+    <message>
+        <source>&amp;Группа:</source>
+        <translation>&amp;Group:</translation>
+    </message>
+    <message>
+        <source>&amp;Раздел:</source>
+        <translation>&amp;Section:</translation>
+    </message>
+    <message>
+        <source>&amp;С:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>&amp;По:</source>
+        <translation>&amp;To:</translation>
+    </message>
+    <message>
+        <source>любая дата</source>
+        <translation>any date</translation>
+    </message>
+    <message>
+        <source>&amp;Печать…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;CSV…</source>
+        <translation>&amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Студенты по работам</source>
+        <translation>Students by labs</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Раздел</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Запуски с даты</source>
+        <translation>Runs from the date</translation>
+    </message>
+    <message>
+        <source>Запуски по дату</source>
+        <translation>Runs up to the date</translation>
+    </message>
+    <message>
+        <source>Печать таблицы класса</source>
+        <translation>Print the class table</translation>
+    </message>
+    <message>
+        <source>Таблица класса в PDF</source>
+        <translation>Class table as PDF</translation>
+    </message>
+    <message>
+        <source>Таблица класса в CSV</source>
+        <translation>Class table as CSV</translation>
+    </message>
+    <message>
+        <source>все группы</source>
+        <translation>all groups</translation>
+    </message>
+    <message>
+        <source>все разделы</source>
+        <translation>all sections</translation>
+    </message>
+    <message>
+        <source>Запись студента: %1</source>
+        <translation>Student record: %1</translation>
+    </message>
+    <message>
+        <source>Запись студента по работе</source>
+        <translation>The student&apos;s record of the lab</translation>
+    </message>
+    <message>
+        <source>Класс</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF не записан: %1</source>
+        <translation>The PDF was not written: %1</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Файл не записан: %1</source>
+        <translation>The file was not written: %1</translation>
+    </message>
+</context>
+<context>
     <name>astatism</name>
     <message>
         <source>Астатизм САУ. Лаб №%1.%2</source>
@@ -1296,6 +1458,18 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
         <source>Создать или проверить схему базы класса (администратор) и выйти.</source>
         <translation>Create or check the class database schema (administrator) and exit.</translation>
     </message>
+    <message>
+        <source>Окно преподавателя: весь класс по работам (из базы класса или из записи этого компьютера).</source>
+        <translation>The teacher&apos;s window: the whole class by labs (from the class database or this computer&apos;s record).</translation>
+    </message>
+    <message>
+        <source>С --teacher: записать таблицу класса в CSV-файл без окна и выйти.</source>
+        <translation>With --teacher: write the class table to a CSV file without a window and exit.</translation>
+    </message>
+    <message>
+        <source>Параметр --export-csv действует только вместе с --teacher.</source>
+        <translation>The option --export-csv works only with --teacher.</translation>
+    </message>
 </context>
 <context>
     <name>pictures</name>
@@ -1514,6 +1688,33 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     <message>
         <source>Устойчивость САУ</source>
         <translation>Stability</translation>
+    </message>
+</context>
+<context>
+    <name>teacher</name>
+    <message>
+        <source>Лаб №%1</source>
+        <translation>Lab %1</translation>
+    </message>
+    <message>
+        <source>Эта учётная запись не может читать записи класса (сервер отказал): %1</source>
+        <translation>This account may not read the class record (the server refused): %1</translation>
+    </message>
+    <message>
+        <source>Записи нет: %1</source>
+        <translation>No record: %1</translation>
+    </message>
+    <message>
+        <source>Запись не прочитана: %1</source>
+        <translation>The record could not be read: %1</translation>
+    </message>
+    <message>
+        <source>База класса не прочитана: %1</source>
+        <translation>The class database could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Файл не записан: %1: %2</source>
+        <translation>The file was not written: %1: %2</translation>
     </message>
 </context>
 <context>

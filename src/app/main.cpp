@@ -12,6 +12,8 @@
 #include "app/main_window.h"
 #include "app/quit_signals.h"
 #include "app/record_commands.h"
+#include "app/teacher_data.h"
+#include "app/teacher_window.h"
 #include "framework/canvas.h"
 #include "i18n/language.h"
 #include "pictures/pixel_ratio.h"
@@ -43,7 +45,7 @@ int main(int argc, char** argv) {
   });
   const bool printOnly = wanted == options::Action::Help || wanted == options::Action::Version ||
                          wanted == options::Action::ListRuns || wanted == options::Action::ClassDbInit ||
-                         (wanted == options::Action::Refuse && !qtOptions);
+                         wanted == options::Action::TeacherExport || (wanted == options::Action::Refuse && !qtOptions);
   std::unique_ptr<QCoreApplication> app;
   if (printOnly)
     app = std::make_unique<QCoreApplication>(argc, argv);
@@ -72,12 +74,24 @@ int main(int argc, char** argv) {
       print(stderr, err);
       return code;
     }
+    case options::Action::TeacherExport: {
+      QString err;
+      const int code = teacher::exportCsv(line.options, *line.options.exportCsv, &err);
+      print(stderr, err);
+      return code;
+    }
     case options::Action::Run:
       break;
   }
 
   fonts::install();
   display::setRatio(qApp->devicePixelRatio());
+  if (line.options.teacher) {
+    // The teacher's window reads the record; it writes none.
+    TeacherWindow teacherWindow(teacher::sourceOf(line.options));
+    teacherWindow.show();
+    return app->exec();
+  }
   // The record on this machine (and the class database when one is set), written by threads
   // of its own; it outlives the window, which ends the run when it closes.
   record::Recorder recorder(record_commands::localPath(line.options),

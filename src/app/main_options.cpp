@@ -65,6 +65,12 @@ CommandLine parse(const QStringList& arguments) {
       {{QStringLiteral("class-db-init")},
        tr("URL"),
        tr("Создать или проверить схему базы класса (администратор) и выйти.")},
+      {{QStringLiteral("teacher")},
+       {},
+       tr("Окно преподавателя: весь класс по работам (из базы класса или из записи этого компьютера).")},
+      {{QStringLiteral("export-csv")},
+       tr("ПУТЬ"),
+       tr("С --teacher: записать таблицу класса в CSV-файл без окна и выйти.")},
       {{QStringLiteral("h"), QStringLiteral("help")}, {}, tr("Показать эту справку и выйти.")},
       {{QStringLiteral("v"), QStringLiteral("version")}, {}, tr("Показать версию программы и выйти.")},
   };
@@ -85,6 +91,8 @@ CommandLine parse(const QStringList& arguments) {
   if (parser.isSet(opts[3])) o.group = parser.value(opts[3]);
   if (parser.isSet(opts[4])) o.journalDb = parser.value(opts[4]);
   if (parser.isSet(opts[5])) o.classDb = parser.value(opts[5]);
+  o.teacher = parser.isSet(opts[8]);
+  if (parser.isSet(opts[9])) o.exportCsv = parser.value(opts[9]);
   QString why;
   if (parser.isSet(opts[0])) {
     const QString code = parser.value(opts[0]).trimmed().toLower();
@@ -95,12 +103,12 @@ CommandLine parse(const QStringList& arguments) {
     else
       why = tr("Неизвестный язык «%1»: возможны ru и en.").arg(parser.value(opts[0]));
   }
-  if (parser.isSet(opts[8])) {
+  if (parser.isSet(opts[10])) {
     line.action = Action::Help;
     line.text = helpText(arguments, entries);
     return line;
   }
-  if (parser.isSet(opts[9])) {
+  if (parser.isSet(opts[11])) {
     line.action = Action::Version;
     line.text =
         tr("%1, версия %2")
@@ -124,6 +132,11 @@ CommandLine parse(const QStringList& arguments) {
     line.initUrl = parser.value(opts[7]);
   } else if (why.isEmpty() && parser.isSet(opts[6])) {
     line.action = Action::ListRuns;
+  } else if (why.isEmpty() && o.exportCsv) {
+    if (o.teacher)
+      line.action = Action::TeacherExport;
+    else
+      why = tr("Параметр --export-csv действует только вместе с --teacher.");
   }
   if (!why.isEmpty()) {
     line.action = Action::Refuse;

@@ -17,15 +17,18 @@ struct Options {
   std::optional<QString> group;                // --group GROUP
   std::optional<QString> journalDb;            // --journal-db PATH
   std::optional<QString> classDb;              // --class-db URL
+  bool teacher = false;                        // --teacher: the teacher's window instead of the works
+  std::optional<QString> exportCsv;            // --export-csv PATH (with --teacher)
 };
 
 enum class Action {
-  Run,          // start the program with the options
-  Help,         // print the help and exit
-  Version,      // print the version and exit
-  ListRuns,     // print the runs of the record (--list-runs) and exit
-  ClassDbInit,  // apply the schema to the class database (--class-db-init URL) and exit
-  Refuse,       // an unknown option or a missing or wrong value: print why and exit with Refused
+  Run,            // start the program with the options
+  Help,           // print the help and exit
+  Version,        // print the version and exit
+  ListRuns,       // print the runs of the record (--list-runs) and exit
+  ClassDbInit,    // apply the schema to the class database (--class-db-init URL) and exit
+  TeacherExport,  // write the class table as CSV (--teacher --export-csv PATH) and exit
+  Refuse,         // an unknown option or a missing or wrong value: print why and exit with Refused
 };
 
 inline constexpr int Refused = 2;  // the exit code of a refused command line

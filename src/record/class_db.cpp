@@ -217,6 +217,26 @@ std::optional<std::vector<RunSummary>> ClassDb::runs() {
   return tally.runs();
 }
 
+std::optional<std::vector<std::pair<qint64, Event>>> ClassDb::after(qint64 arrival, int limit) {
+  if (!connected() && !connect()) return std::nullopt;
+  QSqlQuery q(db());
+  q.setForwardOnly(true);
+  q.prepare(QStringLiteral("SELECT arrival, %1 FROM lumeq.events WHERE arrival > ? ORDER BY arrival LIMIT ?")
+                .arg(QString(columns::List).replace(QLatin1String("id,"), QLatin1String("CAST(id AS text),"))));
+  q.addBindValue(arrival);
+  q.addBindValue(limit);
+  if (!q.exec()) {
+    const QString why = q.lastError().text();
+    const bool refused = why.contains(QLatin1String("permission denied"));
+    if (!refused) disconnect();  // a broken connection: the next read opens a new one
+    fail(refused ? ServerProblem::Refused : ServerProblem::Unreachable, why);
+    return std::nullopt;
+  }
+  std::vector<std::pair<qint64, Event>> out;
+  while (q.next()) out.emplace_back(q.value(0).toLongLong(), columns::read(q, 1));
+  return out;
+}
+
 bool ClassDb::init() {
   problem_ = ServerProblem::None;
   if (!connected() && !openOnly()) return false;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <optional>
 #include <vector>
+#include <utility>
 
 #include "record/event.h"
 
@@ -52,6 +53,10 @@ class ClassDb {
   bool send(const std::vector<Event>& events);
   // The runs on the server (a teacher's or an administrator's login).
   std::optional<std::vector<RunSummary>> runs();
+  // Events the server took after `arrival` (its own order), at most limit, each with its
+  // arrival number (a teacher's login). Nothing on failure: problem() is Refused for a login
+  // that may not read the class.
+  std::optional<std::vector<std::pair<qint64, Event>>> after(qint64 arrival, int limit);
   // Applies the schema in the repository (the administrator): roles, tables, the function.
   bool init();
   QSqlDatabase db() const;

@@ -167,19 +167,35 @@ int LocalStore::markInterrupted(const QString& machine, const std::function<bool
   return n;
 }
 
-std::vector<LocalStore::Pending> LocalStore::unsent(int limit, QString* why) {
-  QSqlDatabase db = QSqlDatabase::database(name_, false);
-  QSqlQuery q(db);
-  q.prepare(QStringLiteral("SELECT n, %1 FROM events WHERE n > (SELECT sent_upto FROM outbox) ORDER BY n LIMIT ?")
-                .arg(columns::List));
-  q.addBindValue(limit);
-  std::vector<Pending> out;
+namespace {
+// The rows of a prepared query of n and the event's columns, in its order.
+std::vector<LocalStore::Pending> pending(QSqlQuery& q, QString* why) {
+  std::vector<LocalStore::Pending> out;
   if (!q.exec()) {
     if (why) *why = q.lastError().text();
     return out;
   }
   while (q.next()) out.push_back({q.value(0).toLongLong(), columns::read(q, 1)});
   return out;
+}
+}  // namespace
+
+std::vector<LocalStore::Pending> LocalStore::unsent(int limit, QString* why) {
+  QSqlDatabase db = QSqlDatabase::database(name_, false);
+  QSqlQuery q(db);
+  q.prepare(QStringLiteral("SELECT n, %1 FROM events WHERE n > (SELECT sent_upto FROM outbox) ORDER BY n LIMIT ?")
+                .arg(columns::List));
+  q.addBindValue(limit);
+  return pending(q, why);
+}
+
+std::vector<LocalStore::Pending> LocalStore::after(qint64 after, int limit, QString* why) {
+  QSqlQuery q(QSqlDatabase::database(name_, false));
+  q.setForwardOnly(true);
+  q.prepare(QStringLiteral("SELECT n, %1 FROM events WHERE n > ? ORDER BY n LIMIT ?").arg(columns::List));
+  q.addBindValue(after);
+  q.addBindValue(limit);
+  return pending(q, why);
 }
 
 bool LocalStore::markSent(qint64 upTo, QString* why) {

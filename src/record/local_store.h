@@ -46,6 +46,8 @@ class LocalStore {
   // Every event of a run (all runs when empty), in the order written.
   std::vector<Event> events(const QString& run = {});
   std::vector<RunSummary> runs();
+  // Events after the local number `after`, in order, at most limit; each with its number.
+  std::vector<Pending> after(qint64 after, int limit, QString* why = nullptr);
 
  private:
   QString path_;

@@ -50,18 +50,7 @@ QString refusal(const QString& url, const QString& sql) {
   return q.exec(sql) ? QString() : q.lastError().text();
 }
 
-class ClassDbTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    admin = pgtest::adminUrl(&why);
-    if (admin.isEmpty()) GTEST_SKIP() << "no PostgreSQL: " << qPrintable(why);
-    ASSERT_TRUE(pgtest::freshSchema(&why)) << why.toStdString();
-    student = pgtest::urlFor(admin, QStringLiteral("lumeq_student"), QStringLiteral("student"));
-    teacher = pgtest::urlFor(admin, QStringLiteral("lumeq_teacher"), QStringLiteral("teacher"));
-  }
-  QString admin, student, teacher, why;
-};
-
+class ClassDbTest : public pgtest::FreshSchemaTest {};
 }  // namespace
 
 TEST(ClassDbUrl, ReadsALibpqUriIntoTheConnectionsFields) {

@@ -5,6 +5,7 @@
 // administrator's URI, as .ci/run exports it), else the throwaway cluster the suite starts
 // itself (scripts/pg_cluster.sh into the build folder). Without either the tests skip and say why.
 #include <QString>
+#include <gtest/gtest.h>
 
 namespace pgtest {
 
@@ -20,6 +21,19 @@ bool cluster(const QString& command);
 bool adminExec(const QString& sql, QString* why = nullptr);
 // A fresh schema with the student's password set: drops what an earlier run left.
 bool freshSchema(QString* why);
+
+// A test on a fresh schema, with the URIs of the administrator and of the two roles.
+class FreshSchemaTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    admin = adminUrl(&why);
+    if (admin.isEmpty()) GTEST_SKIP() << "no PostgreSQL: " << qPrintable(why);
+    ASSERT_TRUE(freshSchema(&why)) << why.toStdString();
+    student = urlFor(admin, QStringLiteral("lumeq_student"), QStringLiteral("student"));
+    teacher = urlFor(admin, QStringLiteral("lumeq_teacher"), QStringLiteral("teacher"));
+  }
+  QString admin, student, teacher, why;
+};
 
 }  // namespace pgtest
 
