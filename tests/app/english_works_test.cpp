@@ -58,7 +58,15 @@ class EnglishWorks : public TrainerTest {
       if (first) first(w);
       answerAll(w);
       look(w);
-      EXPECT_TRUE(w->completed()) << w->objectName().toStdString();
+      EXPECT_TRUE(w->completed()) << w->objectName().toStdString() << " " << [&] {
+        QString s;
+        for (int i = 0; i < w->answerCount(); ++i)
+          s += QStringLiteral("[%1,%2 typed %3] ")
+                   .arg(w->answer(i).rule.lo, 0, 'g', 17)
+                   .arg(w->answer(i).rule.hi, 0, 'g', 17)
+                   .arg(w->edit(i) ? w->edit(i)->text() : QString());
+        return s.toStdString();
+      }();
       if (main->work().WorkDone) break;
       click("BNext");
       if (active() == w) break;  // the last window: the work ends by Menu

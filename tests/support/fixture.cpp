@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fixture.h"
 
+#include <cmath>
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -105,7 +107,20 @@ void TrainerTest::click(const char* name) {
 void TrainerTest::answerAll(ExperimentWindow* w) {
   for (int i = 0; i < w->answerCount(); ++i) {
     const Acceptance r = w->answer(i).rule;
-    type(w, i, FloatToStr((r.lo + r.hi) / 2));
+    const double mid = (r.lo + r.hi) / 2;
+    QString text = FloatToStr(mid);
+    // A value longer than its box (-0.00075 in seven characters) is typed in exponent form, as
+    // a student would: -7.5e-4.
+    const int room = w->edit(i) ? w->edit(i)->maxLength() : 32767;
+    if (text.size() > room && mid != 0) {
+      const int e = static_cast<int>(std::floor(std::log10(std::abs(mid))));
+      for (int digits = 6; digits >= 0; --digits) {
+        text = QString::number(mid / std::pow(10.0, e), 'f', digits) + QStringLiteral("e") + QString::number(e);
+        if (text.size() <= room) break;
+      }
+      text.replace(QLatin1Char('.'), numtext::decimalSeparator());
+    }
+    type(w, i, text);
     settle();
   }
 }
