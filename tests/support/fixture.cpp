@@ -112,11 +112,16 @@ void TrainerTest::answerAll(ExperimentWindow* w) {
     // A value longer than its box (-0.00075 in seven characters) is typed in exponent form, as
     // a student would: -7.5e-4.
     const int room = w->edit(i) ? w->edit(i)->maxLength() : 32767;
-    if (text.size() > room && mid != 0) {
+    const auto fits = [&](const QString& t) {
+      bool ok = false;
+      const double v = loc(t).left(room).replace(numtext::decimalSeparator(), QLatin1Char('.')).toDouble(&ok);
+      return ok && r.accepts(v);
+    };
+    if (text.size() > room && mid != 0 && !fits(text)) {
       const int e = static_cast<int>(std::floor(std::log10(std::abs(mid))));
       for (int digits = 6; digits >= 0; --digits) {
         text = QString::number(mid / std::pow(10.0, e), 'f', digits) + QStringLiteral("e") + QString::number(e);
-        if (text.size() <= room) break;
+        if (text.size() <= room && fits(text)) break;
       }
       text.replace(QLatin1Char('.'), numtext::decimalSeparator());
     }
