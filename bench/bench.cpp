@@ -69,17 +69,6 @@ BENCHMARK(StartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
 void EightWindowWork(benchmark::State& state) { comparePairs(state, "Form19_1"); }
 BENCHMARK(EightWindowWork)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// A main window that counts its pacing steps.
-class CountingMain : public Main {
- public:
-  using Main::Main;
-  void pace() override {
-    if (p->isChecked()) ++steps;
-    Main::pace();
-  }
-  int steps = 0;
-};
-
 RecordingMessageService& yes() {
   static RecordingMessageService m;
   m.answers.assign(1000, true);
@@ -135,19 +124,10 @@ void PacedTrace(benchmark::State& state) {
   CountingMain main(MainServices{&yes()});
   main.show();
   for (auto _ : state) {
-    main.p->setChecked(true);
-    main.steps = 0;
-    QElapsedTimer t;
-    t.start();
-    main.workClick(QStringLiteral("Form1_1"));
-    while (main.Busy || (main.activeChild() && main.activeChild()->Timer1->isActive()))
-      QCoreApplication::processEvents();
-    const double ms = t.nsecsElapsed() / 1e6;
-    state.counters["ms"] = ms;
-    state.counters["floor_ms"] = main.steps * 10.0;
-    state.counters["ratio"] = ms / (main.steps * 10.0);
-    main.BMenuClick();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const PacedRun run = pacedForm1_1(main);
+    state.counters["ms"] = run.ms;
+    state.counters["floor_ms"] = run.floorMs;
+    state.counters["ratio"] = run.ms / run.floorMs;
   }
 }
 BENCHMARK(PacedTrace)->Iterations(3)->Unit(benchmark::kMillisecond);

@@ -18,6 +18,7 @@
 #include "framework/messages.h"
 #include "record/class_db.h"
 #include "record/recorder.h"
+#include "walk.h"
 
 namespace {
 
@@ -70,27 +71,11 @@ void PacedTraceRecorded(benchmark::State& state) {
   yes.answers.assign(1000, true);
   MainServices services{&yes};
   services.recorder = &recorder;
-  struct Counting : Main {
-    using Main::Main;
-    void pace() override {
-      if (p->isChecked()) ++steps;
-      Main::pace();
-    }
-    int steps = 0;
-  } main(services);
+  CountingMain main(services);
   main.show();
   for (auto _ : state) {
-    main.p->setChecked(true);
-    main.steps = 0;
-    QElapsedTimer t;
-    t.start();
-    main.workClick(QStringLiteral("Form1_1"));
-    while (main.Busy || (main.activeChild() && main.activeChild()->Timer1->isActive()))
-      QCoreApplication::processEvents();
-    const double ms = t.nsecsElapsed() / 1e6;
-    state.counters["ratio"] = ms / (main.steps * 10.0);
-    main.BMenuClick();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const PacedRun run = pacedForm1_1(main);
+    state.counters["ratio"] = run.ms / run.floorMs;
   }
   recorder.flush();
 }

@@ -60,3 +60,16 @@ std::vector<Opening> walkWork(Main& main, const QString& firstForm) {
   }
   return ms;
 }
+
+PacedRun pacedForm1_1(CountingMain& main) {
+  main.p->setChecked(true);
+  main.steps = 0;
+  QElapsedTimer t;
+  t.start();
+  main.workClick(QStringLiteral("Form1_1"));
+  while (main.Busy || (main.activeChild() && main.activeChild()->Timer1->isActive())) QCoreApplication::processEvents();
+  const PacedRun run{t.nsecsElapsed() / 1e6, main.steps * 10.0};
+  main.BMenuClick();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return run;
+}

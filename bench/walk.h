@@ -8,10 +8,29 @@
 #include <QString>
 #include <vector>
 
-class Main;
+#include "app/main_window.h"
+
 struct Opening {
   QString form;
   double ms = 0;
   double cpuMs = 0;
 };
 std::vector<Opening> walkWork(Main& main, const QString& firstForm);
+
+// A main window that counts its pacing steps.
+class CountingMain : public Main {
+ public:
+  using Main::Main;
+  void pace() override {
+    if (p->isChecked()) ++steps;
+    Main::pace();
+  }
+  int steps = 0;
+};
+
+// Form1_1 played with pacing on, from its click to the end of its trace; its time in ms and its
+// floor of 10 ms a pacing step. Goes back to the start screen after.
+struct PacedRun {
+  double ms = 0, floorMs = 0;
+};
+PacedRun pacedForm1_1(CountingMain& main);
