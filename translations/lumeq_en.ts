@@ -356,6 +356,56 @@
         <source>Сервер класса отказал в записи: записи хранятся на этом компьютере.</source>
         <translation>The class server refused the record: the record is kept on this computer.</translation>
     </message>
+    <message>
+        <source>принят</source>
+        <translation>accepted</translation>
+    </message>
+    <message>
+        <source>неверно</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>не число</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>Воспроизведение %1 — %2</source>
+        <translation>Replay %1 — %2</translation>
+    </message>
+    <message>
+        <source>без имени</source>
+        <translation>unnamed</translation>
+    </message>
+    <message>
+        <source>Ответы студента</source>
+        <translation>Student&apos;s answers</translation>
+    </message>
+    <message>
+        <source>Запуск %1, окно %2, выборка %3.
+Ответы можно вводить снова; в запись ничего не пишется.</source>
+        <translation>Run %1, window %2, draw %3.
+Answers can be tried again; nothing is written to the record.</translation>
+    </message>
+    <message>
+        <source>Поле</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Введено</source>
+        <translation>Typed</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>вопрос</source>
+        <translation>question</translation>
+    </message>
 </context>
 <context>
     <name>TeacherModel</name>
@@ -517,6 +567,18 @@
     <message>
         <source>Файл не записан: %1</source>
         <translation>The file was not written: %1</translation>
+    </message>
+    <message>
+        <source>Окна работы, как их видел студент</source>
+        <translation>The work&apos;s windows as the student saw them</translation>
+    </message>
+    <message>
+        <source>%1 %2, выборка %3 — %4</source>
+        <translation>%1 %2, draw %3 — %4</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть как видел студент</source>
+        <translation>&amp;Open as the student saw it</translation>
     </message>
 </context>
 <context>
@@ -1470,6 +1532,22 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
         <source>Параметр --export-csv действует только вместе с --teacher.</source>
         <translation>The option --export-csv works only with --teacher.</translation>
     </message>
+    <message>
+        <source>ЗАПУСК:ОКНО[#N]</source>
+        <translation>RUN:WINDOW[#N]</translation>
+    </message>
+    <message>
+        <source>Открыть окно с данными, которые видел студент (из записи, --journal-db или --class-db), например 7f3a2c:Form1_1#2; в запись ничего не пишется.</source>
+        <translation>Open a window with the data the student saw (from the record, --journal-db or --class-db), e.g. 7f3a2c:Form1_1#2; nothing is written to the record.</translation>
+    </message>
+    <message>
+        <source>Не понял, что воспроизвести: «%1». Нужно ЗАПУСК:ОКНО или ЗАПУСК:ОКНО#N, например 7f3a2c:Form1_1#2.</source>
+        <translation>Cannot tell what to replay: &quot;%1&quot;. Give RUN:WINDOW or RUN:WINDOW#N, e.g. 7f3a2c:Form1_1#2.</translation>
+    </message>
+    <message>
+        <source>Параметры --replay и --teacher не действуют вместе.</source>
+        <translation>The options --replay and --teacher do not go together.</translation>
+    </message>
 </context>
 <context>
     <name>pictures</name>
@@ -1567,6 +1645,70 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     <message>
         <source>База класса готова, версия схемы %1.</source>
         <translation>The class database is ready, schema version %1.</translation>
+    </message>
+</context>
+<context>
+    <name>replay</name>
+    <message>
+        <source>lumeq: воспроизвести %1 нельзя: %2
+</source>
+        <translation>lumeq: cannot replay %1: %2
+</translation>
+    </message>
+    <message>
+        <source>неизвестной</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>такого окна нет</source>
+        <translation>no such window</translation>
+    </message>
+    <message>
+        <source>данные не следуют из записанного начального числа</source>
+        <translation>the data do not follow from the recorded seed</translation>
+    </message>
+    <message>
+        <source>у окна нет такого поля</source>
+        <translation>the window has no such field</translation>
+    </message>
+    <message>
+        <source>принятый ответ «%1» не проходит проверку окна</source>
+        <translation>the accepted answer &quot;%1&quot; does not pass the window&apos;s check</translation>
+    </message>
+    <message>
+        <source>Запись не содержит запуска %1.</source>
+        <translation>The record holds no run %1.</translation>
+    </message>
+    <message>
+        <source>В запуске %1 нет выборки %2 окна %3.</source>
+        <translation>Run %1 has no draw %2 of window %3.</translation>
+    </message>
+</context>
+<context>
+    <name>replay::Verdict</name>
+    <message>
+        <source>Проверять нечего: в записи нет выборок данных.</source>
+        <translation>Nothing to check: the record holds no data draws.</translation>
+    </message>
+    <message>
+        <source>Не проверено: запись сделана версией %1, эта версия %2.</source>
+        <translation>Not checked: the record was made by version %1, this is version %2.</translation>
+    </message>
+    <message>
+        <source>Проверено: выборок %1, принятых ответов %2.</source>
+        <translation>Verified: %1 draws, %2 accepted answers.</translation>
+    </message>
+    <message>
+        <source>%1 (выборка %2): %3</source>
+        <translation>%1 (draw %2): %3</translation>
+    </message>
+    <message>
+        <source>%1 (выборка %2), поле %3: %4</source>
+        <translation>%1 (draw %2), field %3: %4</translation>
+    </message>
+    <message>
+        <source>Не проверено: </source>
+        <translation>Not verified: </translation>
     </message>
 </context>
 <context>

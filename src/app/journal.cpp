@@ -95,6 +95,7 @@ void Journal::newRecord() {
   works_.clear();
   active_.clear();
   noted_ = {};
+  draws_.clear();
   ended_ = false;
   if (sink_) tellStart();
 }
@@ -166,6 +167,15 @@ void Journal::workStarted(const QString& section, const QString& firstForm) {
   works_.push_back(std::move(w));
   record::Event e = event(record::kind::WorkStarted, firstForm);
   e.detail = section;
+  tell(std::move(e));
+}
+
+void Journal::drawn(const QString& form, qint64 seed, const QString& taken, const QString& fingerprint) {
+  record::Event e = event(record::kind::Drawn, form);
+  e.seed = seed;
+  e.detail = taken;
+  e.text = fingerprint;
+  e.amount = ++draws_[form];
   tell(std::move(e));
 }
 

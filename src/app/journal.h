@@ -6,6 +6,7 @@
 // dialog shows it and writes it out when asked.
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMap>
 #include <QString>
 #include <functional>
@@ -95,6 +96,9 @@ class Journal {
   void windowReached(const QString& form, const QString& caption);
   // The active window went away without another taking its place.
   void windowLeft(const QString& form);
+  // A window of the running work drew its data (the seed, what it took from other windows as
+  // Draw::takenText, the fingerprint of its bands); numbered per window within the record.
+  void drawn(const QString& form, qint64 seed, const QString& taken, const QString& fingerprint);
   // typed: the text as the student typed it (empty for a question answered with a button).
   void answer(const QString& form, Host::AnswerEvent event, int field, const QString& typed = {});
   void workCompleted();
@@ -135,6 +139,7 @@ class Journal {
   qint64 activeSince_ = 0;
   std::function<void(record::Event)> sink_;
   Student noted_;  // the student last told to the sink
+  QHash<QString, int> draws_;  // draws of each window in this record
   bool ended_ = false;
 };
 

@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/quit_signals.h"
 #include "app/record_commands.h"
+#include "app/replay.h"
 #include "app/teacher_data.h"
 #include "app/teacher_window.h"
 #include "framework/canvas.h"
@@ -90,6 +91,23 @@ int main(int argc, char** argv) {
     // The teacher's window reads the record; it writes none.
     TeacherWindow teacherWindow(teacher::sourceOf(line.options));
     teacherWindow.show();
+    return app->exec();
+  }
+  if (line.options.replay) {
+    // A recorded draw opened again; the window reads the record and writes none.
+    const replay::Target target = *replay::parseTarget(*line.options.replay);
+    const teacher::Source source = teacher::sourceOf(line.options);
+    QString why;
+    const auto run = replay::readRun(source.localPath, source.classUrl, target.run, &why);
+    const auto plan = run ? replay::find(*run, target, &why) : std::nullopt;
+    if (!plan) {
+      print(stderr, QCoreApplication::translate("replay", "lumeq: воспроизвести %1 нельзя: %2\n").arg(target.text(), why));
+      return 1;
+    }
+    Main main;
+    quit_signals::closeOn(&main);
+    main.show();
+    main.openReplay(*plan);
     return app->exec();
   }
   // The record on this machine (and the class database when one is set), written by threads

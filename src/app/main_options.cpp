@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "replay.h"
+
 #ifndef LUMEQ_VERSION
 #define LUMEQ_VERSION ""
 #endif
@@ -71,6 +73,10 @@ CommandLine parse(const QStringList& arguments) {
       {{QStringLiteral("export-csv")},
        tr("ПУТЬ"),
        tr("С --teacher: записать таблицу класса в CSV-файл без окна и выйти.")},
+      {{QStringLiteral("replay")},
+       tr("ЗАПУСК:ОКНО[#N]"),
+       tr("Открыть окно с данными, которые видел студент (из записи, --journal-db или --class-db), "
+          "например 7f3a2c:Form1_1#2; в запись ничего не пишется.")},
       {{QStringLiteral("h"), QStringLiteral("help")}, {}, tr("Показать эту справку и выйти.")},
       {{QStringLiteral("v"), QStringLiteral("version")}, {}, tr("Показать версию программы и выйти.")},
   };
@@ -94,6 +100,12 @@ CommandLine parse(const QStringList& arguments) {
   o.teacher = parser.isSet(opts[8]);
   if (parser.isSet(opts[9])) o.exportCsv = parser.value(opts[9]);
   QString why;
+  if (parser.isSet(opts[10])) {
+    o.replay = parser.value(opts[10]);
+    if (!replay::parseTarget(*o.replay))
+      why = tr("Не понял, что воспроизвести: «%1». Нужно ЗАПУСК:ОКНО или ЗАПУСК:ОКНО#N, например 7f3a2c:Form1_1#2.")
+                .arg(*o.replay);
+  }
   if (parser.isSet(opts[0])) {
     const QString code = parser.value(opts[0]).trimmed().toLower();
     if (code == QLatin1String("ru"))
@@ -103,12 +115,12 @@ CommandLine parse(const QStringList& arguments) {
     else
       why = tr("Неизвестный язык «%1»: возможны ru и en.").arg(parser.value(opts[0]));
   }
-  if (parser.isSet(opts[10])) {
+  if (parser.isSet(opts[11])) {
     line.action = Action::Help;
     line.text = helpText(arguments, entries);
     return line;
   }
-  if (parser.isSet(opts[11])) {
+  if (parser.isSet(opts[12])) {
     line.action = Action::Version;
     line.text =
         tr("%1, версия %2")
@@ -126,6 +138,8 @@ CommandLine parse(const QStringList& arguments) {
     }
   } else if (!parser.positionalArguments().isEmpty()) {
     why = tr("Лишний аргумент: %1").arg(parser.positionalArguments().first());
+  } else if (why.isEmpty() && o.replay && o.teacher) {
+    why = tr("Параметры --replay и --teacher не действуют вместе.");
   }
   if (why.isEmpty() && parser.isSet(opts[7])) {
     line.action = Action::ClassDbInit;

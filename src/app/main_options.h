@@ -19,6 +19,7 @@ struct Options {
   std::optional<QString> classDb;              // --class-db URL
   bool teacher = false;                        // --teacher: the teacher's window instead of the works
   std::optional<QString> exportCsv;            // --export-csv PATH (with --teacher)
+  std::optional<QString> replay;               // --replay RUN:FORM[#n]
 };
 
 enum class Action {

@@ -33,6 +33,9 @@ namespace record {
 class Recorder;
 struct Health;
 }  // namespace record
+namespace replay {
+struct Plan;
+}
 
 struct MainServices {
   MessageService* messages = nullptr;       // null: real message boxes
@@ -73,6 +76,7 @@ class Main : public QMainWindow, public Host {
   void windowClosing(ExperimentWindow* w) override;
   void report(const QString& form, AnswerEvent event, int field) override;
   void reportTyped(const QString& form, AnswerEvent event, int field, const QString& typed) override;
+  void reportDraw(const QString& form, const Draw& draw, const QString& fingerprint) override;
 
   template <class W>
   W* window(const QString& form) const {
@@ -106,6 +110,10 @@ class Main : public QMainWindow, public Host {
   // Writes the record to the --journal-pdf file now, or where it can go when that folder is
   // gone, and says where when it is not the file asked for. False: written nowhere (said too).
   bool writeJournalPdf();
+  // Opens the recorded draw's window with the data the student saw, the typed answers listed
+  // beside it; answers may be tried again, and nothing of it goes to the record.
+  void openReplay(const replay::Plan& plan);
+  bool replaying() const { return replaying_; }
   // Ends this record and starts the next student's (a new run id, no name, no works).
   void newJournalRecord();
 
@@ -191,5 +199,6 @@ class Main : public QMainWindow, public Host {
   qint64 nextPace_ = 0;  // end of the current pacing slot, ns on paceClock_
   int creditTicks_ = 0;
   bool closing_ = false;
+  bool replaying_ = false;
   bool readoutShowsParameters_ = false;
 };

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -23,6 +24,9 @@
 #include <QVBoxLayout>
 
 #include "journal_print.h"
+#include "main_window.h"
+#include "program.h"
+#include "replay.h"
 #include "teacher_feed.h"
 #include "teacher_model.h"
 #include "teacher_report.h"
@@ -235,9 +239,51 @@ void TeacherWindow::openRecord(const QModelIndex& index) {
   });
   auto* layout = new QVBoxLayout(dialog);
   layout->addWidget(text);
+  addDraws(dialog, layout, model_->eventsOf(row), model_->table().works()[work].firstForm);
   layout->addWidget(buttons);
-  dialog->resize(760, 560);
+  dialog->resize(760, 640);
   dialog->show();
+}
+
+void TeacherWindow::addDraws(QDialog* dialog, QVBoxLayout* layout, const std::vector<record::Event>& events,
+                             const QString& firstForm) {
+  // The record checked against its own data: each window drawn again from its seed, unseen,
+  // and every accepted answer put to the window's own rule.
+  const replay::Verdict verdict = replay::verify(events, programWindows(), firstForm);
+  auto* check = new QLabel(verdict.text(), dialog);
+  check->setObjectName(QStringLiteral("RecordCheck"));
+  check->setWordWrap(true);
+  check->setStyleSheet(verdict.status == replay::Verdict::Status::NotVerified ? QStringLiteral("color: #800000")
+                                                                              : QString());
+  layout->addWidget(check);
+
+  // Each window as the student saw it, drawn again in a trainer window of its own.
+  const std::vector<replay::Plan> draws = replay::drawsOfWork(events, programWindows(), firstForm);
+  if (draws.empty()) return;
+  auto* list = new QListWidget(dialog);
+  list->setObjectName(QStringLiteral("RecordDraws"));
+  list->setAccessibleName(tr("Окна работы, как их видел студент"));
+  for (const replay::Plan& p : draws)
+    list->addItem(tr("%1 %2, выборка %3 — %4")
+                      .arg(p.target.form, model_->table().caption(p.target.form))
+                      .arg(p.target.n)
+                      .arg(p.wall.toLocalTime().toString(QStringLiteral("HH:mm:ss"))));
+  list->setCurrentRow(0);
+  list->setMaximumHeight(110);
+  auto* open = new QPushButton(tr("&Открыть как видел студент"), dialog);
+  open->setObjectName(QStringLiteral("OpenAsSeen"));
+  const auto show = [list, draws] {
+    const int i = list->currentRow();
+    if (i < 0 || i >= static_cast<int>(draws.size())) return;
+    auto* trainer = new Main;
+    trainer->setAttribute(Qt::WA_DeleteOnClose);
+    trainer->show();
+    trainer->openReplay(draws[i]);
+  };
+  connect(open, &QPushButton::clicked, dialog, show);
+  connect(list, &QListWidget::itemActivated, dialog, show);
+  layout->addWidget(list);
+  layout->addWidget(open);
 }
 
 void TeacherWindow::printClass() {

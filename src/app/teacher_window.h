@@ -5,10 +5,13 @@
 // dates and section, sorted by any column; a cell opens that student's record of the work.
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "teacher_data.h"
 
 class QComboBox;
+class QDialog;
+class QVBoxLayout;
 class QDateEdit;
 class QLabel;
 class QPushButton;
@@ -39,6 +42,8 @@ class TeacherWindow : public QWidget {
   void applyFilter();
   void fillGroups();
   void fillSections();
+  void addDraws(QDialog* dialog, QVBoxLayout* layout, const std::vector<record::Event>& events,
+                const QString& firstForm);
   void printClass();
   void saveClassPdf();
   void saveCsv();

@@ -3,6 +3,7 @@
 #include "experiment_window.h"
 
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QCoreApplication>
 #include <QCursor>
 #include <cstdio>
@@ -85,7 +86,32 @@ void ExperimentWindow::expect(int i, Acceptance rule, QString shown) {
   answers_.at(i).shown = std::move(shown);
 }
 
+void ExperimentWindow::newData() {
+  FormCreate();
+  host_.reportDraw(objectName(), draw_, fingerprint());
+}
+
+QString ExperimentWindow::fingerprint() const {
+  QByteArray bands;
+  for (const Answer& a : answers_)
+    bands += QByteArray::number(a.rule.lo, 'g', 9) + ' ' + QByteArray::number(a.rule.hi, 'g', 9) + ';';
+  return QString::fromLatin1(QCryptographicHash::hash(bands, QCryptographicHash::Sha1).toHex().left(12));
+}
+
+std::optional<std::vector<double>> ExperimentWindow::taken(
+    const QString& what, const std::function<std::optional<std::vector<double>>()>& fetch) {
+  if (draw_.replayed) {
+    if (const auto it = draw_.taken.constFind(what); it != draw_.taken.constEnd()) return it.value();
+    return std::nullopt;
+  }
+  std::optional<std::vector<double>> v = fetch();
+  if (v) draw_.taken.insert(what, *v);
+  return v;
+}
+
 void ExperimentWindow::FormCreate() {
+  draw_ = work().nextDraw(objectName());
+  rnd::source().start(draw_.seed);
   trace_.cancel();
   releaseWorkDone();
   errors_ = 0;
@@ -179,7 +205,7 @@ void ExperimentWindow::regenerate() {
     host_.restartWork(declared_.firstForm);
     return;
   }
-  FormCreate();
+  newData();
   FormActivate();
   Timer1->start();
   Timer1Timer();
@@ -192,7 +218,7 @@ bool ExperimentWindow::nextRun() {
     a.edit->setReadOnly(false);
     if (a.mark) a.mark->hide();
   }
-  FormCreate();
+  newData();
   if (declared_.activateOnRepeat) FormActivate();
   Timer1Timer();
   return true;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "acceptance.h"
+#include "draw.h"
 #include "host.h"
 #include "trace_runner.h"
 #include "widgets.h"
@@ -43,13 +44,22 @@ class ExperimentWindow : public QMdiSubWindow {
   template <class W, class... Args>
   static W* create(Host& host, const WindowDeclaration& declared, Args&&... args) {
     auto* w = new W(host, declared, std::forward<Args>(args)...);
-    w->FormCreate();
+    w->newData();
     w->describeControls();
     w->Timer1->start();
     return w;
   }
 
-  // The protocol's handlers.
+  // The window's data drawn anew (at its creation, at the error limit, for the next run): a
+  // draw begun from its work's next seed, FormCreate, and the draw told to the record.
+  void newData();
+  // The draw the window's data came from.
+  const Draw& currentDraw() const { return draw_; }
+  // A short digest of the acceptance bands the data gave the answer boxes: equal draws give
+  // equal fingerprints (in any language), and a record's seed can be checked against it.
+  QString fingerprint() const;
+
+  // The protocol's handlers. FormCreate begins a new draw before a window draws its data.
   virtual void FormCreate();
   virtual void FormActivate();
   virtual void Timer1Timer();
@@ -86,6 +96,16 @@ class ExperimentWindow : public QMdiSubWindow {
 
  protected:
   ExperimentWindow(Host& host, const WindowDeclaration& declared, const QString& caption, QSize design = {789, 518});
+
+  // Values a draw takes from outside itself (an earlier window's data, the run of a repeated
+  // experiment), named `what`: fetched and kept with the draw; in a replay, the kept ones
+  // (none when the recorded draw took none, so the window draws its own as it did then).
+  std::optional<std::vector<double>> taken(const QString& what,
+                                           const std::function<std::optional<std::vector<double>>()>& fetch);
+  double taken(const QString& what, double value) {
+    const auto v = taken(what, [value] { return std::optional(std::vector<double>{value}); });
+    return v && !v->empty() ? v->front() : value;
+  }
 
   // What pass j of the trace draws; a window without a trace returns an empty recipe.
   virtual TraceRunner::Recipe traceRecipe() { return {}; }
@@ -152,6 +172,7 @@ class ExperimentWindow : public QMdiSubWindow {
 
   Host& host_;
   const WindowDeclaration declared_;
+  Draw draw_;
   QWidget* client_;
   std::uint8_t errors_ = 0;
   std::vector<Answer> answers_;

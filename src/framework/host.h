@@ -64,6 +64,11 @@ class Host {
   // window's last answer was accepted; WorkDone: the work's completed flag was set.
   enum class AnswerEvent { Accepted, Wrong, BadFormat, Regenerated, WindowDone, WorkDone };
   virtual void report(const QString& form, AnswerEvent event, int field = -1) { (void)form, (void)event, (void)field; }
+  // A window drew its data: the draw (its seed, what it took from other windows) and a
+  // fingerprint of the answers it expects, for the record and a later replay.
+  virtual void reportDraw(const QString& form, const Draw& draw, const QString& fingerprint) {
+    (void)form, (void)draw, (void)fingerprint;
+  }
   // The same for an answer box, with the text as the student typed it.
   virtual void reportTyped(const QString& form, AnswerEvent event, int field, const QString& typed) {
     (void)typed;

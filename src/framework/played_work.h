@@ -3,10 +3,13 @@
 #pragma once
 // The work being played: what its windows share beyond their own data (the run count of a
 // repeated experiment, whether the work is complete, each window's completion). The navigation
-// owns it; windows reach it through Host::work() and ask it for a repeated experiment's next run.
+// owns it; windows reach it through Host::work() and ask it for a repeated experiment's next run
+// and for the seed of each draw of their data.
 #include <QHash>
 #include <QString>
 #include <cstdint>
+
+#include "draw.h"
 
 class PlayedWork {
  public:
@@ -25,10 +28,24 @@ class PlayedWork {
   // The work is complete: Menu ends it without asking.
   bool WorkDone = false;
 
+  // The data a window draws next: from a fresh seed, or, once a replay has asked for it, the
+  // recorded draw (for that window's next draw only).
+  Draw nextDraw(const QString& form) {
+    if (const auto it = replays_.find(form); it != replays_.end()) {
+      Draw d = it.value();
+      replays_.erase(it);
+      d.replayed = true;
+      return d;
+    }
+    return {rnd::freshSeed(), {}, false};
+  }
+  void replayNext(const QString& form, const Draw& draw) { replays_.insert(form, draw); }
+
   // Completion flags, one per window, read by Next.
   bool completed(const QString& form) const { return completion_.value(form, false); }
   void setCompleted(const QString& form, bool done) { completion_[form] = done; }
 
  private:
   QHash<QString, bool> completion_;
+  QHash<QString, Draw> replays_;
 };

@@ -2,18 +2,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "random.h"
 
+#include <atomic>
 #include <chrono>
 
 namespace rnd {
 namespace {
+// splitmix64: spreads neighbouring inputs over the whole range.
+std::uint64_t mix(std::uint64_t x) {
+  x += 0x9E3779B97F4A7C15ULL;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+  return x ^ (x >> 31);
+}
+
 std::unique_ptr<Source>& slot() {
   static std::unique_ptr<Source> s = std::make_unique<ClockSource>();
   return s;
 }
 }  // namespace
 
+Seed freshSeed() {
+  static std::atomic<std::uint64_t> counter{std::random_device{}()};
+  const auto now = static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  return static_cast<Seed>(mix(now ^ mix(counter.fetch_add(1))));
+}
+
+void ClockSource::start(Seed seed) {
+  draw_ = seed;
+  reseeds_ = 0;
+  gen_.seed(static_cast<std::uint32_t>(mix(seed)));
+}
+
 void ClockSource::reseed() {
-  gen_.seed(static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  ++reseeds_;
+  gen_.seed(static_cast<std::uint32_t>(mix((std::uint64_t{draw_} << 32) | reseeds_)));
 }
 
 int ClockSource::range(int a, int b) {

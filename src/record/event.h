@@ -21,6 +21,8 @@ inline const QString Accepted = QStringLiteral("accepted");             // field
 inline const QString Wrong = QStringLiteral("wrong");                   // field, text as typed
 inline const QString Malformed = QStringLiteral("malformed");           // field, text as typed
 inline const QString Regenerated = QStringLiteral("regenerated");       // at the error limit
+inline const QString Drawn = QStringLiteral("drawn");  // a window's data: seed; detail: what it took;
+                                                       // text: fingerprint; amount: the form's n-th draw
 inline const QString WorkCompleted = QStringLiteral("work_completed");  // the work's completed flag set
 inline const QString WorkEnded = QStringLiteral("work_ended");          // text: completed | left | unfinished
 inline const QString RunEnded = QStringLiteral("run_ended");            // the program closed or a new student

@@ -298,6 +298,7 @@ TEST(CommandLine, PrintsOrRefusesBeforeAnyWindow) {
       {{"--no-such-option"}, 2, "Неизвестный параметр: --no-such-option"},
       {{"--lang", "en", "-x"}, 2, "Unknown option: -x"},
       {{"--lang", "de"}, 2, "de"},
+      {{"--replay", "Form1_1"}, 2, "7f3a2c:Form1_1#2"},
   };
   for (const Case& c : cases) {
     QProcess p;

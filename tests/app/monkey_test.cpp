@@ -17,12 +17,16 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
 #include <random>
 
 #include "app/program.h"
+#include "app/replay.h"
 #include "help/help_viewer.h"
+#include "record/local_store.h"
+#include "record/recorder.h"
 #include "support/fixture.h"
 #include "support/student.h"
 
@@ -43,8 +47,17 @@ QList<T*> usable(QWidget* root) {
   return out;
 }
 
-class Monkey : public TrainerTest {
+// The random student's run is recorded into a file of its own, and checked against its seeds
+// at the end.
+struct MonkeyRecord {
+  QTemporaryDir dir;
+  QString path = dir.filePath(QStringLiteral("record.sqlite"));
+  std::unique_ptr<record::Recorder> recorder = std::make_unique<record::Recorder>(path);
+};
+
+class Monkey : public MonkeyRecord, public TrainerTest {
  protected:
+  Monkey() : TrainerTest(nullptr, nullptr, recorder.get()) {}
   std::mt19937 gen;
   unsigned seed = 0;
   int events = 0;
@@ -379,11 +392,17 @@ TEST_F(Monkey, RandomStudentNeverBreaksTheProgram) {
   EXPECT_TRUE(startScreen());
   EXPECT_TRUE(main->children().isEmpty());
   EXPECT_FALSE(main->Busy);
+  // Every window the student saw draws again from its seed, and takes every answer it took.
+  recorder->flush();
+  record::LocalStore store(path);
+  ASSERT_TRUE(store.open(nullptr));
+  const replay::Verdict verdict = replay::verify(store.events(main->journal().runId()), programWindows());
+  EXPECT_EQ(verdict.status, replay::Verdict::Status::Verified) << "monkey seed " << seed << ": " << verdict.text().toStdString();
   QStringList seen(opened.begin(), opened.end());
   seen.sort();
-  std::printf("monkey: %d events (%d during paced traces, %d right answers) in %.1f s, %lld windows opened: %s\n",
+  std::printf("monkey: %d events (%d during paced traces, %d right answers) in %.1f s, %lld windows opened: %s\n%s\n",
               events, midTrace, rightAnswers, t.elapsed() / 1000.0, static_cast<long long>(seen.size()),
-              qPrintable(seen.join(' ')));
+              qPrintable(seen.join(' ')), qPrintable(verdict.text()));
 }
 
 }  // namespace

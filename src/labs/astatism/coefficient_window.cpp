@@ -89,7 +89,7 @@ void CoefficientWindow::FormCreate() {
 void CoefficientWindow::Timer1Timer() { Timer1->stop(); }
 
 void CoefficientWindow::regenerate() {
-  FormCreate();
+  newData();
   FormActivate();
 }
 

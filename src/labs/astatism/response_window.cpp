@@ -80,7 +80,7 @@ void ResponseWindow::FormCreate() {
 
 // The new trace starts at the next tick, after the key handler that asked for it has returned.
 void ResponseWindow::regenerate() {
-  FormCreate();
+  newData();
   FormActivate();
   Timer1->start();
 }

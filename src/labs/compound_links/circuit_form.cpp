@@ -120,7 +120,7 @@ void CircuitForm::FormCreate() {
 }
 
 void CircuitForm::regenerate() {
-  FormCreate();
+  newData();
   FormActivate();
 }
 

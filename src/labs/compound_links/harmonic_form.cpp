@@ -112,7 +112,7 @@ void HarmonicForm::regenerate() {
     TypicalForm::regenerate();
     return;
   }
-  FormCreate();
+  newData();
   FormActivate();
 }
 

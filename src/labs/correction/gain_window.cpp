@@ -58,7 +58,7 @@ void GainWindow::FormCreate() {
 void GainWindow::Timer1Timer() { Timer1->stop(); }
 
 void GainWindow::regenerate() {
-  FormCreate();
+  newData();
   FormActivate();
 }
 

@@ -82,9 +82,13 @@ void StepWindow::arrangePanels() {
   Image4->setGeometry(OutputIconRect.translated(3, 3));
 }
 
-double StepWindow::takeGain() const {
-  if (auto* first = dynamic_cast<GainWindow*>(host().findWindow(text(work_.form(1)))))
-    return first->gain(work_.gainOf.at(n_ - 2));
+double StepWindow::takeGain() {
+  const auto first = taken(QStringLiteral("gain"), [this]() -> std::optional<std::vector<double>> {
+    if (auto* w = dynamic_cast<GainWindow*>(host().findWindow(text(work_.form(1)))))
+      return std::vector{w->gain(work_.gainOf.at(n_ - 2))};
+    return std::nullopt;
+  });
+  if (first && first->size() == 1) return first->front();
   return gains(work_.scheme, params_.T1, params_.T2).at(work_.gainOf.at(n_ - 2));
 }
 

@@ -36,7 +36,7 @@ class StepWindow : public MeasuringForm {
   void arrangePanels();
   // The gain of the live first window; if that window has been closed, the gain that gives
   // this window's own loop its double pole.
-  double takeGain() const;
+  double takeGain();
   void drawFrame();
   bool drawPass(int n);
 

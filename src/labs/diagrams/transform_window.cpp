@@ -191,7 +191,7 @@ void TransformWindow::FormActivate() {
 void TransformWindow::Timer1Timer() { Timer1->stop(); }
 
 void TransformWindow::regenerate() {
-  FormCreate();
+  newData();
   FormActivate();
 }
 

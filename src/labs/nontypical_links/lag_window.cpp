@@ -78,9 +78,13 @@ void LagLinkWindow::FormCreate() {
   Ris2->canvas().load(pictures::get(QString::fromLatin1(row_.picture2)));
 
   // The second window studies the first one's link: the first window stays alive behind it.
-  const auto* first =
-      row_.followsFirst ? dynamic_cast<LagLinkWindow*>(host().findWindow(declaration().firstForm)) : nullptr;
-  lag_ = first ? first->lag() : Lag::draw();
+  const auto first = taken(QStringLiteral("lag"), [this]() -> std::optional<std::vector<double>> {
+    if (!row_.followsFirst) return std::nullopt;
+    if (const auto* w = dynamic_cast<LagLinkWindow*>(host().findWindow(declaration().firstForm)))
+      return std::vector{w->lag().T, w->lag().k};
+    return std::nullopt;
+  });
+  lag_ = first && first->size() == 2 ? Lag{first->at(0), first->at(1)} : Lag::draw();
 
   const auto answers = limits(row_.pole, lag_);
   for (int i = 0; i < 4; ++i) {

@@ -147,7 +147,7 @@ void CoefficientWindow::FormCreate() {
 void CoefficientWindow::Timer1Timer() { Timer1->stop(); }
 
 void CoefficientWindow::regenerate() {
-  FormCreate();
+  newData();
   FormActivate();
 }
 

@@ -71,11 +71,17 @@ void StabilityWindow::taskNumber(QWidget* panel) {
 void StabilityWindow::takeData() {
   Image2->canvas().load(pictures::get(q(row_.picture())));
   if (!row_.drawsOwnData()) {
-    for (int task = row_.ownerTask(); task < row_.task; ++task) {
-      if (auto* w = dynamic_cast<StabilityWindow*>(host().findWindow(declaration().work.value(task - 1)))) {
-        params_ = w->params();
-        return;
-      }
+    const auto earlier = taken(QStringLiteral("params"), [this]() -> std::optional<std::vector<double>> {
+      for (int task = row_.ownerTask(); task < row_.task; ++task)
+        if (auto* w = dynamic_cast<StabilityWindow*>(host().findWindow(declaration().work.value(task - 1)))) {
+          const Params& p = w->params();
+          return std::vector{p.t1, p.t2, p.t3, p.k1};
+        }
+      return std::nullopt;
+    });
+    if (earlier && earlier->size() == 4) {
+      params_ = {earlier->at(0), earlier->at(1), earlier->at(2), earlier->at(3)};
+      return;
     }
   }
   // The owner draws; so does a later window that finds no window of its work alive to read

@@ -79,16 +79,24 @@ void FrequencyForm::FormCreate() {
   // the counter left past it (the navigation resets it first, the registry does not) starts
   // the series instead of showing ω = 0.
   if (w_ == 0 && closingRun()) work().startRuns();
+  // The run and, past the first, the parameters the series kept go with the draw: a replay
+  // takes them back from the record.
+  work().RepeatCount = static_cast<std::int8_t>(taken(QStringLiteral("run"), run()));
   const int r = run();
+  if (r != 1)
+    if (const auto kept = taken(QStringLiteral("series"), [this] { return std::optional(link_->kept()); }))
+      link_->keep(*kept);
   setCaption(setup_.captionPrefix + QString::number(r));
   Image11->canvas().loadWall();
 
   Randomize();
   link_->generate(r == 1, rnd::source());
-  if (closingRun())
+  if (closingRun()) {
     Timer1->stop();  // the closing run keeps the fifth frequency and traces nothing
-  else
+    if (w_ == 0) w_ = link_->omega(5);  // a replay of the closing run alone
+  } else {
     w_ = link_->omega(r);
+  }
 
   Lw1->setText(
       QCoreApplication::translate("typical", "w=%1рад/с, lg(w)=%2c").arg(FloatCut(w_, 5), FloatCut(std::log10(w_), 6)));

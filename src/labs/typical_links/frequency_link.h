@@ -34,6 +34,9 @@ class FrequencyLink {
   // Draws the parameters of a run; they are kept only when `keep` (the first run of a
   // series) or when none are kept yet, so that every run of a series shares them.
   virtual void generate(bool keep, rnd::Source& random) = 0;
+  // The parameters a series keeps from its first run; set again for a replay of a later run.
+  virtual std::vector<double> kept() const = 0;
+  virtual void keep(const std::vector<double>& values) = 0;
   // ω of runs 1 to 5.
   virtual double omega(int run) const = 0;
 

@@ -14,6 +14,10 @@ class IntegratingFrequency : public FrequencyLink {
   Setup setup() const override;
   void generate(bool keep, rnd::Source& random) override;
   double omega(int run) const override { return data_.omega(run); }
+  std::vector<double> kept() const override { return {data_.T}; }
+  void keep(const std::vector<double>& v) override {
+    if (!v.empty()) data_.T = v[0];
+  }
 
   double amplitude(double w) const override { return data_.amplitude(w); }
   double level(double w) const override { return data_.level(w); }

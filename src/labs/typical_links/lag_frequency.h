@@ -16,6 +16,8 @@ class LagFrequency : public FrequencyLink {
 
   Setup setup() const override { return setup_; }
   void generate(bool keep, rnd::Source& random) override { s_->generate(keep, random); }
+  std::vector<double> kept() const override { return s_->kept(); }
+  void keep(const std::vector<double>& values) override { s_->keep(values); }
   double omega(int run) const override { return s_->omega(run); }
 
   double amplitude(double w) const override { return s_->amplitude(w); }

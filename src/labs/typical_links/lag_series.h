@@ -23,6 +23,13 @@ class LagSeries {
 
   // Draws the parameters of a run; kept only in the first run of a series (or when none are).
   virtual void generate(bool keep, rnd::Source& random) = 0;
+  // What the series keeps between its runs, and the way to set it again.
+  virtual std::vector<double> kept() const { return {T, k}; }
+  virtual void keep(const std::vector<double>& v) {
+    if (v.size() < 2) return;
+    T = v[0];
+    k = v[1];
+  }
   virtual double omega(int run) const = 0;  // runs 1 to 5
   virtual double re(double w) const = 0;    // U(ω)
   virtual double im(double w) const = 0;    // V(ω)

@@ -61,6 +61,11 @@ class Frequency : public links::LagSeries {
 
   void generate(bool keep, rnd::Source& random)
       override;  // RR(110, 150) drawn and unused, k = RR(100, 140)/100, γ = RR(25, 65)/100
+  std::vector<double> kept() const override { return {T, k, gamma}; }
+  void keep(const std::vector<double>& v) override {
+    LagSeries::keep(v);
+    if (v.size() >= 3) gamma = v[2];
+  }
   double omega(int run) const override;
   double D(double w) const;
   double re(double w) const override;
