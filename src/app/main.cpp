@@ -10,6 +10,7 @@
 
 #include "app/main_options.h"
 #include "app/main_window.h"
+#include "app/program.h"
 #include "app/quit_signals.h"
 #include "app/record_commands.h"
 #include "app/replay.h"
@@ -99,7 +100,11 @@ int main(int argc, char** argv) {
     const teacher::Source source = teacher::sourceOf(line.options);
     QString why;
     const auto run = replay::readRun(source.localPath, source.classUrl, target.run, &why);
-    const auto plan = run ? replay::find(*run, target, &why) : std::nullopt;
+    auto plan = run ? replay::find(*run, target, &why) : std::nullopt;
+    if (plan && !programWindows().has(target.form)) {
+      plan.reset();
+      why = QCoreApplication::translate("replay", "такого окна нет");
+    }
     if (!plan) {
       print(stderr, QCoreApplication::translate("replay", "lumeq: воспроизвести %1 нельзя: %2\n").arg(target.text(), why));
       return 1;

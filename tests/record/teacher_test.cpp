@@ -17,6 +17,7 @@
 #include "app/journal.h"
 #include "app/journal_print.h"
 #include "app/journal_report.h"
+#include "app/replay.h"
 #include "app/teacher_report.h"
 #include "app/teacher_data.h"
 #include "app/teacher_model.h"
@@ -70,6 +71,7 @@ void playClass(std::vector<std::unique_ptr<Student>>& students, const QTemporary
     journal::Journal& j = s->journal;
     j.workStarted(works[0].section, a);
     j.windowReached(a, QStringLiteral("Окно А"));
+    if (i == 1) j.drawn(a, 4242, QStringLiteral("params=0.25,1.5"), QStringLiteral("f1"));
     for (int k = 0; k < i % 3; ++k) j.answer(a, Host::AnswerEvent::Wrong, k, QString::number(k));
     if (i % 5 == 0) j.answer(a, Host::AnswerEvent::BadFormat, 0, QStringLiteral("1,2,3"));
     if (i % 7 == 0) j.answer(a, Host::AnswerEvent::Regenerated, 0);
@@ -196,6 +198,15 @@ TEST_F(TeacherClassTest, ThirtyStudentsShowInTheTableTheSummaryAndTheCsvAndTheVi
     EXPECT_EQ(r->cells[1].status, b) << i;
     EXPECT_EQ(r->cells[2].status, CellStatus::NotStarted);
   }
+  // A draw's seed and what it took come back from the class database for a replay.
+  QString why;
+  const auto run = replay::readRun({}, teacher, students[1]->journal.runId(), &why);
+  ASSERT_TRUE(run) << why.toStdString();
+  const auto plan = replay::find(*run, {students[1]->journal.runId(), works[0].firstForm, 1}, &why);
+  ASSERT_TRUE(plan) << why.toStdString();
+  EXPECT_EQ(plan->draw.seed, 4242u);
+  EXPECT_EQ(plan->draw.taken.value(QStringLiteral("params")), (std::vector{0.25, 1.5}));
+  EXPECT_EQ(plan->fingerprint, QStringLiteral("f1"));
   const record::WorkSummary a = table.summary(0, {});
   EXPECT_EQ(a.completed, 30);
   EXPECT_EQ(a.medianMs.value_or(-1), (15 + 16) * 60000 / 2);
