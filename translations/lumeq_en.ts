@@ -580,6 +580,30 @@ Answers can be tried again; nothing is written to the record.</translation>
         <source>&amp;Открыть как видел студент</source>
         <translation>&amp;Open as the student saw it</translation>
     </message>
+    <message>
+        <source>Про&amp;верить записи</source>
+        <translation>&amp;Verify records</translation>
+    </message>
+    <message>
+        <source>Проверить записи по их начальным числам</source>
+        <translation>Verify the records against their seeds</translation>
+    </message>
+    <message>
+        <source>Записи проверяются…</source>
+        <translation>Verifying the records…</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Записей проверено: %1; не проверено: %2 (отмечены ⚠, подробности в подсказке).</source>
+        <translation>Records checked: %1; not verified: %2 (marked ⚠, details in the tooltip).</translation>
+    </message>
+    <message>
+        <source>Записей проверено: %1; все сходятся со своими данными.</source>
+        <translation>Records checked: %1; all agree with their data.</translation>
+    </message>
 </context>
 <context>
     <name>astatism</name>

@@ -74,6 +74,7 @@ void TeacherModel::take(const std::vector<std::pair<qint64, record::Event>>& eve
     if (r >= 0) {
       touched.insert(r);
       events_[r].push_back(e);
+      for (int w = 0; w < int(table_.works().size()); ++w) checks_.remove(qint64(r) * 4096 + w);
     }
     studentNamed = studentNamed || e.kind == record::kind::Student;
   }
@@ -250,7 +251,20 @@ QVariant TeacherModel::data(const QModelIndex& index, int role) const {
     return name;
   }
   const int w = workAt(index.column());
-  return w < 0 ? QVariant() : cellData(row.cells[w], role);
+  if (w < 0) return {};
+  const QVariant v = cellData(row.cells[w], role);
+  const auto check = checks_.constFind(qint64(shownRows_[index.row()]) * 4096 + w);
+  if (check == checks_.constEnd()) return v;
+  if (role == Qt::DisplayRole && !check->verified) return QStringLiteral("⚠ ") + v.toString();
+  if (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole) return v.toString() + QLatin1Char('\n') + check->text;
+  return v;
+}
+
+void TeacherModel::markChecked(int tableRow, int work, bool verified, const QString& text) {
+  checks_.insert(qint64(tableRow) * 4096 + work, {verified, text});
+  if (tableRow < int(viewRowOf_.size()) && viewRowOf_[tableRow] >= 0)
+    for (int c = FirstWork; c < columnCount(); ++c)
+      if (workAt(c) == work) emit dataChanged(index(viewRowOf_[tableRow], c), index(viewRowOf_[tableRow], c));
 }
 
 QVariant TeacherModel::headerData(int section, Qt::Orientation orientation, int role) const {

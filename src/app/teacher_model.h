@@ -4,6 +4,7 @@
 // The class table for a view: students by works as the filter shows them, and a last row with
 // each work's summary. The table itself (record::ClassTable) is owned here and fed by take().
 #include <QAbstractTableModel>
+#include <QHash>
 #include <vector>
 
 #include "record/class_table.h"
@@ -26,6 +27,9 @@ class TeacherModel : public QAbstractTableModel {
   // The student row and the work behind an index of this model; -1 when none.
   int studentAt(int row) const;
   int workAt(int column) const;
+  // What checking a cell's record against its seeds found: a cell not verified shows "⚠" before
+  // its symbol, and what was found in its tooltip. New events of the row forget its marks.
+  void markChecked(int tableRow, int work, bool verified, const QString& text);
   // Every event of a table row's run, in order: the drill-down replays them.
   const std::vector<record::Event>& eventsOf(int tableRow) const { return events_[tableRow]; }
 
@@ -55,4 +59,9 @@ class TeacherModel : public QAbstractTableModel {
   std::vector<int> shownWorks_;                     // table columns the filter shows
   std::vector<int> viewRowOf_;                      // table row -> shown row, -1 when hidden
   int groupCount_ = 0;
+  struct Check {
+    bool verified = false;
+    QString text;
+  };
+  QHash<qint64, Check> checks_;  // by table row * 4096 + work
 };

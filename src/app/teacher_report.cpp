@@ -17,8 +17,10 @@ std::unique_ptr<Replayed> replay(const std::vector<record::Event>& run, const QS
   auto out = std::make_unique<Replayed>();
   journal::Journal& j = out->journal;
   QSet<int> attempts;
-  for (const record::Event& e : run)
+  for (const record::Event& e : run) {
     if (e.kind == record::kind::WorkStarted && e.form == firstForm) attempts.insert(e.work);
+    if (e.kind == record::kind::RunStarted) out->header.version = e.detail;  // the version that made the record
+  }
   for (const record::Event& e : run) {
     out->at = e;
     if (e.kind == record::kind::Interrupted) {

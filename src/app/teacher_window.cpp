@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
@@ -107,6 +108,11 @@ TeacherWindow::TeacherWindow(const teacher::Source& source, QWidget* parent) : Q
   sectionLabel_->setBuddy(section_);
   fromLabel_->setBuddy(from_);
   toLabel_->setBuddy(to_);
+  check_ = new QPushButton;
+  check_->setObjectName(QStringLiteral("CheckRecords"));
+  checked_ = new QLabel;
+  checked_->setObjectName(QStringLiteral("CheckSummary"));
+  checked_->hide();
   print_ = new QPushButton;
   pdf_ = new QPushButton;
   csv_ = new QPushButton;
@@ -124,18 +130,21 @@ TeacherWindow::TeacherWindow(const teacher::Source& source, QWidget* parent) : Q
        std::initializer_list<QWidget*>{groupLabel_, group_, sectionLabel_, section_, fromLabel_, from_, toLabel_, to_})
     filters->addWidget(w);
   filters->addStretch();
+  filters->addWidget(check_);
   filters->addWidget(print_);
   filters->addWidget(pdf_);
   filters->addWidget(csv_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(filters);
   layout->addWidget(problem_);
+  layout->addWidget(checked_);
   layout->addWidget(view_, 1);
 
   connect(group_, &QComboBox::currentIndexChanged, this, &TeacherWindow::applyFilter);
   connect(section_, &QComboBox::currentIndexChanged, this, &TeacherWindow::applyFilter);
   connect(from_, &QDateEdit::dateChanged, this, &TeacherWindow::applyFilter);
   connect(to_, &QDateEdit::dateChanged, this, &TeacherWindow::applyFilter);
+  connect(check_, &QPushButton::clicked, this, &TeacherWindow::checkRecords);
   connect(print_, &QPushButton::clicked, this, &TeacherWindow::printClass);
   connect(pdf_, &QPushButton::clicked, this, &TeacherWindow::saveClassPdf);
   connect(csv_, &QPushButton::clicked, this, &TeacherWindow::saveCsv);
@@ -171,14 +180,17 @@ void TeacherWindow::retranslate() {
   fromLabel_->setText(tr("&С:"));
   toLabel_->setText(tr("&По:"));
   for (QDateEdit* d : {from_, to_}) d->setSpecialValueText(tr("любая дата"));
+  check_->setText(tr("Про&верить записи"));
   print_->setText(tr("&Печать…"));
   pdf_->setText(tr("P&DF…"));
   csv_->setText(tr("&CSV…"));
+  check_->setMinimumWidth(check_->sizeHint().width() + 16);
   view_->setAccessibleName(tr("Студенты по работам"));
   group_->setAccessibleName(tr("Группа"));
   section_->setAccessibleName(tr("Раздел"));
   from_->setAccessibleName(tr("Запуски с даты"));
   to_->setAccessibleName(tr("Запуски по дату"));
+  check_->setAccessibleName(tr("Проверить записи по их начальным числам"));
   print_->setAccessibleName(tr("Печать таблицы класса"));
   pdf_->setAccessibleName(tr("Таблица класса в PDF"));
   csv_->setAccessibleName(tr("Таблица класса в CSV"));
@@ -284,6 +296,37 @@ void TeacherWindow::addDraws(QDialog* dialog, QVBoxLayout* layout, const std::ve
   connect(list, &QListWidget::itemActivated, dialog, show);
   layout->addWidget(list);
   layout->addWidget(open);
+}
+
+void TeacherWindow::checkRecords() {
+  std::vector<std::pair<int, int>> cells;  // table row, work
+  for (int v = 0; v + 1 < model_->rowCount(); ++v)
+    for (int c = TeacherModel::FirstWork; c < model_->columnCount(); ++c) {
+      const int r = model_->studentAt(v), w = model_->workAt(c);
+      if (r >= 0 && w >= 0 && model_->table().rows()[r].cells[w].status != record::CellStatus::NotStarted)
+        cells.emplace_back(r, w);
+    }
+  QProgressDialog progress(tr("Записи проверяются…"), tr("Отмена"), 0, int(cells.size()), this);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(300);
+  int checked = 0, failed = 0;
+  for (std::size_t i = 0; i < cells.size() && !progress.wasCanceled(); ++i) {
+    progress.setValue(int(i));
+    const auto [r, w] = cells[i];
+    const replay::Verdict v =
+        replay::verify(model_->eventsOf(r), programWindows(), model_->table().works()[w].firstForm);
+    if (v.status == replay::Verdict::Status::Nothing) continue;
+    model_->markChecked(r, w, v.status != replay::Verdict::Status::NotVerified, v.text());
+    ++checked;
+    if (v.status == replay::Verdict::Status::NotVerified) ++failed;
+  }
+  progress.setValue(int(cells.size()));
+  checked_->setText(failed ? tr("Записей проверено: %1; не проверено: %2 (отмечены ⚠, подробности в подсказке).")
+                                 .arg(checked)
+                                 .arg(failed)
+                           : tr("Записей проверено: %1; все сходятся со своими данными.").arg(checked));
+  checked_->setStyleSheet(failed ? QStringLiteral("color: #800000") : QString());
+  checked_->show();
 }
 
 void TeacherWindow::printClass() {

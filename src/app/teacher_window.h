@@ -44,6 +44,8 @@ class TeacherWindow : public QWidget {
   void fillSections();
   void addDraws(QDialog* dialog, QVBoxLayout* layout, const std::vector<record::Event>& events,
                 const QString& firstForm);
+  // Every record the filter shows checked against its seeds (replay::verify), cell by cell.
+  void checkRecords();
   void printClass();
   void saveClassPdf();
   void saveCsv();
@@ -55,7 +57,7 @@ class TeacherWindow : public QWidget {
   QComboBox* section_;
   QDateEdit* from_;
   QDateEdit* to_;
-  QLabel *groupLabel_, *sectionLabel_, *fromLabel_, *toLabel_, *problem_;
-  QPushButton *print_, *pdf_, *csv_;
+  QLabel *groupLabel_, *sectionLabel_, *fromLabel_, *toLabel_, *problem_, *checked_;
+  QPushButton *check_, *print_, *pdf_, *csv_;
   std::unique_ptr<TeacherFeed> feed_;
 };

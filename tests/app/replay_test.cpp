@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -180,6 +182,24 @@ TEST_F(RecordedPlay, TheTeachersRecordOfAWorkIsVerifiedAndOpensItsWindowAsTheStu
   QTRY_VERIFY(!w->tracing() && !w->Timer1->isActive());
   EXPECT_EQ(face(w), seen);
   shown->close();
+
+  // The same record with an accepted answer changed in the file: the check marks the cell.
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("doctor"));
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec(QStringLiteral("UPDATE events SET typed = '987654' WHERE kind = 'accepted' AND field = 0")));
+    EXPECT_EQ(q.numRowsAffected(), 1);
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("doctor"));
+  TeacherWindow later(teacher::Source{path, {}});
+  QTRY_COMPARE(later.model()->table().rows().size(), std::size_t{1});
+  later.findChild<QPushButton*>(QStringLiteral("CheckRecords"))->click();
+  const QModelIndex cell = later.model()->index(0, TeacherModel::FirstWork);
+  EXPECT_TRUE(cell.data().toString().startsWith(QStringLiteral("⚠"))) << cell.data().toString().toStdString();
+  EXPECT_TRUE(cell.data(Qt::ToolTipRole).toString().contains(QStringLiteral("Form1_1 (выборка 1), поле 1")));
+  EXPECT_FALSE(later.findChild<QLabel*>(QStringLiteral("CheckSummary"))->isHidden());
 }
 
 TEST_F(RecordedPlay, AWindowThatTakesItsDataFromAnEarlierOneOrRunReplaysWithTheSameNumbers) {

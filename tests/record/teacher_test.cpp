@@ -273,6 +273,7 @@ TEST_F(TeacherClassTest, ThirtyStudentsShowInTheTableTheSummaryAndTheCsvAndTheVi
   ASSERT_GE(row, 0);
   const auto replayed = teacher::replay(model->eventsOf(row), works[0].firstForm, model->table().rows()[row]);
   const journal::Journal& j = replayed->journal;
+  EXPECT_FALSE(replayed->header.version.isEmpty());  // the record's own, on its printout
   ASSERT_EQ(j.works().size(), 1u);
   EXPECT_EQ(j.works()[0].outcome, journal::Outcome::Completed);
   EXPECT_EQ(j.works()[0].wrongTotal(), 1);
