@@ -3,8 +3,8 @@
 // Pictures of every window for a before/after comparison of a change that must not alter them:
 // with LUMEQ_WINDOW_SHOTS naming a folder, each window is opened on its own with the same
 // draws, and the frame is saved as it opens and once every field is answered (with the focus
-// where the answers leave it); the English windows go to its subfolder en/. Compare two such
-// folders with `cmp` or an image diff.
+// where the answers leave it and the journal's name of the work); the English windows go to
+// its subfolder en/. Compare two such folders with `cmp` or an image diff.
 #include <QDir>
 
 #include "app/program.h"
@@ -39,8 +39,11 @@ TEST_F(TrainerTest, ShotsOfEveryWindowWhenAsked) {
       ASSERT_TRUE(main->grab().save(QStringLiteral("%1/%2.png").arg(dir, form)));
       answerAll(w);
       ASSERT_TRUE(main->grab().save(QStringLiteral("%1/%2_answered.png").arg(dir, form)));
-      // Where the focus went, what was said, and whether Menu asked before ending the work.
+      // Where the focus went, how the journal names the work, what was said, and whether Menu
+      // asked before ending the work.
       QStringList notes{QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString()};
+      if (!main->journal().works().empty())
+        notes << main->journal().works().back().section << main->journal().works().back().title;
       messages.answers.assign(2, true);
       main->findChild<QAbstractButton*>("BMenu")->click();
       settle();
