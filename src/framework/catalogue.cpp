@@ -7,6 +7,10 @@
 
 #include "experiment_window.h"
 
+QString formName(int topic, int n) {
+  return QStringLiteral("Form") + QString::number(topic) + QLatin1Char('_') + QString::number(n);
+}
+
 QString describe(const SectionEntry& s) {
   return QStringLiteral("section %1 (%2)").arg(s.number).arg(QString::fromUtf8(s.caption));
 }

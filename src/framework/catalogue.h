@@ -103,6 +103,10 @@ class Catalogue {
   QStringList problems_;
 };
 
+// The object name of window n of the works numbered `topic`, Form<topic>_<n>: for a section
+// that declares its windows from a table of its own.
+QString formName(int topic, int n);
+
 // "section 3 (Составные динамические звенья)", "work B6 of section 3 (…)": how a problem
 // names the declaration it was found in.
 QString describe(const SectionEntry& s);

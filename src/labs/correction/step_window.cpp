@@ -42,11 +42,12 @@ MeasuringShape stepShape() {
 
 }  // namespace
 
-StepWindow::StepWindow(Host& host, const WindowDeclaration& declared, const Work& work, int n)
-    : MeasuringForm(host, declared, layout::caption(work, n),
-                    {layout::title(work), layout::taskNumber(work, n), QString(), text(work.picture)}, stepShape()),
+StepWindow::StepWindow(Host& host, const WindowDeclaration& declared, const Work& work)
+    : MeasuringForm(host, declared, layout::caption(work, declared.index),
+                    {layout::title(work), layout::taskNumber(work, declared.index), QString(), text(work.picture)},
+                    stepShape()),
       work_(work),
-      n_(n) {
+      n_(declared.index) {
   // The steady-state error may be typed while the curve is still growing.
   firstFieldOpenDuringTrace_ = true;
   Timer1->setInterval(10);
@@ -83,7 +84,7 @@ void StepWindow::arrangePanels() {
 }
 
 double StepWindow::takeGain() const {
-  if (auto* first = dynamic_cast<GainWindow*>(host().findWindow(text(work_.form(1)))))
+  if (auto* first = dynamic_cast<GainWindow*>(host().findWindow(declaration().firstForm)))
     return first->gain(work_.gainOf.at(n_ - 2));
   return gains(work_.scheme, params_.T1, params_.T2).at(work_.gainOf.at(n_ - 2));
 }

@@ -138,7 +138,6 @@ TEST(CorrectionModel, GainsWorkedOutFromTheShownTimeConstantsAreAccepted) {
 }
 
 TEST(CorrectionModel, WorksAndTheirWindows) {
-  EXPECT_EQ(work(Scheme::Series).form(2), "Form13_2");
   EXPECT_EQ(layout::taskNumber(work(Scheme::Parallel), 2), "Задание № 2 из 3");
   EXPECT_EQ(layout::taskNumber(work(Scheme::Parallel), 3), "Задание №3 из 3");
   EXPECT_EQ(layout::caption(work(Scheme::LocalFeedback), 1), "Коррекция в виде местной обратной связи. Опыт №1");
