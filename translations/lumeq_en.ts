@@ -530,10 +530,6 @@
         <translation>Diagram %1</translation>
     </message>
     <message>
-        <source>Задание № %1 из 8</source>
-        <translation>Task %1 of 8</translation>
-    </message>
-    <message>
         <source>Реакция системы r(t) на сигнал задания g(t)=1</source>
         <translation>Response r(t) to the reference input g(t)=1</translation>
     </message>
@@ -824,14 +820,6 @@
         <source>Инерционно-форсирующее звено. Опыт №%1</source>
         <translation>Lead/lag element. Experiment %1</translation>
     </message>
-    <message>
-        <source>Задание № %1 из %2</source>
-        <translation>Task %1 of %2</translation>
-    </message>
-    <message>
-        <source>Задание №%1 из %2</source>
-        <translation>Task %1 of %2</translation>
-    </message>
 </context>
 <context>
     <name>correction</name>
@@ -850,14 +838,6 @@
     <message>
         <source>%1. Опыт №%2</source>
         <translation>%1. Experiment %2</translation>
-    </message>
-    <message>
-        <source>Задание №%1 из %2</source>
-        <translation>Task %1 of %2</translation>
-    </message>
-    <message>
-        <source>Задание № %1 из %2</source>
-        <translation>Task %1 of %2</translation>
     </message>
     <message>
         <source> c</source>
@@ -1053,6 +1033,14 @@
         <source>принято</source>
         <translation>accepted</translation>
     </message>
+    <message>
+        <source>Задание № %1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+    <message>
+        <source>Задание №%1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>invariance</name>
@@ -1087,10 +1075,6 @@
     <message>
         <source>Инвариантность САУ к возмущающему воздействию</source>
         <translation>Invariance of a control system to the disturbance</translation>
-    </message>
-    <message>
-        <source>Задание № %1 из 4</source>
-        <translation>Task %1 of 4</translation>
     </message>
     <message>
         <source>задания</source>
@@ -1298,10 +1282,6 @@
     <message>
         <source>Звено чистого запаздывания</source>
         <translation>Pure time-delay element</translation>
-    </message>
-    <message>
-        <source>Задание №1 из 1</source>
-        <translation>Task 1 of 1</translation>
     </message>
     <message>
         <source>Для заданных значений:</source>
@@ -1677,10 +1657,6 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
         <translation>Diagram %1</translation>
     </message>
     <message>
-        <source>Задание № %1 из 5</source>
-        <translation>Task %1 of 5</translation>
-    </message>
-    <message>
         <source>%1,кр</source>
         <extracomment>Index of a critical value (Russian &quot;кр&quot;, &quot;критический&quot;): k_1,кр, T_4,кр; %1 is the parameter&apos;s own index.</extracomment>
         <translation>%1,cr</translation>
@@ -1722,10 +1698,6 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     <message>
         <source>Апериодическое звено</source>
         <translation>First-order lag element</translation>
-    </message>
-    <message>
-        <source>Задание №%1 из 4</source>
-        <translation>Task %1 of 4</translation>
     </message>
     <message>
         <source>По графику переходной функции определите следующие параметры:</source>

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+// How a window writes its counter: "Задание №2 из 4", or with a space after the sign,
+// "Задание № 2 из 4", as some sections have always written it.
+enum class Counter { Tight, Spaced };
+
 struct WindowDeclaration {
   QString form;       // the object name (Form<topic>_<n>), unique in the program
   QString firstForm;  // the first window of its work
@@ -20,4 +24,7 @@ struct WindowDeclaration {
   // What the error limit draws anew: the window's own data, or the whole work from its first
   // window (a window that reads its data from an earlier one).
   enum class Regenerates { Window, Work } regenerates = Regenerates::Window;
+
+  // The counter of its task panel in the running language: window `index` of `count`.
+  QString counter(Counter spacing = Counter::Tight) const;
 };

@@ -73,7 +73,6 @@ WindowInfo makeWindow(int work, int task) {
   w.caption = "Астатизм САУ. Лаб №" + workNo + "." + taskNo;
   w.scheme = "Схема №" + workNo;
   w.picture = "lab" + std::to_string(18 + work);
-  w.taskText = "Задание № " + taskNo + " из 8";
   w.kind = task <= 2 ? WindowKind::Coefficients : WindowKind::Response;
   // Odd tasks ask about the reference, even ones about the disturbance.
   w.signal = task % 2 == 1 ? Signal::Reference : Signal::Disturbance;

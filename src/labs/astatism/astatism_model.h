@@ -59,12 +59,11 @@ struct ResponseLayout {
 };
 
 struct WindowInfo {
-  int work = 0;          // 1..4
-  int task = 0;          // 1..8
-  std::string caption;   // "Астатизм САУ. Лаб №1.1"
-  std::string scheme;    // "Схема №1"
-  std::string picture;   // "lab19"
-  std::string taskText;  // "Задание № 1 из 8"
+  int work = 0;         // 1..4
+  int task = 0;         // 1..8
+  std::string caption;  // "Астатизм САУ. Лаб №1.1"
+  std::string scheme;   // "Схема №1"
+  std::string picture;  // "lab19"
   WindowKind kind = WindowKind::Coefficients;
   Signal signal = Signal::Reference;
   Shape shape = Shape::Step;  // meaningful for response windows only

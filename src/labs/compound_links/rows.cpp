@@ -143,9 +143,10 @@ std::vector<StepRow> makeStepRows() {
   return {
       {QStringLiteral("Form6_1"),
        texts::piCaption(1),
-       {texts::piTitle(), texts::taskNumber(1, 4),
-        QCoreApplication::translate("compound", "По графику переходной функции определите следующие параметры:"),
-        QStringLiteral("pi")},
+       {.title = texts::piTitle(),
+        .taskText =
+            QCoreApplication::translate("compound", "По графику переходной функции определите следующие параметры:"),
+        .picture = QStringLiteral("pi")},
        {},
        {{QStringLiteral("T"), QStringLiteral("2")}, {QStringLiteral("T"), QStringLiteral("1")}},
        140,
@@ -156,7 +157,7 @@ std::vector<StepRow> makeStepRows() {
        }},
       {QStringLiteral("Form7_1"),
        texts::diffCaption(1),
-       {texts::diffTitle(), texts::taskNumber(1, 4), QString(), QStringLiteral("diff")},
+       {.title = texts::diffTitle(), .picture = QStringLiteral("diff")},
        stepTask(),
        {{QStringLiteral("T"), QStringLiteral("2")}},
        140,
@@ -167,7 +168,7 @@ std::vector<StepRow> makeStepRows() {
        }},
       {QStringLiteral("Form8_1"),
        texts::inforsCaption(1),
-       {texts::inforsTitle(), texts::taskNumber(1, 3), QString(), QStringLiteral("infors")},
+       {.title = texts::inforsTitle(), .picture = QStringLiteral("infors")},
        stepTask(),
        {{QStringLiteral("k"), QString()}, {QStringLiteral("T"), QStringLiteral("2")}},
        140,
@@ -186,7 +187,7 @@ std::vector<HarmonicRow> makeHarmonicRows() {
   HarmonicRow pi62;
   pi62.form = QStringLiteral("Form6_2");
   pi62.caption = texts::piCaption(2);
-  pi62.layout = {texts::piTitle(), texts::taskNumber(2, 4), QString(), QStringLiteral("pi")};
+  pi62.layout = {.title = texts::piTitle(), .picture = QStringLiteral("pi")};
   pi62.task = join({piGiven(),
                     {greek(QStringLiteral("w = "), Teal), value(QStringLiteral("Lw")), br(),
                      words(QCoreApplication::translate("compound", "определите разность фаз")), br(),
@@ -211,7 +212,6 @@ std::vector<HarmonicRow> makeHarmonicRows() {
   HarmonicRow pi63 = pi62;
   pi63.form = QStringLiteral("Form6_3");
   pi63.caption = texts::piCaption(3);
-  pi63.layout.taskNumber = texts::taskNumber(3, 4);
   pi63.task = join({piGiven(),
                     {words(QCoreApplication::translate("compound", "определите значение частоты ")),
                      greek(QStringLiteral("W"), Purple), sub(QStringLiteral("1"), Purple),
@@ -227,7 +227,7 @@ std::vector<HarmonicRow> makeHarmonicRows() {
   HarmonicRow d72;
   d72.form = QStringLiteral("Form7_2");
   d72.caption = texts::diffCaption(2);
-  d72.layout = {texts::diffTitle(), texts::taskNumber(2, 4, true), QString(), QStringLiteral("diff")};
+  d72.layout = {.title = texts::diffTitle(), .counter = Counter::Spaced, .picture = QStringLiteral("diff")};
   d72.task = join(
       {{words(QCoreApplication::translate("compound", "Для заданных значений:")), br()},
        diffGiven(),
@@ -254,7 +254,7 @@ std::vector<HarmonicRow> makeHarmonicRows() {
   HarmonicRow d73 = d72;
   d73.form = QStringLiteral("Form7_3");
   d73.caption = texts::diffCaption(3);
-  d73.layout = {texts::diffTitle(), texts::taskNumber(3, 4, true), QString(), QStringLiteral("diff2")};
+  d73.layout = {.title = texts::diffTitle(), .counter = Counter::Spaced, .picture = QStringLiteral("diff2")};
   d73.task = join(
       {{words(QCoreApplication::translate("compound", "Исходные данные:")), br()},
        diffGiven(),
@@ -281,7 +281,7 @@ std::vector<HarmonicRow> makeHarmonicRows() {
   HarmonicRow i82 = d72;
   i82.form = QStringLiteral("Form8_2");
   i82.caption = texts::inforsCaption(2);
-  i82.layout = {texts::inforsTitle(), texts::taskNumber(2, 3, true), QString(), QStringLiteral("infors")};
+  i82.layout = {.title = texts::inforsTitle(), .counter = Counter::Spaced, .picture = QStringLiteral("infors")};
   i82.task =
       join({{words(QCoreApplication::translate("compound", "Для заданных значений:")), br(),
              greek(QStringLiteral("w = "), Teal), value(QStringLiteral("Lw1")), br()},
@@ -303,7 +303,7 @@ std::vector<LafcRow> makeLafcRows() {
   return {
       {QStringLiteral("Form7_4"),
        texts::diffCaption(4),
-       {texts::diffTitle(), texts::taskNumber(4, 4), QString(), QStringLiteral("diff1")},
+       {.title = texts::diffTitle(), .picture = QStringLiteral("diff1")},
        lafcTask(),
        false,
        [] {
@@ -312,7 +312,7 @@ std::vector<LafcRow> makeLafcRows() {
        }},
       {QStringLiteral("Form8_3"),
        texts::inforsCaption(3),
-       {texts::inforsTitle(), texts::taskNumber(3, 3), QString(), QStringLiteral("infors1")},
+       {.title = texts::inforsTitle(), .picture = QStringLiteral("infors1")},
        lafcTask(),
        true,
        [] {

@@ -43,9 +43,10 @@ MeasuringShape stepShape() {
 }  // namespace
 
 StepWindow::StepWindow(Host& host, const WindowDeclaration& declared, const Work& work)
-    : MeasuringForm(host, declared, layout::caption(work, declared.index),
-                    {layout::title(work), layout::taskNumber(work, declared.index), QString(), text(work.picture)},
-                    stepShape()),
+    : MeasuringForm(
+          host, declared, layout::caption(work, declared.index),
+          {.title = layout::title(work), .counter = layout::counter(work, declared), .picture = text(work.picture)},
+          stepShape()),
       work_(work),
       n_(declared.index) {
   // The steady-state error may be typed while the curve is still growing.

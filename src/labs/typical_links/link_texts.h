@@ -11,9 +11,6 @@ namespace links::texts {
 inline QString caption(const QString& title, int experiment) {
   return QCoreApplication::translate("typical", "%1. Опыт №%2").arg(title).arg(experiment);
 }
-inline QString taskNumber(int experiment) {
-  return QCoreApplication::translate("typical", "Задание №%1 из 4").arg(experiment);
-}
 inline QString readStep() {
   return QCoreApplication::translate("typical", "По графику переходной функции определите следующие параметры:");
 }
@@ -30,7 +27,6 @@ namespace integrating::texts {
 
 inline QString title() { return QCoreApplication::translate("typical", "Интегрирующее звено"); }
 inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
-using links::texts::taskNumber;
 inline QString readT() {
   return QCoreApplication::translate(
       "typical", "По графику переходной функции определите постоянную времени интегрирующего звена:");
@@ -54,7 +50,6 @@ namespace aperiodic::texts {
 inline QString title() { return QCoreApplication::translate("typical", "Апериодическое звено"); }
 inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
 using links::texts::readStep;
-using links::texts::taskNumber;
 inline const QString Picture = QStringLiteral("aperiod");
 inline constexpr int HelpContext = 12;
 
@@ -65,7 +60,6 @@ namespace oscillating::texts {
 inline QString title() { return QCoreApplication::translate("typical", "Колебательное звено"); }
 inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
 using links::texts::readStep;
-using links::texts::taskNumber;
 inline const QString Picture = QStringLiteral("koleb");
 inline constexpr int HelpContext = 13;
 

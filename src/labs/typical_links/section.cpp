@@ -43,13 +43,13 @@ WindowRegistry::Factory lagFrequency(QString (*title)(), QString (*caption)(int)
 // then the frequency runs.
 WorkEntry integratingWork() {
   using namespace integrating::texts;
-  static constexpr auto layout = [](const WindowDeclaration& d, const QString& task) {
-    return TypicalLayout{title(), taskNumber(d.index), task, Picture};
+  static constexpr auto layout = [](const QString& task) {
+    return TypicalLayout{.title = title(), .taskText = task, .picture = Picture};
   };
   // T is read off the step with the pointer: the time at which the output reaches 1.
   const auto step = [](const WindowDeclaration& d) {
     return RampSetup{.caption = caption(d.index),
-                     .layout = layout(d, readT()),
+                     .layout = layout(readT()),
                      .draw =
                          [] {
                            Randomize();
@@ -71,7 +71,7 @@ WorkEntry integratingWork() {
   };
   const auto ramp = [](const WindowDeclaration& d) {
     return RampSetup{.caption = caption(d.index),
-                     .layout = layout(d, readRampT()),
+                     .layout = layout(readRampT()),
                      .draw =
                          [] {
                            Randomize();
@@ -96,7 +96,7 @@ WorkEntry integratingWork() {
                              .maxGap = 109,
                              .phaseGap = 132};
     return SineSetup{.caption = caption(d.index),
-                     .layout = layout(d, QString()),
+                     .layout = layout(QString()),
                      .iconScale = 7,
                      .task = twoValues,
                      .passes = 381,
@@ -135,7 +135,7 @@ StepSetup stepSetup(const QString& caption, const TypicalLayout& layout) {
 WorkEntry aperiodicWork() {
   using namespace aperiodic::texts;
   const auto step = [](const WindowDeclaration& d) {
-    StepSetup step = stepSetup(caption(d.index), {title(), taskNumber(d.index), readStep(), Picture});
+    StepSetup step = stepSetup(caption(d.index), {.title = title(), .taskText = readStep(), .picture = Picture});
     step.shape.timeChars = 6;
     step.shape.hChars = 6;
     step.rows = {{132, QStringLiteral("t  = "), false, links::texts::settlingIndex()},
@@ -152,7 +152,7 @@ WorkEntry aperiodicWork() {
   };
   const auto ramp = [](const WindowDeclaration& d) {
     return RampSetup{.caption = caption(d.index),
-                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .layout = {.title = title(), .picture = Picture},
                      .intro = QCoreApplication::translate("typical", "Для заданного значения постоянной времени"),
                      .showsGamma = false,
                      .question = QCoreApplication::translate("typical", "определите значение коэффициента k"),
@@ -163,7 +163,7 @@ WorkEntry aperiodicWork() {
   };
   const auto sine = [](const WindowDeclaration& d) {
     return SineSetup{.caption = caption(d.index),
-                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .layout = {.title = title(), .picture = Picture},
                      .iconScale = 7,
                      .task = SineTask{},
                      .passes = 380,
@@ -185,7 +185,7 @@ WorkEntry aperiodicWork() {
 WorkEntry oscillatingWork() {
   using namespace oscillating::texts;
   const auto step = [](const WindowDeclaration& d) {
-    StepSetup step = stepSetup(caption(d.index), {title(), taskNumber(d.index), readStep(), Picture});
+    StepSetup step = stepSetup(caption(d.index), {.title = title(), .taskText = readStep(), .picture = Picture});
     // Five rows under a five-line task text: the panel is filled to its last pixels.
     step.taskTextAt = QPoint(8, 30);
     step.rows = {{120, QStringLiteral("k = ")},
@@ -205,7 +205,7 @@ WorkEntry oscillatingWork() {
   };
   const auto ramp = [](const WindowDeclaration& d) {
     return RampSetup{.caption = caption(d.index),
-                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .layout = {.title = title(), .picture = Picture},
                      .intro = QCoreApplication::translate("typical", "Для заданных значений:"),
                      .showsGamma = true,
                      .question = QCoreApplication::translate("typical", "определите значение коэффициента k:"),
@@ -216,7 +216,7 @@ WorkEntry oscillatingWork() {
   };
   const auto sine = [](const WindowDeclaration& d) {
     return SineSetup{.caption = caption(d.index),
-                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .layout = {.title = title(), .picture = Picture},
                      .iconScale = 8,
                      .task = {.values = 4, .questionTop = 124},  // the γ row above the question
                      .passes = 380,
