@@ -820,6 +820,14 @@
         <source>Инерционно-форсирующее звено. Опыт №%1</source>
         <translation>Lead/lag element. Experiment %1</translation>
     </message>
+    <message>
+        <source>&quot;ПИ&quot; звено</source>
+        <translation>PI element</translation>
+    </message>
+    <message>
+        <source>Инерционно-форсирующее звено</source>
+        <translation>Lead/lag element</translation>
+    </message>
 </context>
 <context>
     <name>correction</name>
@@ -1041,6 +1049,10 @@
         <source>Задание №%1 из %2</source>
         <translation>Task %1 of %2</translation>
     </message>
+    <message>
+        <source>Лаб №%1</source>
+        <translation>Lab %1</translation>
+    </message>
 </context>
 <context>
     <name>invariance</name>
@@ -1113,6 +1125,14 @@
     <message>
         <source>определите, при каком значении &lt;b&gt;k&lt;/b&gt;, e&lt;sub&gt;%1&lt;/sub&gt; = 0</source>
         <translation>find the value of &lt;b&gt;k&lt;/b&gt; at which e&lt;sub&gt;%1&lt;/sub&gt; = 0</translation>
+    </message>
+    <message>
+        <source>Инвариантность к сигналу задания</source>
+        <translation>Invariance to the reference input</translation>
+    </message>
+    <message>
+        <source>Инвариантность к возмущающему воздействию</source>
+        <translation>Invariance to the disturbance</translation>
     </message>
 </context>
 <context>

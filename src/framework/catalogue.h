@@ -24,6 +24,9 @@ struct WorkEntry {
   QString button;  // its button on the section's panel, also the name of its picture
   int top = 0;     // the button's top on the panel
   int helpContext = 0;
+  // What the journal calls it, marked with QT_TRANSLATE_NOOP; a section whose works are
+  // numbered labs leaves it out, and the journal says "Лаб №n" by the work's place.
+  language::Text title{};
   // In order: Next leads from each window to the following one, Back returns.
   std::vector<WindowEntry> windows;
   // The last window is a repeated experiment: Next runs it again with fresh data, counting the

@@ -10,3 +10,8 @@ QString WindowDeclaration::counter(Counter spacing) const {
       .arg(index)
       .arg(count);
 }
+
+QString WindowDeclaration::workTitle() const {
+  if (title.source) return title.text();
+  return QCoreApplication::translate("framework", "Лаб №%1").arg(workNumber);
+}

@@ -18,17 +18,19 @@ namespace correction::layout {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-QString title(const Work& work) {
+language::Text titleText(const Work& work) {
   switch (work.scheme) {
     case Scheme::Series:
-      return QCoreApplication::translate("correction", "Последовательная коррекция САУ");
+      return {"correction", QT_TRANSLATE_NOOP("correction", "Последовательная коррекция САУ")};
     case Scheme::Parallel:
-      return QCoreApplication::translate("correction", "Параллельная коррекция САУ");
+      return {"correction", QT_TRANSLATE_NOOP("correction", "Параллельная коррекция САУ")};
     case Scheme::LocalFeedback:
       break;
   }
-  return QCoreApplication::translate("correction", "Коррекция в виде местной обратной связи");
+  return {"correction", QT_TRANSLATE_NOOP("correction", "Коррекция в виде местной обратной связи")};
 }
+
+QString title(const Work& work) { return titleText(work); }
 
 QString caption(const Work& work, int n) {
   return QCoreApplication::translate("correction", "%1. Опыт №%2").arg(title(work)).arg(n);

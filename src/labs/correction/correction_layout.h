@@ -15,6 +15,7 @@
 
 #include "framework/captions.h"
 #include "framework/window_declaration.h"
+#include "i18n/language.h"
 #include "labs/correction/correction_model.h"
 
 class AnswerEdit;
@@ -36,7 +37,9 @@ inline constexpr QRect OutputIconRect{378, 74, 49, 41};
 
 QString text(const std::string& utf8);
 
-// The work's texts in the running language: its title and a window's caption "<title>. Опыт №n".
+// The work's texts in the running language: its title (also its title in the journal) and a
+// window's caption "<title>. Опыт №n".
+language::Text titleText(const Work& work);
 QString title(const Work& work);
 QString caption(const Work& work, int n);
 // How a window writes its counter "Задание № n из N": the parallel work's last counter has no

@@ -19,6 +19,7 @@ SectionEntry section() {
     const int topic = 13 + static_cast<int>(i);
     WorkEntry& entry = entries[i];
     entry.helpContext = work->helpContext;
+    entry.title = layout::titleText(*work);
     entry.windows.push_back({formName(topic, 1), [work](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
                                return ExperimentWindow::create<GainWindow>(h, d, *work);
                              }});

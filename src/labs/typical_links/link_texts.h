@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "i18n/language.h"
+
 namespace links::texts {
 
 // "<title>. Опыт №n"; the frequency window adds its run after one more point.
@@ -25,7 +27,9 @@ inline QString settlingIndex() {
 
 namespace integrating::texts {
 
-inline QString title() { return QCoreApplication::translate("typical", "Интегрирующее звено"); }
+// The title panel's text, also the work's title in the journal.
+inline constexpr language::Text Title{"typical", QT_TRANSLATE_NOOP("typical", "Интегрирующее звено")};
+inline QString title() { return Title; }
 inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
 inline QString readT() {
   return QCoreApplication::translate(
@@ -47,7 +51,8 @@ inline constexpr int AnswerTop = 196;
 
 namespace aperiodic::texts {
 
-inline QString title() { return QCoreApplication::translate("typical", "Апериодическое звено"); }
+inline constexpr language::Text Title{"typical", QT_TRANSLATE_NOOP("typical", "Апериодическое звено")};
+inline QString title() { return Title; }
 inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
 using links::texts::readStep;
 inline const QString Picture = QStringLiteral("aperiod");
@@ -57,7 +62,8 @@ inline constexpr int HelpContext = 12;
 
 namespace oscillating::texts {
 
-inline QString title() { return QCoreApplication::translate("typical", "Колебательное звено"); }
+inline constexpr language::Text Title{"typical", QT_TRANSLATE_NOOP("typical", "Колебательное звено")};
+inline QString title() { return Title; }
 inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
 using links::texts::readStep;
 inline const QString Picture = QStringLiteral("koleb");
