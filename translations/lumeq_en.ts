@@ -616,10 +616,6 @@ Answers can be tried again; nothing is written to the record.</translation>
         <translation>Diagram %1</translation>
     </message>
     <message>
-        <source>Задание № %1 из 8</source>
-        <translation>Task %1 of 8</translation>
-    </message>
-    <message>
         <source>Реакция системы r(t) на сигнал задания g(t)=1</source>
         <translation>Response r(t) to the reference input g(t)=1</translation>
     </message>
@@ -911,12 +907,12 @@ Answers can be tried again; nothing is written to the record.</translation>
         <translation>Lead/lag element. Experiment %1</translation>
     </message>
     <message>
-        <source>Задание № %1 из %2</source>
-        <translation>Task %1 of %2</translation>
+        <source>&quot;ПИ&quot; звено</source>
+        <translation>PI element</translation>
     </message>
     <message>
-        <source>Задание №%1 из %2</source>
-        <translation>Task %1 of %2</translation>
+        <source>Инерционно-форсирующее звено</source>
+        <translation>Lead/lag element</translation>
     </message>
 </context>
 <context>
@@ -936,14 +932,6 @@ Answers can be tried again; nothing is written to the record.</translation>
     <message>
         <source>%1. Опыт №%2</source>
         <translation>%1. Experiment %2</translation>
-    </message>
-    <message>
-        <source>Задание №%1 из %2</source>
-        <translation>Task %1 of %2</translation>
-    </message>
-    <message>
-        <source>Задание № %1 из %2</source>
-        <translation>Task %1 of %2</translation>
     </message>
     <message>
         <source> c</source>
@@ -1139,6 +1127,18 @@ Answers can be tried again; nothing is written to the record.</translation>
         <source>принято</source>
         <translation>accepted</translation>
     </message>
+    <message>
+        <source>Задание № %1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+    <message>
+        <source>Задание №%1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+    <message>
+        <source>Лаб №%1</source>
+        <translation>Lab %1</translation>
+    </message>
 </context>
 <context>
     <name>invariance</name>
@@ -1173,10 +1173,6 @@ Answers can be tried again; nothing is written to the record.</translation>
     <message>
         <source>Инвариантность САУ к возмущающему воздействию</source>
         <translation>Invariance of a control system to the disturbance</translation>
-    </message>
-    <message>
-        <source>Задание № %1 из 4</source>
-        <translation>Task %1 of 4</translation>
     </message>
     <message>
         <source>задания</source>
@@ -1215,6 +1211,14 @@ Answers can be tried again; nothing is written to the record.</translation>
     <message>
         <source>определите, при каком значении &lt;b&gt;k&lt;/b&gt;, e&lt;sub&gt;%1&lt;/sub&gt; = 0</source>
         <translation>find the value of &lt;b&gt;k&lt;/b&gt; at which e&lt;sub&gt;%1&lt;/sub&gt; = 0</translation>
+    </message>
+    <message>
+        <source>Инвариантность к сигналу задания</source>
+        <translation>Invariance to the reference input</translation>
+    </message>
+    <message>
+        <source>Инвариантность к возмущающему воздействию</source>
+        <translation>Invariance to the disturbance</translation>
     </message>
 </context>
 <context>
@@ -1384,10 +1388,6 @@ Answers can be tried again; nothing is written to the record.</translation>
     <message>
         <source>Звено чистого запаздывания</source>
         <translation>Pure time-delay element</translation>
-    </message>
-    <message>
-        <source>Задание №1 из 1</source>
-        <translation>Task 1 of 1</translation>
     </message>
     <message>
         <source>Для заданных значений:</source>
@@ -1843,10 +1843,6 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
         <translation>Diagram %1</translation>
     </message>
     <message>
-        <source>Задание № %1 из 5</source>
-        <translation>Task %1 of 5</translation>
-    </message>
-    <message>
         <source>%1,кр</source>
         <extracomment>Index of a critical value (Russian &quot;кр&quot;, &quot;критический&quot;): k_1,кр, T_4,кр; %1 is the parameter&apos;s own index.</extracomment>
         <translation>%1,cr</translation>
@@ -1888,10 +1884,6 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
     <message>
         <source>Апериодическое звено</source>
         <translation>First-order lag element</translation>
-    </message>
-    <message>
-        <source>Задание №%1 из 4</source>
-        <translation>Task %1 of 4</translation>
     </message>
     <message>
         <source>По графику переходной функции определите следующие параметры:</source>

@@ -39,46 +39,6 @@ qint64 WorkEntry::durationMs(qint64 nowTick) const {
   return std::max<qint64>(0, (ended.isValid() ? endedTick : nowTick) - startedTick);
 }
 
-namespace {
-qsizetype spacesFrom(const QString& s, qsizetype i) {
-  while (i < s.size() && s[i].isSpace()) ++i;
-  return i;
-}
-qsizetype digitsFrom(const QString& s, qsizetype i) {
-  while (i < s.size() && s[i].isDigit()) ++i;
-  return i;
-}
-}  // namespace
-
-QString workTitle(const QString& firstCaption) {
-  const QString t = firstCaption.trimmed();
-  // The stability and astatism windows name their section in the caption already:
-  // "Астатизм САУ. Лаб №3.2" gives "Лаб №3" ("… Lab 3.2" in English gives "Lab 3").
-  for (const QString& lab : {QStringLiteral("Лаб №"), QStringLiteral("Lab ")}) {
-    if (const qsizetype at = t.lastIndexOf(lab); at >= 0) {
-      const qsizetype from = spacesFrom(t, at + lab.size()), number = digitsFrom(t, from);
-      if (number > from && number < t.size() && t[number] == QLatin1Char('.')) {
-        const qsizetype window = digitsFrom(t, number + 1);
-        if (window > number + 1 && window == t.size()) return t.mid(at, number - at);
-      }
-    }
-  }
-  // "…. Опыт №2" (or "№2.1"; "…. Experiment 2" in English) ends an experiment window's caption.
-  for (const QString& experiment : {QStringLiteral("Опыт №"), QStringLiteral("Experiment ")}) {
-    if (const qsizetype at = t.lastIndexOf(experiment); at >= 0) {
-      const qsizetype from = spacesFrom(t, at + experiment.size());
-      qsizetype end = digitsFrom(t, from);
-      const bool numbered = end > from;
-      if (numbered && end < t.size() && t[end] == QLatin1Char('.') && digitsFrom(t, end + 1) > end + 1)
-        end = digitsFrom(t, end + 1);
-      qsizetype dot = at;
-      while (dot > 0 && t[dot - 1].isSpace()) --dot;
-      if (numbered && end == t.size() && dot > 0 && t[dot - 1] == QLatin1Char('.')) return t.left(dot - 1);
-    }
-  }
-  return t;
-}
-
 Journal::Journal(Clock clock) : clock_(std::move(clock)) {
   if (!clock_.wall) clock_.wall = [] { return QDateTime::currentDateTime(); };
   if (!clock_.steady) {
@@ -179,13 +139,13 @@ void Journal::drawn(const QString& form, qint64 seed, const QString& taken, cons
   tell(std::move(e));
 }
 
-void Journal::windowReached(const QString& form, const QString& caption) {
+void Journal::windowReached(const QString& form, const QString& caption, const QString& workTitle) {
   WorkEntry* work = current();
   if (!work || form == active_) return;
   stopActive();
   WindowEntry& w = window(*work, form);
   if (w.caption.isEmpty()) w.caption = caption;
-  if (work->title.isEmpty() && form == work->firstForm) work->title = workTitle(caption);
+  if (work->title.isEmpty() && form == work->firstForm) work->title = workTitle;
   active_ = form;
   activeSince_ = clock_.steady();
   record::Event e = event(record::kind::WindowReached, form);

@@ -37,8 +37,8 @@ enum class Outcome {
 };
 
 struct WorkEntry {
-  QString section;
-  QString title;
+  QString section;  // its section's caption as the program writes it, the Russian source
+  QString title;    // as its first window named it, in the language running then
   QString firstForm;
   QDateTime started;  // wall clock, as shown
   QDateTime ended;    // invalid while running
@@ -72,10 +72,6 @@ struct Clock {
   std::function<qint64()> steady;
 };
 
-// "Интегрирующее звено. Опыт №1" -> "Интегрирующее звено"; "Астатизм САУ. Лаб №2.1" ->
-// "Лаб №2" (the section names the rest).
-QString workTitle(const QString& firstCaption);
-
 class Journal {
  public:
   explicit Journal(Clock clock = {});
@@ -92,8 +88,10 @@ class Journal {
 
   // A work's first window is about to open. A work still running is closed as unfinished.
   void workStarted(const QString& section, const QString& firstForm);
-  // A window of the running work became the active one (opened, or shown again by Back).
-  void windowReached(const QString& form, const QString& caption);
+  // A window of the running work became the active one (opened, or shown again by Back). The
+  // work takes the title its first window gives (WindowDeclaration::workTitle; none: the
+  // report names the work by its section alone).
+  void windowReached(const QString& form, const QString& caption, const QString& workTitle = {});
   // The active window went away without another taking its place.
   void windowLeft(const QString& form);
   // A window of the running work drew its data (the seed, what it took from other windows as

@@ -52,8 +52,11 @@ QString dateText(const QDateTime& t, const QLocale& l) {
 }
 
 QString workName(const WorkEntry& w) {
-  if (w.title.isEmpty() || w.title == w.section) return esc(w.section);
-  return QStringLiteral("%1. %2").arg(esc(w.section), esc(w.title));
+  // The section comes as its Russian source (so the record keeps one name for it in any
+  // language): the report says it in its own.
+  const QString section = QCoreApplication::translate("Main", w.section.toUtf8().constData());
+  if (w.title.isEmpty() || w.title == section) return esc(section);
+  return QStringLiteral("%1. %2").arg(esc(section), esc(w.title));
 }
 
 // The header rows, repeated on every page a table runs over: an optional caption across

@@ -468,7 +468,7 @@ void Main::childActivated(QMdiSubWindow* s) {
   auto* w = qobject_cast<ExperimentWindow*>(s);
   if (!w || w == lastActivated_) return;
   lastActivated_ = w;
-  journal_.windowReached(w->objectName(), w->windowTitle());
+  journal_.windowReached(w->objectName(), w->windowTitle(), w->declaration().workTitle());
   guarded("FormActivate", [w] { w->FormActivate(); });
 }
 

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 
 #include "framework/canvas.h"
+#include "program.h"
 #include "teacher_model.h"
 
 namespace teacher {
@@ -32,7 +33,9 @@ std::unique_ptr<Replayed> replay(const std::vector<record::Event>& run, const QS
     if (e.kind == record::kind::WorkStarted) {
       j.workStarted(e.detail, e.form);
     } else if (e.kind == record::kind::WindowReached) {
-      j.windowReached(e.form, e.text);
+      // The record keeps the caption; the work's title is the declaration's.
+      const WindowDeclaration* d = programWindows().declaration(e.form);
+      j.windowReached(e.form, e.text, d ? d->workTitle() : QString());
     } else if (e.kind == record::kind::Accepted) {
       j.answer(e.form, Host::AnswerEvent::Accepted, field, e.text);
     } else if (e.kind == record::kind::Wrong) {

@@ -7,6 +7,10 @@
 
 #include "experiment_window.h"
 
+QString formName(int topic, int n) {
+  return QStringLiteral("Form") + QString::number(topic) + QLatin1Char('_') + QString::number(n);
+}
+
 QString describe(const SectionEntry& s) {
   return QStringLiteral("section %1 (%2)").arg(s.number).arg(QString::fromUtf8(s.caption));
 }
@@ -77,7 +81,8 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
   }
 
   for (const SectionEntry& s : sections_)
-    for (const WorkEntry& w : s.works) {
+    for (std::size_t work = 0; work < s.works.size(); ++work) {
+      const WorkEntry& w = s.works[work];
       const int n = static_cast<int>(w.windows.size());
       QStringList names;
       for (const WindowEntry& e : w.windows) names << e.form;
@@ -89,6 +94,8 @@ Catalogue::Catalogue(std::vector<SectionEntry> sections) : sections_(std::move(s
                       .index = i + 1,
                       .count = n,
                       .work = names,
+                      .title = w.title,
+                      .workNumber = static_cast<int>(work) + 1,
                       .endsWork = i + 1 == n && w.lastEndsWork && !w.repeatsLast,
                       .activateOnRepeat = i + 1 == n && w.repeatsLast && w.activateOnRepeat,
                       .helpContext = w.helpContext,

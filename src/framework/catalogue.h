@@ -24,6 +24,9 @@ struct WorkEntry {
   QString button;  // its button on the section's panel, also the name of its picture
   int top = 0;     // the button's top on the panel
   int helpContext = 0;
+  // What the journal calls it, marked with QT_TRANSLATE_NOOP; a section whose works are
+  // numbered labs leaves it out, and the journal says "Лаб №n" by the work's place.
+  language::Text title{};
   // In order: Next leads from each window to the following one, Back returns.
   std::vector<WindowEntry> windows;
   // The last window is a repeated experiment: Next runs it again with fresh data, counting the
@@ -102,6 +105,10 @@ class Catalogue {
   QStringList panels_;
   QStringList problems_;
 };
+
+// The object name of window n of the works numbered `topic`, Form<topic>_<n>: for a section
+// that declares its windows from a table of its own.
+QString formName(int topic, int n);
 
 // "section 3 (Составные динамические звенья)", "work B6 of section 3 (…)": how a problem
 // names the declaration it was found in.

@@ -31,8 +31,8 @@ TypicalForm::TypicalForm(Host& host, const WindowDeclaration& declared, const QS
                 fonts::font(fonts::Arial, 21, true), colors::Navy, Qt::AlignCenter, true, QStringLiteral("Label1"));
 
   taskPanel = ui::panel(client(), TaskRect, ui::Bevel::Single, QStringLiteral("Panel2"));
-  taskNumber = ui::label(taskPanel, QPoint(8, 6), layout.taskNumber, fonts::font(fonts::Arial, 19, false, true),
-                         Qt::black, QStringLiteral("Label2"));
+  taskNumber = ui::label(taskPanel, QPoint(8, 6), declared.counter(layout.counter),
+                         fonts::font(fonts::Arial, 19, false, true), Qt::black, QStringLiteral("Label2"));
   taskText =
       ui::label(taskPanel, QRect(8, 34, TaskRect.width() - 14, 150), layout.taskText, fonts::font(fonts::Arial, 16),
                 Qt::black, Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label3"));

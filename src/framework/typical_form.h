@@ -21,10 +21,10 @@ class QFrame;
 class QLabel;
 
 struct TypicalLayout {
-  QString title;       // title panel, navy Arial 21 px bold, centred
-  QString taskNumber;  // "Задание №1 из 4"
-  QString taskText;    // word-wrapped below the number; empty when the window lays out its own
-  QString picture;     // the diagram picture
+  QString title;                     // title panel, navy Arial 21 px bold, centred
+  Counter counter = Counter::Tight;  // how the task panel writes "Задание №1 из 4" (the declaration's numbers)
+  QString taskText;                  // word-wrapped below the number; empty when the window lays out its own
+  QString picture;                   // the diagram picture
 };
 
 class TypicalForm : public ExperimentWindow {

@@ -10,6 +10,7 @@
 #include "help/help_viewer.h"
 #include "help/topics.h"
 #include "support/fixture.h"
+#include "support/language_guard.h"
 
 namespace {
 
@@ -55,6 +56,22 @@ TEST(Catalogue, TheProgramsDeclarationsHold) {
   QList<int> listed = helpContents(c);
   std::sort(listed.begin(), listed.end());
   EXPECT_EQ(listed, help::topicFiles());
+}
+
+// A window's counter is its place in its work as declared, written as its section writes it;
+// its work's title is the work's own, or the work's number in its section.
+TEST(Catalogue, ADeclarationGivesTheWindowsPlaceAndItsWorksTitle) {
+  const WindowDeclaration* d = programWindows().declaration(QStringLiteral("Form14_3"));
+  const WindowDeclaration* lab = programWindows().declaration(QStringLiteral("Form20_3"));
+  ASSERT_TRUE(d && lab);
+  EXPECT_EQ(d->counter(), "Задание №3 из 3");
+  EXPECT_EQ(d->counter(Counter::Spaced), "Задание № 3 из 3");
+  EXPECT_EQ(d->workTitle(), "Параллельная коррекция САУ");
+  EXPECT_EQ(lab->workTitle(), "Лаб №2");
+  const LanguageGuard english(language::Language::English);
+  EXPECT_EQ(d->counter(), "Task 3 of 3");
+  EXPECT_EQ(d->workTitle(), "Parallel compensation of a control system");
+  EXPECT_EQ(lab->workTitle(), "Lab 2");
 }
 
 // Each kind of fault once: the report names the declaration and what is wrong with it.

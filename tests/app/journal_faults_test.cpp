@@ -263,7 +263,7 @@ TEST(JournalReport, NarrowColumnsDoNotBreakWords) {
   qint64 ms = 0;
   journal::Journal j({[&t] { return t; }, [&ms] { return ms; }});
   j.workStarted("Устойчивость одноконтурной САУ", "Form16_1");
-  j.windowReached("Form16_1", "Устойчивость САУ. Лаб №1.1");
+  j.windowReached("Form16_1", "Устойчивость САУ. Лаб №1.1", "Лаб №1");
   for (int i = 0; i < 12345; ++i) j.answer("Form16_1", Host::AnswerEvent::Wrong, 0);
   ms += 2 * 3600'000;
   j.workLeft();

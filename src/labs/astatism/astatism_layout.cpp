@@ -24,10 +24,6 @@ QString schemeText(const WindowInfo& info) {
   return QCoreApplication::translate("astatism", "Схема №%1").arg(info.work);
 }
 
-QString taskNumberText(const WindowInfo& info) {
-  return QCoreApplication::translate("astatism", "Задание № %1 из 8").arg(info.task);
-}
-
 QString plotTitle(const WindowInfo& info) {
   switch (info.task) {
     case 3:

@@ -43,11 +43,10 @@ void showParameters(const std::vector<QLabel*>& labels, const Params& p);
 QString parameterText(int index, double value);
 
 // The window's texts in the running language (the model keeps the Russian ones): the caption
-// "Астатизм САУ. Лаб №1.1", the scheme label "Схема №1", the task number "Задание № 1 из 8" and
-// the title of a response plot.
+// "Астатизм САУ. Лаб №1.1", the scheme label "Схема №1" and the title of a response plot. The
+// task number, "Задание № 1 из 8", is the declaration's counter.
 QString captionText(const WindowInfo& info);
 QString schemeText(const WindowInfo& info);
-QString taskNumberText(const WindowInfo& info);
 QString plotTitle(const WindowInfo& info);
 
 // What the box shows once its answer is right.

@@ -68,14 +68,11 @@ WindowInfo makeWindow(int work, int task) {
   WindowInfo w;
   w.work = work;
   w.task = task;
-  const std::string formNo = std::to_string(18 + work);
   const std::string workNo = std::to_string(work);
   const std::string taskNo = std::to_string(task);
-  w.formName = "Form" + formNo + "_" + taskNo;
   w.caption = "Астатизм САУ. Лаб №" + workNo + "." + taskNo;
   w.scheme = "Схема №" + workNo;
-  w.picture = "lab" + formNo;
-  w.taskText = "Задание № " + taskNo + " из 8";
+  w.picture = "lab" + std::to_string(18 + work);
   w.kind = task <= 2 ? WindowKind::Coefficients : WindowKind::Response;
   // Odd tasks ask about the reference, even ones about the disturbance.
   w.signal = task % 2 == 1 ? Signal::Reference : Signal::Disturbance;
@@ -128,12 +125,6 @@ const WindowInfo& windowInfo(int work, int task) {
   if (work < 1 || work > kWorkCount || task < 1 || task > kTasksPerWork)
     throw std::out_of_range("astatism window out of range");
   return table()[(work - 1) * kTasksPerWork + task - 1];
-}
-
-const WindowInfo* findWindow(std::string_view formName) {
-  for (const WindowInfo& w : table())
-    if (w.formName == formName) return &w;
-  return nullptr;
 }
 
 Params drawParams(const WindowInfo& window, rnd::Source& random) {

@@ -10,7 +10,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 #include "framework/random.h"
 
@@ -60,13 +59,11 @@ struct ResponseLayout {
 };
 
 struct WindowInfo {
-  int work = 0;          // 1..4
-  int task = 0;          // 1..8
-  std::string formName;  // "Form19_1" .. "Form22_8"
-  std::string caption;   // "Астатизм САУ. Лаб №1.1"
-  std::string scheme;    // "Схема №1"
-  std::string picture;   // "lab19"
-  std::string taskText;  // "Задание № 1 из 8"
+  int work = 0;         // 1..4
+  int task = 0;         // 1..8
+  std::string caption;  // "Астатизм САУ. Лаб №1.1"
+  std::string scheme;   // "Схема №1"
+  std::string picture;  // "lab19"
   WindowKind kind = WindowKind::Coefficients;
   Signal signal = Signal::Reference;
   Shape shape = Shape::Step;  // meaningful for response windows only
@@ -88,8 +85,6 @@ struct WindowInfo {
 std::span<const WindowInfo> allWindows();
 // work 1..4, task 1..8; throws std::out_of_range otherwise.
 const WindowInfo& windowInfo(int work, int task);
-// nullptr for a name that is not an astatism window.
-const WindowInfo* findWindow(std::string_view formName);
 
 // Draws T1, T2 (and T3) in that order with the window's ranges (a..b-1, a when a == b).
 Params drawParams(const WindowInfo& window, rnd::Source& random = rnd::source());

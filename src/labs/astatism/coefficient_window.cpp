@@ -61,7 +61,7 @@ CoefficientWindow::CoefficientWindow(Host& host, const WindowDeclaration& declar
               colors::Navy, QStringLiteral("Label35"));
 
   auto* task = ui::panel(c, QRect(8, 136 - lift, 177, 241 + lift), ui::Bevel::Single, QStringLiteral("Panel2"));
-  ui::label(task, QPoint(8, 0), taskNumberText(info), arial(19, false, true));
+  ui::label(task, QPoint(8, 0), declared.counter(Counter::Spaced), arial(19, false, true));
   ui::label(task, QPoint(9, 20), QCoreApplication::translate("astatism", "Исходные данные:"), arial(16));
   LT = parameterRows(task, info, 36);
   ui::label(task, QPoint(9, 81 + extra), QCoreApplication::translate("astatism", "Определите:"), arial(16));

@@ -46,7 +46,7 @@ ResponseWindow::ResponseWindow(Host& host, const WindowDeclaration& declared, co
   };
   const Rows rows = lift ? Rows{92, 120, 144, 176, 30} : Rows{66, 94, 116, 152, 32};
   auto* task = ui::panel(c, QRect(8, 128 - lift, 177, 249 + lift), ui::Bevel::Single, QStringLiteral("Panel2"));
-  ui::label(task, QPoint(8, 0), taskNumberText(info), arial(19, false, true));
+  ui::label(task, QPoint(8, 0), declared.counter(Counter::Spaced), arial(19, false, true));
   LT = parameterRows(task, info, 20);
   ui::label(task, QRect(1, rows.ask, 168, 30),
             QCoreApplication::translate("astatism", "Определите установившуюся ошибку"), arial(13), colors::Black,

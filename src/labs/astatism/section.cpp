@@ -16,7 +16,8 @@ SectionEntry section() {
                            {.button = QStringLiteral("b72"), .top = 80, .helpContext = kHelpContext},
                            {.button = QStringLiteral("b73"), .top = 160, .helpContext = kHelpContext},
                            {.button = QStringLiteral("b74"), .top = 238, .helpContext = kHelpContext}}};
-  // The windows of the four works come from one table, each row naming its work.
+  // The windows of the four works come from one table, each row naming its work: work n's
+  // windows are Form<18 + n>_1 .. _8.
   for (const WindowInfo& w : allWindows()) {
     const WindowInfo* info = &w;  // the table lives for the whole run
     WindowRegistry::Factory make;
@@ -28,7 +29,7 @@ SectionEntry section() {
       make = [info](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
         return ExperimentWindow::create<CoefficientWindow>(h, d, *info);
       };
-    s.works.at(w.work - 1).windows.push_back({QString::fromStdString(w.formName), make, w.errorLimit()});
+    s.works.at(w.work - 1).windows.push_back({formName(18 + w.work, w.task), make, w.errorLimit()});
   }
   return s;
 }

@@ -27,8 +27,7 @@ constexpr QRect AnswerRect{208, 224, 417, 153};
 }  // namespace
 
 CircuitForm::CircuitForm(Host& host, const WindowDeclaration& declared)
-    : TypicalForm(host, declared, texts::piCaption(4),
-                  {texts::piTitle(), texts::taskNumber(4, 4), QString(), QStringLiteral("pi1")}) {
+    : TypicalForm(host, declared, texts::piCaption(4), {.title = texts::piTitle(), .picture = QStringLiteral("pi1")}) {
   hasTrace_ = false;
   fitTitle(titleLabel);
   noReadout();

@@ -36,7 +36,7 @@ HarmonicForm::HarmonicForm(Host& host, const WindowDeclaration& declared, const 
     Image5 = new PlotView(diagramPanel, QRect(right.x(), 48, 65, 41), Image4->canvas().size());
     Image5->setObjectName(QStringLiteral("Image5"));
   }
-  if (row.readout) {
+  if (row.plot.readout) {
     setReadoutNames(QStringLiteral("h ="), QStringLiteral("j ="), true);
     Image1->onMouseMove(
         [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) { Image1MouseMove(b, m, x, y); });
@@ -59,10 +59,10 @@ void HarmonicForm::FormCreate() {
     it.value()->adjustSize();
   }
 
-  plotText(35, 4, row_.plotTitle, 10);
+  plotText(35, 4, row_.plot.title, 10);
   plotText(15, 118, QStringLiteral("0"), 12);
   plotText(15, 5, QStringLiteral("h"), 12);
-  plotText(row_.timeAt.x(), row_.timeAt.y(), row_.timeLabel, 12);
+  plotText(row_.plot.timeAt.x(), row_.plot.timeAt.y(), row_.plot.timeLabel, 12);
   Canvas& c = Image1->canvas();
   c.setPen(colors::Black, 1);
   c.line(30, 20, 30, 260);
@@ -76,8 +76,8 @@ void HarmonicForm::FormCreate() {
 
 void HarmonicForm::drawLevels() {
   const int in = data_.plot.inputLevel(), out = data_.plot.outputLevel();
-  plotText(0, row_.levelLabelBase - in, QStringLiteral("gmax"), 8, colors::Red);
-  plotText(0, row_.levelLabelBase - out, QStringLiteral("rmax"), 8, colors::Blue);
+  plotText(0, row_.plot.levelLabelBase - in, QStringLiteral("gmax"), 8, colors::Red);
+  plotText(0, row_.plot.levelLabelBase - out, QStringLiteral("rmax"), 8, colors::Blue);
   Canvas& c = Image1->canvas();
   for (int i = 1; i <= 19; ++i) {
     c.setPen(colors::Red, 1);

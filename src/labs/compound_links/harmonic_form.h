@@ -24,6 +24,15 @@ struct HarmonicData {
 
 enum class Flow { TraceFirst, AnswerFirst, SecondOutput };
 
+// The plot's static texts, and whether the pointer reads the plot.
+struct HarmonicPlot {
+  QString title;
+  QString timeLabel;
+  QPoint timeAt;
+  int levelLabelBase = 120;  // the level names stand at this height minus the level
+  bool readout = false;
+};
+
 struct HarmonicRow {
   QString form, caption;
   TypicalLayout layout;
@@ -32,11 +41,7 @@ struct HarmonicRow {
   std::vector<AnswerLine> answers;
   int answersTop = 200;
   Flow flow = Flow::TraceFirst;
-  bool readout = false;
-  QString plotTitle;
-  QString timeLabel;
-  QPoint timeAt;
-  int levelLabelBase = 120;  // the level names stand at this height minus the level
+  HarmonicPlot plot;
   std::function<HarmonicData()> draw;
 };
 

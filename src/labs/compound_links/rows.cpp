@@ -50,23 +50,21 @@ std::vector<Piece> outputFormula(const QString& i) {
 
 HarmonicData piSine() {
   const auto d = pi::Sine::draw();
-  return {d.plot(),
-          std::nullopt,
-          d.answers(),
-          {{QStringLiteral("LT1"), QStringLiteral(" ") + seconds(d.T1)},
-           {QStringLiteral("Lt2"), QStringLiteral(" ") + seconds(d.T2)},
-           {QStringLiteral("Lw"),
-            QStringLiteral(" ") + FloatToStr(d.w) + QCoreApplication::translate("compound", " рад/c")}}};
+  return {.plot = d.plot(),
+          .answers = d.answers(),
+          .values = {{QStringLiteral("LT1"), QStringLiteral(" ") + seconds(d.T1)},
+                     {QStringLiteral("Lt2"), QStringLiteral(" ") + seconds(d.T2)},
+                     {QStringLiteral("Lw"),
+                      QStringLiteral(" ") + FloatToStr(d.w) + QCoreApplication::translate("compound", " рад/c")}}};
 }
 
 HarmonicData piFrequency() {
   const auto d = pi::Frequency::draw();
-  return {d.plot(),
-          std::nullopt,
-          {d.answer()},
-          {{QStringLiteral("LT1"), QStringLiteral(" ") + seconds(d.T1)},
-           {QStringLiteral("Lt2"), QStringLiteral(" ") + seconds(d.T2)},
-           {QStringLiteral("LUslovie"), QString::number(d.target())}}};
+  return {.plot = d.plot(),
+          .answers = {d.answer()},
+          .values = {{QStringLiteral("LT1"), QStringLiteral(" ") + seconds(d.T1)},
+                     {QStringLiteral("Lt2"), QStringLiteral(" ") + seconds(d.T2)},
+                     {QStringLiteral("LUslovie"), QString::number(d.target())}}};
 }
 
 QHash<QString, QString> diffValues(const diff::Harmonic& h) {
@@ -78,24 +76,23 @@ QHash<QString, QString> diffValues(const diff::Harmonic& h) {
 
 HarmonicData diffIdeal() {
   const auto d = diff::Harmonic::draw();
-  return {d.plot(), std::nullopt, {d.idealAnswer()}, diffValues(d)};
+  return {.plot = d.plot(), .answers = {d.idealAnswer()}, .values = diffValues(d)};
 }
 
 HarmonicData diffLowered() {
   const auto d = diff::Lowered::draw();
   auto values = diffValues(d.h);
   values.insert(QStringLiteral("Lk"), QString::number(d.k));
-  return {d.h.plot(), d.output2(d.T2()), {d.answer()}, values};
+  return {.plot = d.h.plot(), .second = d.output2(d.T2()), .answers = {d.answer()}, .values = values};
 }
 
 HarmonicData inforsSine() {
   const auto d = infors::Sine::draw();
-  return {d.plot(),
-          std::nullopt,
-          {d.answer()},
-          {{QStringLiteral("Lw1"), QString::number(d.w) + QCoreApplication::translate("compound", " рад/с")},
-           {QStringLiteral("LT1"), seconds(d.T1)},
-           {QStringLiteral("LT2"), seconds(d.T2)}}};
+  return {.plot = d.plot(),
+          .answers = {d.answer()},
+          .values = {{QStringLiteral("Lw1"), QString::number(d.w) + QCoreApplication::translate("compound", " рад/с")},
+                     {QStringLiteral("LT1"), seconds(d.T1)},
+                     {QStringLiteral("LT2"), seconds(d.T2)}}};
 }
 
 std::vector<Piece> piGiven() {
@@ -139,186 +136,203 @@ std::vector<Piece> stepTask() {
           words(QCoreApplication::translate("compound", "определите:"))};
 }
 
+// An answer row "T₂ = " (a Greek letter when `greek`), its box taking seven characters.
+AnswerLine answer(const QString& letter, const QString& index = QString(), bool greek = false,
+                  const QString& rest = QStringLiteral(" = ")) {
+  return {.letter = letter, .index = index, .greekLetter = greek, .rest = rest};
+}
+
 std::vector<StepRow> makeStepRows() {
   return {
-      {QStringLiteral("Form6_1"),
-       texts::piCaption(1),
-       {texts::piTitle(), texts::taskNumber(1, 4),
-        QCoreApplication::translate("compound", "По графику переходной функции определите следующие параметры:"),
-        QStringLiteral("pi")},
-       {},
-       {{QStringLiteral("T"), QStringLiteral("2")}, {QStringLiteral("T"), QStringLiteral("1")}},
-       140,
-       6,
-       [] {
-         const auto d = pi::Step::draw();
-         return StepData{d.curve(), d.answers(), {}};
-       }},
-      {QStringLiteral("Form7_1"),
-       texts::diffCaption(1),
-       {texts::diffTitle(), texts::taskNumber(1, 4), QString(), QStringLiteral("diff")},
-       stepTask(),
-       {{QStringLiteral("T"), QStringLiteral("2")}},
-       140,
-       5,
-       [] {
-         const auto d = diff::Step::draw();
-         return StepData{d.curve(), {d.answer()}, {{QStringLiteral("LT1"), seconds(d.T1)}}};
-       }},
-      {QStringLiteral("Form8_1"),
-       texts::inforsCaption(1),
-       {texts::inforsTitle(), texts::taskNumber(1, 3), QString(), QStringLiteral("infors")},
-       stepTask(),
-       {{QStringLiteral("k"), QString()}, {QStringLiteral("T"), QStringLiteral("2")}},
-       140,
-       5,
-       [] {
-         const auto d = infors::Step::draw();
-         return StepData{d.curve(),
-                         d.answers(),
-                         {{QStringLiteral("LT1"), d.shownT1() + QCoreApplication::translate("compound", " c")}}};
-       }},
+      {.form = QStringLiteral("Form6_1"),
+       .caption = texts::piCaption(1),
+       .layout = {.title = texts::piTitle(),
+                  .taskText = QCoreApplication::translate(
+                      "compound", "По графику переходной функции определите следующие параметры:"),
+                  .picture = QStringLiteral("pi")},
+       .answers = {answer(QStringLiteral("T"), QStringLiteral("2")), answer(QStringLiteral("T"), QStringLiteral("1"))},
+       .answersTop = 140,
+       .hChars = 6,
+       .draw =
+           [] {
+             const auto d = pi::Step::draw();
+             return StepData{.curve = d.curve(), .answers = d.answers()};
+           }},
+      {.form = QStringLiteral("Form7_1"),
+       .caption = texts::diffCaption(1),
+       .layout = {.title = texts::diffTitle(), .picture = QStringLiteral("diff")},
+       .task = stepTask(),
+       .answers = {answer(QStringLiteral("T"), QStringLiteral("2"))},
+       .answersTop = 140,
+       .hChars = 5,
+       .draw =
+           [] {
+             const auto d = diff::Step::draw();
+             return StepData{
+                 .curve = d.curve(), .answers = {d.answer()}, .values = {{QStringLiteral("LT1"), seconds(d.T1)}}};
+           }},
+      {.form = QStringLiteral("Form8_1"),
+       .caption = texts::inforsCaption(1),
+       .layout = {.title = texts::inforsTitle(), .picture = QStringLiteral("infors")},
+       .task = stepTask(),
+       .answers = {answer(QStringLiteral("k")), answer(QStringLiteral("T"), QStringLiteral("2"))},
+       .answersTop = 140,
+       .hChars = 5,
+       .draw =
+           [] {
+             const auto d = infors::Step::draw();
+             return StepData{
+                 .curve = d.curve(),
+                 .answers = d.answers(),
+                 .values = {{QStringLiteral("LT1"), d.shownT1() + QCoreApplication::translate("compound", " c")}}};
+           }},
   };
 }
 
+// The PI link's sinusoids over time in seconds, read by their level marks alone.
+HarmonicPlot secondsPlot() {
+  return {.title = sineTitle(),
+          .timeLabel = QCoreApplication::translate("compound", "t, c"),
+          .timeAt = {380, 110},
+          .levelLabelBase = 135};
+}
+
+// Sinusoids over ωt that the pointer reads: the differentiating link's A·sin(ωt), the lead/lag
+// link's sin(ωt).
+HarmonicPlot phasePlot(const QString& title) {
+  return {.title = title,
+          .timeLabel = QCoreApplication::translate("compound", "wt, c"),
+          .timeAt = {370, 110},
+          .levelLabelBase = 120,
+          .readout = true};
+}
+
 std::vector<HarmonicRow> makeHarmonicRows() {
-  std::vector<HarmonicRow> r;
-  HarmonicRow pi62;
-  pi62.form = QStringLiteral("Form6_2");
-  pi62.caption = texts::piCaption(2);
-  pi62.layout = {texts::piTitle(), texts::taskNumber(2, 4), QString(), QStringLiteral("pi")};
-  pi62.task = join({piGiven(),
-                    {greek(QStringLiteral("w = "), Teal), value(QStringLiteral("Lw")), br(),
-                     words(QCoreApplication::translate("compound", "определите разность фаз")), br(),
-                     //: Index of the output phase φ_вых ("выход", output) in Δφ = φ_out − φ_in.
-                     greek(QStringLiteral("Dj= j")), sub(QCoreApplication::translate("compound", "вых")),
-                     //: Index of the input phase φ_вх ("вход", input) in Δφ = φ_out − φ_in.
-                     greek(QStringLiteral(" - j")), sub(QCoreApplication::translate("compound", "вх")), br(),
-                     words(QCoreApplication::translate("compound", "и амплитуду сигнала на выходе:"))}});
-  pi62.answers = {{QStringLiteral("r"), QStringLiteral("max"), 7, false, QStringLiteral("= ")},
-                  {QStringLiteral("Dj"), QString(), 7, true, QStringLiteral("= ")}};
-  pi62.taskPixels = 15;
-  pi62.taskLineStep = 18;
-  pi62.answersTop = 200;
-  pi62.flow = Flow::TraceFirst;
-  pi62.plotTitle = sineTitle();
-  pi62.timeLabel = QCoreApplication::translate("compound", "t, c");
-  pi62.timeAt = {380, 110};
-  pi62.levelLabelBase = 135;
-  pi62.draw = piSine;
-  r.push_back(pi62);
-
-  HarmonicRow pi63 = pi62;
-  pi63.form = QStringLiteral("Form6_3");
-  pi63.caption = texts::piCaption(3);
-  pi63.layout.taskNumber = texts::taskNumber(3, 4);
-  pi63.task = join({piGiven(),
-                    {words(QCoreApplication::translate("compound", "определите значение частоты ")),
-                     greek(QStringLiteral("W"), Purple), sub(QStringLiteral("1"), Purple),
-                     words(QCoreApplication::translate("compound", " при которой")), br(),
-                     words(QStringLiteral("r"), Purple), sub(QStringLiteral("max"), Purple),
-                     words(QStringLiteral(" = "), Purple), value(QStringLiteral("LUslovie"), Purple)}});
-  pi63.answers = {{QStringLiteral("W"), QStringLiteral("1"), 7, true, QStringLiteral(" =")}};
-  pi63.answersTop = 210;
-  pi63.flow = Flow::AnswerFirst;
-  pi63.draw = piFrequency;
-  r.push_back(pi63);
-
-  HarmonicRow d72;
-  d72.form = QStringLiteral("Form7_2");
-  d72.caption = texts::diffCaption(2);
-  d72.layout = {texts::diffTitle(), texts::taskNumber(2, 4, true), QString(), QStringLiteral("diff")};
-  d72.task = join(
-      {{words(QCoreApplication::translate("compound", "Для заданных значений:")), br()},
-       diffGiven(),
-       {words(QCoreApplication::translate("compound", "определить амплитуду ")), words(QStringLiteral("B"), Purple),
-        sub(QStringLiteral("1"), Purple), words(QCoreApplication::translate("compound", " сигнала")), br()},
-       outputFormula(QStringLiteral("1")),
-       {br(), words(QCoreApplication::translate("compound", "на выходе звена")), br(),
-        //: "for": followed by the condition T_2 = 0.
-        words(QCoreApplication::translate("compound", "при ")), words(QStringLiteral("T"), Purple),
-        sub(QStringLiteral("2"), Purple), words(QStringLiteral("=0:"), Purple)}});
-  d72.taskPixels = 15;
-  d72.taskLineStep = 18;
-  d72.answers = {{QStringLiteral("B"), QStringLiteral("1")}};
-  d72.answersTop = 220;
-  d72.flow = Flow::AnswerFirst;
-  d72.readout = true;
-  d72.plotTitle = aSineTitle();
-  d72.timeLabel = QCoreApplication::translate("compound", "wt, c");
-  d72.timeAt = {370, 110};
-  d72.levelLabelBase = 120;
-  d72.draw = diffIdeal;
-  r.push_back(d72);
-
-  HarmonicRow d73 = d72;
-  d73.form = QStringLiteral("Form7_3");
-  d73.caption = texts::diffCaption(3);
-  d73.layout = {texts::diffTitle(), texts::taskNumber(3, 4, true), QString(), QStringLiteral("diff2")};
-  d73.task = join(
-      {{words(QCoreApplication::translate("compound", "Исходные данные:")), br()},
-       diffGiven(),
-       {words(QStringLiteral("B"), Teal), sub(QStringLiteral("1"), Teal), words(QStringLiteral(" = "), Teal),
-        value(QStringLiteral("LB1")), br(), words(QCoreApplication::translate("compound", "определить значение ")),
-        //: The time constant T (a Cyrillic Т in the source); the index 2 follows.
-        words(QCoreApplication::translate("compound", "Т"), Purple), sub(QStringLiteral("2"), Purple), br(),
-        words(QCoreApplication::translate("compound", "при котором амплитуда ")), words(QStringLiteral("B"), Purple),
-        sub(QStringLiteral("2"), Purple), br(), words(QCoreApplication::translate("compound", "сигнала "))},
-       outputFormula(QStringLiteral("2")),
-       {br(), words(QCoreApplication::translate("compound", "на выходе звена снизится")), br(),
-        //: Start of "drops by a factor of k = … compared with B_1" ("в k раз по сравнению с B_1").
-        words(QCoreApplication::translate("compound", "в ")), words(QStringLiteral("k = "), Purple),
-        value(QStringLiteral("Lk"), Purple, 12), words(QCoreApplication::translate("compound", " раз по сравнению с ")),
-        words(QStringLiteral("B"), Purple), sub(QStringLiteral("1"), Purple)}});
-  d73.taskPixels = 13;
-  d73.taskLineStep = 16;
-  d73.answers = {{QStringLiteral("T"), QStringLiteral("2")}};
-  d73.answersTop = 236;
-  d73.flow = Flow::SecondOutput;
-  d73.draw = diffLowered;
-  r.push_back(d73);
-
-  HarmonicRow i82 = d72;
-  i82.form = QStringLiteral("Form8_2");
-  i82.caption = texts::inforsCaption(2);
-  i82.layout = {texts::inforsTitle(), texts::taskNumber(2, 3, true), QString(), QStringLiteral("infors")};
-  i82.task =
-      join({{words(QCoreApplication::translate("compound", "Для заданных значений:")), br(),
-             greek(QStringLiteral("w = "), Teal), value(QStringLiteral("Lw1")), br()},
-            timeRow(QStringLiteral("1"), QStringLiteral("LT1")),
-            timeRow(QStringLiteral("2"), QStringLiteral("LT2")),
-            {words(QCoreApplication::translate("compound", "определить ")), words(QStringLiteral("k"), Purple)}});
-  i82.taskPixels = 16;
-  i82.taskLineStep = 19;
-  i82.answers = {{QStringLiteral("k"), QString()}};
-  i82.answersTop = 200;
-  i82.flow = Flow::TraceFirst;
-  i82.plotTitle = sineTitle();
-  i82.draw = inforsSine;
-  r.push_back(i82);
-  return r;
+  const TypicalLayout pi{.title = texts::piTitle(), .picture = QStringLiteral("pi")};
+  return {
+      {.form = QStringLiteral("Form6_2"),
+       .caption = texts::piCaption(2),
+       .layout = pi,
+       .task = join({piGiven(),
+                     {greek(QStringLiteral("w = "), Teal), value(QStringLiteral("Lw")), br(),
+                      words(QCoreApplication::translate("compound", "определите разность фаз")), br(),
+                      //: Index of the output phase φ_вых ("выход", output) in Δφ = φ_out − φ_in.
+                      greek(QStringLiteral("Dj= j")), sub(QCoreApplication::translate("compound", "вых")),
+                      //: Index of the input phase φ_вх ("вход", input) in Δφ = φ_out − φ_in.
+                      greek(QStringLiteral(" - j")), sub(QCoreApplication::translate("compound", "вх")), br(),
+                      words(QCoreApplication::translate("compound", "и амплитуду сигнала на выходе:"))}}),
+       .taskPixels = 15,
+       .taskLineStep = 18,
+       .answers = {answer(QStringLiteral("r"), QStringLiteral("max"), false, QStringLiteral("= ")),
+                   answer(QStringLiteral("Dj"), QString(), true, QStringLiteral("= "))},
+       .answersTop = 200,
+       .flow = Flow::TraceFirst,
+       .plot = secondsPlot(),
+       .draw = piSine},
+      {.form = QStringLiteral("Form6_3"),
+       .caption = texts::piCaption(3),
+       .layout = pi,
+       .task = join({piGiven(),
+                     {words(QCoreApplication::translate("compound", "определите значение частоты ")),
+                      greek(QStringLiteral("W"), Purple), sub(QStringLiteral("1"), Purple),
+                      words(QCoreApplication::translate("compound", " при которой")), br(),
+                      words(QStringLiteral("r"), Purple), sub(QStringLiteral("max"), Purple),
+                      words(QStringLiteral(" = "), Purple), value(QStringLiteral("LUslovie"), Purple)}}),
+       .taskPixels = 15,
+       .taskLineStep = 18,
+       .answers = {answer(QStringLiteral("W"), QStringLiteral("1"), true, QStringLiteral(" ="))},
+       .answersTop = 210,
+       .flow = Flow::AnswerFirst,
+       .plot = secondsPlot(),
+       .draw = piFrequency},
+      {.form = QStringLiteral("Form7_2"),
+       .caption = texts::diffCaption(2),
+       .layout = {.title = texts::diffTitle(), .counter = Counter::Spaced, .picture = QStringLiteral("diff")},
+       .task = join({{words(QCoreApplication::translate("compound", "Для заданных значений:")), br()},
+                     diffGiven(),
+                     {words(QCoreApplication::translate("compound", "определить амплитуду ")),
+                      words(QStringLiteral("B"), Purple), sub(QStringLiteral("1"), Purple),
+                      words(QCoreApplication::translate("compound", " сигнала")), br()},
+                     outputFormula(QStringLiteral("1")),
+                     {br(), words(QCoreApplication::translate("compound", "на выходе звена")), br(),
+                      //: "for": followed by the condition T_2 = 0.
+                      words(QCoreApplication::translate("compound", "при ")), words(QStringLiteral("T"), Purple),
+                      sub(QStringLiteral("2"), Purple), words(QStringLiteral("=0:"), Purple)}}),
+       .taskPixels = 15,
+       .taskLineStep = 18,
+       .answers = {answer(QStringLiteral("B"), QStringLiteral("1"))},
+       .answersTop = 220,
+       .flow = Flow::AnswerFirst,
+       .plot = phasePlot(aSineTitle()),
+       .draw = diffIdeal},
+      {.form = QStringLiteral("Form7_3"),
+       .caption = texts::diffCaption(3),
+       .layout = {.title = texts::diffTitle(), .counter = Counter::Spaced, .picture = QStringLiteral("diff2")},
+       .task = join(
+           {{words(QCoreApplication::translate("compound", "Исходные данные:")), br()},
+            diffGiven(),
+            {words(QStringLiteral("B"), Teal), sub(QStringLiteral("1"), Teal), words(QStringLiteral(" = "), Teal),
+             value(QStringLiteral("LB1")), br(), words(QCoreApplication::translate("compound", "определить значение ")),
+             //: The time constant T (a Cyrillic Т in the source); the index 2 follows.
+             words(QCoreApplication::translate("compound", "Т"), Purple), sub(QStringLiteral("2"), Purple), br(),
+             words(QCoreApplication::translate("compound", "при котором амплитуда ")),
+             words(QStringLiteral("B"), Purple), sub(QStringLiteral("2"), Purple), br(),
+             words(QCoreApplication::translate("compound", "сигнала "))},
+            outputFormula(QStringLiteral("2")),
+            {br(), words(QCoreApplication::translate("compound", "на выходе звена снизится")), br(),
+             //: Start of "drops by a factor of k = … compared with B_1" ("в k раз по сравнению с B_1").
+             words(QCoreApplication::translate("compound", "в ")), words(QStringLiteral("k = "), Purple),
+             value(QStringLiteral("Lk"), Purple, 12),
+             words(QCoreApplication::translate("compound", " раз по сравнению с ")), words(QStringLiteral("B"), Purple),
+             sub(QStringLiteral("1"), Purple)}}),
+       .taskPixels = 13,
+       .taskLineStep = 16,
+       .answers = {answer(QStringLiteral("T"), QStringLiteral("2"))},
+       .answersTop = 236,
+       .flow = Flow::SecondOutput,
+       .plot = phasePlot(aSineTitle()),
+       .draw = diffLowered},
+      {.form = QStringLiteral("Form8_2"),
+       .caption = texts::inforsCaption(2),
+       .layout = {.title = texts::inforsTitle(), .counter = Counter::Spaced, .picture = QStringLiteral("infors")},
+       .task =
+           join({{words(QCoreApplication::translate("compound", "Для заданных значений:")), br(),
+                  greek(QStringLiteral("w = "), Teal), value(QStringLiteral("Lw1")), br()},
+                 timeRow(QStringLiteral("1"), QStringLiteral("LT1")),
+                 timeRow(QStringLiteral("2"), QStringLiteral("LT2")),
+                 {words(QCoreApplication::translate("compound", "определить ")), words(QStringLiteral("k"), Purple)}}),
+       .taskPixels = 16,
+       .taskLineStep = 19,
+       .answers = {answer(QStringLiteral("k"))},
+       .answersTop = 200,
+       .flow = Flow::TraceFirst,
+       .plot = phasePlot(sineTitle()),
+       .draw = inforsSine},
+  };
 }
 
 std::vector<LafcRow> makeLafcRows() {
   return {
-      {QStringLiteral("Form7_4"),
-       texts::diffCaption(4),
-       {texts::diffTitle(), texts::taskNumber(4, 4), QString(), QStringLiteral("diff1")},
-       lafcTask(),
-       false,
-       [] {
-         const auto d = diff::Asymptotic::draw();
-         return LafcData{d.lafc(), d.answers()};
-       }},
-      {QStringLiteral("Form8_3"),
-       texts::inforsCaption(3),
-       {texts::inforsTitle(), texts::taskNumber(3, 3), QString(), QStringLiteral("infors1")},
-       lafcTask(),
-       true,
-       [] {
-         const auto d = infors::Asymptotic::draw();
-         return LafcData{d.lafc(), d.answers()};
-       }},
+      {.form = QStringLiteral("Form7_4"),
+       .caption = texts::diffCaption(4),
+       .layout = {.title = texts::diffTitle(), .picture = QStringLiteral("diff1")},
+       .task = lafcTask(),
+       .fieldOpenWhileDrawing = false,
+       .draw =
+           [] {
+             const auto d = diff::Asymptotic::draw();
+             return LafcData{.lafc = d.lafc(), .answers = d.answers()};
+           }},
+      {.form = QStringLiteral("Form8_3"),
+       .caption = texts::inforsCaption(3),
+       .layout = {.title = texts::inforsTitle(), .picture = QStringLiteral("infors1")},
+       .task = lafcTask(),
+       .fieldOpenWhileDrawing = true,
+       .draw =
+           [] {
+             const auto d = infors::Asymptotic::draw();
+             return LafcData{.lafc = d.lafc(), .answers = d.answers()};
+           }},
   };
 }
 

@@ -40,14 +40,17 @@ SectionEntry section() {
           .works = {{.button = QStringLiteral("B6"),
                      .top = 24,
                      .helpContext = texts::PiHelp,
+                     .title = {"compound", QT_TRANSLATE_NOOP("compound", "\"ПИ\" звено")},
                      .windows = windows({"Form6_1", "Form6_2", "Form6_3", "Form6_4"})},
                     {.button = QStringLiteral("B7"),
                      .top = 112,
                      .helpContext = texts::DiffHelp,
+                     .title = {"compound", QT_TRANSLATE_NOOP("compound", "Реальное дифференцирующее звено")},
                      .windows = windows({"Form7_1", "Form7_2", "Form7_3", "Form7_4"})},
                     {.button = QStringLiteral("B8"),
                      .top = 208,
                      .helpContext = texts::InforsHelp,
+                     .title = {"compound", QT_TRANSLATE_NOOP("compound", "Инерционно-форсирующее звено")},
                      .windows = windows({"Form8_1", "Form8_2", "Form8_3"})}}};
 }
 

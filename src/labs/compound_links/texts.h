@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Lumeq developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the compound-link windows say: captions, titles, task numbers and help topics, in the
-// running language.
+// What the compound-link windows say: captions, titles and help topics, in the running language.
 #include <QCoreApplication>
 #include <QString>
 
@@ -21,13 +20,6 @@ inline QString diffCaption(int n) {
 }
 inline QString inforsCaption(int n) {
   return QCoreApplication::translate("compound", "Инерционно-форсирующее звено. Опыт №%1").arg(n);
-}
-// "Задание №2 из 4"; some windows put a space after the sign.
-inline QString taskNumber(int n, int of, bool spaced = false) {
-  return (spaced ? QCoreApplication::translate("compound", "Задание № %1 из %2")
-                 : QCoreApplication::translate("compound", "Задание №%1 из %2"))
-      .arg(n)
-      .arg(of);
 }
 
 }  // namespace compound::texts

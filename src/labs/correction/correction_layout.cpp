@@ -18,28 +18,26 @@ namespace correction::layout {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-QString title(const Work& work) {
+language::Text titleText(const Work& work) {
   switch (work.scheme) {
     case Scheme::Series:
-      return QCoreApplication::translate("correction", "Последовательная коррекция САУ");
+      return {"correction", QT_TRANSLATE_NOOP("correction", "Последовательная коррекция САУ")};
     case Scheme::Parallel:
-      return QCoreApplication::translate("correction", "Параллельная коррекция САУ");
+      return {"correction", QT_TRANSLATE_NOOP("correction", "Параллельная коррекция САУ")};
     case Scheme::LocalFeedback:
       break;
   }
-  return QCoreApplication::translate("correction", "Коррекция в виде местной обратной связи");
+  return {"correction", QT_TRANSLATE_NOOP("correction", "Коррекция в виде местной обратной связи")};
 }
+
+QString title(const Work& work) { return titleText(work); }
 
 QString caption(const Work& work, int n) {
   return QCoreApplication::translate("correction", "%1. Опыт №%2").arg(title(work)).arg(n);
 }
 
-QString taskNumber(const Work& work, int n) {
-  const bool tight = work.scheme == Scheme::Parallel && n == 3;
-  return (tight ? QCoreApplication::translate("correction", "Задание №%1 из %2")
-                : QCoreApplication::translate("correction", "Задание № %1 из %2"))
-      .arg(n)
-      .arg(work.windows);
+Counter counter(const Work& work, const WindowDeclaration& window) {
+  return work.scheme == Scheme::Parallel && window.index == window.count ? Counter::Tight : Counter::Spaced;
 }
 
 QFont titleFont(const QString& title) {
@@ -63,10 +61,10 @@ PlotView* diagramPanel(QWidget* client, const Work& work) {
   return view;
 }
 
-QFrame* taskPanel(QWidget* client, const Work& work, int n) {
+QFrame* taskPanel(QWidget* client, const Work& work, const WindowDeclaration& window) {
   auto* panel = ui::panel(client, TaskRect, ui::Bevel::Single, QStringLiteral("Panel2"));
-  ui::label(panel, QPoint(8, 4), taskNumber(work, n), fonts::font(fonts::Arial, 19, false, true), Qt::black,
-            QStringLiteral("Label2"));
+  ui::label(panel, QPoint(8, 4), window.counter(counter(work, window)), fonts::font(fonts::Arial, 19, false, true),
+            Qt::black, QStringLiteral("Label2"));
   return panel;
 }
 

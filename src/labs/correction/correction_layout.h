@@ -14,6 +14,8 @@
 #include <QString>
 
 #include "framework/captions.h"
+#include "framework/window_declaration.h"
+#include "i18n/language.h"
 #include "labs/correction/correction_model.h"
 
 class AnswerEdit;
@@ -35,11 +37,14 @@ inline constexpr QRect OutputIconRect{378, 74, 49, 41};
 
 QString text(const std::string& utf8);
 
-// The work's texts in the running language: its title, a window's caption "<title>. Опыт №n"
-// and counter "Задание № n из N" (the parallel work's last counter has no space after the sign).
+// The work's texts in the running language: its title (also its title in the journal) and a
+// window's caption "<title>. Опыт №n".
+language::Text titleText(const Work& work);
 QString title(const Work& work);
 QString caption(const Work& work, int n);
-QString taskNumber(const Work& work, int n);
+// How a window writes its counter "Задание № n из N": the parallel work's last counter has no
+// space after the sign.
+Counter counter(const Work& work, const WindowDeclaration& window);
 
 QFrame* titlePanel(QWidget* client, const Work& work);
 // The title's font: as large as lets every word of it fit the title panel, at most 19 px.
@@ -47,7 +52,7 @@ QFont titleFont(const QString& title);
 // The diagram panel with the work's picture one to one; returns Image2.
 PlotView* diagramPanel(QWidget* client, const Work& work);
 // The task panel with the counter "Задание № n из N" at its top.
-QFrame* taskPanel(QWidget* client, const Work& work, int n);
+QFrame* taskPanel(QWidget* client, const Work& work, const WindowDeclaration& window);
 
 // A caption with an index, "T₁ = ": the index is a small label of its own beside the letter.
 // Returns the column right of it.

@@ -14,9 +14,9 @@ const std::array<Work, 3>& works() {
   // T2 decides the parallel and local-feedback gains with eight to ten times its own relative
   // weight, so their gain windows show it to the last digit m·T1 can have.
   static const std::array<Work, 3> table{{
-      {Scheme::Series, 13, "lab13_1", 91, 2, 5, {0}},
-      {Scheme::Parallel, 14, "lab14", 92, 3, 6, {0, 1}},
-      {Scheme::LocalFeedback, 15, "lab15", 93, 2, 6, {0}},
+      {Scheme::Series, "lab13_1", 91, 2, 5, {0}},
+      {Scheme::Parallel, "lab14", 92, 3, 6, {0, 1}},
+      {Scheme::LocalFeedback, "lab15", 93, 2, 6, {0}},
   }};
   return table;
 }

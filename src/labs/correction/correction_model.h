@@ -23,18 +23,16 @@ enum class Scheme {
   LocalFeedback,  // k feeds the first lag's output back, positively, to the input junction
 };
 
-// One work: its scheme, the picture its windows share, its window names (its texts are the
-// windows': correction_layout.h).
+// One work: its scheme, the picture its windows share, its windows (its texts are the windows':
+// correction_layout.h).
 struct Work {
   Scheme scheme;
-  int number;           // 13, 14, 15: FormN_1 ...
   std::string picture;  // "lab13_1", "lab14", "lab15"
   int helpContext;
   int windows;              // 2 or 3
   int t2Chars;              // LT2 shows T2 cut to this many characters in the gain window
   std::vector<int> gainOf;  // step window 2, 3 ...: which gain of the gain window it simulates
 
-  std::string form(int n) const { return "Form" + std::to_string(number) + "_" + std::to_string(n); }
   int gainCount() const { return scheme == Scheme::Parallel ? 2 : 1; }
 };
 

@@ -15,7 +15,7 @@ namespace correction {
 using namespace layout;
 
 GainWindow::GainWindow(Host& host, const WindowDeclaration& declared, const Work& work)
-    : ExperimentWindow(host, declared, layout::caption(work, 1)), work_(work) {
+    : ExperimentWindow(host, declared, layout::caption(work, declared.index)), work_(work) {
   hasTrace_ = false;
   noReadout();
   QWidget* c = client();
@@ -32,7 +32,7 @@ GainWindow::GainWindow(Host& host, const WindowDeclaration& declared, const Work
                 "</font> исходя из условий получения кратных вещественных полюсов "),
             fonts::font(fonts::Arial, 21), colors::Navy, Qt::AlignLeft | Qt::AlignTop, true, QStringLiteral("Label3"));
 
-  auto* task = taskPanel(c, work, 1);
+  auto* task = taskPanel(c, work, declared);
   ui::label(task, QPoint(8, 32), QCoreApplication::translate("correction", "Для заданной САУ:"),
             fonts::font(fonts::Arial, 16));
   LT = parameterRows(task, 54);

@@ -12,19 +12,21 @@ SectionEntry section() {
                                  {.button = QStringLiteral("b92"), .top = 112},
                                  {.button = QStringLiteral("b93"), .top = 216}};
   // Each work's windows from its row of the table (the table lives for the whole run): the
-  // gain window, then the step windows with their closer limit.
+  // gain window, then the step windows with their closer limit; work i's windows are
+  // Form<13 + i>_1 ...
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const Work* work = &works().at(i);
+    const int topic = 13 + static_cast<int>(i);
     WorkEntry& entry = entries[i];
     entry.helpContext = work->helpContext;
-    entry.windows.push_back(
-        {layout::text(work->form(1)), [work](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
-           return ExperimentWindow::create<GainWindow>(h, d, *work);
-         }});
+    entry.title = layout::titleText(*work);
+    entry.windows.push_back({formName(topic, 1), [work](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+                               return ExperimentWindow::create<GainWindow>(h, d, *work);
+                             }});
     for (int n = 2; n <= work->windows; ++n)
-      entry.windows.push_back({layout::text(work->form(n)),
-                               [work, n](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
-                                 return ExperimentWindow::create<StepWindow>(h, d, *work, n);
+      entry.windows.push_back({formName(topic, n),
+                               [work](Host& h, const WindowDeclaration& d) -> ExperimentWindow* {
+                                 return ExperimentWindow::create<StepWindow>(h, d, *work);
                                },
                                2});
   }

@@ -42,11 +42,13 @@ MeasuringShape stepShape() {
 
 }  // namespace
 
-StepWindow::StepWindow(Host& host, const WindowDeclaration& declared, const Work& work, int n)
-    : MeasuringForm(host, declared, layout::caption(work, n),
-                    {layout::title(work), layout::taskNumber(work, n), QString(), text(work.picture)}, stepShape()),
+StepWindow::StepWindow(Host& host, const WindowDeclaration& declared, const Work& work)
+    : MeasuringForm(
+          host, declared, layout::caption(work, declared.index),
+          {.title = layout::title(work), .counter = layout::counter(work, declared), .picture = text(work.picture)},
+          stepShape()),
       work_(work),
-      n_(n) {
+      n_(declared.index) {
   // The steady-state error may be typed while the curve is still growing.
   firstFieldOpenDuringTrace_ = true;
   Timer1->setInterval(10);
@@ -84,7 +86,7 @@ void StepWindow::arrangePanels() {
 
 double StepWindow::takeGain() {
   const auto first = taken(QStringLiteral("gain"), [this]() -> std::optional<std::vector<double>> {
-    if (auto* w = dynamic_cast<GainWindow*>(host().findWindow(text(work_.form(1)))))
+    if (auto* w = dynamic_cast<GainWindow*>(host().findWindow(declaration().firstForm)))
       return std::vector{w->gain(work_.gainOf.at(n_ - 2))};
     return std::nullopt;
   });

@@ -15,8 +15,8 @@ namespace correction {
 class StepWindow : public MeasuringForm {
   Q_OBJECT
  public:
-  // n: the window's number in its work (2 or 3).
-  StepWindow(Host& host, const WindowDeclaration& declared, const Work& work, int n);
+  // Its number in its work (2 or 3) is its declaration's index.
+  StepWindow(Host& host, const WindowDeclaration& declared, const Work& work);
 
   void FormCreate() override;
 
@@ -41,7 +41,7 @@ class StepWindow : public MeasuringForm {
   bool drawPass(int n);
 
   const Work& work_;
-  int n_;
+  int n_;  // the window's number in its work
   Params params_;
   double k_ = 0;
   Response response_;

@@ -24,7 +24,9 @@ constexpr int kPlotPanelWidth = 425;
 }  // namespace
 
 InvarianceForm::InvarianceForm(Host& host, const WindowDeclaration& declared, const WindowRow& row)
-    : TypicalForm(host, declared, row.caption(), {row.title(), row.counter(), QString(), row.picture}), row_(row) {
+    : TypicalForm(host, declared, row.caption(),
+                  {.title = row.title(), .counter = Counter::Spaced, .picture = row.picture}),
+      row_(row) {
   // The disturbance work's title needs four lines at the shared size; it steps down until it
   // fits its panel.
   for (int px = 21; px >= 12; --px) {

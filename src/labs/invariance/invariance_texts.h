@@ -30,7 +30,6 @@ struct WindowRow {
     return reference() ? QCoreApplication::translate("invariance", "Инвариантность САУ к сигналу задания")
                        : QCoreApplication::translate("invariance", "Инвариантность САУ к возмущающему воздействию");
   }
-  QString counter() const { return QCoreApplication::translate("invariance", "Задание № %1 из 4").arg(number()); }
   // "задания" / "возмущения" and the signal with its colour on the plots.
   QString signalWord() const {
     return reference() ? QCoreApplication::translate("invariance", "задания")

@@ -9,8 +9,15 @@
 namespace invariance {
 
 SectionEntry section() {
-  WorkEntry reference{.button = QStringLiteral("B81"), .top = 48, .helpContext = kHelpReference};
-  WorkEntry disturbance{.button = QStringLiteral("b82"), .top = 176, .helpContext = kHelpDisturbance};
+  WorkEntry reference{.button = QStringLiteral("B81"),
+                      .top = 48,
+                      .helpContext = kHelpReference,
+                      .title = {"invariance", QT_TRANSLATE_NOOP("invariance", "Инвариантность к сигналу задания")}};
+  WorkEntry disturbance{
+      .button = QStringLiteral("b82"),
+      .top = 176,
+      .helpContext = kHelpDisturbance,
+      .title = {"invariance", QT_TRANSLATE_NOOP("invariance", "Инвариантность к возмущающему воздействию")}};
   for (const WindowRow& w : windowRows()) {
     const WindowRow* row = &w;  // the table lives for the whole run
     (w.reference() ? reference : disturbance)

@@ -16,10 +16,9 @@ constexpr int Zero = 135;  // the zero level of both signals
 }  // namespace
 
 DelayWindow::DelayWindow(Host& host, const WindowDeclaration& declared)
-    : TypicalForm(
-          host, declared, QCoreApplication::translate("nontypical", "Звено чистого запаздывания. Опыт №1"),
-          {QCoreApplication::translate("nontypical", "Звено чистого запаздывания"),
-           QCoreApplication::translate("nontypical", "Задание №1 из 1"), QString(), QStringLiteral("chistzap")}) {
+    : TypicalForm(host, declared, QCoreApplication::translate("nontypical", "Звено чистого запаздывания. Опыт №1"),
+                  {.title = QCoreApplication::translate("nontypical", "Звено чистого запаздывания"),
+                   .picture = QStringLiteral("chistzap")}) {
   buildTask();
   Timer1->setInterval(10);
   setReadoutNames(QStringLiteral("h ="), QStringLiteral("j ="), true);

@@ -28,12 +28,13 @@ SectionEntry section() {
       .works = {{.button = QStringLiteral("B61"), .top = 24, .helpContext = kHelpContext, .lastEndsWork = false},
                 {.button = QStringLiteral("b62"), .top = 120, .helpContext = kHelpContext, .lastEndsWork = false},
                 {.button = QStringLiteral("b63"), .top = 216, .helpContext = kHelpContext, .lastEndsWork = false}}};
-  // The windows of the three works come from one table (the table lives for the whole run).
+  // The windows of the three works come from one table (the table lives for the whole run):
+  // work n's windows are Form<15 + n>_1 .. _5.
   for (const WindowRow& w : allWindows()) {
     const WindowRegistry::Factory make = w.shape == Shape::Coefficients ? shaped<CoefficientWindow>(&w)
                                          : w.shape == Shape::Frequency  ? shaped<FrequencyWindow>(&w)
                                                                         : shaped<PolesWindow>(&w);
-    s.works.at(w.work - 1).windows.push_back({QString::fromStdString(w.form), make, w.errorLimit});
+    s.works.at(w.work - 1).windows.push_back({formName(15 + w.work, w.task), make, w.errorLimit});
   }
   return s;
 }

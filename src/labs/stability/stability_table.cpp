@@ -8,12 +8,8 @@ namespace stability {
 
 namespace {
 
-// The table names its windows Form16_n, Form17_n and Form18_n for the three works.
-std::string formName(int work, int task) { return "Form" + std::to_string(15 + work) + "_" + std::to_string(task); }
-
 WindowRow coefficientRow(int work, int task, Loop loop, int limit) {
   WindowRow r;
-  r.form = formName(work, task);
   r.work = work;
   r.task = task;
   r.shape = Shape::Coefficients;
@@ -88,12 +84,6 @@ std::string WindowRow::picture() const {
 std::span<const WindowRow> allWindows() {
   static const std::vector<WindowRow> rows = build();
   return rows;
-}
-
-const WindowRow* findWindow(std::string_view form) {
-  for (const WindowRow& r : allWindows())
-    if (r.form == form) return &r;
-  return nullptr;
 }
 
 }  // namespace stability

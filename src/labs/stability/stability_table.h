@@ -6,7 +6,6 @@
 // that differs between them from here.
 #include <span>
 #include <string>
-#include <string_view>
 
 #include "labs/stability/stability_model.h"
 
@@ -26,9 +25,8 @@ struct Draw {
 };
 
 struct WindowRow {
-  std::string form;  // "Form16_1"
-  int work = 1;      // 1..3
-  int task = 1;      // 1..5
+  int work = 1;  // 1..3
+  int task = 1;  // 1..5
   Shape shape = Shape::Coefficients;
   Loop loop = Loop::Lags;
   int errorLimit = 5;
@@ -54,6 +52,5 @@ struct WindowRow {
 };
 
 std::span<const WindowRow> allWindows();
-const WindowRow* findWindow(std::string_view form);
 
 }  // namespace stability

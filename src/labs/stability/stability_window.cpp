@@ -17,14 +17,11 @@ namespace stability {
 
 namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
-// "Устойчивость САУ. Лаб №1.1", "Схема №1", "Задание № 1 из 5" in the running language.
+// "Устойчивость САУ. Лаб №1.1", "Схема №1" in the running language.
 QString caption(const WindowRow& r) {
   return QCoreApplication::translate("stability", "Устойчивость САУ. Лаб №%1.%2").arg(r.work).arg(r.task);
 }
 QString scheme(const WindowRow& r) { return QCoreApplication::translate("stability", "Схема №%1").arg(r.work); }
-QString taskNumberText(const WindowRow& r) {
-  return QCoreApplication::translate("stability", "Задание № %1 из 5").arg(r.task);
-}
 }  // namespace
 
 QString acceptedText(double v) { return numtext::FloatCut(v, 6); }
@@ -64,8 +61,8 @@ QLabel* StabilityWindow::richText(QWidget* parent, const QRect& r, const QString
 }
 
 void StabilityWindow::taskNumber(QWidget* panel) {
-  ui::label(panel, QPoint(8, 2), taskNumberText(row_), fonts::font(fonts::Arial, 19, false, true), Qt::black,
-            QStringLiteral("Label2"));
+  ui::label(panel, QPoint(8, 2), declaration().counter(Counter::Spaced), fonts::font(fonts::Arial, 19, false, true),
+            Qt::black, QStringLiteral("Label2"));
 }
 
 void StabilityWindow::takeData() {

@@ -39,7 +39,7 @@ class StabilityWindow : public ExperimentWindow {
   // Rich text (indices as <sub>) in a fixed box, word-wrapped.
   static QLabel* richText(QWidget* parent, const QRect& r, const QString& html, int pixels,
                           const QColor& color = QColor(0, 0, 0), bool italic = false);
-  // The task number at the top of the task panel.
+  // The task number at the top of the task panel, "Задание № 1 из 5".
   void taskNumber(QWidget* panel);
 
   const WindowRow& row_;

@@ -5,14 +5,13 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "i18n/language.h"
+
 namespace links::texts {
 
 // "<title>. Опыт №n"; the frequency window adds its run after one more point.
 inline QString caption(const QString& title, int experiment) {
   return QCoreApplication::translate("typical", "%1. Опыт №%2").arg(title).arg(experiment);
-}
-inline QString taskNumber(int experiment) {
-  return QCoreApplication::translate("typical", "Задание №%1 из 4").arg(experiment);
 }
 inline QString readStep() {
   return QCoreApplication::translate("typical", "По графику переходной функции определите следующие параметры:");
@@ -28,9 +27,10 @@ inline QString settlingIndex() {
 
 namespace integrating::texts {
 
-inline QString title() { return QCoreApplication::translate("typical", "Интегрирующее звено"); }
+// The title panel's text, also the work's title in the journal.
+inline constexpr language::Text Title{"typical", QT_TRANSLATE_NOOP("typical", "Интегрирующее звено")};
+inline QString title() { return Title; }
 inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
-using links::texts::taskNumber;
 inline QString readT() {
   return QCoreApplication::translate(
       "typical", "По графику переходной функции определите постоянную времени интегрирующего звена:");
@@ -51,10 +51,10 @@ inline constexpr int AnswerTop = 196;
 
 namespace aperiodic::texts {
 
-inline QString title() { return QCoreApplication::translate("typical", "Апериодическое звено"); }
+inline constexpr language::Text Title{"typical", QT_TRANSLATE_NOOP("typical", "Апериодическое звено")};
+inline QString title() { return Title; }
 inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
 using links::texts::readStep;
-using links::texts::taskNumber;
 inline const QString Picture = QStringLiteral("aperiod");
 inline constexpr int HelpContext = 12;
 
@@ -62,10 +62,10 @@ inline constexpr int HelpContext = 12;
 
 namespace oscillating::texts {
 
-inline QString title() { return QCoreApplication::translate("typical", "Колебательное звено"); }
+inline constexpr language::Text Title{"typical", QT_TRANSLATE_NOOP("typical", "Колебательное звено")};
+inline QString title() { return Title; }
 inline QString caption(int experiment) { return links::texts::caption(title(), experiment); }
 using links::texts::readStep;
-using links::texts::taskNumber;
 inline const QString Picture = QStringLiteral("koleb");
 inline constexpr int HelpContext = 13;
 

@@ -43,13 +43,13 @@ WindowRegistry::Factory lagFrequency(QString (*title)(), QString (*caption)(int)
 // then the frequency runs.
 WorkEntry integratingWork() {
   using namespace integrating::texts;
-  static constexpr auto layout = [](const WindowDeclaration& d, const QString& task) {
-    return TypicalLayout{title(), taskNumber(d.index), task, Picture};
+  static constexpr auto layout = [](const QString& task) {
+    return TypicalLayout{.title = title(), .taskText = task, .picture = Picture};
   };
   // T is read off the step with the pointer: the time at which the output reaches 1.
   const auto step = [](const WindowDeclaration& d) {
     return RampSetup{.caption = caption(d.index),
-                     .layout = layout(d, readT()),
+                     .layout = layout(readT()),
                      .draw =
                          [] {
                            Randomize();
@@ -71,7 +71,7 @@ WorkEntry integratingWork() {
   };
   const auto ramp = [](const WindowDeclaration& d) {
     return RampSetup{.caption = caption(d.index),
-                     .layout = layout(d, readRampT()),
+                     .layout = layout(readRampT()),
                      .draw =
                          [] {
                            Randomize();
@@ -96,7 +96,7 @@ WorkEntry integratingWork() {
                              .maxGap = 109,
                              .phaseGap = 132};
     return SineSetup{.caption = caption(d.index),
-                     .layout = layout(d, QString()),
+                     .layout = layout(QString()),
                      .iconScale = 7,
                      .task = twoValues,
                      .passes = 381,
@@ -108,6 +108,7 @@ WorkEntry integratingWork() {
   return {.button = QStringLiteral("BIntegrZveno"),
           .top = 16,
           .helpContext = HelpContext,
+          .title = Title,
           .windows = {{QStringLiteral("Form1_1"), make<RampForm>(step)},
                       {QStringLiteral("Form1_2"), make<RampForm>(ramp)},
                       {QStringLiteral("Form1_3"), make<SineForm>(sine)},
@@ -135,7 +136,7 @@ StepSetup stepSetup(const QString& caption, const TypicalLayout& layout) {
 WorkEntry aperiodicWork() {
   using namespace aperiodic::texts;
   const auto step = [](const WindowDeclaration& d) {
-    StepSetup step = stepSetup(caption(d.index), {title(), taskNumber(d.index), readStep(), Picture});
+    StepSetup step = stepSetup(caption(d.index), {.title = title(), .taskText = readStep(), .picture = Picture});
     step.shape.timeChars = 6;
     step.shape.hChars = 6;
     step.rows = {{132, QStringLiteral("t  = "), false, links::texts::settlingIndex()},
@@ -152,7 +153,7 @@ WorkEntry aperiodicWork() {
   };
   const auto ramp = [](const WindowDeclaration& d) {
     return RampSetup{.caption = caption(d.index),
-                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .layout = {.title = title(), .picture = Picture},
                      .intro = QCoreApplication::translate("typical", "Для заданного значения постоянной времени"),
                      .showsGamma = false,
                      .question = QCoreApplication::translate("typical", "определите значение коэффициента k"),
@@ -163,7 +164,7 @@ WorkEntry aperiodicWork() {
   };
   const auto sine = [](const WindowDeclaration& d) {
     return SineSetup{.caption = caption(d.index),
-                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .layout = {.title = title(), .picture = Picture},
                      .iconScale = 7,
                      .task = SineTask{},
                      .passes = 380,
@@ -175,6 +176,7 @@ WorkEntry aperiodicWork() {
   return {.button = QStringLiteral("BAperZveno"),
           .top = 120,
           .helpContext = HelpContext,
+          .title = Title,
           .windows = {{QStringLiteral("Form2_1"), make<LinkStepForm>(step)},
                       {QStringLiteral("Form2_2"), make<RampForm>(ramp)},
                       {QStringLiteral("Form2_3"), make<SineForm>(sine)},
@@ -185,7 +187,7 @@ WorkEntry aperiodicWork() {
 WorkEntry oscillatingWork() {
   using namespace oscillating::texts;
   const auto step = [](const WindowDeclaration& d) {
-    StepSetup step = stepSetup(caption(d.index), {title(), taskNumber(d.index), readStep(), Picture});
+    StepSetup step = stepSetup(caption(d.index), {.title = title(), .taskText = readStep(), .picture = Picture});
     // Five rows under a five-line task text: the panel is filled to its last pixels.
     step.taskTextAt = QPoint(8, 30);
     step.rows = {{120, QStringLiteral("k = ")},
@@ -205,7 +207,7 @@ WorkEntry oscillatingWork() {
   };
   const auto ramp = [](const WindowDeclaration& d) {
     return RampSetup{.caption = caption(d.index),
-                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .layout = {.title = title(), .picture = Picture},
                      .intro = QCoreApplication::translate("typical", "Для заданных значений:"),
                      .showsGamma = true,
                      .question = QCoreApplication::translate("typical", "определите значение коэффициента k:"),
@@ -216,7 +218,7 @@ WorkEntry oscillatingWork() {
   };
   const auto sine = [](const WindowDeclaration& d) {
     return SineSetup{.caption = caption(d.index),
-                     .layout = {title(), taskNumber(d.index), QString(), Picture},
+                     .layout = {.title = title(), .picture = Picture},
                      .iconScale = 8,
                      .task = {.values = 4, .questionTop = 124},  // the γ row above the question
                      .passes = 380,
@@ -225,6 +227,7 @@ WorkEntry oscillatingWork() {
   return {.button = QStringLiteral("BKolebZveno"),
           .top = 224,
           .helpContext = HelpContext,
+          .title = Title,
           .windows = {{QStringLiteral("Form3_1"), make<LinkStepForm>(step), 4},
                       {QStringLiteral("Form3_2"), make<RampForm>(ramp)},
                       {QStringLiteral("Form3_3"), make<SineForm>(sine)},

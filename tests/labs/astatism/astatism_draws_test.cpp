@@ -17,12 +17,12 @@ void answers(draws::Probe& p, const WindowInfo& w) {
   double onScreen[3] = {};
   for (int i = 0; i < w.paramCount; ++i) {
     p.value(QStringLiteral("T%1").arg(i + 1), drawn[i]);
-    onScreen[i] = p.shown(QString::fromStdString(w.formName), layout::parameterText(i, drawn[i]));
+    onScreen[i] = p.shown(QString::fromStdString(w.caption), layout::parameterText(i, drawn[i]));
   }
   const std::vector<double> truth = trueAnswers(w, params);
   const std::vector<double> read = trueAnswers(w, {onScreen[0], onScreen[1], onScreen[2]});
   for (std::size_t i = 0; i < truth.size(); ++i)
-    p.answer(QStringLiteral("%1 Edit%2").arg(QString::fromStdString(w.formName)).arg(i + 1), Acceptance::band(truth[i]),
+    p.answer(QStringLiteral("%1 Edit%2").arg(QString::fromStdString(w.caption)).arg(i + 1), Acceptance::band(truth[i]),
              truth[i], read[i], w.answerMaxLength());
 }
 
@@ -30,7 +30,7 @@ void trace(draws::Probe& p, const WindowInfo& w) {
   const Params params = drawParams(w);
   Trace s(w, params);
   const QSize plot(kPlotWidth, kPlotHeight);
-  const QString name = QString::fromStdString(w.formName);
+  const QString name = QString::fromStdString(w.caption);
   p.value(name + " kx", s.kx());
   p.value(name + " ky", s.ky());
   const QString r = name + " r", out = name + " output", in = name + " input", mirrored = name + " mirrored input";

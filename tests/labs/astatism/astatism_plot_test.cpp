@@ -125,7 +125,7 @@ TEST_F(ResponsePlot, RampAndParabolaInputsAtHalfTime) {
     auto* w = dynamic_cast<astatism::ResponseWindow*>(start(c.form));
     ASSERT_TRUE(w);
     const QColor colour = c.mirrored ? colors::Fuchsia : colors::Red;
-    const auto& plot = astatism::findWindow(c.form)->plot;
+    const auto& plot = astatism_test::infoOf(QString::fromLatin1(c.form)).plot;
     const int half = 30 + static_cast<int>(plot.kh * plot.kxFactor / 2);
     EXPECT_TRUE(near(w->Image1, half, c.row, colour, 2));
     if (c.mirrored) EXPECT_TRUE(near(w->Image1, half, c.mirrored, colour, 2));

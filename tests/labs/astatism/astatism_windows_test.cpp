@@ -12,7 +12,7 @@ class EveryWindow : public AstatismTest, public ::testing::WithParamInterface<Cl
 
 TEST_P(EveryWindow, ShowsItsDrawnDataAndAcceptsTheWorkedOutAnswers) {
   const ClosedForm& c = GetParam();
-  const astatism::WindowInfo& info = *astatism::findWindow(c.form);
+  const astatism::WindowInfo& info = astatism_test::infoOf(QString::fromLatin1(c.form));
   scriptTypical(c);
   ExperimentWindow* w = start(QString::fromLatin1(c.form));
   ASSERT_TRUE(w);

@@ -9,6 +9,9 @@
 #include <functional>
 #include <vector>
 
+#include "labs/astatism/astatism_model.h"
+#include "labs/astatism/section.h"
+
 namespace astatism_test {
 
 struct Ts {
@@ -232,6 +235,16 @@ inline const std::vector<ClosedForm>& closedForms() {
 inline const ClosedForm& closedForm(const QString& form) {
   for (const auto& c : closedForms())
     if (form == QLatin1String(c.form)) return c;
+  throw std::out_of_range("no such astatism window");
+}
+
+// The table row of a window, found by its name among the section's declarations: window t of
+// work w is the model's (w, t).
+inline const astatism::WindowInfo& infoOf(const QString& form) {
+  static const SectionEntry section = astatism::section();
+  for (std::size_t w = 0; w < section.works.size(); ++w)
+    for (std::size_t t = 0; t < section.works[w].windows.size(); ++t)
+      if (section.works[w].windows[t].form == form) return astatism::windowInfo(int(w) + 1, int(t) + 1);
   throw std::out_of_range("no such astatism window");
 }
 

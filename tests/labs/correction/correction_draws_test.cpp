@@ -33,7 +33,7 @@ double steady(Scheme s, double k) {
 // A gain window, then a step window for each of its gains.
 void work(draws::Probe& p, const Work& w) {
   const Params params = drawParams();
-  const QString name = QString::fromStdString(w.form(1));
+  const QString name = QString::fromStdString(w.picture) + QStringLiteral(" gains");
   const double T1 = p.shown("T1", FloatToStr(params.T1)), T2 = p.shown("T2", FloatCut(params.T2, w.t2Chars));
   const std::vector<double> truth = gains(w.scheme, params.T1, params.T2), read = gains(w.scheme, T1, T2);
   for (std::size_t i = 0; i < truth.size(); ++i) {
@@ -42,7 +42,7 @@ void work(draws::Probe& p, const Work& w) {
     p.value("discriminant", c.discriminant());
   }
   for (std::size_t n = 0; n < w.gainOf.size(); ++n) {
-    const QString form = QString::fromStdString(w.form(static_cast<int>(n) + 2));
+    const QString form = QString::fromStdString(w.picture) + QStringLiteral(" step %1").arg(n + 2);
     const Params q = drawParams();
     const double k = gains(w.scheme, q.T1, q.T2).at(w.gainOf[n]);
     const Response r = simulate(w.scheme, q.T1, q.T2, k);

@@ -138,9 +138,8 @@ TEST(CorrectionModel, GainsWorkedOutFromTheShownTimeConstantsAreAccepted) {
 }
 
 TEST(CorrectionModel, WorksAndTheirWindows) {
-  EXPECT_EQ(work(Scheme::Series).form(2), "Form13_2");
-  EXPECT_EQ(layout::taskNumber(work(Scheme::Parallel), 2), "Задание № 2 из 3");
-  EXPECT_EQ(layout::taskNumber(work(Scheme::Parallel), 3), "Задание №3 из 3");
+  EXPECT_EQ(layout::counter(work(Scheme::Parallel), {.index = 2, .count = 3}), Counter::Spaced);
+  EXPECT_EQ(layout::counter(work(Scheme::Parallel), {.index = 3, .count = 3}), Counter::Tight);
   EXPECT_EQ(layout::caption(work(Scheme::LocalFeedback), 1), "Коррекция в виде местной обратной связи. Опыт №1");
   EXPECT_EQ(row(1.0), 50);
   EXPECT_EQ(row(0.5), 115);

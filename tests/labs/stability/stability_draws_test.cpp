@@ -19,6 +19,9 @@ using numtext::FloatToStr;
 
 namespace {
 
+// "lab 1.3": the window's work and task, as its caption numbers them.
+QString label(const WindowRow& row) { return QStringLiteral("lab %1.%2").arg(row.work).arg(row.task); }
+
 Params drawn() { return drawParams(); }
 
 Params shownParams(draws::Probe& p, const Params& q) {
@@ -38,7 +41,7 @@ double multiplier(draws::Probe& p, const WindowRow& row) {
 }
 
 void coefficientWindow(draws::Probe& p, const WindowRow& row, const Params& q, const Params& s) {
-  const QString name = QString::fromStdString(row.form);
+  const QString name = label(row);
   const auto fields = [&](const Params& x) {
     const Coefficients c = coefficients(row.loop, x, x.t2);
     std::vector<double> t{c.k, c.a3, c.a2, c.a1};
@@ -57,7 +60,7 @@ void coefficientWindow(draws::Probe& p, const WindowRow& row, const Params& q, c
 
 void frequencyWindow(draws::Probe& p, const WindowRow& row, const Params& q, const Params& s) {
   constexpr QSize plot{411, 115};
-  const QString name = QString::fromStdString(row.form);
+  const QString name = label(row);
   const double m = multiplier(p, row);
   const double value = row.loop == Loop::Forcing ? m * criticalT4(q) : criticalGain(row.loop, q);
   const OpenLoop open{row.loop, q, value};
@@ -90,7 +93,7 @@ void frequencyWindow(draws::Probe& p, const WindowRow& row, const Params& q, con
 
 void polesWindow(draws::Probe& p, const WindowRow& row, const Params& q, const Params& s, bool response) {
   constexpr QSize plot{423, 241};
-  const QString name = QString::fromStdString(row.form);
+  const QString name = label(row);
   const double m = multiplier(p, row);
   const auto valueOf = [&](const Params& x) {
     return m * (row.loop == Loop::Forcing ? criticalT4(x) : criticalGain(row.loop, x));

@@ -15,6 +15,8 @@ using namespace stability;
 
 namespace {
 
+std::string label(const WindowRow& row) { return "lab " + std::to_string(row.work) + "." + std::to_string(row.task); }
+
 Params toParams(const st::P& p) { return {p.t1, p.t2, p.t3, p.k1}; }
 
 // Draws as the windows make them, from a fixed seed.
@@ -89,12 +91,12 @@ TEST(StabilityModel, PolesAgreeWithAnIndependentRootFinder) {
       const double v = m * (work == 3 ? criticalT4(p) : criticalGain(row.loop, p));
       const Poles mine = row.regime == Regime::Boundary ? polesOnBoundary(characteristic(row.loop, p, v))
                                                         : poles(characteristic(row.loop, p, v));
-      expectSamePoles(mine, st::poles(work, ps[n], v), row.form + " draw " + std::to_string(n));
+      expectSamePoles(mine, st::poles(work, ps[n], v), label(row) + " draw " + std::to_string(n));
       EXPECT_EQ(mine.beta[0], 0.0);
       EXPECT_EQ(mine.beta[2], -mine.beta[1]);
-      if (row.regime == Regime::Unstable) EXPECT_GT(mine.alpha[1], 0) << row.form;
-      if (row.regime == Regime::Stable && m != 1.0) EXPECT_LT(mine.alpha[1], 0) << row.form;
-      if (row.regime == Regime::Boundary || m == 1.0) EXPECT_EQ(mine.alpha[1], 0.0) << row.form;
+      if (row.regime == Regime::Unstable) EXPECT_GT(mine.alpha[1], 0) << label(row);
+      if (row.regime == Regime::Stable && m != 1.0) EXPECT_LT(mine.alpha[1], 0) << label(row);
+      if (row.regime == Regime::Boundary || m == 1.0) EXPECT_EQ(mine.alpha[1], 0.0) << label(row);
     }
   }
 }
