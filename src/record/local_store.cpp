@@ -176,6 +176,11 @@ std::vector<LocalStore::Pending> pending(QSqlQuery& q, QString* why) {
     return out;
   }
   while (q.next()) out.push_back({q.value(0).toLongLong(), columns::read(q, 1)});
+  // A row that could not be fetched (the file locked a moment too long) is a failure, not the end.
+  if (q.lastError().isValid()) {
+    if (why) *why = q.lastError().text();
+    out.clear();
+  }
   return out;
 }
 }  // namespace

@@ -160,6 +160,13 @@ void Recorder::sendLoop() {
     QString why;
     std::vector<LocalStore::Pending> batch;
     if (outbox.isOpen() || outbox.open(&why)) batch = outbox.unsent(200, &why);
+    if (!why.isEmpty()) {
+      // The outbox could not be read (the writer holds the file a moment too long): that is not
+      // an empty outbox. Read again shortly; nothing is said sent meanwhile.
+      lock.lock();
+      send_.wait_for(lock, 200ms, [this] { return stopSender_; });
+      continue;
+    }
     bool failed = false;
     if (!batch.empty()) {
       std::vector<Event> events;

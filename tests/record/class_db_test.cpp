@@ -38,8 +38,8 @@ QStringList serverTexts(const QString& run) {
   q.prepare(QStringLiteral("SELECT typed FROM lumeq.events WHERE run = ? ORDER BY arrival"));
   q.addBindValue(run);
   QStringList out;
-  if (q.exec())
-    while (q.next()) out << q.value(0).toString();
+  if (!q.exec()) ADD_FAILURE() << q.lastError().text().toStdString();
+  while (q.next()) out << q.value(0).toString();
   return out;
 }
 
@@ -120,6 +120,7 @@ TEST_F(ClassDbTest, AServerStoppedAndStartedMidWorkGetsEveryEventOnceInOrder) {
   for (; n < 50; ++n) r.add(make(record::kind::Wrong, QStringLiteral("0000cc"), n));
   ASSERT_TRUE(r.waitSent(20000));
   ASSERT_TRUE(pgtest::cluster(QStringLiteral("stop")));
+  ASSERT_FALSE(record::ClassDb(student).connect()) << "the server is still up";
   for (; n < 150; ++n) r.add(make(record::kind::Wrong, QStringLiteral("0000cc"), n));
   r.flush();
   EXPECT_FALSE(r.waitSent(1500));
