@@ -65,6 +65,7 @@ void ExperimentWindow::closeEvent(QCloseEvent* e) {
   Timer1->stop();
   closed_ = true;
   releaseWorkDone();
+  work().forget(objectName());
   if (holdsBusy_) {
     host_.Busy = false;
     holdsBusy_ = false;

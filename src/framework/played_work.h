@@ -3,11 +3,13 @@
 #pragma once
 // The work being played: what its windows share beyond their own data (the run count of a
 // repeated experiment, whether the work is complete, each window's completion). The navigation
-// owns it; windows reach it through Host::work() and ask it for a repeated experiment's next run
-// and for the seed of each draw of their data.
+// owns it; windows reach it through Host::work(), ask it for a repeated experiment's next run and
+// for the seed of each draw of their data, and share data with their later windows through it.
 #include <QHash>
 #include <QString>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "draw.h"
 
@@ -41,6 +43,21 @@ class PlayedWork {
   }
   void replayNext(const QString& form, const Draw& draw) { replays_.insert(form, draw); }
 
+  // Data a window shares with the later windows of its work (the stability work's T1, T2, T3 and
+  // k1, the lag link's T and k, the correction work's gains), by window and name, for as long
+  // as that window lives: it shares them again with each draw and they go when it closes.
+  void share(const QString& form, const QString& what, std::vector<double> values) {
+    shared_[form].insert(what, std::move(values));
+  }
+  std::optional<std::vector<double>> shared(const QString& form, const QString& what) const {
+    const auto f = shared_.constFind(form);
+    if (f == shared_.constEnd()) return std::nullopt;
+    const auto v = f->constFind(what);
+    if (v == f->constEnd()) return std::nullopt;
+    return *v;
+  }
+  void forget(const QString& form) { shared_.remove(form); }
+
   // Completion flags, one per window, read by Next.
   bool completed(const QString& form) const { return completion_.value(form, false); }
   void setCompleted(const QString& form, bool done) { completion_[form] = done; }
@@ -48,4 +65,5 @@ class PlayedWork {
  private:
   QHash<QString, bool> completion_;
   QHash<QString, Draw> replays_;
+  QHash<QString, QHash<QString, std::vector<double>>> shared_;
 };

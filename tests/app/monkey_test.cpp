@@ -28,6 +28,7 @@
 #include "record/local_store.h"
 #include "record/recorder.h"
 #include "support/fixture.h"
+#include "support/recorder_holder.h"
 #include "support/student.h"
 
 namespace {
@@ -49,13 +50,7 @@ QList<T*> usable(QWidget* root) {
 
 // The random student's run is recorded into a file of its own, and checked against its seeds
 // at the end.
-struct MonkeyRecord {
-  QTemporaryDir dir;
-  QString path = dir.filePath(QStringLiteral("record.sqlite"));
-  std::unique_ptr<record::Recorder> recorder = std::make_unique<record::Recorder>(path);
-};
-
-class Monkey : public MonkeyRecord, public TrainerTest {
+class Monkey : public RecorderHolder, public TrainerTest {
  protected:
   Monkey() : TrainerTest(nullptr, nullptr, recorder.get()) {}
   std::mt19937 gen;

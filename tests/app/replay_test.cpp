@@ -18,6 +18,7 @@
 #include "record/local_store.h"
 #include "record/recorder.h"
 #include "support/fixture.h"
+#include "support/recorder_holder.h"
 
 namespace {
 
@@ -62,12 +63,6 @@ TEST(Replay, TargetsAreReadStrictly) {
 namespace {
 
 // A work played through the real window and recorded into a machine file.
-struct RecorderHolder {
-  QTemporaryDir dir;
-  QString path = dir.filePath(QStringLiteral("record.sqlite"));
-  std::unique_ptr<record::Recorder> recorder = std::make_unique<record::Recorder>(path);
-};
-
 class RecordedPlay : public RecorderHolder, public TrainerTest {
  protected:
   RecordedPlay() : TrainerTest(nullptr, nullptr, recorder.get()) {}

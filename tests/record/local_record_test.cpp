@@ -15,6 +15,7 @@
 #include "record/local_store.h"
 #include "record/recorder.h"
 #include "support/fixture.h"
+#include "support/recorder_holder.h"
 
 using record::Event;
 namespace kind = record::kind;
@@ -40,13 +41,6 @@ Event make(const QString& k, const QString& run, const QString& text = {}) {
   e.text = text;
   return e;
 }
-
-// The main window recording into a file of a temporary folder.
-struct RecorderHolder {
-  QTemporaryDir dir;
-  QString path = dir.filePath(QStringLiteral("record.sqlite"));
-  std::unique_ptr<record::Recorder> recorder = std::make_unique<record::Recorder>(path);
-};
 
 class RecordedWork : public RecorderHolder, public TrainerTest {
  protected:

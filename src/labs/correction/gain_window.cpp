@@ -50,6 +50,7 @@ void GainWindow::FormCreate() {
   Randomize();
   params_ = drawParams();
   gains_ = gains(work_.scheme, params_.T1, params_.T2);
+  ExperimentWindow::work().share(objectName(), QStringLiteral("gains"), gains_);
   showParameters(LT, params_.T1, params_.T2, work_.t2Chars);
   expectOrder(0);
 }

@@ -86,9 +86,10 @@ void StepWindow::arrangePanels() {
 
 double StepWindow::takeGain() {
   const auto first = taken(QStringLiteral("gain"), [this]() -> std::optional<std::vector<double>> {
-    if (auto* w = dynamic_cast<GainWindow*>(host().findWindow(declaration().firstForm)))
-      return std::vector{w->gain(work_.gainOf.at(n_ - 2))};
-    return std::nullopt;
+    const auto gains = ExperimentWindow::work().shared(declaration().firstForm, QStringLiteral("gains"));
+    const int i = work_.gainOf.at(n_ - 2);
+    if (!gains || i >= static_cast<int>(gains->size())) return std::nullopt;
+    return std::vector{gains->at(i)};
   });
   if (first && first->size() == 1) return first->front();
   return gains(work_.scheme, params_.T1, params_.T2).at(work_.gainOf.at(n_ - 2));

@@ -80,11 +80,10 @@ void LagLinkWindow::FormCreate() {
   // The second window studies the first one's link: the first window stays alive behind it.
   const auto first = taken(QStringLiteral("lag"), [this]() -> std::optional<std::vector<double>> {
     if (!row_.followsFirst) return std::nullopt;
-    if (const auto* w = dynamic_cast<LagLinkWindow*>(host().findWindow(declaration().firstForm)))
-      return std::vector{w->lag().T, w->lag().k};
-    return std::nullopt;
+    return work().shared(declaration().firstForm, QStringLiteral("lag"));
   });
   lag_ = first && first->size() == 2 ? Lag{first->at(0), first->at(1)} : Lag::draw();
+  if (!row_.followsFirst) work().share(objectName(), QStringLiteral("lag"), {lag_.T, lag_.k});
 
   const auto answers = limits(row_.pole, lag_);
   for (int i = 0; i < 4; ++i) {

@@ -70,14 +70,12 @@ void StabilityWindow::takeData() {
   if (!row_.drawsOwnData()) {
     const auto earlier = taken(QStringLiteral("params"), [this]() -> std::optional<std::vector<double>> {
       for (int task = row_.ownerTask(); task < row_.task; ++task)
-        if (auto* w = dynamic_cast<StabilityWindow*>(host().findWindow(declaration().work.value(task - 1)))) {
-          const Params& p = w->params();
-          return std::vector{p.t1, p.t2, p.t3, p.k1};
-        }
+        if (auto p = work().shared(declaration().work.value(task - 1), QStringLiteral("params"))) return p;
       return std::nullopt;
     });
     if (earlier && earlier->size() == 4) {
       params_ = {earlier->at(0), earlier->at(1), earlier->at(2), earlier->at(3)};
+      work().share(objectName(), QStringLiteral("params"), *earlier);
       return;
     }
   }
@@ -85,6 +83,7 @@ void StabilityWindow::takeData() {
   // (all closed by their close boxes), rather than tracing a loop of zero time constants.
   Randomize();
   params_ = drawParams();
+  work().share(objectName(), QStringLiteral("params"), {params_.t1, params_.t2, params_.t3, params_.k1});
 }
 
 void StabilityWindow::restartAtOwner() {
