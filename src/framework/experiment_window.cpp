@@ -100,10 +100,13 @@ QString ExperimentWindow::fingerprint() const {
 }
 
 std::optional<std::vector<double>> ExperimentWindow::taken(
-    const QString& what, const std::function<std::optional<std::vector<double>>()>& fetch) {
+    const QString& what, Range range, const std::function<std::optional<std::vector<double>>()>& fetch) {
   if (draw_.replayed) {
-    if (const auto it = draw_.taken.constFind(what); it != draw_.taken.constEnd()) return it.value();
-    return std::nullopt;
+    const auto it = draw_.taken.constFind(what);
+    if (it == draw_.taken.constEnd() || it->size() != range.count) return std::nullopt;
+    for (double v : *it)
+      if (!(v >= range.lo && v <= range.hi)) return std::nullopt;  // NaN too
+    return it.value();
   }
   std::optional<std::vector<double>> v = fetch();
   if (v) draw_.taken.insert(what, *v);

@@ -98,13 +98,19 @@ class ExperimentWindow : public QMdiSubWindow {
   ExperimentWindow(Host& host, const WindowDeclaration& declared, const QString& caption, QSize design = {789, 518});
 
   // Values a draw takes from outside itself (an earlier window's data, the run of a repeated
-  // experiment), named `what`: fetched and kept with the draw; in a replay, the kept ones
-  // (none when the recorded draw took none, so the window draws its own as it did then).
-  std::optional<std::vector<double>> taken(const QString& what,
+  // experiment), named `what`: fetched and kept with the draw; in a replay, the kept ones (none
+  // when the recorded draw took none, so the window draws its own as it did then). A replayed
+  // list of another length, or with a value outside [lo, hi] (a record edited by hand), is not
+  // taken either: the window never computes with numbers its own draws could not give.
+  struct Range {
+    std::size_t count;
+    double lo, hi;
+  };
+  std::optional<std::vector<double>> taken(const QString& what, Range range,
                                            const std::function<std::optional<std::vector<double>>()>& fetch);
-  double taken(const QString& what, double value) {
-    const auto v = taken(what, [value] { return std::optional(std::vector<double>{value}); });
-    return v && !v->empty() ? v->front() : value;
+  double taken(const QString& what, double value, double lo, double hi) {
+    const auto v = taken(what, {1, lo, hi}, [value] { return std::optional(std::vector<double>{value}); });
+    return v ? v->front() : value;
   }
 
   // What pass j of the trace draws; a window without a trace returns an empty recipe.

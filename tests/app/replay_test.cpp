@@ -3,6 +3,7 @@
 // A window's data follow from its draw's seed: drawn again from the record, a window shows what
 // the student saw, and a record whose answers or seeds were changed shows itself.
 #include <QCryptographicHash>
+#include <cmath>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -236,6 +237,13 @@ TEST_F(RecordedPlay, AWindowThatTakesItsDataFromAnEarlierOneOrRunReplaysWithTheS
     ASSERT_NE(last, draws.rend()) << form.toStdString();
     replay::Unseen again(programWindows(), form, last->draw);
     EXPECT_EQ(face(again.window()), face(w)) << form.toStdString();
+    // A record edited to hand the window numbers no draw gives: it draws its own instead.
+    Draw edited = last->draw;
+    for (auto& values : edited.taken) std::fill(values.begin(), values.end(), 1e9);
+    replay::Unseen forged(programWindows(), form, edited);
+    EXPECT_NE(forged.window()->fingerprint(), w->fingerprint()) << form.toStdString();
+    for (int i = 0; i < forged.window()->answerCount(); ++i)
+      EXPECT_TRUE(std::isfinite(forged.window()->answer(i).rule.lo)) << form.toStdString();
     messages.answers = {true};
     click("BMenu");
     flushDeletes();

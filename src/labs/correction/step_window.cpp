@@ -85,13 +85,14 @@ void StepWindow::arrangePanels() {
 }
 
 double StepWindow::takeGain() {
-  const auto first = taken(QStringLiteral("gain"), [this]() -> std::optional<std::vector<double>> {
+  // The gains the first window's draws give (they depend on T2/T1 only, from 6.5 to 8.4).
+  const auto first = taken(QStringLiteral("gain"), {1, 0.1, 20}, [this]() -> std::optional<std::vector<double>> {
     const auto gains = ExperimentWindow::work().shared(declaration().firstForm, QStringLiteral("gains"));
     const int i = work_.gainOf.at(n_ - 2);
     if (!gains || i >= static_cast<int>(gains->size())) return std::nullopt;
     return std::vector{gains->at(i)};
   });
-  if (first && first->size() == 1) return first->front();
+  if (first) return first->front();
   return gains(work_.scheme, params_.T1, params_.T2).at(work_.gainOf.at(n_ - 2));
 }
 

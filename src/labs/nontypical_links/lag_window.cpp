@@ -78,11 +78,12 @@ void LagLinkWindow::FormCreate() {
   Ris2->canvas().load(pictures::get(QString::fromLatin1(row_.picture2)));
 
   // The second window studies the first one's link: the first window stays alive behind it.
-  const auto first = taken(QStringLiteral("lag"), [this]() -> std::optional<std::vector<double>> {
+  // T and k as Lag::draw gives them.
+  const auto first = taken(QStringLiteral("lag"), {2, 0.1, 0.9}, [this]() -> std::optional<std::vector<double>> {
     if (!row_.followsFirst) return std::nullopt;
     return work().shared(declaration().firstForm, QStringLiteral("lag"));
   });
-  lag_ = first && first->size() == 2 ? Lag{first->at(0), first->at(1)} : Lag::draw();
+  lag_ = first ? Lag{first->at(0), first->at(1)} : Lag::draw();
   if (!row_.followsFirst) work().share(objectName(), QStringLiteral("lag"), {lag_.T, lag_.k});
 
   const auto answers = limits(row_.pole, lag_);

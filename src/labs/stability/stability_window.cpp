@@ -68,12 +68,13 @@ void StabilityWindow::taskNumber(QWidget* panel) {
 void StabilityWindow::takeData() {
   Image2->canvas().load(pictures::get(q(row_.picture())));
   if (!row_.drawsOwnData()) {
-    const auto earlier = taken(QStringLiteral("params"), [this]() -> std::optional<std::vector<double>> {
+    // T1, T2, T3 and k1 as drawParams gives them.
+    const auto earlier = taken(QStringLiteral("params"), {4, 0.1, 1.5}, [this]() -> std::optional<std::vector<double>> {
       for (int task = row_.ownerTask(); task < row_.task; ++task)
         if (auto p = work().shared(declaration().work.value(task - 1), QStringLiteral("params"))) return p;
       return std::nullopt;
     });
-    if (earlier && earlier->size() == 4) {
+    if (earlier) {
       params_ = {earlier->at(0), earlier->at(1), earlier->at(2), earlier->at(3)};
       work().share(objectName(), QStringLiteral("params"), *earlier);
       return;

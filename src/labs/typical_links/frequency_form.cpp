@@ -81,10 +81,11 @@ void FrequencyForm::FormCreate() {
   if (w_ == 0 && closingRun()) work().startRuns();
   // The run and, past the first, the parameters the series kept go with the draw: a replay
   // takes them back from the record.
-  work().RepeatCount = static_cast<std::int8_t>(taken(QStringLiteral("run"), run()));
+  work().RepeatCount = static_cast<std::int8_t>(taken(QStringLiteral("run"), run(), 1, 7));
   const int r = run();
   if (r != 1)
-    if (const auto kept = taken(QStringLiteral("series"), [this] { return std::optional(link_->kept()); }))
+    if (const auto kept = taken(QStringLiteral("series"), {link_->kept().size(), 0.2, 2.0},  // T, k, γ as drawn
+                                [this] { return std::optional(link_->kept()); }))
       link_->keep(*kept);
   setCaption(setup_.captionPrefix + QString::number(r));
   Image11->canvas().loadWall();
