@@ -51,6 +51,7 @@ void Main::openReplay(const replay::Plan& plan) {
   table->setObjectName(QStringLiteral("ReplayAnswersTable"));
   table->setHorizontalHeaderLabels({tr("Поле"), tr("Введено"), tr("Итог"), tr("Время")});
   table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   for (int r = 0; r < static_cast<int>(plan.typed.size()); ++r) {
     const replay::Typed& t = plan.typed[r];
