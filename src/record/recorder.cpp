@@ -56,12 +56,15 @@ void Recorder::flush() {
 }
 
 bool Recorder::waitSent(int timeoutMs) {
-  flush();
+  // Every event written to the file first (a file that fails keeps them queued: not sent), then
+  // the sender looks again and says when the outbox is empty.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   std::unique_lock lock(m_);
-  outboxEmpty_ = false;  // the sender looks again and says
+  if (!written_.wait_until(lock, deadline, [this] { return queue_.empty(); })) return false;
+  outboxEmpty_ = false;
   ++writtenGen_;
   send_.notify_all();
-  return written_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return outboxEmpty_; });
+  return written_.wait_until(lock, deadline, [this] { return outboxEmpty_ && queue_.empty(); });
 }
 
 void Recorder::setHealthHandler(std::function<void(const Health&)> handler) {
@@ -132,6 +135,8 @@ void Recorder::writeLoop() {
     if (!ok && store.open(&why)) {
       store.markInterrupted(machine_, processAlive);
       ok = true;
+      std::lock_guard ready(m_);
+      localReady_ = true;
     }
     ok = ok && store.add(e, &why);
     setLocal(ok, why);
@@ -156,10 +161,11 @@ void Recorder::sendLoop() {
   std::unique_lock lock(m_);
   while (!stopSender_) {
     const qint64 seen = writtenGen_;
+    const bool ready = localReady_;
     lock.unlock();
     QString why;
     std::vector<LocalStore::Pending> batch;
-    if (outbox.isOpen() || outbox.open(&why)) batch = outbox.unsent(200, &why);
+    if (ready && (outbox.isOpen() || outbox.open(&why))) batch = outbox.unsent(200, &why);
     if (!why.isEmpty()) {
       // The outbox could not be read (the writer holds the file a moment too long): that is not
       // an empty outbox. Read again shortly; nothing is said sent meanwhile.
@@ -192,8 +198,10 @@ void Recorder::sendLoop() {
       send_.wait_for(lock, backoff, [this] { return stopSender_; });
       backoff = std::min<std::chrono::seconds>(backoff * 2, 30s);
     } else if (batch.empty() && seen == writtenGen_) {
-      outboxEmpty_ = true;
-      written_.notify_all();
+      if (ready) {  // before the file is open there is no outbox to call empty
+        outboxEmpty_ = true;
+        written_.notify_all();
+      }
       send_.wait_for(lock, 2s, [this, seen] { return stopSender_ || writtenGen_ != seen; });
     }
   }

@@ -63,6 +63,9 @@ class Recorder {
   qint64 nextSeq_ = 1;
   bool stop_ = false, stopSender_ = false;
   bool localFailing_ = false;
+  // The writer has opened the file once: the sender reads it only then (two connections making
+  // the file and its WAL at the same moment may find it locked).
+  bool localReady_ = false;
   bool outboxEmpty_ = false;
   qint64 writtenGen_ = 0;  // moves with every event written (and when waitSent asks)
   Health health_;

@@ -85,8 +85,9 @@ void StepWindow::arrangePanels() {
 }
 
 double StepWindow::takeGain() {
-  // The gains the first window's draws give (they depend on T2/T1 only, from 6.5 to 8.4).
-  const auto first = taken(QStringLiteral("gain"), {1, 0.1, 20}, [this]() -> std::optional<std::vector<double>> {
+  // The gains the first window's draws give (they depend on T2/T1 only, from 6.5 to 8.4: 0.06
+  // for the local feedback at the least, 13.2 for the parallel one at the most).
+  const auto first = taken(QStringLiteral("gain"), {1, 0.01, 20}, [this]() -> std::optional<std::vector<double>> {
     const auto gains = ExperimentWindow::work().shared(declaration().firstForm, QStringLiteral("gains"));
     const int i = work_.gainOf.at(n_ - 2);
     if (!gains || i >= static_cast<int>(gains->size())) return std::nullopt;
