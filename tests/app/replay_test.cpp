@@ -3,7 +3,6 @@
 // A window's data follow from its draw's seed: drawn again from the record, a window shows what
 // the student saw, and a record whose answers or seeds were changed shows itself.
 #include <QCryptographicHash>
-#include <cmath>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -237,13 +236,12 @@ TEST_F(RecordedPlay, AWindowThatTakesItsDataFromAnEarlierOneOrRunReplaysWithTheS
     ASSERT_NE(last, draws.rend()) << form.toStdString();
     replay::Unseen again(programWindows(), form, last->draw);
     EXPECT_EQ(face(again.window()), face(w)) << form.toStdString();
-    // A record edited to hand the window numbers no draw gives: it draws its own instead.
+    // A record edited to hand the window numbers no draw gives: it draws its own instead, as
+    // from the same seed with nothing taken.
     Draw edited = last->draw;
     for (auto& values : edited.taken) std::fill(values.begin(), values.end(), 1e9);
-    replay::Unseen forged(programWindows(), form, edited);
-    EXPECT_NE(forged.window()->fingerprint(), w->fingerprint()) << form.toStdString();
-    for (int i = 0; i < forged.window()->answerCount(); ++i)
-      EXPECT_TRUE(std::isfinite(forged.window()->answer(i).rule.lo)) << form.toStdString();
+    replay::Unseen forged(programWindows(), form, edited), own(programWindows(), form, {last->draw.seed});
+    EXPECT_EQ(face(forged.window()), face(own.window())) << form.toStdString();
     messages.answers = {true};
     click("BMenu");
     flushDeletes();
