@@ -1707,9 +1707,6 @@ Example: --journal-pdf &apos;/srv/labs/%d-%r.pdf&apos;</translation>
         <source>В запуске %1 нет выборки %2 окна %3.</source>
         <translation>Run %1 has no draw %2 of window %3.</translation>
     </message>
-</context>
-<context>
-    <name>replay::Verdict</name>
     <message>
         <source>Проверять нечего: в записи нет выборок данных.</source>
         <translation>Nothing to check: the record holds no data draws.</translation>

@@ -15,11 +15,6 @@
 #include "record/class_reader.h"
 
 namespace replay {
-namespace {
-
-QString tr(const char* text) { return QCoreApplication::translate("replay", text); }
-
-}  // namespace
 
 // The main window's part for a window checked unseen.
 class Unseen::Host : public ::Host {
@@ -138,12 +133,12 @@ std::vector<Plan> draws(const std::vector<record::Event>& run) {
 
 std::optional<Plan> find(const std::vector<record::Event>& run, const Target& t, QString* why) {
   if (run.empty()) {
-    if (why) *why = tr("Запись не содержит запуска %1.").arg(t.run);
+    if (why) *why = QCoreApplication::translate("replay", "Запись не содержит запуска %1.").arg(t.run);
     return std::nullopt;
   }
   for (Plan& p : draws(run))
     if (p.target.form == t.form && p.target.n == t.n) return std::move(p);
-  if (why) *why = tr("В запуске %1 нет выборки %2 окна %3.").arg(t.run).arg(t.n).arg(t.form);
+  if (why) *why = QCoreApplication::translate("replay", "В запуске %1 нет выборки %2 окна %3.").arg(t.run).arg(t.n).arg(t.form);
   return std::nullopt;
 }
 
@@ -174,19 +169,19 @@ QString inLocalSeparator(QString typed) {
 QString Verdict::text() const {
   switch (status) {
     case Status::Nothing:
-      return tr("Проверять нечего: в записи нет выборок данных.");
+      return QCoreApplication::translate("replay", "Проверять нечего: в записи нет выборок данных.");
     case Status::OtherVersion:
-      return tr("Не проверено: запись сделана версией %1, эта версия %2.").arg(version, QStringLiteral(LUMEQ_VERSION));
+      return QCoreApplication::translate("replay", "Не проверено: запись сделана версией %1, эта версия %2.").arg(version, QStringLiteral(LUMEQ_VERSION));
     case Status::Verified:
-      return tr("Проверено: выборок %1, принятых ответов %2.").arg(drawsChecked).arg(answersChecked);
+      return QCoreApplication::translate("replay", "Проверено: выборок %1, принятых ответов %2.").arg(drawsChecked).arg(answersChecked);
     case Status::NotVerified:
       break;
   }
   QStringList lines;
   for (const Finding& f : findings)
-    lines << (f.field < 0 ? tr("%1 (выборка %2): %3").arg(f.form).arg(f.n).arg(f.what)
-                          : tr("%1 (выборка %2), поле %3: %4").arg(f.form).arg(f.n).arg(f.field + 1).arg(f.what));
-  return tr("Не проверено: ") + lines.join(QStringLiteral("; "));
+    lines << (f.field < 0 ? QCoreApplication::translate("replay", "%1 (выборка %2): %3").arg(f.form).arg(f.n).arg(f.what)
+                          : QCoreApplication::translate("replay", "%1 (выборка %2), поле %3: %4").arg(f.form).arg(f.n).arg(f.field + 1).arg(f.what));
+  return QCoreApplication::translate("replay", "Не проверено: ") + lines.join(QStringLiteral("; "));
 }
 
 std::vector<Plan> drawsOfWork(const std::vector<record::Event>& run, const WindowRegistry& windows,
@@ -206,12 +201,12 @@ Verdict verify(const std::vector<record::Event>& run, const WindowRegistry& wind
   if (all.empty()) return v;
   if (all.front().version != QStringLiteral(LUMEQ_VERSION)) {
     v.status = Verdict::Status::OtherVersion;
-    v.version = all.front().version.isEmpty() ? tr("неизвестной") : all.front().version;
+    v.version = all.front().version.isEmpty() ? QCoreApplication::translate("replay", "неизвестной") : all.front().version;
     return v;
   }
   for (const Plan& p : all) {
     if (!windows.has(p.target.form)) {
-      v.findings.push_back({p.target.form, p.target.n, -1, tr("такого окна нет")});
+      v.findings.push_back({p.target.form, p.target.n, -1, QCoreApplication::translate("replay", "такого окна нет")});
       continue;
     }
     Unseen unseen(windows, p.target.form, p.draw);
@@ -219,18 +214,18 @@ Verdict verify(const std::vector<record::Event>& run, const WindowRegistry& wind
     if (!w) continue;
     ++v.drawsChecked;
     if (w->fingerprint() != p.fingerprint) {
-      v.findings.push_back({p.target.form, p.target.n, -1, tr("данные не следуют из записанного начального числа")});
+      v.findings.push_back({p.target.form, p.target.n, -1, QCoreApplication::translate("replay", "данные не следуют из записанного начального числа")});
       continue;
     }
     for (const Typed& t : p.typed) {
       if (t.kind != record::kind::Accepted || t.field < 0) continue;
       if (t.field >= w->answerCount()) {
-        v.findings.push_back({p.target.form, p.target.n, t.field, tr("у окна нет такого поля")});
+        v.findings.push_back({p.target.form, p.target.n, t.field, QCoreApplication::translate("replay", "у окна нет такого поля")});
         break;
       }
       ++v.answersChecked;
       if (!unseen.enter(t.field, t.text)) {
-        v.findings.push_back({p.target.form, p.target.n, t.field, tr("принятый ответ «%1» не проходит проверку окна").arg(t.text)});
+        v.findings.push_back({p.target.form, p.target.n, t.field, QCoreApplication::translate("replay", "принятый ответ «%1» не проходит проверку окна").arg(t.text)});
         break;
       }
     }

@@ -18,6 +18,7 @@
 #include "record/local_store.h"
 #include "record/recorder.h"
 #include "support/fixture.h"
+#include "support/language_guard.h"
 #include "support/recorder_holder.h"
 
 namespace {
@@ -246,4 +247,17 @@ TEST_F(RecordedPlay, AWindowThatTakesItsDataFromAnEarlierOneOrRunReplaysWithTheS
     click("BMenu");
     flushDeletes();
   }
+}
+
+TEST(Replay, TheVerdictSpeaksTheRunningLanguage) {
+  LanguageGuard english(language::Language::English);
+  replay::Verdict v;
+  for (auto s : {replay::Verdict::Status::Nothing, replay::Verdict::Status::OtherVersion,
+                 replay::Verdict::Status::Verified}) {
+    v.status = s;
+    EXPECT_FALSE(hasCyrillic(v.text())) << v.text().toStdString();
+  }
+  v.status = replay::Verdict::Status::NotVerified;
+  v.findings = {{QStringLiteral("Form1_1"), 1, 0, QStringLiteral("x")}, {QStringLiteral("Form1_2"), 2, -1, {}}};
+  EXPECT_FALSE(hasCyrillic(v.text())) << v.text().toStdString();
 }
