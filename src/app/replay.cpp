@@ -4,13 +4,13 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
 #include <memory>
 
 #include "framework/experiment_window.h"
 #include "framework/messages.h"
+#include "framework/numtext.h"
 #include "framework/window_registry.h"
 #include "record/class_reader.h"
 
@@ -160,7 +160,7 @@ std::optional<std::vector<record::Event>> readRun(const QString& localPath, cons
 }
 
 QString inLocalSeparator(QString typed) {
-  const QChar here = QLocale().decimalPoint().at(0);
+  const QChar here = numtext::decimalSeparator();
   const QChar other = here == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
   if (typed.count(other) == 1 && !typed.contains(here)) typed.replace(other, here);
   return typed;
